@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace pelicast::platform {
+
+// Message boxes and the text-input box. Everything the program asks or tells
+// the user in a box goes through here, so tests can answer it.
+class Dialogs {
+public:
+    enum class Buttons { Ok, YesNo };
+    enum class Icon { None, Exclamation, Information, Question, Critical };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    struct Message {
+        QString text;
+        Buttons buttons = Buttons::Ok;
+        Icon icon = Icon::None;
+        QString title;  // empty: the application title
+        Answer defaultButton = Answer::Ok;
+    };
+
+    virtual ~Dialogs() = default;
+
+    // Shows the box modally (the event loop keeps running) and returns the
+    // button pressed. Closing a Yes/No box from its title bar answers No.
+    virtual Answer MsgBox(QWidget* parent, const Message& message) = 0;
+    // Returns the text typed, or "" when the user cancels.
+    virtual QString InputBox(QWidget* parent, const QString& prompt, const QString& title,
+                             const QString& proposed) = 0;
+};
+
+}  // namespace pelicast::platform
