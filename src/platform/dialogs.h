@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 class QWidget;
 
@@ -15,11 +16,20 @@ public:
     enum class Answer { Ok, Cancel, Yes, No };
 
     struct Message {
+        // An OK box with no icon and the application title unless told otherwise.
+        Message(QString text = {}, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
+                QString title = {}, Answer defaultButton = Answer::Ok)
+            : text(std::move(text)),
+              buttons(buttons),
+              icon(icon),
+              title(std::move(title)),
+              defaultButton(defaultButton) {}
+
         QString text;
-        Buttons buttons = Buttons::Ok;
-        Icon icon = Icon::None;
+        Buttons buttons;
+        Icon icon;
         QString title;  // empty: the application title
-        Answer defaultButton = Answer::Ok;
+        Answer defaultButton;
     };
 
     virtual ~Dialogs() = default;
