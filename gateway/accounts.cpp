@@ -1,0 +1,109 @@
+#include "accounts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <optional>
+
+namespace pelicast::gateway {
+
+namespace {
+
+const Account kDemoAccount{QStringLiteral("demo"), QStringLiteral("demo"), 1000};
+
+std::optional<Account> accountFrom(const QJsonValue& value) {
+    const QJsonObject object = value.toObject();
+    const QJsonValue user = object.value(QLatin1String("user"));
+    const QJsonValue password = object.value(QLatin1String("password"));
+    const QJsonValue credits = object.value(QLatin1String("credits"));
+    if (!user.isString() || !password.isString() || !credits.isDouble()) {
+        return std::nullopt;
+    }
+    return Account{user.toString(), password.toString(), credits.toInteger()};
+}
+
+}  // namespace
+
+bool AccountStore::load(QString* error) {
+    QFile file(path_);
+    if (!file.exists()) {
+        accounts_ = {kDemoAccount};
+        return save(error);
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Cannot read %1: %2").arg(path_, file.errorString());
+        return false;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonValue list = document.object().value(QLatin1String("accounts"));
+    if (parseError.error != QJsonParseError::NoError || !list.isArray()) {
+        *error = QStringLiteral("%1 is not an accounts file.").arg(path_);
+        return false;
+    }
+    accounts_.clear();
+    for (const QJsonValue& entry : list.toArray()) {
+        const auto account = accountFrom(entry);
+        if (!account) {
+            *error =
+                QStringLiteral("%1 holds an account without user, password or credits.").arg(path_);
+            return false;
+        }
+        accounts_ << *account;
+    }
+    return true;
+}
+
+const Account* AccountStore::authenticate(const QString& user, const QString& password) const {
+    for (const Account& account : accounts_) {
+        if (account.user == user) {
+            return account.password == password ? &account : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+bool AccountStore::setCredits(const QString& user, qint64 credits, QString* error) {
+    for (Account& account : accounts_) {
+        if (account.user == user) {
+            const qint64 before = account.credits;
+            account.credits = credits;
+            if (!save(error)) {
+                account.credits = before;
+                return false;
+            }
+            return true;
+        }
+    }
+    *error = QStringLiteral("No account %1.").arg(user);
+    return false;
+}
+
+bool AccountStore::save(QString* error) const {
+    QJsonArray list;
+    for (const Account& account : accounts_) {
+        list.append(QJsonObject{{QLatin1String("user"), account.user},
+                                {QLatin1String("password"), account.password},
+                                {QLatin1String("credits"), account.credits}});
+    }
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
+        return false;
+    }
+    // Passwords are stored in the clear: readable by their owner only.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    file.write(QJsonDocument(QJsonObject{{QLatin1String("accounts"), list}}).toJson());
+    if (!file.commit()) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace pelicast::gateway

@@ -1,0 +1,221 @@
+#include "gateway_service.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <span>
+
+#include "app/gateway_contract.h"
+#include "form.h"
+
+namespace pelicast::gateway {
+
+namespace {
+
+constexpr auto kPlainText = "text/plain; charset=utf-8";
+
+Response plain(int status, const QString& text) {
+    return {status, kPlainText, text.toUtf8()};
+}
+
+Response withBalance(const QString& text, qint64 credits) {
+    return plain(200, text + QLatin1String(kLineBreak) + QLatin1String(kCreditsMarker) +
+                          QLatin1Char(' ') + QString::number(credits));
+}
+
+Response refused() {
+    // No balance: it is shown to the account's holder only.
+    return plain(200, QStringLiteral("Wrong user name or password."));
+}
+
+Response badRequest(const QString& why) {
+    return plain(400, QStringLiteral("Bad request. ") + why);
+}
+
+Response storageFailure(const QString& why) {
+    return plain(500, QStringLiteral("The gateway could not store the request: ") + why);
+}
+
+Response htmlPage(const QString& title, const QString& text) {
+    const QString html =
+        QStringLiteral(
+            "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>%1</title>"
+            "</head>\n<body><h1>%1</h1>\n<p>%2</p>\n"
+            "<p>This is the local gateway stand-in.</p></body></html>\n")
+            .arg(title, text);
+    return {200, "text/html; charset=utf-8", html.toUtf8()};
+}
+
+bool isFormBody(const QByteArray& contentType) {
+    const QByteArray mediaType = contentType.split(';').first().trimmed().toLower();
+    return mediaType == kFormContentType;
+}
+
+QJsonArray jsonArray(const QStringList& texts) {
+    return QJsonArray::fromStringList(texts);
+}
+
+QString countOf(qsizetype count, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+}
+
+}  // namespace
+
+Response GatewayService::handle(const QByteArray& method, const QString& path,
+                                const QByteArray& contentType, const QByteArray& body) {
+    const QString page = path.section(QLatin1Char('/'), -1);
+    if (page.isEmpty()) {
+        return htmlPage(QStringLiteral("Quillo SMS gateway"),
+                        QStringLiteral("Send SMS to any mobile number."));
+    }
+    if (page == QLatin1String(kNewUserPage)) {
+        return htmlPage(QStringLiteral("Create an account"),
+                        QStringLiteral("Use the account \"demo\" with the password \"demo\"."));
+    }
+    if (page == QLatin1String(kBuyPage)) {
+        return htmlPage(QStringLiteral("Buy credits"),
+                        QStringLiteral("The demo account starts with 1000 credits."));
+    }
+
+    using Handler = Response (GatewayService::*)(const Form&);
+    struct FormPage {
+        const char* name;
+        std::span<const char* const> fields;
+        Handler handler;
+    };
+    const FormPage pages[] = {
+        {kSendPage, kSendFields, &GatewayService::send},
+        {kCreditsPage, kCreditsFields, &GatewayService::credits},
+        {kUploadPage, kUploadFields, &GatewayService::upload},
+    };
+    for (const FormPage& formPage : pages) {
+        if (page != QLatin1String(formPage.name)) {
+            continue;
+        }
+        if (method != "POST") {
+            return plain(405, QStringLiteral("This page takes a form sent by POST."));
+        }
+        if (body.size() > kMaxBodySize) {
+            return badRequest(
+                QStringLiteral("The body is larger than %1 bytes.").arg(kMaxBodySize));
+        }
+        if (!isFormBody(contentType)) {
+            return badRequest(QStringLiteral("The body must be %1.").arg(kFormContentType));
+        }
+        QString error;
+        const auto form = Form::decode(body, &error);
+        if (!form) {
+            return badRequest(error);
+        }
+        const QStringList missing = form->missing(formPage.fields);
+        if (!missing.isEmpty()) {
+            return badRequest(QStringLiteral("Missing field(s): %1.").arg(missing.join(", ")));
+        }
+        return (this->*formPage.handler)(*form);
+    }
+    return plain(404, QStringLiteral("No such page."));
+}
+
+Response GatewayService::credits(const Form& form) {
+    const Account* account = accounts_.authenticate(form.value(kUser), form.value(kPass));
+    if (!account) {
+        return refused();
+    }
+    return withBalance(QStringLiteral("Account %1.").arg(account->user), account->credits);
+}
+
+Response GatewayService::send(const Form& form) {
+    const Account* account = accounts_.authenticate(form.value(kUser), form.value(kPass));
+    if (!account) {
+        return refused();
+    }
+    const QString message = form.value(kSms);
+    const QStringList recipients = separatedItems(form.value(kRcpt));
+    if (message.trimmed().isEmpty()) {
+        return withBalance(QStringLiteral("The message is empty. Nothing was sent."),
+                           account->credits);
+    }
+    if (recipients.isEmpty()) {
+        return withBalance(QStringLiteral("No recipient. Nothing was sent."), account->credits);
+    }
+    const QString originator = form.value(kFrom);
+    const int price = originator.isEmpty() || originator == QLatin1String(kServiceOriginator)
+                          ? kServicePrice
+                          : kOwnOriginatorPrice;
+    const qint64 cost = qint64(recipients.size()) * price;
+    if (cost > account->credits) {
+        return withBalance(
+            QStringLiteral("Not enough credits: %1 at %2 credits cost %3. Nothing was sent.")
+                .arg(countOf(recipients.size(), "recipient", "recipients"))
+                .arg(price)
+                .arg(cost),
+            account->credits);
+    }
+    const QString accepted = QStringLiteral("Message accepted for %1, %2 credits charged.")
+                                 .arg(countOf(recipients.size(), "recipient", "recipients"))
+                                 .arg(cost);
+    return deliver(*account, cost,
+                   {{QLatin1String("page"), QLatin1String(kSendPage)},
+                    {QLatin1String(kUser), account->user},
+                    {QLatin1String(kFrom), originator},
+                    {QLatin1String(kSms), message},
+                    {QLatin1String(kRcpt), joinedBySemicolons(form.value(kRcpt))},
+                    {QLatin1String("recipients"), jsonArray(recipients)},
+                    {QLatin1String(kAff), form.value(kAff)},
+                    {QLatin1String("cost"), cost}},
+                   accepted);
+}
+
+Response GatewayService::upload(const Form& form) {
+    const Account* account = accounts_.authenticate(form.value(kUser), form.value(kPass));
+    if (!account) {
+        return refused();
+    }
+    const QStringList names = crlfLines(form.value(kNewName));
+    const QStringList numbers = crlfLines(form.value(kNewNum));
+    const QStringList emails = crlfLines(form.value(kNewEmails));
+    if (numbers.size() != names.size() || emails.size() != names.size()) {
+        return badRequest(QStringLiteral("The name, number and e-mail lists differ in length."));
+    }
+    const bool replace = form.has(kDelOld);
+    if (replace && form.value(kDelOld) != QLatin1String(kDelOldValue)) {
+        return badRequest(
+            QStringLiteral("The field delold takes only the value %1.").arg(kDelOldValue));
+    }
+    const QStringList groups = separatedItems(form.value(kNewGroups));
+    const QString accepted =
+        QStringLiteral("Contact list received: %1%2.")
+            .arg(countOf(names.size(), "contact", "contacts"),
+                 replace ? QStringLiteral(", existing groups replaced") : QString());
+    return deliver(*account, 0,
+                   {{QLatin1String("page"), QLatin1String(kUploadPage)},
+                    {QLatin1String(kUser), account->user},
+                    {QLatin1String("names"), jsonArray(names)},
+                    {QLatin1String("numbers"), jsonArray(numbers)},
+                    {QLatin1String("emails"), jsonArray(emails)},
+                    {QLatin1String(kNewGroups), joinedBySemicolons(form.value(kNewGroups))},
+                    {QLatin1String("groups"), jsonArray(groups)},
+                    {QLatin1String(kDelOld), replace}},
+                   accepted);
+}
+
+Response GatewayService::deliver(const Account& account, qint64 cost, QJsonObject record,
+                                 const QString& acceptedText) {
+    const QString user = account.user;
+    const qint64 before = account.credits;
+    QString error;
+    if (cost > 0 && !accounts_.setCredits(user, before - cost, &error)) {
+        return storageFailure(error);
+    }
+    record.insert(QLatin1String("credits"), before - cost);
+    if (!outbox_.append(record, &error)) {
+        // Not recorded means not sent: give the credits back.
+        QString refundError;
+        if (cost > 0 && !accounts_.setCredits(user, before, &refundError)) {
+            error += QLatin1Char(' ') + refundError;
+        }
+        return storageFailure(error);
+    }
+    return withBalance(acceptedText, before - cost);
+}
+
+}  // namespace pelicast::gateway

@@ -1,0 +1,178 @@
+// pelicast-gateway: a small stand-in for the SMS gateway, for the demo and the
+// integration tests. It listens on loopback unless told otherwise.
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QStandardPaths>
+#include <QTextStream>
+#include <cstdlib>
+#include <optional>
+
+#include "accounts.h"
+#include "gateway_service.h"
+#include "http_front.h"
+#include "outbox.h"
+
+using namespace pelicast::gateway;
+
+namespace {
+
+struct Options {
+    QHostAddress address;
+    quint16 httpPort = 0;
+    std::optional<quint16> httpsPort;
+    QString certificate, key;
+    QString accounts, outbox;
+};
+
+[[noreturn]] void fail(const QString& message) {
+    QTextStream(stderr) << "pelicast-gateway: " << message << Qt::endl;
+    std::exit(2);
+}
+
+quint16 portOption(const QCommandLineParser& parser, const QString& name) {
+    bool ok = false;
+    const uint port = parser.value(name).toUInt(&ok);
+    if (!ok || port > 65535) {
+        fail(QStringLiteral("--%1 takes a port number from 0 to 65535.").arg(name));
+    }
+    return quint16(port);
+}
+
+Options parseOptions(const QCoreApplication& application) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A local stand-in for the Quillo SMS gateway. It serves comsend.asp, "
+        "comcredits.asp and commultiaddc.asp under any folder, keeps the accounts in a "
+        "JSON file (created with the account demo/demo and 1000 credits when missing) and "
+        "appends every accepted message and contact list to an outbox file, one JSON "
+        "object per line. On start it prints \"http=ADDRESS:PORT https=ADDRESS:PORT\" "
+        "on standard output."));
+    parser.addHelpOption();
+    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                            QStringLiteral("/pelicast-gateway");
+    parser.addOptions({
+        {QStringLiteral("address"),
+         QStringLiteral("Address to listen on (default 127.0.0.1: loopback only)."),
+         QStringLiteral("address"), QStringLiteral("127.0.0.1")},
+        {QStringLiteral("http-port"),
+         QStringLiteral("Port for plain HTTP; 0 takes any free port (default 18080)."),
+         QStringLiteral("port"), QStringLiteral("18080")},
+        {QStringLiteral("https-port"),
+         QStringLiteral("Port for HTTPS, which needs --cert and --key; 0 takes any free port "
+                        "(default 18443)."),
+         QStringLiteral("port"), QStringLiteral("18443")},
+        {QStringLiteral("cert"), QStringLiteral("Server certificate (PEM) for HTTPS."),
+         QStringLiteral("file")},
+        {QStringLiteral("key"), QStringLiteral("Private key (PEM, unencrypted) for HTTPS."),
+         QStringLiteral("file")},
+        {QStringLiteral("accounts"),
+         QStringLiteral("Accounts file (default %1/accounts.json).").arg(dataDir),
+         QStringLiteral("file"), dataDir + QStringLiteral("/accounts.json")},
+        {QStringLiteral("outbox"),
+         QStringLiteral("Outbox file (default outbox.jsonl beside the accounts file)."),
+         QStringLiteral("file")},
+    });
+    parser.process(application);
+    if (!parser.positionalArguments().isEmpty()) {
+        fail(QStringLiteral("unexpected argument %1; see --help.")
+                 .arg(parser.positionalArguments().first()));
+    }
+
+    Options options;
+    if (!options.address.setAddress(parser.value(QStringLiteral("address")))) {
+        fail(QStringLiteral("--address takes an IP address."));
+    }
+    options.httpPort = portOption(parser, QStringLiteral("http-port"));
+    options.certificate = parser.value(QStringLiteral("cert"));
+    options.key = parser.value(QStringLiteral("key"));
+    if (options.certificate.isEmpty() != options.key.isEmpty()) {
+        fail(QStringLiteral("HTTPS needs both --cert and --key."));
+    }
+    if (!options.certificate.isEmpty()) {
+        options.httpsPort = portOption(parser, QStringLiteral("https-port"));
+    }
+    options.accounts = parser.value(QStringLiteral("accounts"));
+    options.outbox =
+        parser.isSet(QStringLiteral("outbox"))
+            ? parser.value(QStringLiteral("outbox"))
+            : QFileInfo(options.accounts).absoluteDir().filePath(QStringLiteral("outbox.jsonl"));
+    return options;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    }
+    return file.readAll();
+}
+
+void setUpTls(HttpFront& front, const Options& options) {
+    const auto certificates = QSslCertificate::fromData(readAll(options.certificate));
+    if (certificates.isEmpty()) {
+        fail(QStringLiteral("%1 holds no PEM certificate.").arg(options.certificate));
+    }
+    const QByteArray keyData = readAll(options.key);
+    for (const QSsl::KeyAlgorithm algorithm : {QSsl::Ec, QSsl::Rsa}) {
+        const QSslKey key(keyData, algorithm, QSsl::Pem, QSsl::PrivateKey);
+        if (!key.isNull()) {
+            front.sslSetup(certificates.first(), key);
+            return;
+        }
+    }
+    fail(QStringLiteral("%1 holds no unencrypted PEM private key.").arg(options.key));
+}
+
+QString endpoint(const QHostAddress& address, quint16 port) {
+    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
+                             ? QStringLiteral("[%1]").arg(address.toString())
+                             : address.toString();
+    return QStringLiteral("%1:%2").arg(host).arg(port);
+}
+
+quint16 listenOn(HttpFront& front, const Options& options, quint16 port, const char* scheme) {
+    const quint16 actual = front.listen(options.address, port);
+    if (actual == 0) {
+        fail(QStringLiteral("cannot listen for %1 on %2.")
+                 .arg(QLatin1String(scheme), endpoint(options.address, port)));
+    }
+    return actual;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pelicast-gateway"));
+    const Options options = parseOptions(application);
+
+    AccountStore accounts(options.accounts);
+    QString error;
+    if (!accounts.load(&error)) {
+        fail(error);
+    }
+    const Outbox outbox(options.outbox);
+    GatewayService service(accounts, outbox);
+
+    HttpFront http(service, QStringLiteral("http"));
+    QString ready = QStringLiteral("http=") +
+                    endpoint(options.address, listenOn(http, options, options.httpPort, "http"));
+    HttpFront https(service, QStringLiteral("https"));
+    if (options.httpsPort) {
+        setUpTls(https, options);
+        ready += QStringLiteral(" https=") +
+                 endpoint(options.address, listenOn(https, options, *options.httpsPort, "https"));
+    }
+    QTextStream(stderr) << "pelicast-gateway: accounts " << accounts.path() << ", outbox "
+                        << outbox.path() << Qt::endl;
+    // The one line on standard output: a starting script or test waits for it.
+    QTextStream(stdout) << ready << Qt::endl;
+    return application.exec();
+}

@@ -1,0 +1,26 @@
+#include "outbox.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+
+namespace pelicast::gateway {
+
+bool Outbox::append(QJsonObject record, QString* error) const {
+    record.insert(QLatin1String("time"),
+                  QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QFile file(path_);
+    const QByteArray line = QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n';
+    // One write of the whole line, so a reader never sees half a record.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(line) != line.size() ||
+        !file.flush()) {
+        *error = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace pelicast::gateway

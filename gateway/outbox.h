@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+namespace pelicast::gateway {
+
+// What "was sent": one JSON object per line, appended, never rewritten.
+class Outbox {
+  public:
+    explicit Outbox(QString path) : path_(std::move(path)) {}
+
+    // Appends `record` with the time it was taken.
+    bool append(QJsonObject record, QString* error) const;
+
+    const QString& path() const { return path_; }
+
+  private:
+    QString path_;
+};
+
+}  // namespace pelicast::gateway
