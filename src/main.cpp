@@ -1,6 +1,3 @@
-#include <QApplication>
+#include "app/program.h"
 
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    return 0;
-}
+int main(int argc, char* argv[]) { return pelicast::RunProgram(argc, argv); }

@@ -2,17 +2,12 @@
 
 #include <QString>
 
-namespace pelicast::platform {
-class SettingsStore;
-}
+#include "connection/settings_section.h"
 
 namespace pelicast::userdata {
 
-// Everything the program remembers between runs lives under this application
-// and section of the settings store, under these keys and no others.
-inline constexpr auto kApplication = "Quillo";
-inline constexpr auto kSection = "udata";
-
+// Every key the program reads or writes, all in the section of
+// settings::SettingsSection; a missing key reads as "".
 inline constexpr auto kUsername = "username";      // scrambled
 inline constexpr auto kPassword = "password";      // scrambled; "" unless remembered
 inline constexpr auto kOriginator = "originator";  // scrambled
@@ -22,30 +17,24 @@ inline constexpr auto kRecent3 = "rcpt3";
 inline constexpr auto kRecent4 = "rcpt4";
 inline constexpr auto kCredits = "credits";      // text after "Credits Left:" in the last reply
 inline constexpr auto kNewGroups = "newgroups";  // last group answer of an upload
-inline constexpr auto kTransport = "transport";  // "http" or "https"
-inline constexpr auto kProxy = "proxy";          // "0" direct, "1" system, "2" custom
-inline constexpr auto kProxyServer = "proxysrv";
-inline constexpr auto kProxyPort = "proxyport";
+using settings::kProxy;
+using settings::kProxyPort;
+using settings::kProxyServer;
+using settings::kTransport;
 
 inline constexpr const char* kRecent[] = {kRecent1, kRecent2, kRecent3, kRecent4};
 
 // The fixed key the three account values are scrambled with.
 inline constexpr auto kScrambleKey = "581603";
 
-// Reads and writes of the program's own section; a missing key reads as "".
-class UserData {
+// The program's section, plus the scrambled account values.
+class UserData : public settings::SettingsSection {
 public:
-    explicit UserData(platform::SettingsStore& store) : store_(store) {}
+    using SettingsSection::SettingsSection;
 
-    QString get(const char* key) const;
-    void save(const char* key, const QString& value);
-
-    // The three scrambled values, turned back into plain text on reading.
+    // Read back as plain text.
     QString getScrambled(const char* key) const;
     void saveScrambled(const char* key, const QString& plain);
-
-private:
-    platform::SettingsStore& store_;
 };
 
 }  // namespace pelicast::userdata

@@ -1,0 +1,13 @@
+#include "support/clickable_label.h"
+
+#include <QMouseEvent>
+
+namespace pelicast {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+}  // namespace pelicast

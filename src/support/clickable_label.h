@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+
+namespace pelicast {
+
+// A label or picture that reacts to a click of the left mouse button.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+}  // namespace pelicast
+
+using pelicast::ClickableLabel;
