@@ -14,7 +14,7 @@ struct Account {
 // The gateway's accounts, kept in a JSON file that is rewritten whole and
 // atomically after every change, so a crash never leaves it half written.
 class AccountStore {
-  public:
+public:
     explicit AccountStore(QString path) : path_(std::move(path)) {}
 
     // Reads the file; a missing file is created holding the demo account.
@@ -27,7 +27,7 @@ class AccountStore {
 
     const QString& path() const { return path_; }
 
-  private:
+private:
     bool save(QString* error) const;
 
     QString path_;

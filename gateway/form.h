@@ -11,7 +11,7 @@ namespace pelicast::gateway {
 // A decoded application/x-www-form-urlencoded body: "&"-separated
 // name=value pairs, "+" for a space, "%XX" for a byte, the bytes read as UTF-8.
 class Form {
-  public:
+public:
     // The form, or nothing with the reason in `error` when a percent escape is
     // broken, the text is not UTF-8 or a field comes twice (which is how an
     // unescaped value would smuggle in a field of its own).
@@ -31,7 +31,7 @@ class Form {
         return absent;
     }
 
-  private:
+private:
     QHash<QString, QString> fields_;
 };
 

@@ -22,7 +22,7 @@ struct Response {
 // few credits) are ordinary 200 replies, since the program shows any reply
 // text as it comes; 400 is kept for requests no client of the contract sends.
 class GatewayService {
-  public:
+public:
     static constexpr qsizetype kMaxBodySize = 256 * 1024;
 
     GatewayService(AccountStore& accounts, const Outbox& outbox)
@@ -33,7 +33,7 @@ class GatewayService {
     Response handle(const QByteArray& method, const QString& path, const QByteArray& contentType,
                     const QByteArray& body);
 
-  private:
+private:
     Response credits(const Form& form);
     Response send(const Form& form);
     Response upload(const Form& form);

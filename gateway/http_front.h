@@ -11,15 +11,15 @@ class GatewayService;
 class HttpFront : public QAbstractHttpServer {
     Q_OBJECT
 
-  public:
+public:
     HttpFront(GatewayService& service, QString label, QObject* parent = nullptr)
         : QAbstractHttpServer(parent), service_(service), label_(std::move(label)) {}
 
-  protected:
+protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
     void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
 
-  private:
+private:
     GatewayService& service_;
     QString label_;
 };

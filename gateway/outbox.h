@@ -7,7 +7,7 @@ namespace pelicast::gateway {
 
 // What "was sent": one JSON object per line, appended, never rewritten.
 class Outbox {
-  public:
+public:
     explicit Outbox(QString path) : path_(std::move(path)) {}
 
     // Appends `record` with the time it was taken.
@@ -15,7 +15,7 @@ class Outbox {
 
     const QString& path() const { return path_; }
 
-  private:
+private:
     QString path_;
 };
 

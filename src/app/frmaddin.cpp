@@ -5,26 +5,28 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <limits>
 #include <QTimer>
+#include <limits>
 
 #include "app/form_body.h"
 #include "app/gateway_contract.h"
 #include "app/transform.h"
+#include "connection/frmoptions.h"
 #include "platform/application_object.h"
 #include "platform/dialogs.h"
 #include "platform/settings_store.h"
-#include "connection/frmoptions.h"
 #include "platform/text.h"
 #include "support/chelp.h"
 #include "support/frmabout.h"
+#include "support/layout.h"
 #include "support/web_browser.h"
 #include "support/web_links.h"
-#include "support/layout.h"
 #include "ui_frmaddin.h"
 
 // Resources of a static library are registered by hand.
-static void initResources() { Q_INIT_RESOURCE(pelicast); }
+static void initResources() {
+    Q_INIT_RESOURCE(pelicast);
+}
 
 namespace pelicast {
 
@@ -73,8 +75,7 @@ QString SendEstimate::confirmation() const {
                              : QString();
     return QStringLiteral("You will send sms to ") + QString::number(recipients) +
            QStringLiteral(" recipients.\r\nIt will cost You ") + QString::number(cost) +
-           QStringLiteral(" credits ") + note +
-           QStringLiteral(".\r\nDo you wish to continue ?");
+           QStringLiteral(" credits ") + note + QStringLiteral(".\r\nDo you wish to continue ?");
 }
 
 frmAddIn::frmAddIn(platform::Services services, GatewayLocation location, QWidget* parent)
@@ -137,8 +138,7 @@ void frmAddIn::connectHandlers() {
     // Doors to windows that are not part of this build yet.
     for (QAction* action : {ui->abookmenu, ui->sendcontacts})
         action->setEnabled(false);
-    for (QWidget* widget : {static_cast<QWidget*>(ui->uploadb),
-                            static_cast<QWidget*>(ui->abookbut),
+    for (QWidget* widget : {static_cast<QWidget*>(ui->uploadb), static_cast<QWidget*>(ui->abookbut),
                             static_cast<QWidget*>(ui->conlookup)})
         widget->setEnabled(false);
 }
@@ -147,7 +147,8 @@ void frmAddIn::connectWebLinks() {
     const auto open = [this](auto address) {
         return [this, address] { launch_webbrowser(address(WebLinks(profile_.location()))); };
     };
-    const auto gatewayHome = open([this](const WebLinks& l) { return l.gatewayHome(transport_prefix); });
+    const auto gatewayHome =
+        open([this](const WebLinks& l) { return l.gatewayHome(transport_prefix); });
     const auto makerSite = open([](const WebLinks&) { return WebLinks::makerSite(); });
     connect(ui->Image1, &ClickableLabel::clicked, this, gatewayHome);
     connect(ui->quillomenu, &QAction::triggered, this, gatewayHome);
@@ -180,7 +181,9 @@ void frmAddIn::htopics_Click() {
     CHelp(services_.help).Show(services_.app.HelpFile());
 }
 
-void frmAddIn::About_Click() { frmAbout::showOrRaise(services_, profile_.location(), this); }
+void frmAddIn::About_Click() {
+    frmAbout::showOrRaise(services_, profile_.location(), this);
+}
 
 void frmAddIn::Form_Load() {
     services_.app.SetHelpFile(services_.app.Path() + QStringLiteral("/sms.chm"));
@@ -222,7 +225,9 @@ void frmAddIn::transp_Change() {
                            WebLinks(profile_.location()).gatewayHome(transport_prefix));
 }
 
-void frmAddIn::setStatusText(const QString& text) { ui->status->setText(text); }
+void frmAddIn::setStatusText(const QString& text) {
+    ui->status->setText(text);
+}
 
 void frmAddIn::setMousePointer(int pointer) {
     mousePointer_ = pointer;
@@ -234,11 +239,17 @@ void frmAddIn::setMousePointer(int pointer) {
         unsetCursor();
 }
 
-void frmAddIn::setBalanceCaption(const QString& caption) { ui->chkcr->setText(caption); }
+void frmAddIn::setBalanceCaption(const QString& caption) {
+    ui->chkcr->setText(caption);
+}
 
-QString frmAddIn::recipientsText() const { return ui->rcpt->currentText(); }
+QString frmAddIn::recipientsText() const {
+    return ui->rcpt->currentText();
+}
 
-void frmAddIn::setRecipientsText(const QString& text) { ui->rcpt->setEditText(text); }
+void frmAddIn::setRecipientsText(const QString& text) {
+    ui->rcpt->setEditText(text);
+}
 
 bool frmAddIn::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->sms && event->type() == QEvent::KeyRelease)
@@ -311,10 +322,10 @@ void frmAddIn::OKButton_Click() {
 
     userData_.saveScrambled(userdata::kUsername, user);
     userData_.saveScrambled(userdata::kOriginator, originator);
-    userData_.saveScrambled(userdata::kPassword,
-                            ui->remember->isChecked() ? password : QString());
+    userData_.saveScrambled(userdata::kPassword, ui->remember->isChecked() ? password : QString());
 
-    if (needsField(user.isEmpty(), QStringLiteral("Please enter Your Quillo Username"), ui->Uname) ||
+    if (needsField(user.isEmpty(), QStringLiteral("Please enter Your Quillo Username"),
+                   ui->Uname) ||
         needsField(password.isEmpty(), QStringLiteral("Please enter Password for User ") + user,
                    ui->Pass) ||
         needsField(recipients.isEmpty(),
@@ -332,9 +343,9 @@ void frmAddIn::OKButton_Click() {
                 .add(QLatin1String(gw::kUser), TrimBlanks(user))
                 .add(QLatin1String(gw::kPass), TrimBlanks(password))
                 .add(QLatin1String(gw::kSms), TrimBlanks(message))
-                .add(QLatin1String(gw::kRcpt), TrimBlanks(recipients).replace(
-                                                   QLatin1Char(';'),
-                                                   QLatin1String(gw::kListSeparator)))
+                .add(QLatin1String(gw::kRcpt),
+                     TrimBlanks(recipients)
+                         .replace(QLatin1Char(';'), QLatin1String(gw::kListSeparator)))
                 .add(QLatin1String(gw::kFrom), TrimBlanks(originator))
                 .add(QLatin1String(gw::kAff), QLatin1String(kAffiliate))
                 .text();
@@ -363,9 +374,9 @@ void frmAddIn::chkcr_Click() {
                    ui->Pass))
         return;
     const auto answer = services_.dialogs.MsgBox(
-        this, {QStringLiteral("Receive credit balance from Quillo server ?"),
-               Dialogs::Buttons::YesNo, Dialogs::Icon::None, QStringLiteral("Credit check"),
-               Dialogs::Answer::Yes});
+        this,
+        {QStringLiteral("Receive credit balance from Quillo server ?"), Dialogs::Buttons::YesNo,
+         Dialogs::Icon::None, QStringLiteral("Credit check"), Dialogs::Answer::Yes});
     if (answer != Dialogs::Answer::Yes)
         return;
     const QString body = FormBody()

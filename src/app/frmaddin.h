@@ -19,10 +19,7 @@ namespace pelicast {
 
 // The main window: account, originator, recipients and message, the three
 // gateway requests, and the doors to every other window.
-class frmAddIn : public QMainWindow,
-                 public ChannelHost,
-                 public PickerHost,
-                 public ProfileHost {
+class frmAddIn : public QMainWindow, public ChannelHost, public PickerHost, public ProfileHost {
     Q_OBJECT
 
 public:

@@ -41,8 +41,7 @@ bool RequestChannel::refuseIfBusy() {
     return true;
 }
 
-void RequestChannel::post(const QString& address, const QString& body,
-                          const QString& statusText) {
+void RequestChannel::post(const QString& address, const QString& body, const QString& statusText) {
     host_.setStatusText(statusText);
     host_.setMousePointer(kPointerArrowHourglass);
     busy_ = true;
@@ -62,14 +61,15 @@ void RequestChannel::Inet1_StateChanged(int state) {
 void RequestChannel::showReply() {
     QString reply = inet_.GetChunk(kChunkSize, platform::TransferComponent::icString);
     for (QString chunk = inet_.GetChunk(kChunkSize, platform::TransferComponent::icString);
-         !chunk.isEmpty(); chunk = inet_.GetChunk(kChunkSize, platform::TransferComponent::icString))
+         !chunk.isEmpty();
+         chunk = inet_.GetChunk(kChunkSize, platform::TransferComponent::icString))
         reply += chunk;
     busy_ = false;
     host_.setStatusText(QString());
     host_.setMousePointer(kPointerArrow);
-    dialogs_.MsgBox(host_.dialogParent(), {reply, platform::Dialogs::Buttons::Ok,
-                                           platform::Dialogs::Icon::None,
-                                           QStringLiteral("Server Response:")});
+    dialogs_.MsgBox(host_.dialogParent(),
+                    {reply, platform::Dialogs::Buttons::Ok, platform::Dialogs::Icon::None,
+                     QStringLiteral("Server Response:")});
     if (sCount(reply, QLatin1String(gateway::kCreditsMarker)) == QLatin1String("0"))
         return;
     // The count ignores case but the balance is taken only after the marker
@@ -84,11 +84,11 @@ void RequestChannel::showFailure() {
     busy_ = false;
     host_.setStatusText(QString());
     host_.setMousePointer(kPointerArrow);
-    dialogs_.MsgBox(host_.dialogParent(),
-                    {QStringLiteral("The request did not reach the gateway.\r\n\r\n") +
-                     inet_.ErrorText() +
-                     QStringLiteral("\r\n\r\nCheck your network connection and the "
-                                    "Options, then try again.")});
+    dialogs_.MsgBox(
+        host_.dialogParent(),
+        {QStringLiteral("The request did not reach the gateway.\r\n\r\n") + inet_.ErrorText() +
+         QStringLiteral("\r\n\r\nCheck your network connection and the "
+                        "Options, then try again.")});
 }
 
 }  // namespace pelicast

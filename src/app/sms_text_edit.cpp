@@ -10,12 +10,18 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
 // Length as stored: every line break is two characters.
-qsizetype storedLength(const QString& plain) { return plain.size() + plain.count(QLatin1Char('\n')); }
+qsizetype storedLength(const QString& plain) {
+    return plain.size() + plain.count(QLatin1Char('\n'));
+}
 
-QString withCrLf(QString plain) { return plain.replace(QLatin1Char('\n'), kCrLf); }
+QString withCrLf(QString plain) {
+    return plain.replace(QLatin1Char('\n'), kCrLf);
+}
 }  // namespace
 
-QString SmsTextEdit::text() const { return withCrLf(toPlainText()); }
+QString SmsTextEdit::text() const {
+    return withCrLf(toPlainText());
+}
 
 void SmsTextEdit::setText(const QString& text) {
     QString plain = text;

@@ -24,7 +24,7 @@ class frmOptions;
 class frmOptions : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     frmOptions(platform::SettingsStore& settings, platform::Dialogs& dialogs, ProfileHost& host,
                QWidget* parent = nullptr);
     ~frmOptions() override;
@@ -38,11 +38,11 @@ class frmOptions : public QWidget {
     // proxy lacks its address or port (the transport is saved all the same).
     bool apply_options();
 
-  protected:
+protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
-  private:
+private:
     void Form_Load();
     void Form_Activate();
     void proxybut_Click(int Index);

@@ -10,7 +10,7 @@ namespace pelicast::platform {
 // The shell of a freedesktop desktop: the web browser is the program that
 // the desktop's default-application settings name for web pages.
 class DesktopShell : public Shell {
-  public:
+public:
     // Looks up the desktop's default browser (as `xdg-settings` and
     // `xdg-mime` report it) and writes the path of its program. `file` must
     // exist.
@@ -25,7 +25,7 @@ class DesktopShell : public Shell {
     bool StartProgram(const QString& path) override;
     QString FindSystemInformationProgram() override;
 
-  private:
+private:
     // The command-line arguments of each browser found, by program path.
     QHash<QString, QStringList> commandLines_;
 };

@@ -14,7 +14,7 @@ class Dialogs;
 // separate process: the help window has no owner and stays open after the
 // program ends.
 class HelpViewerService : public HelpService {
-  public:
+public:
     // Starts `program` with `arguments` without waiting; false when it cannot.
     using Launcher = std::function<bool(const QString& program, const QStringList& arguments)>;
 
@@ -32,7 +32,7 @@ class HelpViewerService : public HelpService {
                                                       std::intptr_t data);
     static bool StartDetached(const QString& program, const QStringList& arguments);
 
-  private:
+private:
     Dialogs& dialogs_;
     QString viewer_;
     Launcher launch_;

@@ -12,7 +12,7 @@ namespace pelicast::platform {
 // The proxy every request of the manager goes through: the system's choice,
 // or the one fixed when the request was started.
 class NetworkTransfer::ProxyChoice : public QNetworkProxyFactory {
-  public:
+public:
     std::optional<QNetworkProxy> fixed;
 
     QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override {

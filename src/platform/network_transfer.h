@@ -37,7 +37,7 @@ struct TransferLimits {
 class NetworkTransfer : public TransferComponent {
     Q_OBJECT
 
-  public:
+public:
     // `extraCaCertificates` are trusted besides the system's certificate
     // authorities.
     explicit NetworkTransfer(const QList<QSslCertificate>& extraCaCertificates = {},
@@ -55,7 +55,7 @@ class NetworkTransfer : public TransferComponent {
     QString Proxy() const override { return proxy_; }
     void SetProxy(const QString& proxy) override { proxy_ = proxy; }
 
-  private:
+private:
     class ProxyChoice;
 
     // Fixes the proxy of the next request; false when the proxy text names

@@ -10,7 +10,7 @@ namespace pelicast::platform {
 // scrambled password, so it is kept readable by the user only. Every save is
 // written through at once and merged with what other running copies wrote.
 class QSettingsStore : public SettingsStore {
-  public:
+public:
     QString GetSetting(const QString& application, const QString& section, const QString& key,
                        const QString& defaultValue = {}) const override;
     void SaveSetting(const QString& application, const QString& section, const QString& key,

@@ -7,7 +7,7 @@ namespace pelicast::platform {
 // Message boxes on QMessageBox and the input box on QInputDialog, shown with
 // exec() so the event loop keeps running while they are up.
 class QtDialogs : public Dialogs {
-  public:
+public:
     // `applicationTitle` stands on every box that has no title of its own.
     explicit QtDialogs(QString applicationTitle);
 
@@ -15,7 +15,7 @@ class QtDialogs : public Dialogs {
     QString InputBox(QWidget* parent, const QString& prompt, const QString& title,
                      const QString& proposed) override;
 
-  private:
+private:
     QString titleOr(const QString& title) const;
 
     QString applicationTitle_;

@@ -30,9 +30,8 @@ class Registry {
 public:
     virtual ~Registry() = default;
 
-    virtual RegStatus RegOpenKeyExA(RegHandle root, const QByteArray& subKey,
-                                    std::uint32_t options, std::uint32_t samDesired,
-                                    RegHandle* result) = 0;
+    virtual RegStatus RegOpenKeyExA(RegHandle root, const QByteArray& subKey, std::uint32_t options,
+                                    std::uint32_t samDesired, RegHandle* result) = 0;
     // Copies the value's bytes into `data` (capacity `*dataSize` bytes) and sets
     // `*dataSize` to the number of bytes the value holds. A value larger than the
     // buffer gives ERROR_MORE_DATA and leaves the buffer unspecified.

@@ -14,8 +14,8 @@ public:
     // The stored text, or `defaultValue` when the key was never written.
     virtual QString GetSetting(const QString& application, const QString& section,
                                const QString& key, const QString& defaultValue = {}) const = 0;
-    virtual void SaveSetting(const QString& application, const QString& section,
-                             const QString& key, const QString& value) = 0;
+    virtual void SaveSetting(const QString& application, const QString& section, const QString& key,
+                             const QString& value) = 0;
 };
 
 }  // namespace pelicast::platform

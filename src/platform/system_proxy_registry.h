@@ -13,7 +13,7 @@ namespace pelicast::platform {
 // configuration for the gateway's plain and secure addresses each time it is
 // read; every other key and value is not found.
 class SystemProxyRegistry : public Registry {
-  public:
+public:
     // The system is asked which proxy it would use for these two addresses.
     SystemProxyRegistry(QUrl httpAddress, QUrl httpsAddress);
 
@@ -23,7 +23,7 @@ class SystemProxyRegistry : public Registry {
                                std::uint32_t* type, char* data, std::uint32_t* dataSize) override;
     RegStatus RegCloseKey(RegHandle key) override;
 
-  private:
+private:
     QUrl httpAddress_;
     QUrl httpsAddress_;
     QSet<RegHandle> open_;

@@ -17,7 +17,7 @@ class frmAbout;
 class frmAbout : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     frmAbout(const platform::Services& services, GatewayLocation gateway,
              QWidget* parent = nullptr);
     ~frmAbout() override;
@@ -30,7 +30,7 @@ class frmAbout : public QWidget {
     // Starts the system-information program or says that there is none.
     void StartSysInfo();
 
-  private:
+private:
     void Form_Load();
     void launch_webbrowser(const QString& address);
 

@@ -15,10 +15,14 @@ double screenDpi() {
     return screen ? screen->logicalDotsPerInch() : kDesignDpi;
 }
 
-int scaled(int pixels, double factor) { return static_cast<int>(std::lround(pixels * factor)); }
+int scaled(int pixels, double factor) {
+    return static_cast<int>(std::lround(pixels * factor));
+}
 }  // namespace
 
-int Twips(int twips) { return static_cast<int>(std::lround(twips * screenDpi() / 1440.0)); }
+int Twips(int twips) {
+    return static_cast<int>(std::lround(twips * screenDpi() / 1440.0));
+}
 
 void ScaleToScreen(QWidget* container) {
     const double factor = screenDpi() / kDesignDpi;
@@ -26,8 +30,8 @@ void ScaleToScreen(QWidget* container) {
         return;
     for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const QRect g = child->geometry();
-        child->setGeometry(scaled(g.x(), factor), scaled(g.y(), factor),
-                           scaled(g.width(), factor), scaled(g.height(), factor));
+        child->setGeometry(scaled(g.x(), factor), scaled(g.y(), factor), scaled(g.width(), factor),
+                           scaled(g.height(), factor));
         // Containers hold placed controls of their own; composite controls
         // lay out their insides themselves.
         const QByteArray kind = child->metaObject()->className();

@@ -17,7 +17,7 @@ enum class CreditPackage : int {
 // Addresses of the pages the program opens in the browser. The gateway's own
 // pages follow the transport the user chose; the rest are fixed.
 class WebLinks {
-  public:
+public:
     explicit WebLinks(GatewayLocation gateway) : gateway_(std::move(gateway)) {}
 
     QString gatewayHome(const QString& transportPrefix) const;
@@ -29,7 +29,7 @@ class WebLinks {
     static QString makerSite();
     static QString storeBasket(CreditPackage package);
 
-  private:
+private:
     GatewayLocation gateway_;
 };
 

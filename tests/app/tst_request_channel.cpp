@@ -57,15 +57,17 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("chunks");
         const QList<int> two{1024, 1024};
         QTest::newRow("empty reply") << QString() << QString() << two;
-        QTest::newRow("exactly 1024 characters")
-            << QString(1011, 'x') + "Credits Left:" << "Credits Left:" << two;
-        QTest::newRow("1025 characters") << QString(1025, 'x') << QString()
-                                         << QList<int>{1024, 1024, 1024};
+        QTest::newRow("exactly 1024 characters") << QString(1011, 'x') + "Credits Left:"
+                                                 << "Credits Left:" << two;
+        QTest::newRow("1025 characters")
+            << QString(1025, 'x') << QString() << QList<int>{1024, 1024, 1024};
         QTest::newRow("balance at the end") << "Message sent.\r\nCredits Left: 87"
                                             << "Credits Left: 87" << two;
         QTest::newRow("marker twice") << "Credits Left: 5\r\nCredits Left: 6"
-                                      << "Credits Left: 5\r\n" << two;
-        QTest::newRow("marker with nothing behind") << "Credits Left:" << "Credits Left:" << two;
+                                      << "Credits Left: 5\r\n"
+                                      << two;
+        QTest::newRow("marker with nothing behind") << "Credits Left:"
+                                                    << "Credits Left:" << two;
         QTest::newRow("marker only in capitals") << "CREDITS LEFT: 5" << QString() << two;
         QTest::newRow("no marker") << "Wrong password." << QString() << two;
     }

@@ -58,14 +58,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
         QTest::newRow("no user") << QStringList{"", "", "", ""}
-                                 << "Please enter Your Quillo Username" << "Uname";
-        QTest::newRow("no password") << QStringList{"anna", "", "1", "hi"}
-                                     << "Please enter Password for User anna" << "Pass";
-        QTest::newRow("no recipient") << QStringList{" ", "p", "", "hi"}
-                                      << "Please enter the recipient of You sms message"
-                                      << "rcpt";
-        QTest::newRow("no message") << QStringList{"a", "p", "1", ""}
-                                    << "Please write Your message" << "sms";
+                                 << "Please enter Your Quillo Username"
+                                 << "Uname";
+        QTest::newRow("no password")
+            << QStringList{"anna", "", "1", "hi"} << "Please enter Password for User anna"
+            << "Pass";
+        QTest::newRow("no recipient")
+            << QStringList{" ", "p", "", "hi"} << "Please enter the recipient of You sms message"
+            << "rcpt";
+        QTest::newRow("no message") << QStringList{"a", "p", "1", ""} << "Please write Your message"
+                                    << "sms";
     }
     void checks_fields_in_order() {
         QFETCH(QStringList, fields);
@@ -97,25 +99,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("confirmation");
         const QString note = QStringLiteral(" (additional interconnection charges may apply) ");
         auto text = [](int n, int cost, const QString& note) {
-            return QStringLiteral("You will send sms to %1 recipients.\r\nIt will cost You %2 "
-                                  "credits %3.\r\nDo you wish to continue ?")
+            return QStringLiteral(
+                       "You will send sms to %1 recipients.\r\nIt will cost You %2 "
+                       "credits %3.\r\nDo you wish to continue ?")
                 .arg(n)
                 .arg(cost)
                 .arg(note);
         };
-        QTest::newRow("two home numbers") << "0944123456;0977123456" << "Quillo" << text(2, 10, "");
-        QTest::newRow("trailing semicolon sets the note")
-            << "0944123456;0977123456;" << "Quillo" << text(2, 10, note);
-        QTest::newRow("international number sets the note")
-            << "+30944123456;306912345678" << "" << text(2, 10, note);
-        QTest::newRow("own originator costs 6") << "0944123456" << "Shop" << text(1, 6, "");
-        QTest::newRow("small letters cost 6") << "0944123456" << "quillo" << text(1, 6, "");
-        QTest::newRow("only a semicolon") << ";" << "Quillo" << text(0, 0, note);
-        QTest::newRow("blank piece counts") << " ;0944" << "Quillo" << text(2, 10, note);
+        QTest::newRow("two home numbers") << "0944123456;0977123456"
+                                          << "Quillo" << text(2, 10, "");
+        QTest::newRow("trailing semicolon sets the note") << "0944123456;0977123456;"
+                                                          << "Quillo" << text(2, 10, note);
+        QTest::newRow("international number sets the note") << "+30944123456;306912345678"
+                                                            << "" << text(2, 10, note);
+        QTest::newRow("own originator costs 6") << "0944123456"
+                                                << "Shop" << text(1, 6, "");
+        QTest::newRow("small letters cost 6") << "0944123456"
+                                              << "quillo" << text(1, 6, "");
+        QTest::newRow("only a semicolon") << ";"
+                                          << "Quillo" << text(0, 0, note);
+        QTest::newRow("blank piece counts") << " ;0944"
+                                            << "Quillo" << text(2, 10, note);
         // Far beyond 16 bits of cost: counted without overflow.
-        QTest::newRow("many recipients")
-            << (QStringLiteral("0944;").repeated(40000) + "0944") << "Shop"
-            << text(40001, 240006, "");
+        QTest::newRow("many recipients") << (QStringLiteral("0944;").repeated(40000) + "0944")
+                                         << "Shop" << text(40001, 240006, "");
     }
     void confirms_count_and_cost() {
         QFETCH(QString, recipients);
@@ -134,7 +141,8 @@ private Q_SLOTS:
 
     void posts_the_message_on_yes() {
         Form form;
-        const QString message = QString::fromUtf8(" a&b=c+d%e\r\n\xce\xb3\xce\xb5\xce\xb9\xce\xb1 ");
+        const QString message =
+            QString::fromUtf8(" a&b=c+d%e\r\n\xce\xb3\xce\xb5\xce\xb9\xce\xb1 ");
         form.fill(" anna ", "se cret", "Shop ", " 0944;0977 ", message);
         form.fake.dialogs.answers.enqueue(Dialogs::Answer::Yes);
         form.window.OKButton_Click();
@@ -173,7 +181,8 @@ private Q_SLOTS:
         form.window.OKButton_Click();
         QCOMPARE(form.fake.inet.requests.size(), 1);
         const QStringList afterYes{form.fake.settings.get("rcpt1"), form.fake.settings.get("rcpt2"),
-                                   form.fake.settings.get("rcpt3"), form.fake.settings.get("rcpt4")};
+                                   form.fake.settings.get("rcpt3"),
+                                   form.fake.settings.get("rcpt4")};
         QCOMPARE(afterYes, afterNo);
     }
 
@@ -206,15 +215,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QString>("message");  // last box shown
         QTest::addColumn<QString>("body");     // empty: nothing posted
-        QTest::newRow("no user") << "" << "p" << true << "Please enter Your Quillo username"
+        QTest::newRow("no user") << ""
+                                 << "p" << true << "Please enter Your Quillo username"
                                  << "";
-        QTest::newRow("no password") << "a" << "" << true << "Please enter Your Quillo password"
+        QTest::newRow("no password") << "a"
+                                     << "" << true << "Please enter Your Quillo password"
                                      << "";
-        QTest::newRow("answered No") << "a" << "p" << false
-                                     << "Receive credit balance from Quillo server ?" << "";
-        QTest::newRow("user of blanks") << "  " << " p " << true
-                                        << "Receive credit balance from Quillo server ?"
-                                        << "user=&pass=p";
+        QTest::newRow("answered No")
+            << "a"
+            << "p" << false << "Receive credit balance from Quillo server ?"
+            << "";
+        QTest::newRow("user of blanks")
+            << "  "
+            << " p " << true << "Receive credit balance from Quillo server ?"
+            << "user=&pass=p";
     }
     void credit_check() {
         QFETCH(QString, user);

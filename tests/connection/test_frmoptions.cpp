@@ -19,7 +19,7 @@ const QString kMissing = QStringLiteral("Please enter proxy address and port");
 // Stands in for the main window: records each profile run and the transport
 // stored at that moment.
 class RecordingHost : public ProfileHost {
-  public:
+public:
     explicit RecordingHost(fakes::FakeSettingsStore& store) : store_(store) {}
     QString get_i_settings() override {
         transportAtRun.append(store_.get("transport"));
@@ -29,14 +29,14 @@ class RecordingHost : public ProfileHost {
 
     QStringList transportAtRun, captions;
 
-  private:
+private:
     fakes::FakeSettingsStore& store_;
 };
 
 // A message box that takes the activation away from the dialog and gives it
 // back when dismissed, as a real one does.
 class ActivationStealingDialogs : public fakes::ScriptedDialogs {
-  public:
+public:
     Answer MsgBox(QWidget* parent, const Message& message) override {
         QEvent deactivate(QEvent::WindowDeactivate);
         QCoreApplication::sendEvent(parent, &deactivate);
@@ -49,7 +49,7 @@ class ActivationStealingDialogs : public fakes::ScriptedDialogs {
 class TestFrmOptions : public QObject {
     Q_OBJECT
 
-  private:
+private:
     fakes::FakeSettingsStore store;
     fakes::ScriptedDialogs dialogs;
     std::unique_ptr<RecordingHost> host;
@@ -72,7 +72,7 @@ class TestFrmOptions : public QObject {
         QCoreApplication::sendEvent(dlg, &e);
     }
 
-  private slots:
+private slots:
     void init() {
         store = {};
         dialogs = {};

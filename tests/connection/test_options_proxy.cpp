@@ -20,14 +20,14 @@ namespace {
 
 // The main window's part: the profile, and the prefix that follows `transp`.
 class MainWindowStandIn : public ProfileHost {
-  public:
+public:
     explicit MainWindowStandIn(ConnectionProfile& profile) : profile_(profile) {}
     QString get_i_settings() override { return profile_.get_i_settings(); }
     void setTranspCaption(const QString& caption) override { transportPrefix = caption; }
 
     QString transportPrefix;
 
-  private:
+private:
     ConnectionProfile& profile_;
 };
 
@@ -37,7 +37,7 @@ class MainWindowStandIn : public ProfileHost {
 class TestOptionsProxy : public QObject {
     Q_OBJECT
 
-  private:
+private:
     fakes::FakeSettingsStore store;
     fakes::FakeRegistry registry;  // the system names no proxy
     fakes::ScriptedDialogs dialogs;
@@ -70,7 +70,7 @@ class TestOptionsProxy : public QObject {
         }
     }
 
-  private slots:
+private slots:
     void initTestCase() {
         const QString domain = QStringLiteral("127.0.0.1:%1").arg(gateway.port());
         profile = std::make_unique<ConnectionProfile>(

@@ -14,7 +14,9 @@ const GatewayLocation kLocation{QStringLiteral("http://www."), QStringLiteral("h
                                 QStringLiteral("quillo.example")};
 const QByteArray kKey = QByteArray(kInternetSettingsKey);
 
-QByteArray sz(const QByteArray& text) { return text + '\0'; }
+QByteArray sz(const QByteArray& text) {
+    return text + '\0';
+}
 }  // namespace
 
 class ConnectionProfileTest : public QObject {
@@ -30,36 +32,48 @@ private Q_SLOTS:
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("savedTransport");
         QTest::addColumn<QString>("savedProxy");  // "<absent>" when never written
-        QTest::addColumn<QStringList>("writes");   // property writes in order
+        QTest::addColumn<QStringList>("writes");  // property writes in order
 
         const QString absent = QStringLiteral("<absent>");
         QTest::newRow("first run, no system proxy")
-            << QString() << QString() << QByteArray() << "https://secure." << "https" << absent
-            << QStringList();
+            << QString() << QString() << QByteArray() << "https://secure."
+            << "https" << absent << QStringList();
         QTest::newRow("system proxy, one entry")
-            << QString() << QString() << sz("proxy.lan:3128") << "https://secure." << "https"
+            << QString() << QString() << sz("proxy.lan:3128") << "https://secure."
+            << "https"
             << "1" << QStringList{"proxy=proxy.lan:3128", "access=2"};
         QTest::newRow("system proxy list without https turns https into http")
-            << "1" << "https" << sz("http=p:80;ftp=f:21") << "http://www." << "http" << "1"
-            << QStringList{"proxy=http=p:80 ftp=f:21", "access=2"};
+            << "1"
+            << "https" << sz("http=p:80;ftp=f:21") << "http://www."
+            << "http"
+            << "1" << QStringList{"proxy=http=p:80 ftp=f:21", "access=2"};
         QTest::newRow("system proxy list with https keeps https")
             << QString() << QString() << sz("http=p:80;https=s:443") << "https://secure."
-            << "https" << "1" << QStringList{"proxy=http=p:80 https=s:443", "access=2"};
-        QTest::newRow("system proxy list, http chosen")
-            << QString() << "http" << sz("http=p:80;https=s:443") << "http://www." << "http"
+            << "https"
             << "1" << QStringList{"proxy=http=p:80 https=s:443", "access=2"};
-        QTest::newRow("empty system value counts as none")
-            << "1" << "http" << sz("") << "http://www." << "http" << "1" << QStringList();
+        QTest::newRow("system proxy list, http chosen")
+            << QString() << "http" << sz("http=p:80;https=s:443") << "http://www."
+            << "http"
+            << "1" << QStringList{"proxy=http=p:80 https=s:443", "access=2"};
+        QTest::newRow("empty system value counts as none") << "1"
+                                                           << "http" << sz("") << "http://www."
+                                                           << "http"
+                                                           << "1" << QStringList();
         QTest::newRow("direct") << "0" << QString() << sz("ignored:1") << "https://secure."
-                                << "https" << "0" << QStringList{"access=1"};
-        QTest::newRow("capital HTTP means https")
-            << "0" << "HTTP" << QByteArray() << "https://secure." << "https" << "0"
-            << QStringList{"access=1"};
-        QTest::newRow("custom") << "2" << "http" << sz("ignored:1") << "http://www." << "http"
+                                << "https"
+                                << "0" << QStringList{"access=1"};
+        QTest::newRow("capital HTTP means https") << "0"
+                                                  << "HTTP" << QByteArray() << "https://secure."
+                                                  << "https"
+                                                  << "0" << QStringList{"access=1"};
+        QTest::newRow("custom") << "2"
+                                << "http" << sz("ignored:1") << "http://www."
+                                << "http"
                                 << "2" << QStringList{"proxy=10.0.0.1 : 8080", "access=2"};
         QTest::newRow("any other mode is custom")
-            << "7" << QString() << QByteArray() << "https://secure." << "https" << "7"
-            << QStringList{"proxy=10.0.0.1 : 8080", "access=2"};
+            << "7" << QString() << QByteArray() << "https://secure."
+            << "https"
+            << "7" << QStringList{"proxy=10.0.0.1 : 8080", "access=2"};
     }
     void applies_the_stored_choices() {
         QFETCH(QString, proxy);
@@ -133,26 +147,25 @@ private Q_SLOTS:
         QTest::addColumn<bool>("result");
         QTest::addColumn<QString>("output");
         const QString before = QStringLiteral("unchanged");
-        QTest::newRow("text with closing NUL") << uint(platform::REG_SZ) << sz("p:8080") << true
-                                               << "p:8080";
-        QTest::newRow("text without NUL") << uint(platform::REG_SZ) << QByteArray("p:8080")
-                                          << true << "p:8080";
-        QTest::newRow("only the last NUL is cut") << uint(platform::REG_SZ)
-                                                  << QByteArray("a\0\0", 3) << true
-                                                  << QString::fromLatin1("a\0", 2);
+        QTest::newRow("text with closing NUL")
+            << uint(platform::REG_SZ) << sz("p:8080") << true << "p:8080";
+        QTest::newRow("text without NUL")
+            << uint(platform::REG_SZ) << QByteArray("p:8080") << true << "p:8080";
+        QTest::newRow("only the last NUL is cut")
+            << uint(platform::REG_SZ) << QByteArray("a\0\0", 3) << true
+            << QString::fromLatin1("a\0", 2);
         QTest::newRow("empty value") << uint(platform::REG_SZ) << QByteArray() << true << "";
         QTest::newRow("binary") << uint(platform::REG_BINARY) << QByteArray("xy") << true << "xy";
         QTest::newRow("number") << uint(platform::REG_DWORD) << QByteArray("\x10\x27\0\0", 4)
                                 << true << "10000";
-        QTest::newRow("large number") << uint(platform::REG_DWORD)
-                                      << QByteArray("\x01\x02\x03\x04", 4) << true
-                                      << "67305985";
-        QTest::newRow("other type leaves output") << uint(platform::REG_EXPAND_SZ) << sz("%x%")
-                                                  << true << before;
-        QTest::newRow("1024 bytes fit") << uint(platform::REG_SZ) << QByteArray(1024, 'a')
-                                        << true << QString(1024, 'a');
-        QTest::newRow("1025 bytes fail") << uint(platform::REG_SZ) << QByteArray(1025, 'a')
-                                         << false << before;
+        QTest::newRow("large number")
+            << uint(platform::REG_DWORD) << QByteArray("\x01\x02\x03\x04", 4) << true << "67305985";
+        QTest::newRow("other type leaves output")
+            << uint(platform::REG_EXPAND_SZ) << sz("%x%") << true << before;
+        QTest::newRow("1024 bytes fit")
+            << uint(platform::REG_SZ) << QByteArray(1024, 'a') << true << QString(1024, 'a');
+        QTest::newRow("1025 bytes fail")
+            << uint(platform::REG_SZ) << QByteArray(1025, 'a') << false << before;
     }
     void reads_values() {
         QFETCH(uint, type);

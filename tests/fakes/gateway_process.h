@@ -13,7 +13,7 @@ namespace pelicast::fakes {
 // on free loopback ports for HTTP and HTTPS, with its accounts and outbox in
 // a temporary folder of its own. Stopped when destroyed.
 class GatewayProcess {
-  public:
+public:
     struct Account {
         QString user;
         QString password;
@@ -56,7 +56,7 @@ class GatewayProcess {
     // unreadable or has no such account.
     qint64 credits(const QString& user) const;
 
-  private:
+private:
     bool writeAccounts(const QList<Account>& accounts);
     bool readPorts();
 

@@ -42,7 +42,7 @@ QByteArray headerValue(const HttpHeaders& headers, const QByteArray& name);
 class LoopbackHttpServer : public QObject {
     Q_OBJECT
 
-  public:
+public:
     struct Request {
         QByteArray method;
         QByteArray target;  // as sent on the request line: "/page?x=1"
@@ -91,11 +91,11 @@ class LoopbackHttpServer : public QObject {
 
     const QList<Request>& requests() const { return requests_; }
 
-  Q_SIGNALS:
+Q_SIGNALS:
     // A whole request arrived; it is the last of requests().
     void requestReceived();
 
-  private:
+private:
     LoopbackHttpServer(std::unique_ptr<QTcpServer> server, bool tls, QObject* parent);
     void serve(QTcpSocket* socket);
 
@@ -112,7 +112,7 @@ class LoopbackHttpServer : public QObject {
 class LoopbackHttpProxy : public QObject {
     Q_OBJECT
 
-  public:
+public:
     struct Passage {
         QByteArray method;  // "GET", "POST", "CONNECT", ...
         QByteArray target;  // "http://127.0.0.1:4711/page" or, for CONNECT, "127.0.0.1:4712"
@@ -127,7 +127,7 @@ class LoopbackHttpProxy : public QObject {
 
     const QList<Passage>& passages() const { return passages_; }
 
-  private:
+private:
     void pass(QTcpSocket* client);
 
     std::unique_ptr<QTcpServer> server_;

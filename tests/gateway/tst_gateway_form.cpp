@@ -10,7 +10,7 @@ using pelicast::gateway::separatedItems;
 class TestGatewayForm : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void decodes_data();
     void decodes();
     void refusesMalformed_data();

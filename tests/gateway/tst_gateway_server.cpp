@@ -78,7 +78,7 @@ class TestGatewayServer : public QObject {
         QVERIFY2(gateway_->start({{"demo", "demo", credits}}), qPrintable(gateway_->errorString()));
     }
 
-  private slots:
+private slots:
     void init();
     void creditCheck_data();
     void creditCheck();

@@ -14,7 +14,7 @@ namespace platform = pelicast::platform;
 class TestHelpViewerService : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void commandLine_data();
     void commandLine();
     void fileNamedWithAngleBracket();

@@ -60,10 +60,10 @@ QString refusedAddress() {
 class TestNetworkTransfer : public QObject {
     Q_OBJECT
 
-  private:
+private:
     TestCertificate certificate_;
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void initTestCase() {
         certificate_ = TestCertificate::generate();
         QVERIFY(!certificate_.isNull());

@@ -83,7 +83,7 @@ int fileMode(const QString& path) {
 class TestQSettingsStore : public QObject {
     Q_OBJECT
 
-  private:
+private:
     QTemporaryDir config_;
 
     QString runCopy(const QStringList& args, int* exitCode = nullptr) {
@@ -98,7 +98,7 @@ class TestQSettingsStore : public QObject {
 
     QString fileName() const { return QSettingsStore::FileName(kApp); }
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void initTestCase() {
         // A folder of the test's own, also when the test is run by hand.
         QVERIFY(config_.isValid());

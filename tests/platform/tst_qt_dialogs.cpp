@@ -34,7 +34,7 @@ void whenBoxShows(std::function<void(QWidget*)> act) {
 class TestQtDialogs : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void messageBox_data() {
         QTest::addColumn<int>("buttons");
         QTest::addColumn<int>("defaultAnswer");

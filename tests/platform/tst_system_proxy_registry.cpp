@@ -48,7 +48,7 @@ QNetworkProxy http(const QString& host, quint16 port) {
 class TestSystemProxyRegistry : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void initTestCase() {
         // Set before the first query: the system configuration may be read once.
         qputenv("http_proxy", "http://127.0.0.1:3128");

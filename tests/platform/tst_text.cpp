@@ -8,7 +8,7 @@ using pelicast::TrimBlanks;
 class TextTest : public QObject {
     Q_OBJECT
 
-  private Q_SLOTS:
+private Q_SLOTS:
     void counts_data() {
         QTest::addColumn<QString>("haystack");
         QTest::addColumn<QString>("needle");

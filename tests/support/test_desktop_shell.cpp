@@ -14,7 +14,7 @@ const QString kUrl = QStringLiteral("https://secure.quillo.example/newuser.asp")
 
 // Sets an environment variable for the life of the object.
 class ScopedEnv {
-  public:
+public:
     ScopedEnv(const char* name, const QByteArray& value) : name_(name), saved_(qgetenv(name)) {
         qputenv(name, value);
     }
@@ -25,7 +25,7 @@ class ScopedEnv {
             qputenv(name_, saved_);
     }
 
-  private:
+private:
     const char* name_;
     QByteArray saved_;
 };
@@ -62,7 +62,7 @@ QByteArray waitForFile(const QString& path) {
 class TestDesktopShell : public QObject {
     Q_OBJECT
 
-  private:
+private:
     QTemporaryDir root;
     QString bin, apps, record, page;
     std::unique_ptr<ScopedEnv> path, dataHome, dataDirs;
@@ -85,7 +85,7 @@ class TestDesktopShell : public QObject {
                       exec + "\nActions=new;\n\n[Desktop Action new]\nExec=wrong\n");
     }
 
-  private slots:
+private slots:
     void init() {
         QVERIFY(root.isValid());
         bin = root.filePath("bin");

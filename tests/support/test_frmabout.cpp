@@ -25,7 +25,7 @@ const QString kUnavailable = QStringLiteral("System Information Is Unavailable A
 class TestFrmAbout : public QObject {
     Q_OBJECT
 
-  private:
+private:
     std::unique_ptr<fakes::FakeServices> fakes;
     QPointer<frmAbout> box;
 
@@ -35,7 +35,7 @@ class TestFrmAbout : public QObject {
     }
     void open() { box = frmAbout::showOrRaise(fakes->services(), kGateway); }
 
-  private slots:
+private slots:
     void init() { fakes = std::make_unique<fakes::FakeServices>(); }
     void cleanup() {
         if (box)

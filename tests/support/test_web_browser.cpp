@@ -18,7 +18,7 @@ const QString kHttp = kGateway.httpBase;
 
 // Also notes whether the page file was there, as the lookup needs it.
 class CheckingShell : public fakes::FakeShell {
-  public:
+public:
     long FindExecutable(const QString& file, const QString& directory,
                         QString* executable) override {
         existedAtLookup.append(QFile::exists(file));
@@ -32,7 +32,7 @@ class CheckingShell : public fakes::FakeShell {
 class TestWebBrowser : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void linkAddresses_data() {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("expected");

@@ -10,7 +10,7 @@ namespace platform = pelicast::platform;
 class TestCHelp : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void show_data();
     void show();
 };

@@ -9,7 +9,7 @@ using namespace pelicast::help;
 class TestHelpViewerParts : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void arguments_data();
     void arguments();
     void usage();

@@ -16,7 +16,7 @@ using namespace pelicast::help;
 class TestHelpWindow : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void opensAtDefaultTopic();
     void opensAtContext_data();
@@ -30,7 +30,7 @@ class TestHelpWindow : public QObject {
     void unusableFileIsRefused_data();
     void unusableFileIsRefused();
 
-  private:
+private:
     std::unique_ptr<HelpWindow> open(std::optional<quint32> context = std::nullopt);
     static QString page(const HelpWindow& window) { return window.Browser()->source().path(); }
 

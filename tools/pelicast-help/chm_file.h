@@ -13,7 +13,7 @@ namespace pelicast::help {
 // Read-only access to a compiled HTML help file: its objects, the project
 // data of #SYSTEM and the numbered-context table (#IVB with #STRINGS).
 class ChmFile {
-  public:
+public:
     // Null, with the reason in `error`, when the file is missing, unreadable
     // or not a compiled help file.
     static std::unique_ptr<ChmFile> Open(const QString& path, QString* error);
@@ -37,7 +37,7 @@ class ChmFile {
     std::optional<QString> TopicForContext(quint32 context) const;
     QHash<quint32, QString> Contexts() const { return contexts_; }
 
-  private:
+private:
     ChmFile(chmFile* handle, QString filePath);
     void ReadSystem();
     void ReadContexts();

@@ -12,7 +12,7 @@ class ChmFile;
 class HelpBrowser : public QTextBrowser {
     Q_OBJECT
 
-  public:
+public:
     explicit HelpBrowser(const ChmFile& chm, QWidget* parent = nullptr);
 
     // The address of a topic given by its path inside the help file.
@@ -20,7 +20,7 @@ class HelpBrowser : public QTextBrowser {
 
     QVariant loadResource(int type, const QUrl& name) override;
 
-  private:
+private:
     void FollowLink(const QUrl& url);
 
     const ChmFile& chm_;

@@ -22,7 +22,7 @@ class HelpBrowser;
 class HelpWindow : public QMainWindow {
     Q_OBJECT
 
-  public:
+public:
     explicit HelpWindow(std::unique_ptr<ChmFile> chm, QWidget* parent = nullptr);
     ~HelpWindow() override;
 
@@ -36,7 +36,7 @@ class HelpWindow : public QMainWindow {
     QTreeWidget* Contents() const { return contents_; }
     QListWidget* Index() const { return index_; }
 
-  private:
+private:
     void BuildContents();
     void BuildIndex();
     void AddContents(const QList<SitemapEntry>& entries, QTreeWidgetItem* parent);
