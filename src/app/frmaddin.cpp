@@ -18,7 +18,7 @@
 #include "platform/text.h"
 #include "support/chelp.h"
 #include "support/frmabout.h"
-#include "support/layout.h"
+#include "platform/layout.h"
 #include "support/web_browser.h"
 #include "support/web_links.h"
 #include "ui_frmaddin.h"
@@ -88,6 +88,7 @@ frmAddIn::frmAddIn(platform::Services services, GatewayLocation location, QWidge
       channel_(services.inet, services.dialogs, userData_, *this, this) {
     initResources();
     ui->setupUi(this);
+    layout::UseDesignFont(this);
     layout::ScaleToScreen(ui->centralwidget);
     setUpPictures();
     connectHandlers();

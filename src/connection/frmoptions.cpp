@@ -7,6 +7,7 @@
 
 #include "connection/profile_host.h"
 #include "platform/dialogs.h"
+#include "platform/layout.h"
 #include "ui_frmoptions.h"
 
 namespace pelicast {
@@ -31,6 +32,7 @@ frmOptions::frmOptions(platform::SettingsStore& settings, platform::Dialogs& dia
       dialogs_(dialogs),
       host_(host) {
     ui_->setupUi(this);
+    layout::UseDesignFont(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose);

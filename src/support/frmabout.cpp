@@ -8,6 +8,7 @@
 #include "support/system_info.h"
 #include "support/web_browser.h"
 #include "support/web_links.h"
+#include "platform/layout.h"
 #include "ui_frmabout.h"
 
 // The pictures live in this static library; nothing else would pull them in.
@@ -27,6 +28,7 @@ frmAbout::frmAbout(const platform::Services& services, GatewayLocation gateway, 
       gateway_(std::move(gateway)) {
     initSupportImages();
     ui_->setupUi(this);
+    layout::UseDesignFont(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -1,5 +1,6 @@
-#include "support/layout.h"
+#include "platform/layout.h"
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -22,6 +23,15 @@ int scaled(int pixels, double factor) {
 
 int Twips(int twips) {
     return static_cast<int>(std::lround(twips * screenDpi() / 1440.0));
+}
+
+void UseDesignFont(QWidget* window) {
+    QFont font = window->font();
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans Condensed"),
+                      font.family()});
+    font.setPointSize(8);
+    window->setFont(font);
 }
 
 void ScaleToScreen(QWidget* container) {
