@@ -85,7 +85,9 @@ frmAddIn::frmAddIn(platform::Services services, GatewayLocation location, QWidge
       services_(services),
       userData_(services.settings),
       profile_(services.settings, services.registry, services.inet, std::move(location)),
-      channel_(services.inet, services.dialogs, userData_, *this, this) {
+      channel_(services.inet, services.dialogs, userData_, *this, this),
+      upload_(services.dialogs, services.components, userData_, channel_, *this,
+              [this] { return pageAddress(gw::kUploadPage); }) {
     initResources();
     ui->setupUi(this);
     layout::UseDesignFont(this);
@@ -136,12 +138,11 @@ void frmAddIn::connectHandlers() {
     connect(ui->About, &QAction::triggered, this, &frmAddIn::About_Click);
     connectWebLinks();
 
-    // Doors to windows that are not part of this build yet.
-    for (QAction* action : {ui->abookmenu, ui->sendcontacts})
-        action->setEnabled(false);
-    for (QWidget* widget : {static_cast<QWidget*>(ui->uploadb), static_cast<QWidget*>(ui->abookbut),
-                            static_cast<QWidget*>(ui->conlookup)})
-        widget->setEnabled(false);
+    connect(ui->conlookup, &QPushButton::clicked, this, &frmAddIn::conlookup_Click);
+    connect(ui->abookbut, &QToolButton::clicked, this, &frmAddIn::conlookup_Click);
+    connect(ui->abookmenu, &QAction::triggered, this, &frmAddIn::conlookup_Click);
+    connect(ui->sendcontacts, &QAction::triggered, this, &frmAddIn::sendcontacts_Click);
+    connect(ui->uploadb, &QToolButton::clicked, this, &frmAddIn::sendcontacts_Click);
 }
 
 void frmAddIn::connectWebLinks() {
@@ -168,6 +169,17 @@ void frmAddIn::connectWebLinks() {
         connect(action, &QAction::triggered, this,
                 open([package](const WebLinks&) { return WebLinks::storeBasket(package); }));
 }
+
+void frmAddIn::conlookup_Click() {
+    clist::open(picker_, services_.dialogs, services_.components, *this, this);
+}
+
+void frmAddIn::sendcontacts_Click() { upload_.run(); }
+
+QString frmAddIn::usernameText() const { return ui->Uname->text(); }
+QString frmAddIn::passwordText() const { return ui->Pass->text(); }
+void frmAddIn::focusUsername() { ui->Uname->setFocus(); }
+void frmAddIn::focusPassword() { ui->Pass->setFocus(); }
 
 void frmAddIn::launch_webbrowser(const QString& address) {
     LaunchWebBrowser(services_.shell, services_.dialogs, this, address);

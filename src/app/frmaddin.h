@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
+#include "addressbook/clist.h"
 #include "addressbook/picker_host.h"
+#include "app/contact_upload.h"
 #include "app/request_channel.h"
 #include "app/user_data.h"
 #include "connection/connection_profile.h"
@@ -19,7 +22,11 @@ namespace pelicast {
 
 // The main window: account, originator, recipients and message, the three
 // gateway requests, and the doors to every other window.
-class frmAddIn : public QMainWindow, public ChannelHost, public PickerHost, public ProfileHost {
+class frmAddIn : public QMainWindow,
+                 public ChannelHost,
+                 public PickerHost,
+                 public ProfileHost,
+                 public UploadHost {
     Q_OBJECT
 
 public:
@@ -43,6 +50,11 @@ public:
     QWidget* dialogParent() override { return this; }
     QString recipientsText() const override;
     void setRecipientsText(const QString& text) override;
+    // UploadHost
+    QString usernameText() const override;
+    QString passwordText() const override;
+    void focusUsername() override;
+    void focusPassword() override;
 
     // Handlers.
     void Form_Load();
@@ -52,6 +64,8 @@ public:
     void transp_Change();
     void OKButton_Click();
     void chkcr_Click();
+    void conlookup_Click();
+    void sendcontacts_Click();
     void opmenu_Click();
     void htopics_Click();
     void About_Click();
@@ -76,6 +90,8 @@ private:
     userdata::UserData userData_;
     ConnectionProfile profile_;
     RequestChannel channel_;
+    ContactUpload upload_;
+    QPointer<clist> picker_;
     QString transport_prefix;
     int mousePointer_ = kPointerDefault;
     bool ending_ = false;
