@@ -102,13 +102,9 @@ NetworkTransfer::NetworkTransfer(const QList<QSslCertificate>& extraCaCertificat
                                  TransferLimits limits, QObject* parent)
     : TransferComponent(parent),
       proxyChoice_(new ProxyChoice),
-      tls_(QSslConfiguration::defaultConfiguration()),
+      extraCaCertificates_(extraCaCertificates),
       limits_(limits) {
     manager_.setProxyFactory(proxyChoice_);
-    // Setting any CA list switches off the on-demand loading of the system's,
-    // so the system's are named explicitly beside the extra ones.
-    if (!extraCaCertificates.isEmpty())
-        tls_.setCaCertificates(QSslConfiguration::systemCaCertificates() + extraCaCertificates);
     idleTimer_.setSingleShot(true);
     totalTimer_.setSingleShot(true);
     connect(&idleTimer_, &QTimer::timeout, this, [this] {
@@ -176,12 +172,25 @@ void NetworkTransfer::watch(QNetworkReply* reply) {
     totalTimer_.start(limits_.total);
 }
 
+const QSslConfiguration& NetworkTransfer::tls() {
+    if (!tls_) {
+        tls_ = QSslConfiguration::defaultConfiguration();
+        // Setting any CA list switches off the on-demand loading of the system's,
+        // so the system's are named explicitly beside the extra ones.
+        if (!extraCaCertificates_.isEmpty())
+            tls_->setCaCertificates(QSslConfiguration::systemCaCertificates() +
+                                    extraCaCertificates_);
+    }
+    return *tls_;
+}
+
 QNetworkReply* NetworkTransfer::send(const QUrl& address, const QString& operation,
                                      const QString& body, const QString& headers) {
     QNetworkRequest request(address);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
-    request.setSslConfiguration(tls_);
+    if (address.scheme() == QLatin1String("https"))
+        request.setSslConfiguration(tls());
     static const QRegularExpression kLineBreak(QStringLiteral("\r?\n"));
     for (const QString& line : headers.split(kLineBreak, Qt::SkipEmptyParts)) {
         const qsizetype colon = line.indexOf(QLatin1Char(':'));

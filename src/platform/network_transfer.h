@@ -73,7 +73,11 @@ private:
 
     QNetworkAccessManager manager_;
     ProxyChoice* proxyChoice_;  // owned by manager_
-    QSslConfiguration tls_;
+    // Built at the first HTTPS request: loading the TLS library and the system's
+    // certificates costs start-up time a plain-HTTP user never needs.
+    const QSslConfiguration& tls();
+    QList<QSslCertificate> extraCaCertificates_;
+    std::optional<QSslConfiguration> tls_;
     TransferLimits limits_;
     QTimer idleTimer_;
     QTimer totalTimer_;

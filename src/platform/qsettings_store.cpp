@@ -52,8 +52,11 @@ QString QSettingsStore::GetSetting(const QString& application, const QString& se
 void QSettingsStore::SaveSetting(const QString& application, const QString& section,
                                  const QString& key, const QString& value) {
     QSettings settings = openSettings(application);
-    makePrivate(settings.fileName());
     settings.beginGroup(section);
+    // Rewriting an unchanged value would only cost a synced file write.
+    if (settings.contains(key) && settings.value(key).toString() == value)
+        return;
+    makePrivate(settings.fileName());
     settings.setValue(key, value);
     settings.sync();
     // A file that some other program replaced in between is put right again.
