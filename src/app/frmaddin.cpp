@@ -23,11 +23,6 @@
 #include "support/web_links.h"
 #include "ui_frmaddin.h"
 
-// Resources of a static library are registered by hand.
-static void initResources() {
-    Q_INIT_RESOURCE(pelicast);
-}
-
 namespace pelicast {
 
 namespace {
@@ -44,6 +39,18 @@ constexpr auto kAffiliate = "brackel";
 
 // Whether a recipient is a number of the home networks: "09" followed by 3,
 // 4, 7 or 9 anywhere in it.
+// One of the program's own pictures, at its size and twice that. The format
+// is named so that no image plugin is loaded to guess it.
+QIcon ownPicture(const char* name) {
+    const QString path = QStringLiteral(":/pelicast/") + QLatin1String(name);
+    QIcon icon;
+    icon.addPixmap(QPixmap(path + QStringLiteral(".png"), "PNG"));
+    QPixmap doubled(path + QStringLiteral("@2x.png"), "PNG");
+    doubled.setDevicePixelRatio(2);
+    icon.addPixmap(doubled);
+    return icon;
+}
+
 bool isHomeNetworkNumber(const QString& piece) {
     for (qsizetype i = 0; i + 2 < piece.size(); ++i) {
         if (piece.at(i) == QLatin1Char('0') && piece.at(i + 1) == QLatin1Char('9') &&
@@ -88,7 +95,6 @@ frmAddIn::frmAddIn(platform::Services services, GatewayLocation location, QWidge
       channel_(services.inet, services.dialogs, userData_, *this, this),
       upload_(services.dialogs, services.components, userData_, channel_, *this,
               [this] { return pageAddress(gw::kUploadPage); }) {
-    initResources();
     ui->setupUi(this);
     layout::UseDesignFont(this);
     layout::ScaleToScreen(ui->centralwidget);
@@ -103,20 +109,18 @@ frmAddIn::frmAddIn(platform::Services services, GatewayLocation location, QWidge
 frmAddIn::~frmAddIn() = default;
 
 void frmAddIn::setUpPictures() {
-    const auto themed = [](const char* theme, const char* fallback) {
-        return QIcon::fromTheme(QLatin1String(theme), QIcon(QLatin1String(fallback)));
+    const auto themed = [](const char* theme, const char* picture) {
+        return QIcon::fromTheme(QLatin1String(theme), ownPicture(picture));
     };
-    setWindowIcon(QIcon(QStringLiteral(":/pelicast/pelicast.svg")));
-    ui->newb->setIcon(themed("document-new", ":/pelicast/icons/new.svg"));
-    ui->sendb->setIcon(themed("mail-send", ":/pelicast/icons/send.svg"));
-    ui->webb->setIcon(themed("preferences-system-network", ":/pelicast/icons/options.svg"));
-    ui->uploadb->setIcon(themed("document-send", ":/pelicast/icons/upload.svg"));
-    ui->abookbut->setIcon(themed("x-office-address-book", ":/pelicast/icons/addressbook.svg"));
-    ui->helpb->setIcon(themed("help-contents", ":/pelicast/icons/help.svg"));
-    ui->Image1->setPixmap(QIcon(QStringLiteral(":/pelicast/icons/gateway.svg"))
-                              .pixmap(ui->Image1->size() - QSize(4, 4)));
-    ui->Image2->setPixmap(QIcon(QStringLiteral(":/pelicast/icons/maker.svg"))
-                              .pixmap(ui->Image2->size() - QSize(4, 4)));
+    setWindowIcon(ownPicture("pelicast"));
+    ui->newb->setIcon(themed("document-new", "new"));
+    ui->sendb->setIcon(themed("mail-send", "send"));
+    ui->webb->setIcon(themed("preferences-system-network", "options"));
+    ui->uploadb->setIcon(themed("document-send", "upload"));
+    ui->abookbut->setIcon(themed("x-office-address-book", "addressbook"));
+    ui->helpb->setIcon(themed("help-contents", "help"));
+    ui->Image1->setPixmap(ownPicture("gateway").pixmap(ui->Image1->size() - QSize(4, 4)));
+    ui->Image2->setPixmap(ownPicture("maker").pixmap(ui->Image2->size() - QSize(4, 4)));
 }
 
 void frmAddIn::connectHandlers() {
