@@ -12,6 +12,15 @@ bool IsTransferEncoding(QByteArrayView value) {
            EqualsNoCase(value, "B") || EqualsNoCase(value, "8BIT") || EqualsNoCase(value, "7BIT");
 }
 
+bool IsPlainWord(QByteArrayView value) {
+    if (value.isEmpty() || IsTransferEncoding(value))
+        return false;
+    return std::all_of(value.begin(), value.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '-';
+    });
+}
+
 bool IsUtf8Continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
@@ -107,8 +116,12 @@ ContentLine ToVersion3(const ContentLine& line) {
     for (const Param& param : line.params) {
         const QByteArray value = param.Unquoted();
         if (param.name.isEmpty()) {
-            if (!IsTransferEncoding(value))
+            // Only a plain word is a 2.1 type; anything else stays as written,
+            // since as a TYPE value its commas would make it a list.
+            if (IsPlainWord(value))
                 out.params.append({QByteArray("TYPE"), param.value});
+            else if (!IsTransferEncoding(value))
+                out.params.append(param);
         } else if (EqualsNoCase(param.name, "ENCODING")) {
             if (base64)
                 out.params.append({param.name, QByteArray("b")});

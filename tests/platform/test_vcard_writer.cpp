@@ -62,6 +62,8 @@ private slots:
             << QByteArray("FN:Ren\xE9 \x80") << QByteArray("FN:Ren\xC3\xA9 \xE2\x82\xAC");
         QTest::newRow("base64") << QByteArray("PHOTO;ENCODING=BASE64;JPEG:AA BB\tCC")
                                 << QByteArray("PHOTO;ENCODING=b;TYPE=JPEG:AABBCC");
+        QTest::newRow("odd bare parameter stays")
+            << QByteArray("TEL;voice,cell:1") << QByteArray("TEL;voice,cell:1");
         QTest::newRow("no colon") << QByteArray("FN") << QByteArray("FN");
     }
     void bringsPropertiesIntoVersion3() {
