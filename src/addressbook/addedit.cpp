@@ -12,11 +12,7 @@ namespace pelicast {
 namespace {
 constexpr int kWidthTwips = 3030;
 constexpr int kHeightTwips = 4020;
-const QString kFirstname = QStringLiteral("Firstname");
-const QString kSurname = QStringLiteral("Surname");
-const QString kCellPhone = QStringLiteral("CellPhone");
-const QString kHomeEmail = QStringLiteral("HomeEmail");
-const QString kName = QStringLiteral("Name");
+namespace fields = platform::fields;
 }  // namespace
 
 addedit::addedit(platform::Dialogs& dialogs, platform::ComponentFactory& components,
@@ -67,11 +63,11 @@ void addedit::cdetails(const QString& label) {
         if (const auto value = book.value(field))
             control->setText(*value);
     };
-    load(kFirstname, ui_->Fname);
-    load(kSurname, ui_->Lname);
+    load(fields::Firstname, ui_->Fname);
+    load(fields::Surname, ui_->Lname);
     load(QStringLiteral("Cellphone"), ui_->Mnumber);
-    load(kHomeEmail, ui_->Email);
-    load(kName, ui_->itm);
+    load(fields::HomeEmail, ui_->Email);
+    load(fields::Name, ui_->itm);
     loadedIndex_ = found;
 }
 
@@ -98,22 +94,22 @@ bool addedit::selectRecordToChange(LenientAddressBook& book, int count) {
     const QString name = ui_->itm->text();
     // The record the boxes came from, as long as it still carries its display
     // name: another contact of the same name must not be overwritten.
-    if (loadedIndex_ >= 0 && book.select(loadedIndex_) && book.value(kName) == name)
+    if (loadedIndex_ >= 0 && book.select(loadedIndex_) && book.value(fields::Name) == name)
         return true;
     // Gone or moved: the first record of that display name.
     for (int index = 0; index <= count; ++index) {
         const bool selected = book.select(index);
-        if (book.value(kName) == name && selected)
+        if (book.value(fields::Name) == name && selected)
             return true;
     }
     return false;
 }
 
 void addedit::writeFields(LenientAddressBook& book) {
-    book.setValue(kFirstname, ui_->Fname->text());
-    book.setValue(kSurname, ui_->Lname->text());
-    book.setValue(kCellPhone, ui_->Mnumber->text());
-    book.setValue(kHomeEmail, ui_->Email->text());
+    book.setValue(fields::Firstname, ui_->Fname->text());
+    book.setValue(fields::Surname, ui_->Lname->text());
+    book.setValue(fields::CellPhone, ui_->Mnumber->text());
+    book.setValue(fields::HomeEmail, ui_->Email->text());
 }
 
 void addedit::Cancel_Click() {

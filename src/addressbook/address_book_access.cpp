@@ -16,8 +16,8 @@ namespace {
 // Reads the names first and the mobile number last, as callers rely on.
 template <class CellPhone>
 QString labelOf(platform::AddressBookComponent& book, CellPhone cellPhone) {
-    const QString surname = book.GetValue(QStringLiteral("Surname"));
-    const QString firstname = book.GetValue(QStringLiteral("Firstname"));
+    const QString surname = book.GetValue(platform::fields::Surname);
+    const QString firstname = book.GetValue(platform::fields::Firstname);
     return ContactLabel(surname, firstname, cellPhone());
 }
 }  // namespace
@@ -27,7 +27,7 @@ QString currentContactLabel(platform::AddressBookComponent& book, const QString&
 }
 
 QString currentContactLabel(platform::AddressBookComponent& book) {
-    return labelOf(book, [&] { return book.GetValue(QStringLiteral("CellPhone")); });
+    return labelOf(book, [&] { return book.GetValue(platform::fields::CellPhone); });
 }
 
 void reportAddressBookFailure(platform::Dialogs& dialogs, QWidget* parent,

@@ -9,19 +9,18 @@
 namespace pelicast {
 
 namespace {
-const QString kCellPhone = QStringLiteral("CellPhone");
 
 // "Groups1", or "Groups2" when that is empty: the other is not read.
 QString currentGroupText(platform::AddressBookComponent& book) {
-    const QString groups1 = book.GetValue(QStringLiteral("Groups1"));
-    return groups1.isEmpty() ? book.GetValue(QStringLiteral("Groups2")) : groups1;
+    const QString groups1 = book.GetValue(platform::fields::Groups1);
+    return groups1.isEmpty() ? book.GetValue(platform::fields::Groups2) : groups1;
 }
 }  // namespace
 
 QStringList ContactEntries(platform::AddressBookComponent& book) {
     QStringList entries;
     forEachRecord(book, [&](int) {
-        const QString cellPhone = book.GetValue(kCellPhone);
+        const QString cellPhone = book.GetValue(platform::fields::CellPhone);
         if (!cellPhone.isEmpty())
             entries.append(currentContactLabel(book, cellPhone));
         return true;
@@ -60,7 +59,7 @@ QString GroupMembersText(platform::AddressBookComponent& book, const QString& gr
         const qsizetype memberships = CountGroupName(currentGroupText(book), group);
         if (memberships == 0)
             return true;
-        const QString cellPhone = book.GetValue(kCellPhone);
+        const QString cellPhone = book.GetValue(platform::fields::CellPhone);
         if (cellPhone.isEmpty())
             return true;
         const QString element = currentContactLabel(book, cellPhone) + QLatin1Char(';');

@@ -26,12 +26,12 @@ ContactList CollectContactList(platform::AddressBookComponent& book) {
     const QString lineBreak = QLatin1String(gateway::kLineBreak);
     ContactList list;
     forEachRecord(book, [&](int) {
-        const QString cellPhone = book.GetValue(QStringLiteral("CellPhone"));
+        const QString cellPhone = book.GetValue(platform::fields::CellPhone);
         if (cellPhone.isEmpty())
             return true;
         list.numbers += lineBreak + QString(cellPhone).remove(QLatin1Char(' '));
-        list.emails += lineBreak + book.GetValue(QStringLiteral("HomeEmail"));
-        const QString name = book.GetValue(QStringLiteral("Name"));
+        list.emails += lineBreak + book.GetValue(platform::fields::HomeEmail);
+        const QString name = book.GetValue(platform::fields::Name);
         list.names += lineBreak + (name.isEmpty() ? cellPhone : name);
         return true;
     });

@@ -14,11 +14,11 @@
 #include "connection/frmoptions.h"
 #include "platform/application_object.h"
 #include "platform/dialogs.h"
+#include "platform/layout.h"
 #include "platform/settings_store.h"
 #include "platform/text.h"
 #include "support/chelp.h"
 #include "support/frmabout.h"
-#include "platform/layout.h"
 #include "support/web_browser.h"
 #include "support/web_links.h"
 #include "ui_frmaddin.h"
@@ -178,12 +178,22 @@ void frmAddIn::conlookup_Click() {
     clist::open(picker_, services_.dialogs, services_.components, *this, this);
 }
 
-void frmAddIn::sendcontacts_Click() { upload_.run(); }
+void frmAddIn::sendcontacts_Click() {
+    upload_.run();
+}
 
-QString frmAddIn::usernameText() const { return ui->Uname->text(); }
-QString frmAddIn::passwordText() const { return ui->Pass->text(); }
-void frmAddIn::focusUsername() { ui->Uname->setFocus(); }
-void frmAddIn::focusPassword() { ui->Pass->setFocus(); }
+QString frmAddIn::usernameText() const {
+    return ui->Uname->text();
+}
+QString frmAddIn::passwordText() const {
+    return ui->Pass->text();
+}
+void frmAddIn::focusUsername() {
+    ui->Uname->setFocus();
+}
+void frmAddIn::focusPassword() {
+    ui->Pass->setFocus();
+}
 
 void frmAddIn::launch_webbrowser(const QString& address) {
     LaunchWebBrowser(services_.shell, services_.dialogs, this, address);

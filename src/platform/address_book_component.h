@@ -49,4 +49,15 @@ public:
 
 inline constexpr const char* kAddressBookProgId = "warjo.wab";
 
+// The record fields the program reads and writes.
+namespace fields {
+inline const QString Firstname = QStringLiteral("Firstname");
+inline const QString Surname = QStringLiteral("Surname");
+inline const QString Name = QStringLiteral("Name");  // the display name
+inline const QString CellPhone = QStringLiteral("CellPhone");
+inline const QString HomeEmail = QStringLiteral("HomeEmail");
+inline const QString Groups1 = QStringLiteral("Groups1");
+inline const QString Groups2 = QStringLiteral("Groups2");
+}  // namespace fields
+
 }  // namespace pelicast::platform

@@ -15,7 +15,7 @@ namespace pelicast::platform {
 // file share one parse; each keeps its own changes until Close (or its end)
 // writes them onto the file as it is then.
 class VCardAddressBook final : public AddressBookComponent {
-  public:
+public:
     // `defaultPath`, when not empty, is what Open("") opens instead of the
     // user's own book.
     explicit VCardAddressBook(QString defaultPath = QString());
@@ -42,7 +42,7 @@ class VCardAddressBook final : public AddressBookComponent {
     // The book with this instance's changes, as a file.
     QByteArray Contents() const;
 
-  private:
+private:
     void RequireOpen() const;
     const vcard::CardInfo& InfoAt(int position) const;
     QString Groups2At(int position) const;

@@ -15,7 +15,7 @@ namespace pelicast::platform::vcard {
 // address-book instances can share it. Cards keep their bytes in the file's
 // buffer; only the fields the book reads are decoded.
 class Book {
-  public:
+public:
     // `source` must be vCard text (IsVCardText).
     explicit Book(QByteArray source);
 
@@ -33,7 +33,7 @@ class Book {
     // else its bytes; equal keys are told apart by their order.
     QList<QByteArray> MergeKeys() const;
 
-  private:
+private:
     struct StoredCard {
         qsizetype begin = 0;
         qsizetype end = 0;

@@ -49,7 +49,7 @@ bool IsHomeEmail(const ContentLine& line) {
 
 // Gathers the fields from the lines of one card, first occurrence winning.
 class Collector {
-  public:
+public:
     void Add(const ContentLine& line) {
         if (!line.hasColon)
             return;
@@ -99,7 +99,7 @@ class Collector {
         return std::move(info_);
     }
 
-  private:
+private:
     static bool TakeOnce(bool& taken, QString& target, const ContentLine& line) {
         if (taken)
             return false;

@@ -19,11 +19,11 @@ Field FieldFromName(QStringView name);
 
 // The text fields of one card, packed into one string to keep a large book small.
 class CardFields {
-  public:
+public:
     QString Get(Field field) const;
     void Set(Field field, const QString& value);
 
-  private:
+private:
     static constexpr int kPacked = 6;  // Name .. Uid
     QString text_;
     std::array<qint32, kPacked> ends_{};

@@ -4,11 +4,11 @@
 
 #include "platform/application_object.h"
 #include "platform/dialogs.h"
+#include "platform/layout.h"
 #include "platform/shell.h"
 #include "support/system_info.h"
 #include "support/web_browser.h"
 #include "support/web_links.h"
-#include "platform/layout.h"
 #include "ui_frmabout.h"
 
 // The pictures live in this static library; nothing else would pull them in.
