@@ -29,17 +29,17 @@ QString GroupName(int index) {
     return QStringLiteral("Group %1").arg(index, 3, 10, QLatin1Char('0'));
 }
 
-QByteArray GenerateAddressBook(const AddressBookSpec& spec) {
-    QRandomGenerator random(spec.seed);
+QByteArray GenerateAddressBook(const BookShape& shape) {
+    QRandomGenerator random(shape.seed);
     QByteArray out;
-    out.reserve(qsizetype(spec.contacts) * 360);
-    for (int i = 0; i < spec.contacts; ++i) {
+    out.reserve(qsizetype(shape.contacts) * 360);
+    for (int i = 0; i < shape.contacts; ++i) {
         const QByteArray given = Pick(random, kGiven);
         const QByteArray family = Pick(random, kFamily);
         const QByteArray number = QByteArray::number(i);
-        QByteArray groups = GroupName(i % spec.groups).toUtf8();
+        QByteArray groups = GroupName(i % shape.groups).toUtf8();
         if (i % 10 == 0)
-            groups += ',' + GroupName((i / 10 + 7) % spec.groups).toUtf8();
+            groups += ',' + GroupName((i / 10 + 7) % shape.groups).toUtf8();
         out += "BEGIN:VCARD\r\nVERSION:3.0\r\n";
         out += "UID:" + QByteArray::number(random.generate64(), 16).rightJustified(16, '0') +
                "-bench-" + number.rightJustified(6, '0') + "\r\n";
@@ -57,11 +57,11 @@ QByteArray GenerateAddressBook(const AddressBookSpec& spec) {
     return out;
 }
 
-bool WriteAddressBook(const QString& path, const AddressBookSpec& spec) {
+bool WriteAddressBook(const QString& path, const BookShape& shape) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const QByteArray book = GenerateAddressBook(spec);
+    const QByteArray book = GenerateAddressBook(shape);
     return file.write(book) == book.size();
 }
 

@@ -7,7 +7,7 @@
 // contacts spread over named groups.
 namespace pelicast::bench {
 
-struct AddressBookSpec {
+struct BookShape {
     int contacts = 30000;
     int groups = 200;  // every contact is in one, every tenth in a second
     quint32 seed = 20240611;
@@ -17,9 +17,9 @@ struct AddressBookSpec {
 QString GroupName(int index);
 
 // About 340 bytes a contact, so the default is about 10 MB.
-QByteArray GenerateAddressBook(const AddressBookSpec& spec = {});
+QByteArray GenerateAddressBook(const BookShape& shape = {});
 
 // Writes the book to `path`; false when it cannot be written.
-bool WriteAddressBook(const QString& path, const AddressBookSpec& spec = {});
+bool WriteAddressBook(const QString& path, const BookShape& shape = {});
 
 }  // namespace pelicast::bench

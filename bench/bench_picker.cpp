@@ -121,10 +121,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Bench bench;
-    bench::AddressBookSpec spec;
-    spec.contacts = kContacts;
-    spec.groups = kGroups;
-    if (!bench::WriteAddressBook(bench.path, spec)) {
+    bench::BookShape shape;
+    shape.contacts = kContacts;
+    shape.groups = kGroups;
+    if (!bench::WriteAddressBook(bench.path, shape)) {
         std::fprintf(stderr, "cannot write the book %s\n", qPrintable(bench.path));
         return 1;
     }

@@ -14,11 +14,11 @@ namespace {
 // "file>window" names a window definition of the help file. The viewer has
 // one window of its own, so only the file is passed on; a file whose own name
 // holds ">" is taken whole.
-QString HelpFilePart(const QString& specification) {
-    const qsizetype separator = specification.lastIndexOf(QLatin1Char('>'));
-    if (separator < 0 || QFileInfo::exists(specification))
-        return specification;
-    return specification.left(separator);
+QString HelpFilePart(const QString& fileSpecification) {
+    const qsizetype separator = fileSpecification.lastIndexOf(QLatin1Char('>'));
+    if (separator < 0 || QFileInfo::exists(fileSpecification))
+        return fileSpecification;
+    return fileSpecification.left(separator);
 }
 
 }  // namespace

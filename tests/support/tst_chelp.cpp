@@ -20,7 +20,7 @@ void TestCHelp::show_data() {
     QTest::addColumn<QString>("windowPane");
     QTest::addColumn<bool>("hasContext");
     QTest::addColumn<int>("context");
-    QTest::addColumn<QString>("specification");
+    QTest::addColumn<QString>("fileSpecification");
     QTest::addColumn<unsigned>("command");
     QTest::addColumn<qint64>("data");
 
@@ -60,7 +60,7 @@ void TestCHelp::show() {
     QCOMPARE(help.calls.size(), 1);
     const FakeHelpService::Call& call = help.calls.first();
     QCOMPARE(call.owner, nullptr);
-    QTEST(call.file, "specification");
+    QTEST(call.file, "fileSpecification");
     QTEST(call.command, "command");
     QTEST(qint64(call.data), "data");
 }
