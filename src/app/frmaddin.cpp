@@ -1,5 +1,6 @@
 #include "app/frmaddin.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
@@ -39,16 +40,15 @@ constexpr auto kAffiliate = "brackel";
 
 // Whether a recipient is a number of the home networks: "09" followed by 3,
 // 4, 7 or 9 anywhere in it.
-// One of the program's own pictures, at its size and twice that. The format
-// is named so that no image plugin is loaded to guess it.
+// One of the program's own pictures, drawn for the screen's pixel ratio. The
+// format is named so that no image plugin is asked to guess it.
 QIcon ownPicture(const char* name) {
-    const QString path = QStringLiteral(":/pelicast/") + QLatin1String(name);
-    QIcon icon;
-    icon.addPixmap(QPixmap(path + QStringLiteral(".png"), "PNG"));
-    QPixmap doubled(path + QStringLiteral("@2x.png"), "PNG");
-    doubled.setDevicePixelRatio(2);
-    icon.addPixmap(doubled);
-    return icon;
+    const bool doubled = qApp->devicePixelRatio() > 1.0;
+    QPixmap pixmap(QStringLiteral(":/pelicast/") + QLatin1String(name) +
+                       (doubled ? QStringLiteral("@2x.png") : QStringLiteral(".png")),
+                   "PNG");
+    pixmap.setDevicePixelRatio(doubled ? 2.0 : 1.0);
+    return QIcon(pixmap);
 }
 
 bool isHomeNetworkNumber(const QString& piece) {
