@@ -50,20 +50,6 @@ Widget& control(QWidget& window, const char* name) {
     return *widget;
 }
 
-// The named controls met along the focus chain from `first`, once round.
-inline QStringList tabOrder(QWidget& window, const char* first) {
-    QStringList names;
-    QWidget* start = &control<QWidget>(window, first);
-    QWidget* widget = start;
-    do {
-        if (widget->focusPolicy() & Qt::TabFocus && !widget->objectName().isEmpty() &&
-            !widget->objectName().startsWith(QLatin1String("qt_")))
-            names.append(widget->objectName());
-        widget = widget->nextInFocusChain();
-    } while (widget != start);
-    return names;
-}
-
 inline QListWidget& entryList(QWidget& picker) {
     return control<QListWidget>(picker, "con_idx");
 }
@@ -86,16 +72,12 @@ inline QStringList tickedEntries(QWidget& picker) {
     return texts;
 }
 
-// Ticks the `occurrence`-th entry showing `text` (0 = the first).
-inline void tick(QWidget& picker, const QString& text, int occurrence = 0) {
-    QListWidget& list = entryList(picker);
-    for (int row = 0; row < list.count(); ++row) {
-        if (list.item(row)->text() == text && occurrence-- == 0) {
-            list.item(row)->setCheckState(Qt::Checked);
-            return;
-        }
-    }
-    qFatal("no entry %s", qPrintable(text));
+// Ticks the first entry showing `text`.
+inline void tick(QWidget& picker, const QString& text) {
+    const auto found = entryList(picker).findItems(text, Qt::MatchExactly);
+    if (found.isEmpty())
+        qFatal("no entry %s", qPrintable(text));
+    found.first()->setCheckState(Qt::Checked);
 }
 
 // Makes the entry at `row` the current entry, as a click on it does.

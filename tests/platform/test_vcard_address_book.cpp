@@ -22,16 +22,26 @@ const QByteArray kTwoCards =
     "TEL;TYPE=CELL:+41 1\r\nCATEGORIES:Friends,Work\r\nEND:VCARD\r\n"
     "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:b-2\r\nFN:Ben Carr\r\nN:Carr;Ben;;;\r\n"
     "TEL;TYPE=CELL:+41 2\r\nPHOTO;ENCODING=b;TYPE=JPEG:AAAA\r\nEND:VCARD\r\n";
+const QByteArray kSecondCard = kTwoCards.sliced(kTwoCards.indexOf("BEGIN:VCARD", 1));
 
 QStringList Names(const QString& path) {
     VCardAddressBook book;
     book.Open(path);
     QStringList names;
-    for (int i = 0; i <= book.GetCount(); ++i) {
-        if (book.Select(i))
-            names << book.GetValue(QStringLiteral("Name"));
-    }
+    for (int i = 0; book.Select(i); ++i)
+        names << book.GetValue(QStringLiteral("Name"));
     return names;
+}
+
+// The message of the ComponentError that `action` throws, or "<no error>".
+template <typename Action>
+QString ErrorOf(Action action) {
+    try {
+        action();
+    } catch (const ComponentError& error) {
+        return error.message();
+    }
+    return QStringLiteral("<no error>");
 }
 
 int Mode(const QString& path) {
@@ -64,58 +74,25 @@ private slots:
         QFile::remove(path);
         VCardAddressBook book;
         book.Open(QString());
-        QVERIFY(QFileInfo::exists(path));
         QCOMPARE(Mode(path), 0600);
         QCOMPARE(book.GetCount(), 0);
         QCOMPARE(book.Select(0), 0);
-        QCOMPARE(book.GetValue(QStringLiteral("Name")), QString());
         book.Close();
         QCOMPARE(test::ReadAll(path), QByteArray());
     }
 
-    void selectOutsideTheRecords_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("first") << 0 << 1;
-        QTest::newRow("last") << 1 << 1;
-        QTest::newRow("count") << 2 << 0;
-        QTest::newRow("negative") << -1 << 0;
-        QTest::newRow("far") << 32767 << 0;
-    }
-    void selectOutsideTheRecords() {
-        QFETCH(int, index);
-        QFETCH(int, expected);
+    void selectPastTheRecordsAndFieldNamesIgnoreCase() {
         VCardAddressBook book;
         book.Open(Book(kTwoCards));
-        QCOMPARE(book.Select(index), expected);
-    }
-
-    void fieldNamesIgnoreCase_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("Cellphone") << "Cellphone"
-                                   << "+41 1";
-        QTest::newRow("CELLPHONE") << "CELLPHONE"
-                                   << "+41 1";
-        QTest::newRow("surname") << "surname"
-                                 << "Berg";
-        QTest::newRow("firstName") << "firstName"
-                                   << "Anna";
-        QTest::newRow("absent email") << "HomeEmail"
-                                      << "";
-        QTest::newRow("groups1") << "groups1"
-                                 << "Friends\r\nWork";
-        QTest::newRow("unknown") << "Nickname"
-                                 << "";
-    }
-    void fieldNamesIgnoreCase() {
-        QFETCH(QString, field);
-        QFETCH(QString, expected);
-        VCardAddressBook book;
-        book.Open(Book(kTwoCards));
+        for (const auto& [index, expected] : {std::pair{0, 1}, {1, 1}, {2, 0}, {-1, 0}, {32767, 0}})
+            QCOMPARE(book.Select(index), expected);
         QVERIFY(book.Select(0));
-        QCOMPARE(book.GetValue(field), expected);
-        QCOMPARE(book.GetValue(field), expected);  // asking again moves nothing
+        const QList<std::pair<const char*, const char*>> fields{
+            {"Cellphone", "+41 1"}, {"CELLPHONE", "+41 1"},         {"surname", "Berg"},
+            {"firstName", "Anna"},  {"groups1", "Friends\r\nWork"}, {"HomeEmail", ""},
+            {"Nickname", ""}};
+        for (const auto& [field, expected] : fields)
+            QCOMPARE(book.GetValue(QLatin1String(field)), QString::fromUtf8(expected));
     }
 
     void createNewThenSetValueWithoutSelect() {
@@ -126,20 +103,14 @@ private slots:
             book.Open(path);
             QVERIFY(book.CreateNew(QStringLiteral(" Dupont"), QStringLiteral("d@example.org")));
             book.SetValue(QStringLiteral("Firstname"), QStringLiteral("Zoé, \"Z\""));
-            book.SetValue(QStringLiteral("Surname"), QStringLiteral("Dupont"));
             book.SetValue(QStringLiteral("CellPhone"), QStringLiteral("+33 6 12"));
             book.SetValue(QStringLiteral("HomeEmail"), QStringLiteral("d@example.org"));
             book.Close();
         }
         QCOMPARE(Mode(path), 0600);
-        VCardAddressBook book;
-        book.Open(path);
-        QCOMPARE(book.GetCount(), 1);
-        QVERIFY(book.Select(0));
-        QCOMPARE(book.GetValue(QStringLiteral("Name")), QStringLiteral(" Dupont"));
-        QCOMPARE(book.GetValue(QStringLiteral("Firstname")), QStringLiteral("Zoé, \"Z\""));
-        QCOMPARE(book.GetValue(QStringLiteral("Cellphone")), QStringLiteral("+33 6 12"));
-        QCOMPARE(book.GetValue(QStringLiteral("HomeEmail")), QStringLiteral("d@example.org"));
+        QCOMPARE(Names(path), QStringList{" Dupont"});
+        QCOMPARE(test::ValueOf(path, 0, QStringLiteral("Firstname")), QStringLiteral("Zoé, \"Z\""));
+        QCOMPARE(test::ValueOf(path, 0, QStringLiteral("Cellphone")), QStringLiteral("+33 6 12"));
         const QByteArray written = test::ReadAll(path);
         QVERIFY(written.startsWith("BEGIN:VCARD\r\nVERSION:3.0\r\n"));
         QCOMPARE(written.count("EMAIL"), 1);
@@ -161,11 +132,9 @@ private slots:
             book.Close();
         }
         const QByteArray written = test::ReadAll(path);
-        QVERIFY(written.contains("\r\nN:Doe;Jo\\;hn;Q;Dr;\r\n"));
-        QVERIFY(written.contains("\r\nTEL;TYPE=HOME:1\r\n"));
-        QVERIFY(written.contains("\r\nTEL;TYPE=CELL:555\r\n"));
-        QVERIFY(written.contains("\r\nEMAIL;TYPE=WORK:w@x\r\n"));
-        QVERIFY(written.contains("\r\nEMAIL;TYPE=HOME:h@x\r\n"));
+        for (const char* line : {"N:Doe;Jo\\;hn;Q;Dr;", "TEL;TYPE=HOME:1", "TEL;TYPE=CELL:555",
+                                 "EMAIL;TYPE=WORK:w@x", "EMAIL;TYPE=HOME:h@x"})
+            QVERIFY2(written.contains("\r\n" + QByteArray(line) + "\r\n"), line);
     }
 
     void deleteThenClose() {
@@ -177,8 +146,7 @@ private slots:
             book.Delete();
             book.Close();
         }
-        QCOMPARE(Names(path), QStringList{"Ben Carr"});
-        QCOMPARE(test::ReadAll(path), kTwoCards.sliced(kTwoCards.indexOf("BEGIN:VCARD", 1)));
+        QCOMPARE(test::ReadAll(path), kSecondCard);
         QCOMPARE(test::ReadAll(path + ".bak"), kTwoCards);
     }
 
@@ -205,75 +173,38 @@ private slots:
         QVERIFY(book.Select(1));
         QCOMPARE(book.GetValue(QStringLiteral("Groups1")), QString());
         QCOMPARE(book.GetValue(QStringLiteral("groups2")), QStringLiteral("Team\r\nClub"));
-        QCOMPARE(book.Select(2), 0);
     }
 
     void readingVariants_data() {
         QTest::addColumn<QByteArray>("card");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("LF") << QByteArray("BEGIN:VCARD\nFN:A\nEND:VCARD\n") << "Name"
-                            << "A";
-        QTest::newRow("CR") << QByteArray("BEGIN:VCARD\rFN:A\rEND:VCARD\r") << "Name"
-                            << "A";
-        QTest::newRow("CR CR LF fold")
-            << QByteArray("BEGIN:VCARD\r\r\nFN:An\r\r\n na\r\r\nEND:VCARD\r\r\n") << "Name"
-            << "Anna";
-        QTest::newRow("continuation after a blank line")
-            << QByteArray("BEGIN:VCARD\r\nFN:An\r\n\r\n na\r\nEND:VCARD\r\n") << "Name"
-            << "Anna";
-        QTest::newRow("BOM") << QByteArray(
-                                    "\xEF\xBB\xBF"
-                                    "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n")
-                             << "Name"
-                             << "A";
-        QTest::newRow("fold in UTF-8")
-            << QByteArray("BEGIN:VCARD\r\nFN:Zo\xC3\r\n \xA9\r\nEND:VCARD\r\n") << "Name"
-            << "Zoé";
-        QTest::newRow("QP soft break")
-            << QByteArray(
-                   "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:"
-                   "Zo=C3=\r\n=A9 =\r\nB\r\nEND:VCARD\r\n")
-            << "Name"
-            << "Zoé B";
-        QTest::newRow("QP Latin-1")
-            << QByteArray(
-                   "BEGIN:VCARD\r\nFN;QUOTED-PRINTABLE;CHARSET=ISO-8859-1:Ren=E9\r\nEND:VCARD\r\n")
-            << "Name"
-            << "René";
-        QTest::newRow("bare CELL")
-            << QByteArray("BEGIN:VCARD\r\nTEL;CELL:1\r\nEND:VCARD\r\n") << "CellPhone"
-            << "1";
-        QTest::newRow("TYPE list")
-            << QByteArray(
-                   "BEGIN:VCARD\r\nTEL;TYPE=voice:0\r\nTEL;TYPE=cell,voice:2\r\nEND:VCARD\r\n")
-            << "CellPhone"
-            << "2";
-        QTest::newRow("quoted TYPE")
-            << QByteArray("BEGIN:VCARD\r\nTEL;TYPE=\"cell\":3\r\nEND:VCARD\r\n") << "CellPhone"
-            << "3";
-        QTest::newRow("tel URI")
-            << QByteArray(
-                   "BEGIN:VCARD\r\nTEL;VALUE=uri;TYPE=\"voice,cell\":tel:+1-2\r\nEND:VCARD\r\n")
-            << "CellPhone"
-            << "+1-2";
-        QTest::newRow("grouped")
-            << QByteArray(
-                   "BEGIN:VCARD\r\nitem1.TEL;type=CELL:4\r\nitem1.X-ABLabel:x\r\nEND:VCARD\r\n")
-            << "CellPhone"
-            << "4";
-        QTest::newRow("escapes")
-            << QByteArray("BEGIN:VCARD\r\nN:O\\;Neil\\\\x;A\\, B\\nC;;;\r\nEND:VCARD\r\n")
-            << "Firstname"
-            << "A, B\nC";
-        QTest::newRow("escaped comma in category")
-            << QByteArray("BEGIN:VCARD\r\nCATEGORIES:A\\, B,C\r\nEND:VCARD\r\n") << "Groups1"
-            << "A, B\r\nC";
-        QTest::newRow("home email preferred")
-            << QByteArray(
-                   "BEGIN:VCARD\r\nEMAIL:w@x\r\nEMAIL;TYPE=INTERNET,HOME:h@x\r\nEND:VCARD\r\n")
-            << "HomeEmail"
-            << "h@x";
+        // `lines` sits between BEGIN and END lines with the ending `eol`.
+        auto row = [](const char* name, const QByteArray& lines, const char* field,
+                      const QString& expected, const QByteArray& eol = "\r\n") {
+            QTest::newRow(name) << "BEGIN:VCARD" + eol + lines + eol + "END:VCARD" + eol
+                                << QString::fromLatin1(field) << expected;
+        };
+        row("LF", "FN:A", "Name", "A", "\n");
+        row("CR", "FN:A", "Name", "A", "\r");
+        row("CR CR LF fold", "FN:An\r\r\n na", "Name", "Anna", "\r\r\n");
+        row("continuation after a blank line", "FN:An\r\n\r\n na", "Name", "Anna");
+        QTest::newRow("BOM") << "\xEF\xBB\xBF" + QByteArray("BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n")
+                             << QString("Name") << QString("A");
+        row("fold in UTF-8", "FN:Zo\xC3\r\n \xA9", "Name", "Zoé");
+        row("QP soft break",
+            "VERSION:2.1\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Zo=C3=\r\n=A9 =\r\nB",
+            "Name", "Zoé B");
+        row("QP Latin-1", "FN;QUOTED-PRINTABLE;CHARSET=ISO-8859-1:Ren=E9", "Name", "René");
+        row("bare CELL", "TEL;CELL:1", "CellPhone", "1");
+        row("TYPE list", "TEL;TYPE=voice:0\r\nTEL;TYPE=cell,voice:2", "CellPhone", "2");
+        row("quoted TYPE", "TEL;TYPE=\"cell\":3", "CellPhone", "3");
+        row("tel URI", "TEL;VALUE=uri;TYPE=\"voice,cell\":tel:+1-2", "CellPhone", "+1-2");
+        row("grouped", "item1.TEL;type=CELL:4\r\nitem1.X-ABLabel:x", "CellPhone", "4");
+        row("escapes", "N:O\\;Neil\\\\x;A\\, B\\nC;;;", "Firstname", "A, B\nC");
+        row("escaped comma in category", "CATEGORIES:A\\, B,C", "Groups1", "A, B\r\nC");
+        row("home email preferred", "EMAIL:w@x\r\nEMAIL;TYPE=INTERNET,HOME:h@x", "HomeEmail",
+            "h@x");
     }
     void readingVariants() {
         QFETCH(QByteArray, card);
@@ -287,21 +218,19 @@ private slots:
     }
 
     void damagedLinesSurviveAnEdit_data() {
-        QTest::addColumn<QByteArray>("card");
-        QTest::newRow("unclosed quote")
-            << QByteArray("BEGIN:VCARD\r\nFN:A\r\nTEL;TYPE=\"voice,cell:1\r\nEND:VCARD\r\n");
-        QTest::newRow("no colon") << QByteArray("BEGIN:VCARD\r\nFN:A\r\nTEL;CELL\r\nEND:VCARD\r\n");
-        QTest::newRow("QP look-alike ending in =") << QByteArray(
-            "BEGIN:VCARD\r\nFN:A\r\nNOTE;ENCODING=QUOTED-PRINTABLEX:x=\r\nEND:VCARD\r\n");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("unclosed quote") << QByteArray("TEL;TYPE=\"voice,cell:1");
+        QTest::newRow("no colon") << QByteArray("TEL;CELL");
+        QTest::newRow("QP look-alike ending in =")
+            << QByteArray("NOTE;ENCODING=QUOTED-PRINTABLEX:x=");
     }
     void damagedLinesSurviveAnEdit() {
-        QFETCH(QByteArray, card);
-        const QString path = Book(card);
+        QFETCH(QByteArray, line);
+        const QString path = Book("BEGIN:VCARD\r\nFN:A\r\n" + line + "\r\nEND:VCARD\r\n");
         test::SetFirstRecord(path, QStringLiteral("CellPhone"), QStringLiteral("+1 2"));
         test::SetFirstRecord(path, QStringLiteral("Surname"), QStringLiteral("B"));
         QCOMPARE(test::ValueOf(path, 0, QStringLiteral("CellPhone")), QStringLiteral("+1 2"));
-        QCOMPARE(test::ValueOf(path, 0, QStringLiteral("Name")), QStringLiteral("A"));
-        QCOMPARE(Names(path).size(), 1);
+        QCOMPARE(Names(path), QStringList{"A"});
     }
 
     void concurrentWriterIsKept() {
@@ -328,7 +257,7 @@ private slots:
         book.Open(path);
         QVERIFY(book.Select(0));
         book.SetValue(QStringLiteral("Surname"), QStringLiteral("Kept"));
-        test::WriteAll(path, kTwoCards.sliced(kTwoCards.indexOf("BEGIN:VCARD", 1)));
+        test::WriteAll(path, kSecondCard);
         book.Close();
         QCOMPARE(Names(path), (QStringList{"Ben Carr", "Anna Berg"}));
     }
@@ -343,13 +272,8 @@ private slots:
         QFETCH(QByteArray, contents);
         const QString path = Book(contents, QStringLiteral("notes.txt"));
         VCardAddressBook book;
-        try {
-            book.Open(path);
-            QFAIL("opened a file that is no vCard file");
-        } catch (const ComponentError& error) {
-            QVERIFY2(error.message().contains(QStringLiteral("notes.txt")),
-                     qPrintable(error.message()));
-        }
+        const QString error = ErrorOf([&] { book.Open(path); });
+        QVERIFY2(error.contains(QStringLiteral("notes.txt")), qPrintable(error));
         QVERIFY_THROWS_EXCEPTION(ComponentError, book.GetCount());
         QCOMPARE(test::ReadAll(path), contents);
     }
@@ -383,10 +307,10 @@ private slots:
     }
 
     void truncatedCardAndStrayBytesAreKeptVerbatim() {
-        const QByteArray first = kTwoCards.first(kTwoCards.indexOf("BEGIN:VCARD", 1));
+        const QByteArray first = kTwoCards.first(kTwoCards.size() - kSecondCard.size());
         const QByteArray stray = "garbage line\n\n";
         const QByteArray truncated = "BEGIN:VCARD\nVERSION:2.1\nFN:Cut";
-        const QString path = Book(first + stray + kTwoCards.sliced(first.size()) + truncated);
+        const QString path = Book(first + stray + kSecondCard + truncated);
         {
             VCardAddressBook book;
             book.Open(path);
@@ -401,27 +325,19 @@ private slots:
     }
 
     void cardsWithoutUidGetOneAndKeepTheirBytes() {
-        const QByteArray noUid = "begin:vcard\nversion:2.1\nfn:Old\nend:vcard\n";
-        const QString path = Book(kTwoCards + noUid);
+        const QString path = Book(kTwoCards + "begin:vcard\nversion:2.1\nfn:Old\nend:vcard\n");
         test::SetFirstRecord(path, QStringLiteral("Name"), QStringLiteral("Anna B."));
         const QByteArray written = test::ReadAll(path);
         const qsizetype old = written.indexOf("begin:vcard\nversion:2.1\nfn:Old\nUID:");
         QVERIFY(old > 0);
         QVERIFY(written.sliced(old).endsWith("\nend:vcard\n"));
-        QVERIFY(written.contains(kTwoCards.sliced(kTwoCards.indexOf("BEGIN:VCARD", 1))));
+        QVERIFY(written.contains(kSecondCard));
     }
 
     void writesOnlyWhenSomethingChanged() {
         const QString path = Book(kTwoCards);
         const auto before = platform::vcard::StampOf(path);
-        {
-            VCardAddressBook book;
-            book.Open(path);
-            QVERIFY(book.Select(0));
-            book.SetValue(QStringLiteral("CellPhone"), QStringLiteral("+41 1"));
-            book.SetValue(QStringLiteral("cellphone"), QStringLiteral("+41 1"));
-            book.Close();
-        }
+        test::SetFirstRecord(path, QStringLiteral("cellphone"), QStringLiteral("+41 1"));
         QVERIFY(platform::vcard::StampOf(path) == before);
         QVERIFY(!QFileInfo::exists(path + ".bak"));
     }
@@ -431,9 +347,9 @@ private slots:
         {
             VCardAddressBook book;
             book.Open(path);
-            QVERIFY(book.CreateNew(QStringLiteral("Dropped Without Close"), QString()));
+            QVERIFY(book.CreateNew(QStringLiteral("Dropped"), QString()));
         }
-        QVERIFY(Names(path).contains(QStringLiteral("Dropped Without Close")));
+        QCOMPARE(Names(path), (QStringList{"Anna Berg", "Ben Carr", "Dropped"}));
     }
 
     void instancesShareTheParseButNotTheirEdits() {
@@ -443,33 +359,20 @@ private slots:
         QVERIFY(first.Select(0));
         first.SetValue(QStringLiteral("Name"), QStringLiteral("Unsaved"));
         QVERIFY(first.CreateNew(QStringLiteral("Also Unsaved"), QString()));
-        VCardAddressBook second;
-        second.Open(path);
-        QCOMPARE(second.GetCount(), 2);
-        QVERIFY(second.Select(0));
-        QCOMPARE(second.GetValue(QStringLiteral("Name")), QStringLiteral("Anna Berg"));
+        QCOMPARE(Names(path), (QStringList{"Anna Berg", "Ben Carr"}));
         first.Close();
-        VCardAddressBook third;
-        third.Open(path);
-        QCOMPARE(third.GetCount(), 3);
-        QVERIFY(third.Select(0));
-        QCOMPARE(third.GetValue(QStringLiteral("Name")), QStringLiteral("Unsaved"));
+        QCOMPARE(Names(path), (QStringList{"Unsaved", "Ben Carr", "Also Unsaved"}));
     }
 
     void factoryKnowsOnlyTheAddressBook() {
         platform::DefaultComponentFactory factory(Book(kTwoCards));
-        for (const QString& progId : {QStringLiteral("warjo.wab"), QStringLiteral("Warjo.WAB")}) {
-            auto book = factory.CreateAddressBook(progId);
-            QVERIFY(book);
-            book->Open(QString());
-            QCOMPARE(book->GetCount(), 2);
-        }
-        try {
-            factory.CreateAddressBook(QStringLiteral("Other.Thing"));
-            QFAIL("created an unknown component");
-        } catch (const ComponentError& error) {
-            QVERIFY(error.message().contains(QStringLiteral("Other.Thing")));
-        }
+        auto book = factory.CreateAddressBook(QStringLiteral("Warjo.WAB"));
+        QVERIFY(book);
+        book->Open(QString());
+        QCOMPARE(book->GetCount(), 2);
+        QVERIFY(ErrorOf([&] {
+                    factory.CreateAddressBook(QStringLiteral("Other.Thing"));
+                }).contains(QStringLiteral("Other.Thing")));
     }
 };
 

@@ -42,18 +42,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("press");  // a button text, or "escape"
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("shownTitle");
-        const int ok = int(Dialogs::Buttons::Ok);
-        const int yesNo = int(Dialogs::Buttons::YesNo);
-        QTest::newRow("no title") << ok << int(Dialogs::Answer::Ok) << ""
-                                  << "OK" << int(Dialogs::Answer::Ok) << "Pelicast";
-        QTest::newRow("own title") << ok << int(Dialogs::Answer::Ok) << "Server Response:"
-                                   << "OK" << int(Dialogs::Answer::Ok) << "Server Response:";
-        QTest::newRow("yes") << yesNo << int(Dialogs::Answer::No) << ""
-                             << "&Yes" << int(Dialogs::Answer::Yes) << "Pelicast";
-        QTest::newRow("no") << yesNo << int(Dialogs::Answer::Yes) << ""
-                            << "&No" << int(Dialogs::Answer::No) << "Pelicast";
-        QTest::newRow("escape is no") << yesNo << int(Dialogs::Answer::Yes) << ""
-                                      << "escape" << int(Dialogs::Answer::No) << "Pelicast";
+        using B = Dialogs::Buttons;
+        using A = Dialogs::Answer;
+        auto row = [](const char* name, B buttons, A byDefault, const char* title,
+                      const char* press, A answer, const char* shownTitle) {
+            QTest::newRow(name) << int(buttons) << int(byDefault) << QString(title)
+                                << QString(press) << int(answer) << QString(shownTitle);
+        };
+        row("no title", B::Ok, A::Ok, "", "OK", A::Ok, "Pelicast");
+        row("own title", B::Ok, A::Ok, "Server Response:", "OK", A::Ok, "Server Response:");
+        row("yes", B::YesNo, A::No, "", "&Yes", A::Yes, "Pelicast");
+        row("no", B::YesNo, A::Yes, "", "&No", A::No, "Pelicast");
+        row("escape is no", B::YesNo, A::Yes, "", "escape", A::No, "Pelicast");
     }
     void messageBox() {
         QFETCH(int, buttons);
@@ -63,7 +63,7 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QFETCH(QString, shownTitle);
         QString seenTitle, seenDefault;
-        Qt::TextFormat seenFormat = Qt::AutoText;
+        auto seenFormat = Qt::AutoText;
         whenBoxShows([&](QWidget* widget) {
             auto* box = qobject_cast<QMessageBox*>(widget);
             seenTitle = box->windowTitle();
@@ -78,12 +78,9 @@ private Q_SLOTS:
                     button->click();
         });
         QtDialogs dialogs(QtApplicationObject().Title());
-        Dialogs::Message message;
-        message.text = QStringLiteral("<b>Credits Left:</b> 5");
-        message.buttons = Dialogs::Buttons(buttons);
-        message.defaultButton = Dialogs::Answer(defaultAnswer);
-        message.title = title;
-        message.icon = Dialogs::Icon::Question;
+        const Dialogs::Message message(QStringLiteral("<b>Credits Left:</b> 5"),
+                                       Dialogs::Buttons(buttons), Dialogs::Icon::Question, title,
+                                       Dialogs::Answer(defaultAnswer));
         QCOMPARE(int(dialogs.MsgBox(nullptr, message)), answer);
         QCOMPARE(seenTitle, shownTitle);
         QCOMPARE(seenFormat, Qt::PlainText);

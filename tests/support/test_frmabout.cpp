@@ -44,23 +44,11 @@ private slots:
         QVERIFY(!box);
     }
 
-    void showsTitleVersionAndPictures() {
+    void picturesShowAndOpenPages() {
         open();
-        QCOMPARE(box->windowTitle(), "About Pelicast");
-        QCOMPARE(child<QLabel>("lblTitle")->text(), "Pelicast");
         QCOMPARE(child<QLabel>("lblVersion")->text(), "Version 0.8.4");
-        QCOMPARE(child<QLabel>("lblDescription")->text(),
-                 "Send SMS to any mobile number with your Quillo account and your outlook "
-                 "contact list.");
-        QVERIFY(!child<QLabel>("lblDisclaimer")->text().isEmpty());
-        QVERIFY(!child<QLabel>("Label6")->text().isEmpty());
         QVERIFY(!child<QToolButton>("picIcon")->icon().pixmap(48).isNull());
         QVERIFY(!child<QToolButton>("Image1")->icon().pixmap(60, 42).isNull());
-        QCOMPARE(child<QPushButton>("cmdSysInfo")->text(), "&System Info...");
-    }
-
-    void picturesOpenPages() {
-        open();
         child<QToolButton>("picIcon")->click();
         child<QToolButton>("Image1")->click();
         QCOMPARE(fakes->shell.executed,
@@ -76,8 +64,6 @@ private slots:
         child<QPushButton>("cmdOK")->click();
         testing::deleteClosedWindows();
         QVERIFY(!first);
-        open();
-        QVERIFY(box);
     }
 
     void getKeyValue_data() {
@@ -182,11 +168,8 @@ private slots:
                  started.isEmpty() ? QStringList()
                                    : QStringList{started == "<folder>" ? program : started});
         QCOMPARE(fakes->dialogs.shown.size(), unavailable ? 1 : 0);
-        if (unavailable) {
+        if (unavailable)
             QCOMPARE(fakes->dialogs.lastText(), kUnavailable);
-            QVERIFY(fakes->dialogs.shown[0].title.isEmpty());
-            QCOMPARE(fakes->dialogs.shown[0].icon, platform::Dialogs::Icon::None);
-        }
         QVERIFY(box && box->isVisible());
         QVERIFY(registry.open.isEmpty());
     }
