@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "form.h"
 
 #include <QStringDecoder>
 
-#include "app/gateway_contract.h"
+#include "core/gateway_protocol.h"
 
 namespace pelicast::gateway {
+
+using namespace protocol;
 
 namespace {
 

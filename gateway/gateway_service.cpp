@@ -1,13 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gateway_service.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 #include <span>
 
-#include "app/gateway_contract.h"
+#include "core/gateway_protocol.h"
 #include "form.h"
 
 namespace pelicast::gateway {
+
+using namespace protocol;
 
 namespace {
 
@@ -99,7 +102,8 @@ Response GatewayService::handle(const QByteArray& method, const QString& path,
                 QStringLiteral("The body is larger than %1 bytes.").arg(kMaxBodySize));
         }
         if (!isFormBody(contentType)) {
-            return badRequest(QStringLiteral("The body must be %1.").arg(kFormContentType));
+            return badRequest(
+                QStringLiteral("The body must be %1.").arg(QLatin1String(kFormContentType)));
         }
         QString error;
         const auto form = Form::decode(body, &error);
@@ -108,7 +112,8 @@ Response GatewayService::handle(const QByteArray& method, const QString& path,
         }
         const QStringList missing = form->missing(formPage.fields);
         if (!missing.isEmpty()) {
-            return badRequest(QStringLiteral("Missing field(s): %1.").arg(missing.join(", ")));
+            return badRequest(
+                QStringLiteral("Missing field(s): %1.").arg(missing.join(QLatin1String(", "))));
         }
         return (this->*formPage.handler)(*form);
     }
@@ -178,8 +183,8 @@ Response GatewayService::upload(const Form& form) {
     }
     const bool replace = form.has(kDelOld);
     if (replace && form.value(kDelOld) != QLatin1String(kDelOldValue)) {
-        return badRequest(
-            QStringLiteral("The field delold takes only the value %1.").arg(kDelOldValue));
+        return badRequest(QStringLiteral("The field delold takes only the value %1.")
+                              .arg(QLatin1String(kDelOldValue)));
     }
     const QStringList groups = separatedItems(form.value(kNewGroups));
     const QString accepted =

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pelicast-gateway: a small stand-in for the SMS gateway, for the demo and the
 // integration tests. It listens on loopback unless told otherwise.
 
@@ -55,6 +56,7 @@ Options parseOptions(const QCoreApplication& application) {
         "object per line. On start it prints \"http=ADDRESS:PORT https=ADDRESS:PORT\" "
         "on standard output."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                             QStringLiteral("/pelicast-gateway");
     parser.addOptions({
@@ -151,6 +153,7 @@ quint16 listenOn(HttpFront& front, const Options& options, quint16 port, const c
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pelicast-gateway"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PELICAST_VERSION));
     const Options options = parseOptions(application);
 
     AccountStore accounts(options.accounts);

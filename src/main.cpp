@@ -1,5 +1,6 @@
-#include "app/program.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/application.h"
 
 int main(int argc, char* argv[]) {
-    return pelicast::RunProgram(argc, argv);
+    return pelicast::runApplication(argc, argv);
 }

@@ -1,24 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "contacts_tool.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
-#include <QSet>
 
-#include "addressbook/contact_labels.h"
-#include "platform/vcard_address_book.h"
-#include "platform/vcard_card.h"
-#include "platform/vcard_reader.h"
-#include "platform/vcard_store.h"
+#include "core/address_book.h"
+#include "core/contact_entries.h"
 
-namespace pelicast::tools {
+namespace pelicast {
 
 namespace {
 
-using platform::ComponentError;
-using platform::VCardAddressBook;
-namespace vcard = platform::vcard;
+using namespace Qt::StringLiterals;
 
-const char* const kCommands =
+const auto kCommands =
     "\nCommands:\n"
     "  list            One line per contact: the text the contact picker shows\n"
     "                  (\"Surname, Firstname (mobile)\"), then a tab and its groups.\n"
@@ -26,114 +22,72 @@ const char* const kCommands =
     "                  address book exports them). A card whose UID, or whose name\n"
     "                  and mobile number, is already in the book is skipped.\n"
     "  export FILE     Writes the whole address book to FILE as a vCard file.\n"
-    "\nWithout --book the tool works on the address book Pelicast uses.\n";
+    "\nWithout --book the tool works on the address book Pelicast uses.\n"_L1;
 
-QString Field(VCardAddressBook& book, const char* name) {
-    return book.GetValue(QString::fromLatin1(name));
-}
-
-int List(VCardAddressBook& book, QTextStream& out) {
-    for (int i = 0; i <= book.GetCount(); ++i) {
-        if (!book.Select(i))
-            continue;
-        out << ContactLabel(Field(book, "Surname"), Field(book, "Firstname"),
-                            Field(book, "CellPhone"));
-        const QStringList groups = GroupNames(Field(book, "Groups1"), Field(book, "Groups2"));
-        if (!groups.isEmpty())
-            out << '\t' << groups.join(QStringLiteral(", "));
+int list(const AddressBook& book, QTextStream& out) {
+    for (int i = 0; i < book.count(); ++i) {
+        const Contact contact = book.contact(i);
+        out << contactLabel(contact);
+        if (!contact.groups.isEmpty())
+            out << '\t' << contact.groups.join(u", "_s);
         out << '\n';
     }
     return 0;
 }
 
-QByteArray ReadVCardFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw ComponentError(
-            QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
-    }
-    QByteArray bytes = file.readAll();
-    if (!vcard::IsVCardText(bytes))
-        throw ComponentError(QStringLiteral("\"%1\" is not a vCard file.").arg(path));
-    return bytes;
-}
-
-// A contact's name and mobile number, which tell a duplicate without a UID.
-using Identity = std::pair<QString, QString>;
-
-Identity IdentityOf(const vcard::CardFields& fields) {
-    return {fields.Get(vcard::Field::Name), fields.Get(vcard::Field::CellPhone)};
-}
-
-int Import(VCardAddressBook& book, const QStringList& files, QTextStream& out) {
+int import(AddressBook& book, const QStringList& files, QTextStream& out, QTextStream& err) {
+    // Every file is read and checked first, so that a bad one changes nothing.
     QList<QByteArray> contents;
-    for (const QString& file : files)
-        contents.append(ReadVCardFile(file));
-    QSet<Identity> known;
-    for (int i = 0; i < book.GetCount(); ++i) {
-        book.Select(i);
-        known.insert({Field(book, "Name"), Field(book, "CellPhone")});
-    }
-    int added = 0;
-    int skipped = 0;
-    for (const QByteArray& bytes : std::as_const(contents)) {
-        for (const vcard::Segment& segment : vcard::SplitCards(bytes)) {
-            if (!segment.isCard)
-                continue;
-            const QByteArrayView card =
-                QByteArrayView(bytes).sliced(segment.begin, segment.end - segment.begin);
-            const vcard::CardInfo info = vcard::ReadCardInfo(card);
-            const bool knownUid = book.ContainsUid(info.fields.Get(vcard::Field::Uid));
-            if (info.isGroup) {
-                if (!knownUid)
-                    book.AddCard(card);
-                continue;
-            }
-            if (knownUid || known.contains(IdentityOf(info.fields))) {
-                ++skipped;
-                continue;
-            }
-            book.AddCard(card);
-            known.insert(IdentityOf(info.fields));
-            ++added;
+    for (const QString& path : files) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            err << u"Cannot read \"%1\": %2"_s.arg(path, file.errorString()) << '\n';
+            return 1;
+        }
+        contents.append(file.readAll());
+        if (!AddressBook::isVCardText(contents.last())) {
+            err << u"\"%1\" is not a vCard file."_s.arg(path) << '\n';
+            return 1;
         }
     }
-    book.Close();
-    out << QStringLiteral("Added %1 contacts, skipped %2 already in the address book.\n")
-               .arg(added)
-               .arg(skipped);
+    AddressBook::ImportCount total;
+    for (const QByteArray& text : std::as_const(contents)) {
+        const AddressBook::ImportCount count = book.importCards(text);
+        total.added += count.added;
+        total.skipped += count.skipped;
+    }
+    if (!book.save()) {
+        err << book.errorString() << '\n';
+        return 1;
+    }
+    out << u"Added %1 contacts, skipped %2 already in the address book.\n"_s.arg(total.added)
+               .arg(total.skipped);
     return 0;
 }
 
-int Export(VCardAddressBook& book, const QString& file, QTextStream& out) {
-    QFile existing(file);
-    if (existing.exists()) {
-        if (!existing.open(QIODevice::ReadOnly) || !vcard::IsVCardText(existing.readAll()))
-            throw ComponentError(
-                QStringLiteral("\"%1\" exists and is not a vCard file; not overwritten.")
-                    .arg(file));
+int exportBook(AddressBook& book, const QString& file, QTextStream& out, QTextStream& err) {
+    if (!book.exportTo(file)) {
+        err << book.errorString() << '\n';
+        return 1;
     }
-    vcard::WriteFileAtomically(file, book.Contents());
-    out << QStringLiteral("Exported %1 contacts to %2.\n").arg(book.GetCount()).arg(file);
+    out << u"Exported %1 contacts to %2.\n"_s.arg(book.count()).arg(file);
     return 0;
 }
 
 }  // namespace
 
-int RunContactsTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int runContactsTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Lists, imports and exports the contacts of Pelicast's address book."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
-    const QCommandLineOption bookOption(QStringLiteral("book"),
-                                        QStringLiteral("Works on the vCard file PATH."),
-                                        QStringLiteral("PATH"));
+        u"Lists, imports and exports the contacts of Pelicast's address book."_s);
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Shows this help."_s);
+    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Shows the version."_s);
+    const QCommandLineOption bookOption(u"book"_s, u"Works on the vCard file PATH."_s, u"PATH"_s);
     parser.addOption(help);
+    parser.addOption(version);
     parser.addOption(bookOption);
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("list, import FILE... or export FILE."));
-    auto usage = [&parser]() { return parser.helpText() + QLatin1String(kCommands); };
+    parser.addPositionalArgument(u"command"_s, u"list, import FILE... or export FILE."_s);
+    auto usage = [&parser]() { return parser.helpText() + kCommands; };
     if (!parser.parse(arguments)) {
         err << parser.errorText() << "\n\n" << usage();
         return 2;
@@ -142,31 +96,33 @@ int RunContactsTool(const QStringList& arguments, QTextStream& out, QTextStream&
         out << usage();
         return 0;
     }
+    if (parser.isSet(version)) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
+            << '\n';
+        return 0;
+    }
     const QStringList positional = parser.positionalArguments();
     const QString command = positional.value(0);
     const QStringList files = positional.mid(1);
-    const bool wellFormed = (command == QLatin1String("list") && files.isEmpty()) ||
-                            (command == QLatin1String("import") && !files.isEmpty()) ||
-                            (command == QLatin1String("export") && files.size() == 1);
+    const bool wellFormed = (command == "list"_L1 && files.isEmpty()) ||
+                            (command == "import"_L1 && !files.isEmpty()) ||
+                            (command == "export"_L1 && files.size() == 1);
     if (!wellFormed) {
-        err << (command.isEmpty() ? QStringLiteral("No command given.")
-                                  : QStringLiteral("Wrong use of \"%1\".").arg(command))
+        err << (command.isEmpty() ? u"No command given."_s : u"Wrong use of \"%1\"."_s.arg(command))
             << "\n\n"
             << usage();
         return 2;
     }
-    try {
-        VCardAddressBook book;
-        book.Open(parser.value(bookOption));
-        if (command == QLatin1String("list"))
-            return List(book, out);
-        if (command == QLatin1String("import"))
-            return Import(book, files, out);
-        return Export(book, files.first(), out);
-    } catch (const ComponentError& error) {
-        err << error.message() << '\n';
+    AddressBook book(parser.value(bookOption));
+    if (!book.load()) {
+        err << book.errorString() << '\n';
         return 1;
     }
+    if (command == "list"_L1)
+        return list(book, out);
+    if (command == "import"_L1)
+        return import(book, files, out, err);
+    return exportBook(book, files.first(), out, err);
 }
 
-}  // namespace pelicast::tools
+}  // namespace pelicast

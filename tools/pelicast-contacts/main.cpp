@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -6,9 +7,9 @@
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    // The same name as the program's, so that both find the same address book.
-    QCoreApplication::setApplicationName(QStringLiteral("Pelicast"));
+    QCoreApplication::setApplicationName(QStringLiteral("pelicast-contacts"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PELICAST_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return pelicast::tools::RunContactsTool(QCoreApplication::arguments(), out, err);
+    return pelicast::runContactsTool(QCoreApplication::arguments(), out, err);
 }

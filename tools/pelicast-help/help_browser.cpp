@@ -1,25 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help_browser.h"
 
 #include <QDesktopServices>
+#include <QHelpEngineCore>
 #include <QStringDecoder>
 #include <QTextDocument>
 
-#include "chm_file.h"
+using namespace Qt::StringLiterals;
 
 namespace pelicast::help {
 
 namespace {
 
-const QString kScheme = QStringLiteral("chm");
-
-QString MissingPage(const QString& path) {
-    return QStringLiteral(
+QString missingPage(const QUrl& url) {
+    return HelpBrowser::tr(
                "<html><body><h1>Page not found</h1><p>The page %1 is not in this help "
                "file.</p></body></html>")
-        .arg(path.toHtmlEscaped());
+        .arg(url.fileName().toHtmlEscaped());
 }
 
-QString DecodePage(const QByteArray& bytes) {
+QString decodePage(const QByteArray& bytes) {
     QStringDecoder decoder(
         QStringConverter::encodingForHtml(bytes).value_or(QStringConverter::Utf8));
     return decoder.decode(bytes);
@@ -27,35 +27,29 @@ QString DecodePage(const QByteArray& bytes) {
 
 }  // namespace
 
-HelpBrowser::HelpBrowser(const ChmFile& chm, QWidget* parent) : QTextBrowser(parent), chm_(chm) {
-    setObjectName(QStringLiteral("browser"));
+HelpBrowser::HelpBrowser(const QHelpEngineCore& engine, QWidget* parent)
+    : QTextBrowser(parent), engine_(engine) {
+    setObjectName(u"browser"_s);
     setOpenLinks(false);
-    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);
-}
-
-QUrl HelpBrowser::UrlFor(const QString& path) {
-    QUrl url;
-    url.setScheme(kScheme);
-    url.setPath(RootedPath(path));
-    return url;
+    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::followLink);
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    if (name.scheme() != kScheme)
-        return QTextBrowser::loadResource(type, name);
-    const QString path = name.path();
-    const std::optional<QByteArray> data = chm_.Read(path);
+    if (name.scheme() != u"qthelp")
+        return {};
+    const QByteArray data = engine_.fileData(name);
     if (type == QTextDocument::HtmlResource)
-        return data ? DecodePage(*data) : MissingPage(path);
-    if (type == QTextDocument::StyleSheetResource && data)
-        return QString::fromUtf8(*data);
-    return data ? QVariant(*data) : QVariant();
+        return data.isEmpty() ? missingPage(name) : decodePage(data);
+    if (type == QTextDocument::StyleSheetResource)
+        return QString::fromUtf8(data);
+    return data;
 }
 
-void HelpBrowser::FollowLink(const QUrl& url) {
-    if (url.scheme() == kScheme)
+void HelpBrowser::followLink(const QUrl& url) {
+    const QString scheme = url.scheme();
+    if (scheme == u"qthelp")
         setSource(url);
-    else
+    else if (scheme == u"http" || scheme == u"https" || scheme == u"mailto")
         QDesktopServices::openUrl(url);
 }
 

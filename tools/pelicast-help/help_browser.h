@@ -1,29 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QTextBrowser>
 
+class QHelpEngineCore;
+
 namespace pelicast::help {
 
-class ChmFile;
-
-// Shows the pages of a help file. Pages, style sheets and pictures are read
-// from the file itself through "chm:" addresses; links elsewhere open in the
-// desktop's browser.
+// Shows the pages of the help collection. Pages, style sheets and pictures
+// come from the help engine through qthelp: addresses; web and mail links
+// open in the desktop's programs, any other link is ignored.
 class HelpBrowser : public QTextBrowser {
     Q_OBJECT
 
 public:
-    explicit HelpBrowser(const ChmFile& chm, QWidget* parent = nullptr);
-
-    // The address of a topic given by its path inside the help file.
-    static QUrl UrlFor(const QString& path);
+    explicit HelpBrowser(const QHelpEngineCore& engine, QWidget* parent = nullptr);
 
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
-    void FollowLink(const QUrl& url);
+    void followLink(const QUrl& url);
 
-    const ChmFile& chm_;
+    const QHelpEngineCore& engine_;
 };
 
 }  // namespace pelicast::help

@@ -1,38 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// pelicast-help: the help window, a process of its own so that it stays open
+// when the program that started it ends.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QHelpEngine>
 #include <QMessageBox>
 #include <cstdio>
 
+#include "help_collection.h"
 #include "help_window.h"
 
-namespace {
-
-int Fail(const QString& message, int code) {
-    QMessageBox::critical(nullptr, QStringLiteral("Pelicast Help"), message);
-    return code;
-}
-
-}  // namespace
+using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("pelicast-help"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pelicast Help"));
+    QApplication::setApplicationName(u"pelicast-help"_s);
+    QApplication::setApplicationDisplayName(u"Pelicast Help"_s);
+    QApplication::setApplicationVersion(QStringLiteral(PELICAST_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Shows the help of Pelicast."_s);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption topic(
+        u"topic"_s, u"Open the help at PAGE, a page's file name such as options.htm."_s, u"PAGE"_s);
+    parser.addOption(topic);
+    parser.process(application);
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "Unexpected argument \"%s\".\n\n%s",
+                     qPrintable(parser.positionalArguments().first()),
+                     qPrintable(parser.helpText()));
+        return 2;
+    }
 
     using namespace pelicast::help;
-    const ParsedArguments parsed = ParseViewerArguments(QApplication::arguments());
-    if (std::holds_alternative<UsageRequest>(parsed)) {
-        std::fputs(qPrintable(ViewerUsage()), stdout);
-        return 0;
-    }
-    if (const auto* wrong = std::get_if<ArgumentError>(&parsed)) {
-        std::fputs(qPrintable(wrong->message + QLatin1Char('\n') + ViewerUsage()), stderr);
-        return Fail(wrong->message + QStringLiteral("\n\n") + ViewerUsage(), 2);
-    }
     QString error;
-    const std::unique_ptr<HelpWindow> window =
-        OpenHelpWindow(std::get<ViewerRequest>(parsed), &error);
-    if (!window)
-        return Fail(error, 1);
-    window->show();
+    std::unique_ptr<QHelpEngine> engine = openCollection(installedCollection(), &error);
+    if (!engine) {
+        QMessageBox::critical(nullptr, u"Pelicast Help"_s, error);
+        return 1;
+    }
+    HelpWindow window(std::move(engine));
+    window.showTopic(parser.value(topic));
+    window.show();
     return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG pictures to PNG at build time, so that the
 // program itself needs no SVG engine to start.
 //   pelicast-render-icons OUTPUT_DIR SVG:WIDTHxHEIGHT...

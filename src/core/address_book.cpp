@@ -1,0 +1,349 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/address_book.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QStandardPaths>
+#include <algorithm>
+#include <utility>
+
+#include "vcard/book.h"
+#include "vcard/card.h"
+#include "vcard/store.h"
+
+namespace pelicast {
+
+using namespace Qt::StringLiterals;
+using vcard::CardInfo;
+using vcard::EditedCard;
+using vcard::Field;
+
+namespace {
+
+const QString kCrLf = u"\r\n"_s;
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+QString messageOf(const vcard::FileError& error) {
+    switch (error.kind) {
+        case vcard::FileError::CreateFailed:
+            return u"Cannot create the address book \"%1\": %2"_s.arg(shown(error.path),
+                                                                      error.reason);
+        case vcard::FileError::IsFolder:
+            return u"\"%1\" is a folder, not an address book."_s.arg(shown(error.path));
+        case vcard::FileError::ReadFailed:
+            return u"Cannot read the address book \"%1\": %2"_s.arg(shown(error.path),
+                                                                    error.reason);
+        case vcard::FileError::NotVCard:
+            return u"\"%1\" is not a vCard file; the address book was left as it is."_s.arg(
+                shown(error.path));
+        case vcard::FileError::WriteFailed:
+            return u"Cannot write \"%1\": %2"_s.arg(shown(error.path), error.reason);
+        case vcard::FileError::Locked:
+            return u"The address book \"%1\" is in use; the changes were not saved."_s.arg(
+                shown(error.path));
+        case vcard::FileError::None:
+            break;
+    }
+    return QString();
+}
+
+// A contact's group names: the categories when it has any, else the names of
+// the group cards that list it. A text with CR LF is split at every CR LF.
+QStringList groupNames(const QString& categories, const QString& groupCardNames) {
+    const QString& text = categories.isEmpty() ? groupCardNames : categories;
+    if (text.isEmpty())
+        return {};
+    if (!text.contains(kCrLf))
+        return {text};
+    return text.split(kCrLf);
+}
+
+// Writes into `card` every field of `contact` that differs from what the card
+// holds now, in the order the contact editor has always written them.
+bool applyContact(QList<vcard::ContentLine>& properties, const CardInfo& info,
+                  const QStringList& groups, const Contact& contact) {
+    const std::pair<Field, const QString*> fields[] = {
+        {Field::GivenName, &contact.firstName},       {Field::FamilyName, &contact.surname},
+        {Field::CellPhone, &contact.mobile},          {Field::HomeEmail, &contact.email},
+        {Field::FormattedName, &contact.displayName},
+    };
+    bool changed = false;
+    for (const auto& [field, value] : fields) {
+        if (info.fields.get(field) != *value) {
+            vcard::setField(properties, field, *value);
+            changed = true;
+        }
+    }
+    if (groups != contact.groups) {
+        vcard::setField(properties, Field::Categories, contact.groups.join(kCrLf));
+        changed = true;
+    }
+    return changed;
+}
+
+}  // namespace
+
+struct AddressBook::Private {
+    QString path;
+    bool userBook = false;
+    std::shared_ptr<const vcard::Book> base = std::make_shared<const vcard::Book>(QByteArray());
+    vcard::FileStamp stamp;
+    vcard::Edits edits;
+    // Contact positions: a card index of `base`, or ~n for created card n.
+    // Left empty (reading the book's own order) until a contact is added or
+    // removed, so that a large book is walked without copying its order.
+    QList<int> order;
+    bool ordered = false;
+    bool modified = false;
+    QString error;
+
+    int cardOf(int index) const { return ordered ? order[index] : base->contacts()[index]; }
+    const CardInfo& infoOf(int card) const {
+        if (card < 0)
+            return edits.created[~card].info;
+        const auto changed = edits.changed.constFind(card);
+        return changed == edits.changed.constEnd() ? base->info(card) : changed->info;
+    }
+    QStringList groupsOf(int card) const {
+        const CardInfo& info = infoOf(card);
+        const QString categories = info.fields.get(Field::Categories);
+        if (!categories.isEmpty())
+            return groupNames(categories, QString());
+        if (card >= 0 && !edits.changed.contains(card))
+            return groupNames(QString(), base->groupCardNames(card));
+        return groupNames(QString(), base->groupCardNamesOfUid(info.fields.get(Field::Uid)));
+    }
+    void materializeOrder() {
+        if (ordered)
+            return;
+        order = base->contacts();
+        ordered = true;
+    }
+    int addCreated(EditedCard card) {
+        materializeOrder();
+        const bool isContact = !card.info.isGroup;
+        edits.created.append(std::move(card));
+        if (isContact)
+            order.append(~int(edits.created.size() - 1));
+        modified = true;
+        return int(order.size()) - 1;
+    }
+    bool containsUid(const QString& uid) const;
+    void reset(std::shared_ptr<const vcard::Book> book, const vcard::FileStamp& bookStamp) {
+        base = std::move(book);
+        stamp = bookStamp;
+        edits = {};
+        order.clear();
+        ordered = false;
+        modified = false;
+    }
+};
+
+bool AddressBook::Private::containsUid(const QString& uid) const {
+    if (uid.isEmpty())
+        return false;
+    const QString wanted = vcard::normalizedUid(uid);
+    auto carries = [&wanted](const CardInfo& info) {
+        const QString own = info.fields.get(Field::Uid);
+        return !own.isEmpty() && vcard::normalizedUid(own) == wanted;
+    };
+    for (int i = 0; i < base->cardCount(); ++i) {
+        if (!edits.deleted.contains(i) && carries(infoOf(i)))
+            return true;
+    }
+    return std::any_of(edits.created.cbegin(), edits.created.cend(),
+                       [&carries](const EditedCard& c) { return !c.removed && carries(c.info); });
+}
+
+AddressBook::AddressBook(QString path) : d(std::make_unique<Private>()) {
+    d->userBook = path.isEmpty();
+    d->path = d->userBook ? defaultPath() : std::move(path);
+}
+
+AddressBook::~AddressBook() = default;
+
+QString AddressBook::defaultPath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return folder.isEmpty() ? QString() : folder + u"/Pelicast/contacts.vcf"_s;
+}
+
+const QString& AddressBook::path() const {
+    return d->path;
+}
+
+bool AddressBook::load() {
+    d->error.clear();
+    if (d->path.isEmpty()) {
+        d->error = u"There is no folder for the user's address book."_s;
+        return false;
+    }
+    vcard::FileError error;
+    // The user's own book is made at its first use, readable by the user only.
+    if (d->userBook && !vcard::ensureFileExists(d->path, &error)) {
+        d->error = messageOf(error);
+        return false;
+    }
+    vcard::FileStamp stamp;
+    std::shared_ptr<const vcard::Book> book = vcard::loadBook(d->path, stamp, &error);
+    if (!book) {
+        d->error = messageOf(error);
+        return false;
+    }
+    d->reset(std::move(book), stamp);
+    return true;
+}
+
+int AddressBook::count() const {
+    return d->ordered ? int(d->order.size()) : int(d->base->contacts().size());
+}
+
+Contact AddressBook::contact(int index) const {
+    if (index < 0 || index >= count())
+        return {};
+    const int card = d->cardOf(index);
+    const vcard::CardFields& fields = d->infoOf(card).fields;
+    return {fields.get(Field::GivenName),     fields.get(Field::FamilyName),
+            fields.get(Field::FormattedName), fields.get(Field::CellPhone),
+            fields.get(Field::HomeEmail),     d->groupsOf(card)};
+}
+
+bool AddressBook::isReadable(int index) const {
+    return index >= 0 && index < count() && d->infoOf(d->cardOf(index)).decoded;
+}
+
+int AddressBook::add(const Contact& contact) {
+    EditedCard card{
+        vcard::newCardProperties(vcard::newUid(), contact.displayName, contact.email), {}, false};
+    card.info = vcard::readCardInfo(card.properties);
+    if (applyContact(card.properties, card.info, {}, contact))
+        card.info = vcard::readCardInfo(card.properties);
+    return d->addCreated(std::move(card));
+}
+
+void AddressBook::update(int index, const Contact& contact) {
+    if (index < 0 || index >= count())
+        return;
+    const int card = d->cardOf(index);
+    // Worked on a copy, so that a card with nothing to change is not rewritten.
+    EditedCard edited;
+    if (card < 0)
+        edited = d->edits.created[~card];
+    else if (d->edits.changed.contains(card))
+        edited = d->edits.changed[card];
+    else
+        edited = {vcard::readProperties(d->base->rawCard(card)), d->base->info(card), false};
+    if (!applyContact(edited.properties, edited.info, d->groupsOf(card), contact))
+        return;
+    edited.info = vcard::readCardInfo(edited.properties);
+    if (card < 0)
+        d->edits.created[~card] = std::move(edited);
+    else
+        d->edits.changed.insert(card, std::move(edited));
+    d->modified = true;
+}
+
+void AddressBook::remove(int index) {
+    if (index < 0 || index >= count())
+        return;
+    d->materializeOrder();
+    const int card = d->order.takeAt(index);
+    if (card < 0) {
+        d->edits.created[~card].removed = true;
+    } else {
+        d->edits.changed.remove(card);
+        d->edits.deleted.insert(card);
+    }
+    d->modified = true;
+}
+
+bool AddressBook::isModified() const {
+    return d->modified;
+}
+
+bool AddressBook::save() {
+    d->error.clear();
+    if (!d->modified)
+        return true;
+    vcard::FileError error;
+    if (!vcard::saveBook(d->path, *d->base, d->stamp, d->edits, &error)) {
+        d->error = messageOf(error);
+        return false;
+    }
+    // Read back what is on disk now, other programs' changes included. The
+    // changes are saved even if that fails; the book then reads as empty.
+    const QString path = d->path;
+    vcard::FileStamp stamp;
+    std::shared_ptr<const vcard::Book> book = vcard::loadBook(path, stamp, &error);
+    if (!book) {
+        d->reset(std::make_shared<const vcard::Book>(QByteArray()), {});
+        d->error = messageOf(error);
+        return true;
+    }
+    d->reset(std::move(book), stamp);
+    return true;
+}
+
+QString AddressBook::errorString() const {
+    return d->error;
+}
+
+bool AddressBook::isVCardText(QByteArrayView data) {
+    return vcard::isVCardText(data);
+}
+
+AddressBook::ImportCount AddressBook::importCards(QByteArrayView vcardText) {
+    // A contact's display name and mobile number, which tell a duplicate without a UID.
+    using Identity = std::pair<QString, QString>;
+    auto identityOf = [](const vcard::CardFields& fields) {
+        return Identity{fields.get(Field::FormattedName), fields.get(Field::CellPhone)};
+    };
+    QSet<Identity> known;
+    for (int i = 0; i < count(); ++i)
+        known.insert(identityOf(d->infoOf(d->cardOf(i)).fields));
+    ImportCount result;
+    for (const vcard::Segment& segment : vcard::splitCards(vcardText)) {
+        if (!segment.isCard)
+            continue;
+        const QByteArrayView bytes = vcardText.sliced(segment.begin, segment.end - segment.begin);
+        const CardInfo info = vcard::readCardInfo(bytes);
+        const bool knownUid = d->containsUid(info.fields.get(Field::Uid));
+        if (!info.isGroup && (knownUid || known.contains(identityOf(info.fields)))) {
+            ++result.skipped;
+            continue;
+        }
+        if (info.isGroup && knownUid)
+            continue;
+        EditedCard card{vcard::readProperties(bytes), {}, false};
+        if (info.fields.get(Field::Uid).isEmpty())
+            vcard::setField(card.properties, Field::Uid, vcard::newUid());
+        card.info = vcard::readCardInfo(card.properties);
+        d->addCreated(std::move(card));
+        if (!info.isGroup) {
+            known.insert(identityOf(info.fields));
+            ++result.added;
+        }
+    }
+    return result;
+}
+
+bool AddressBook::exportTo(const QString& path) {
+    d->error.clear();
+    QFile existing(path);
+    if (existing.exists() &&
+        (!existing.open(QIODevice::ReadOnly) || !vcard::isVCardText(existing.readAll()))) {
+        d->error = u"\"%1\" exists and is not a vCard file; not overwritten."_s.arg(path);
+        return false;
+    }
+    vcard::FileError error;
+    if (!vcard::writeFileAtomically(path, vcard::merge(*d->base, d->edits, *d->base), &error)) {
+        d->error = messageOf(error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace pelicast

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "core/form_fields.h"
+
+namespace pelicast {
+
+class AddressBook;
+struct Contact;
+
+// "Surname, Firstname (mobile)": how the picker shows and finds a contact.
+QString contactLabel(const Contact& contact);
+// "Name (group)": how the picker shows a group.
+QString groupLabel(const QString& name);
+bool isGroupLabel(const QString& text);
+QString groupNameOfLabel(const QString& label);
+
+// The label of every readable contact with a mobile number, in book order.
+QStringList contactLabels(const AddressBook& book);
+// One label per group name, in the spelling met first; names that differ only
+// in case are one group.
+QStringList groupLabels(const AddressBook& book);
+
+// The recipients text of a group: "label;" for every member with a mobile
+// number, in book order. Members that cannot be read are skipped and counted.
+struct GroupMembers {
+    QString recipients;
+    int skipped = 0;
+};
+GroupMembers groupMembers(const AddressBook& book, const QString& groupLabel);
+
+// Sorts ascending without regard to case; entries equal but for case keep
+// their order.
+void sortIgnoringCase(QStringList& entries);
+
+// The whole book as the three parallel lists of a contact-list upload, one
+// line per contact with a mobile number, every line preceded by CR LF.
+struct ContactList {
+    QString names;
+    QString numbers;
+    QString emails;
+};
+ContactList contactList(const AddressBook& book);
+FormFields contactUploadFields(const QString& user, const QString& password,
+                               const ContactList& list, const QString& groups, bool replaceGroups);
+
+}  // namespace pelicast

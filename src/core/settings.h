@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+
+namespace pelicast {
+
+// Every key of the program's section of the settings file. A key never
+// written reads as "".
+namespace keys {
+inline constexpr auto kUsername = "username";      // scrambled
+inline constexpr auto kPassword = "password";      // scrambled; "" unless remembered
+inline constexpr auto kOriginator = "originator";  // scrambled
+inline constexpr auto kRecent1 = "rcpt1";          // most recent recipients text
+inline constexpr auto kRecent2 = "rcpt2";
+inline constexpr auto kRecent3 = "rcpt3";
+inline constexpr auto kRecent4 = "rcpt4";
+inline constexpr auto kCredits = "credits";      // text after "Credits Left:" in the last reply
+inline constexpr auto kNewGroups = "newgroups";  // last group answer of an upload
+inline constexpr auto kTransport = "transport";  // "http" or "https"
+inline constexpr auto kProxy = "proxy";          // "0" direct, "1" system, "2" custom
+inline constexpr auto kProxyServer = "proxysrv";
+inline constexpr auto kProxyPort = "proxyport";
+inline constexpr const char* kRecent[] = {kRecent1, kRecent2, kRecent3, kRecent4};
+}  // namespace keys
+
+// The program's settings: `~/.config/Quillo/Quillo.conf` (the XDG config
+// folder), section "udata", readable by the user only. Each write reaches
+// the file at once; an unchanged value is not rewritten.
+class Settings {
+public:
+    Settings();
+
+    // The full path of the settings file.
+    static QString fileName();
+
+    QString value(const char* key) const;
+    bool contains(const char* key) const;
+    void setValue(const char* key, const QString& value);
+
+    // The account values are kept scrambled; these read and write them plain.
+    QString scrambledValue(const char* key) const;
+    void setScrambledValue(const char* key, const QString& plain);
+
+    // The four recent recipients texts, most recent first.
+    QStringList recentRecipients() const;
+    // Puts `recipients` first unless it is already among the four.
+    void rememberRecipients(const QString& recipients);
+
+    // False once a write could not reach the file (read-only file or folder);
+    // the reason is in errorString().
+    bool isWritable() const;
+    QString errorString() const;
+
+private:
+    mutable QSettings settings_;
+    QString error_;
+};
+
+// Repeating-key exclusive-or of UTF-16 code units; applying it twice with the
+// same key gives the text back.
+QString scramble(const QString& text, const QString& key = QStringLiteral("581603"));
+
+}  // namespace pelicast

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/contact_editor.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+
+#include "core/address_book.h"
+#include "gui/address_book_error.h"
+#include "gui/help_launcher.h"
+#include "gui/message_box.h"
+#include "ui_contact_editor.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pelicast {
+
+namespace {
+
+// Where the contact loaded into the editor is now: at its old index as long as
+// that card still carries its display name (so another contact of the same
+// name is not overwritten), else the first card of that name; -1 when gone.
+int indexToChange(const AddressBook& book, int loadedIndex, const QString& displayName) {
+    const auto carriesName = [&](int index) {
+        return book.isReadable(index) && book.contact(index).displayName == displayName;
+    };
+    if (loadedIndex >= 0 && loadedIndex < book.count() && carriesName(loadedIndex))
+        return loadedIndex;
+    for (int index = 0; index < book.count(); ++index) {
+        if (carriesName(index))
+            return index;
+    }
+    return -1;
+}
+
+}  // namespace
+
+ContactEditor::ContactEditor(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::ContactEditor>()) {
+    ui_->setupUi(this);
+    connect(ui_->OK, &QPushButton::clicked, this, &ContactEditor::accept);
+    connect(ui_->Cancel, &QPushButton::clicked, this, &ContactEditor::reject);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { showHelp(this, u"contact_editor.htm"_s); });
+}
+
+ContactEditor::~ContactEditor() = default;
+
+void ContactEditor::newContact() {
+    for (QLineEdit* box : {ui_->Fname, ui_->Lname, ui_->Mnumber, ui_->Email})
+        box->clear();
+    editedName_.clear();
+    editedIndex_ = -1;
+    showEditor();
+}
+
+void ContactEditor::editContact(const Contact& contact, int index) {
+    ui_->Fname->setText(contact.firstName);
+    ui_->Lname->setText(contact.surname);
+    ui_->Mnumber->setText(contact.mobile);
+    ui_->Email->setText(contact.email);
+    editedName_ = contact.displayName;
+    editedIndex_ = index;
+    showEditor();
+}
+
+// The first name takes the focus when the program shows the editor, not each
+// time the user comes back to it from another window.
+void ContactEditor::showEditor() {
+    show();
+    raise();
+    activateWindow();
+    ui_->Fname->setFocus();
+}
+
+void ContactEditor::accept() {
+    if (ui_->Mnumber->text().isEmpty()) {
+        MessageBox::tell(this, u"Please enter the contact's mobile phone number"_s);
+        return;
+    }
+    if (!saveContact())
+        return;
+    QDialog::accept();
+    Q_EMIT contactSaved();
+}
+
+bool ContactEditor::saveContact() {
+    AddressBook book;
+    if (!book.load()) {
+        reportAddressBookError(this, AddressBookStep::Read, book.errorString());
+        return false;
+    }
+    if (editedName_.isEmpty()) {
+        Contact contact;
+        contact.firstName = ui_->Fname->text();
+        contact.surname = ui_->Lname->text();
+        contact.displayName = contact.firstName + u' ' + contact.surname;
+        contact.mobile = ui_->Mnumber->text();
+        contact.email = ui_->Email->text();
+        book.add(contact);
+    } else {
+        const int index = indexToChange(book, editedIndex_, editedName_);
+        if (index < 0) {
+            MessageBox::tell(this, u"The contact is no longer in the address book."_s,
+                             u"Address Book"_s, MessageBox::Icon::Warning);
+            return false;
+        }
+        // The display name and every other detail of the card stay as they are.
+        Contact contact = book.contact(index);
+        contact.firstName = ui_->Fname->text();
+        contact.surname = ui_->Lname->text();
+        contact.mobile = ui_->Mnumber->text();
+        contact.email = ui_->Email->text();
+        book.update(index, contact);
+        editedIndex_ = index;
+    }
+    if (!book.save()) {
+        reportAddressBookError(this, AddressBookStep::Save, book.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace pelicast

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/help_launcher.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+
+#include "gui/message_box.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pelicast {
+
+void showHelp(QWidget* parent, const QString& topic) {
+    // Detached, with no owner: the help window outlives the program.
+    const QString viewer =
+        QDir(QCoreApplication::applicationDirPath()).filePath(u"pelicast-help"_s);
+    QStringList arguments;
+    if (!topic.isEmpty())
+        arguments << u"--topic"_s << topic;
+    // The viewer reports a missing or damaged help file itself; only a viewer
+    // that does not start at all is told here, or help would silently fail.
+    if (!QProcess::startDetached(viewer, arguments)) {
+        MessageBox::tell(
+            parent,
+            u"Help cannot be shown: the help viewer \"%1\" could not be started."_s.arg(
+                QDir::toNativeSeparators(viewer)),
+            {}, MessageBox::Icon::Warning);
+    }
+}
+
+}  // namespace pelicast

@@ -1,0 +1,317 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QUrl>
+#include <limits>
+#include <type_traits>
+
+#include "core/connection_settings.h"
+#include "core/gateway_client.h"
+#include "core/gateway_protocol.h"
+#include "core/send_estimate.h"
+#include "gui/about_dialog.h"
+#include "gui/contact_upload.h"
+#include "gui/help_launcher.h"
+#include "gui/message_box.h"
+#include "gui/options_dialog.h"
+#include "gui/pictures.h"
+#include "gui/recipient_picker.h"
+#include "gui/web_page.h"
+#include "ui_main_window.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pelicast {
+
+namespace {
+
+const QString kCounterSuffix = u" characters left"_s;
+const QString kCreditsMarker = QLatin1String(protocol::kCreditsMarker);
+
+}  // namespace
+
+MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::MainWindow>()),
+      client_(new GatewayClient(std::move(location), this)) {
+    ui_->setupUi(this);
+    setUpPictures();
+    // Completion would silently add remembered recipients to a typed one; the
+    // drop-down list of recent recipients is all the help this field gives.
+    ui_->rcpt->setCompleter(nullptr);
+    // The picker may write far more than a line edit's usual 32767 characters.
+    ui_->rcpt->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    // Four lines of message and fields wide enough for a few numbers, in
+    // whatever font the desktop uses.
+    const QFontMetrics metrics = ui_->sms->fontMetrics();
+    ui_->formLayout->setColumnMinimumWidth(1, metrics.averageCharWidth() * 26);
+    ui_->sms->setFixedHeight(metrics.lineSpacing() * 4 + 2 * ui_->sms->frameWidth() +
+                             int(2 * ui_->sms->document()->documentMargin()));
+    ui_->status->setFixedHeight(metrics.lineSpacing() * 2);
+    ui_->conlookup->setFixedWidth(ui_->conlookup->sizeHint().height());
+    // Fixed in size, as it always was; texts that change never resize it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connectActions();
+    connectWebLinks();
+    connect(client_, &GatewayClient::busyChanged, this, [this](bool busy) {
+        if (!busy)
+            setRequestStatus({});
+        showStatus();
+    });
+    connect(client_, &GatewayClient::replied, this, &MainWindow::showReply);
+    connect(client_, &GatewayClient::failed, this, &MainWindow::showFailure);
+    connect(ui_->sms, &QPlainTextEdit::textChanged, this, &MainWindow::updateCounter);
+    restoreFields();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setUpPictures() {
+    ui_->newb->setIcon(pictureIcon("new"));
+    ui_->sendb->setIcon(pictureIcon("send"));
+    ui_->webb->setIcon(pictureIcon("options"));
+    ui_->uploadb->setIcon(pictureIcon("upload"));
+    ui_->abookbut->setIcon(pictureIcon("addressbook"));
+    ui_->helpb->setIcon(pictureIcon("help"));
+    ui_->Image1->setPixmap(picture("gateway"));
+    ui_->Image2->setPixmap(picture("maker"));
+}
+
+void MainWindow::connectActions() {
+    const auto both = [this](QAction* action, auto* button, void (MainWindow::*slot)()) {
+        connect(action, &QAction::triggered, this, slot);
+        connect(button, &std::remove_pointer_t<decltype(button)>::clicked, this, slot);
+    };
+    both(ui_->newmenu, ui_->newb, &MainWindow::newMessage);
+    both(ui_->sendnow, ui_->sendb, &MainWindow::sendMessage);
+    both(ui_->crmenu, ui_->chkcr, &MainWindow::checkCredits);
+    both(ui_->sendcontacts, ui_->uploadb, &MainWindow::uploadContacts);
+    both(ui_->abookmenu, ui_->abookbut, &MainWindow::pickRecipients);
+    both(ui_->opmenu, ui_->webb, &MainWindow::showOptions);
+    both(ui_->htopics, ui_->helpb, &MainWindow::showHelpTopics);
+    connect(ui_->OKButton, &QPushButton::clicked, this, &MainWindow::sendMessage);
+    connect(ui_->conlookup, &QPushButton::clicked, this, &MainWindow::pickRecipients);
+    connect(ui_->About, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(ui_->CancelButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui_->Exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::connectWebLinks() {
+    const auto link = [this](auto address) { return [this, address] { openWebPage(address()); }; };
+    const auto gatewayHome = link(
+        [this] { return weblinks::gatewayHome(client_->location(), client_->transportBase()); });
+    const auto makerSite = link([] { return weblinks::makerSite(); });
+    connect(ui_->Image1, &ClickableLabel::clicked, this, gatewayHome);
+    connect(ui_->quillomenu, &QAction::triggered, this, gatewayHome);
+    connect(ui_->Image2, &ClickableLabel::clicked, this, makerSite);
+    connect(ui_->brackelmenu, &QAction::triggered, this, makerSite);
+    connect(ui_->account, &QAction::triggered, this, link([this] {
+                return weblinks::newAccount(client_->location(), client_->transportBase());
+            }));
+    connect(ui_->mainbuy, &QAction::triggered, this, link([this] {
+                return weblinks::buyCredits(client_->location(), client_->transportBase());
+            }));
+    const std::pair<QAction*, CreditPackage> packages[] = {
+        {ui_->cr900, CreditPackage::Credits900},
+        {ui_->cr2500, CreditPackage::Credits2500},
+        {ui_->cr5500, CreditPackage::Credits5500},
+        {ui_->cr12000, CreditPackage::Credits12000}};
+    for (const auto& [action, package] : packages)
+        connect(action, &QAction::triggered, this,
+                link([package = package] { return weblinks::storeBasket(package); }));
+}
+
+void MainWindow::restoreFields() {
+    ui_->Uname->setText(settings_.scrambledValue(keys::kUsername));
+    ui_->Pass->setText(settings_.scrambledValue(keys::kPassword));
+    ui_->Orig->setText(settings_.scrambledValue(keys::kOriginator));
+    ui_->rcpt->addItems(settings_.recentRecipients());
+    ui_->rcpt->setCurrentIndex(-1);
+    ui_->rcpt->setEditText({});
+    ui_->remember->setChecked(!ui_->Pass->text().isEmpty());
+    if (ui_->Orig->text().isEmpty())
+        ui_->Orig->setText(QLatin1String(protocol::kServiceOriginator));
+    const QString credits = settings_.value(keys::kCredits);
+    if (!credits.isEmpty())
+        ui_->chkcr->setText(kCreditsMarker + u" (last run)"_s + credits);
+    applyConnection();
+}
+
+void MainWindow::applyConnection() {
+    client_->setConnection(ConnectionSettings::loadAndStoreTransport(settings_));
+    ui_->transp->setText(client_->transportBase());
+    ui_->Image1->setToolTip(
+        u"Click here for "_s +
+        weblinks::gatewayHome(client_->location(), client_->transportBase()).toString());
+}
+
+void MainWindow::updateCounter() {
+    ui_->counter->setText(QString::number(ui_->sms->charactersLeft()) + kCounterSuffix);
+}
+
+void MainWindow::newMessage() {
+    ui_->rcpt->setEditText({});
+    ui_->sms->setText({});
+    ui_->rcpt->setFocus();
+    updateCounter();
+}
+
+bool MainWindow::refuseWhileBusy() {
+    if (!client_->isBusy())
+        return false;
+    MessageBox::tell(this,
+                     u"A request is already in progress. Please wait for the server's reply."_s);
+    return true;
+}
+
+bool MainWindow::isMissing(const QString& text, const QString& message, QWidget* field) {
+    if (!text.isEmpty())
+        return false;
+    MessageBox::tell(this, message);
+    field->setFocus();
+    return true;
+}
+
+bool MainWindow::isAccountMissing() {
+    return isMissing(ui_->Uname->text(), u"Please enter Your Quillo username"_s, ui_->Uname) ||
+           isMissing(ui_->Pass->text(), u"Please enter Your Quillo password"_s, ui_->Pass);
+}
+
+void MainWindow::sendMessage() {
+    // Refused before anything is stored: the request that is out keeps the
+    // account it was sent with.
+    if (refuseWhileBusy())
+        return;
+    const MessageDraft draft{ui_->Uname->text(), ui_->Pass->text(), ui_->Orig->text(),
+                             ui_->rcpt->currentText(), ui_->sms->text()};
+    settings_.setScrambledValue(keys::kUsername, draft.user);
+    settings_.setScrambledValue(keys::kOriginator, draft.originator);
+    settings_.setScrambledValue(keys::kPassword,
+                                ui_->remember->isChecked() ? draft.password : QString());
+    if (isMissing(draft.user, u"Please enter Your Quillo Username"_s, ui_->Uname) ||
+        isMissing(draft.password, u"Please enter Password for User "_s + draft.user, ui_->Pass) ||
+        isMissing(draft.recipients, u"Please enter the recipient of You sms message"_s,
+                  ui_->rcpt) ||
+        isMissing(draft.message, u"Please write Your message"_s, ui_->sms))
+        return;
+
+    const SendEstimate estimate = SendEstimate::of(draft.recipients, draft.originator);
+    if (MessageBox::ask(this, estimate.confirmation(), u"Send SMS ?"_s) == MessageBox::Answer::Yes)
+        post(protocol::kSendPage, sendMessageFields(draft), u"Sending SMS..."_s);
+    settings_.rememberRecipients(draft.recipients);
+}
+
+void MainWindow::checkCredits() {
+    if (refuseWhileBusy() || isAccountMissing())
+        return;
+    if (MessageBox::ask(this, u"Receive credit balance from Quillo server ?"_s,
+                        u"Credit check"_s) != MessageBox::Answer::Yes)
+        return;
+    post(protocol::kCreditsPage, creditCheckFields(ui_->Uname->text(), ui_->Pass->text()),
+         u"Sending request..."_s);
+}
+
+void MainWindow::uploadContacts() {
+    if (refuseWhileBusy() || isAccountMissing())
+        return;
+    pelicast::uploadContacts(this, *client_, settings_, ui_->Uname->text(), ui_->Pass->text(),
+                             [this](const QString& status) { setRequestStatus(status); });
+}
+
+void MainWindow::post(const char* page, const FormFields& fields, const QString& status) {
+    setRequestStatus(status);
+    if (!client_->post(QLatin1String(page), fields)) {
+        setRequestStatus({});
+        refuseWhileBusy();
+    }
+}
+
+void MainWindow::showReply(const QString& reply) {
+    setRequestStatus({});
+    MessageBox::tell(this, reply, u"Server Response:"_s);
+    // Every reply may state the balance, whichever request it answers.
+    const QString balance = balanceFromReply(reply);
+    if (balance.isNull())
+        return;
+    ui_->chkcr->setText(kCreditsMarker + balance);
+    settings_.setValue(keys::kCredits, balance);
+}
+
+void MainWindow::showFailure(const QString& reason) {
+    setRequestStatus({});
+    MessageBox::tell(this, reason);
+}
+
+void MainWindow::setRequestStatus(const QString& text) {
+    requestStatus_ = text;
+    showStatus();
+}
+
+void MainWindow::showStatus() {
+    const QString text = requestStatus_.isEmpty() ? pickerStatus_ : requestStatus_;
+    ui_->status->setText(text);
+    if (text.isEmpty() && !client_->isBusy())
+        unsetCursor();
+    else
+        setCursor(Qt::BusyCursor);
+}
+
+void MainWindow::pickRecipients() {
+    if (!picker_) {
+        picker_ = new RecipientPicker(this);
+        connect(picker_, &RecipientPicker::recipientsChosen, this,
+                [this](const QString& recipients) { ui_->rcpt->setEditText(recipients); });
+        connect(picker_, &RecipientPicker::recipientsAdded, this, [this](const QString& added) {
+            ui_->rcpt->setEditText(ui_->rcpt->currentText() + u';' + added);
+        });
+        connect(picker_, &RecipientPicker::statusChanged, this, [this](const QString& text) {
+            pickerStatus_ = text;
+            showStatus();
+        });
+    }
+    picker_->showPicker();
+}
+
+void MainWindow::showOptions() {
+    if (!options_) {
+        options_ = new OptionsDialog(settings_, this);
+        connect(options_, &OptionsDialog::connectionChanged, this, &MainWindow::applyConnection);
+    }
+    options_->show();
+    options_->raise();
+    options_->activateWindow();
+}
+
+void MainWindow::showAbout() {
+    if (!about_)
+        about_ = new AboutDialog(client_->location(), this);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void MainWindow::showHelpTopics() {
+    showHelp(this, u"main_window.htm"_s);
+}
+
+void MainWindow::openWebPage(const QUrl& url) {
+    pelicast::openWebPage(this, url);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!ui_->sms->text().isEmpty() &&
+        MessageBox::ask(this, u"Discard the unsent message?"_s, {}, MessageBox::Answer::No,
+                        MessageBox::Icon::Question) != MessageBox::Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Every other window goes too, and a request still out is abandoned.
+    QCoreApplication::quit();
+}
+
+}  // namespace pelicast

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+#include "core/form_fields.h"
+#include "core/gateway_location.h"
+#include "core/settings.h"
+
+class QUrl;
+
+namespace pelicast {
+
+class AboutDialog;
+class GatewayClient;
+class OptionsDialog;
+class RecipientPicker;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The main window: account, originator, recipients and message, the three
+// gateway requests, and the doors to every other window. The gateway's
+// replies and failures are shown here; one request is out at a time.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(GatewayLocation location, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+public Q_SLOTS:
+    void sendMessage();
+    void checkCredits();
+    void uploadContacts();
+    void newMessage();
+    void showOptions();
+    void showAbout();
+    void showHelpTopics();
+    void pickRecipients();
+    void openWebPage(const QUrl& url);
+
+protected:
+    // Cancel, Exit and the title bar all end here: the program ends, unless
+    // the user keeps an unsent message.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void setUpPictures();
+    void connectActions();
+    void connectWebLinks();
+    void restoreFields();
+    void applyConnection();
+    void updateCounter();
+
+    bool refuseWhileBusy();
+    bool isMissing(const QString& text, const QString& message, QWidget* field);
+    bool isAccountMissing();
+    void post(const char* page, const FormFields& fields, const QString& status);
+    void showReply(const QString& reply);
+    void showFailure(const QString& reason);
+    void setRequestStatus(const QString& text);
+    void showStatus();
+
+    std::unique_ptr<Ui::MainWindow> ui_;
+    Settings settings_;
+    GatewayClient* client_;
+    QPointer<RecipientPicker> picker_;
+    QPointer<OptionsDialog> options_;
+    QPointer<AboutDialog> about_;
+    // The status line shows the request's work first, else the picker's.
+    QString requestStatus_;
+    QString pickerStatus_;
+};
+
+}  // namespace pelicast

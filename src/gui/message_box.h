@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace pelicast {
+
+// Every box the program shows the user goes through here, so tests can
+// answer them: setNextAnswer() queues the answer the next box returns
+// without showing it, and shownTexts() lists what the boxes said.
+namespace MessageBox {
+
+enum class Icon { None, Information, Warning, Question, Critical };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// An OK box. An empty title stands for the program's name.
+void tell(QWidget* parent, const QString& text, const QString& title = {}, Icon icon = Icon::None);
+// A Yes/No box; Escape and the title bar's close answer No.
+Answer ask(QWidget* parent, const QString& text, const QString& title = {},
+           Answer defaultAnswer = Answer::Yes, Icon icon = Icon::None);
+// A one-line text box; returns the text typed, or "" when the user cancels.
+QString askText(QWidget* parent, const QString& prompt, const QString& title,
+                const QString& proposed);
+
+// For tests.
+void setNextAnswer(Answer answer);
+void setNextText(const QString& text);
+QStringList shownTexts();
+void clearShownTexts();
+
+}  // namespace MessageBox
+
+}  // namespace pelicast

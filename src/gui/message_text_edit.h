@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace pelicast {
+
+// The message field: at most 160 characters, a line break counting as one of
+// them although it is sent as CR LF. Typing beyond the limit is refused and a
+// paste or drop is cut to what fits. A line break needs room for both of its
+// characters, so it cannot be the 160th.
+class MessageTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    static constexpr int kLimit = 160;
+
+    using QPlainTextEdit::QPlainTextEdit;
+
+    // The text with CR LF line breaks, as it is sent.
+    QString text() const;
+    void setText(const QString& text);
+
+    int charactersLeft() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    // The longest start of `text` that fits once the selection is replaced.
+    QString fitting(const QString& text) const;
+};
+
+}  // namespace pelicast

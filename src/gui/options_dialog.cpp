@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/options_dialog.h"
+
+#include <QShortcut>
+
+#include "core/settings.h"
+#include "gui/help_launcher.h"
+#include "gui/message_box.h"
+#include "ui_options_dialog.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pelicast {
+
+namespace {
+using Proxy = ConnectionSettings::Proxy;
+}
+
+OptionsDialog::OptionsDialog(Settings& settings, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::OptionsDialog>()), settings_(settings) {
+    ui_->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    proxyButtons_.addButton(ui_->proxybut_0, int(Proxy::Direct));
+    proxyButtons_.addButton(ui_->proxybut_1, int(Proxy::System));
+    proxyButtons_.addButton(ui_->proxybut_2, int(Proxy::Custom));
+    connect(&proxyButtons_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            enableProxyFields(id == int(Proxy::Custom));
+    });
+    connect(ui_->cmdOK, &QPushButton::clicked, this, [this] {
+        if (applyOptions())
+            accept();
+    });
+    connect(ui_->cmdApply, &QPushButton::clicked, this, &OptionsDialog::applyOptions);
+    connect(ui_->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { showHelp(this, u"options.htm"_s); });
+    // Read once, when the dialog opens: what the user types must survive a
+    // look at another window.
+    showStoredChoices();
+}
+
+OptionsDialog::~OptionsDialog() = default;
+
+void OptionsDialog::showStoredChoices() {
+    stored_ = ConnectionSettings::load(settings_);
+    (stored_.https ? ui_->http_0 : ui_->http_1)->setChecked(true);
+    proxyButtons_.button(int(stored_.proxy))->setChecked(true);
+    enableProxyFields(stored_.proxy == Proxy::Custom);
+    ui_->proxysrv->setText(stored_.proxyServer);
+    ui_->proxyport->setText(stored_.proxyPort);
+}
+
+void OptionsDialog::enableProxyFields(bool enabled) {
+    ui_->proxysrv->setEnabled(enabled);
+    ui_->proxyport->setEnabled(enabled);
+}
+
+bool OptionsDialog::applyOptions() {
+    ConnectionSettings chosen = stored_;
+    chosen.https = ui_->http_0->isChecked();
+    const auto proxy = Proxy(proxyButtons_.checkedId());
+    const QString server = ui_->proxysrv->text();
+    const QString port = ui_->proxyport->text();
+    const bool complete = proxy != Proxy::Custom || (!server.isEmpty() && !port.isEmpty());
+    // An incomplete custom proxy keeps the stored one; the transport is saved
+    // all the same.
+    if (complete) {
+        chosen.proxy = proxy;
+        chosen.proxyServer = server;
+        chosen.proxyPort = port;
+    }
+    chosen.save(settings_);
+    stored_ = ConnectionSettings::load(settings_);
+    if (!complete) {
+        MessageBox::tell(this, u"Please enter proxy address and port"_s);
+        (server.isEmpty() ? ui_->proxysrv : ui_->proxyport)->setFocus();
+    }
+    Q_EMIT connectionChanged();
+    return complete;
+}
+
+}  // namespace pelicast

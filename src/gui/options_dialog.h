@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <memory>
+
+#include "core/connection_settings.h"
+
+namespace pelicast {
+
+class Settings;
+
+namespace Ui {
+class OptionsDialog;
+}
+
+// The connection options: transport (HTTPS or plain HTTP) and proxy mode. It
+// shows the stored choices as they were when it opened and keeps nothing of
+// its own; OK and Apply save the choices and emit connectionChanged(), so the
+// main window applies them at once.
+class OptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit OptionsDialog(Settings& settings, QWidget* parent = nullptr);
+    ~OptionsDialog() override;
+
+    // Saves the choices and emits connectionChanged(); false (the transport
+    // saved all the same) when the custom proxy lacks its address or port.
+    bool applyOptions();
+
+Q_SIGNALS:
+    void connectionChanged();
+
+private:
+    void showStoredChoices();
+    void enableProxyFields(bool enabled);
+
+    std::unique_ptr<Ui::OptionsDialog> ui_;
+    Settings& settings_;
+    ConnectionSettings stored_;
+    QButtonGroup proxyButtons_;
+};
+
+}  // namespace pelicast

@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/recipient_picker.h"
+
+#include <QAbstractListModel>
+#include <QKeySequence>
+#include <QShortcut>
+#include <optional>
+
+#include "core/address_book.h"
+#include "core/contact_entries.h"
+#include "gui/address_book_error.h"
+#include "gui/contact_editor.h"
+#include "gui/help_launcher.h"
+#include "gui/message_box.h"
+#include "ui_recipient_picker.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pelicast {
+
+namespace {
+
+constexpr auto kContacts = "Contacts"_L1;
+constexpr auto kGroups = "Groups"_L1;
+
+// The list's entries as plain strings with a tick each: a book of 30,000
+// contacts makes one string list, not 30,000 items. The view draws the texts
+// as they are, never as markup.
+class EntryModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    // Replaces every entry, dropping the ticks. A placeholder has no box.
+    void setEntries(QStringList entries, bool tickable) {
+        beginResetModel();
+        entries_ = std::move(entries);
+        ticked_ = QList<bool>(entries_.size(), false);
+        tickable_ = tickable;
+        endResetModel();
+    }
+
+    // In list order.
+    QStringList tickedEntries() const {
+        QStringList ticked;
+        for (qsizetype row = 0; row < entries_.size(); ++row) {
+            if (ticked_.at(row))
+                ticked.append(entries_.at(row));
+        }
+        return ticked;
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : int(entries_.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+            return {};
+        if (role == Qt::DisplayRole)
+            return entries_.at(index.row());
+        if (role == Qt::CheckStateRole && tickable_)
+            return ticked_.at(index.row()) ? Qt::Checked : Qt::Unchecked;
+        return {};
+    }
+
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
+        if (role != Qt::CheckStateRole || !tickable_ ||
+            !checkIndex(index, CheckIndexOption::IndexIsValid))
+            return false;
+        ticked_[index.row()] = value.toInt() == Qt::Checked;
+        Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
+        return true;
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        const Qt::ItemFlags flags = QAbstractListModel::flags(index);
+        return tickable_ && index.isValid() ? flags | Qt::ItemIsUserCheckable : flags;
+    }
+
+private:
+    QStringList entries_;
+    QList<bool> ticked_;
+    bool tickable_ = false;
+};
+
+}  // namespace
+
+struct RecipientPicker::Private {
+    explicit Private(RecipientPicker* picker) : q(picker), model(new EntryModel(picker)) {}
+
+    void rebuildList();
+    QString collectTicked();
+    void takeRecipients(bool replace);
+    std::optional<int> findCurrentContact(AddressBook& book);
+    void editContact();
+    void deleteContact();
+    ContactEditor& editor();
+    QWidget* dialogParent() { return q->isVisible() ? q : q->parentWidget(); }
+
+    RecipientPicker* q;
+    Ui::RecipientPicker ui;
+    EntryModel* model;
+    ContactEditor* editorWindow = nullptr;
+    bool loaded = false;
+};
+
+RecipientPicker::RecipientPicker(QWidget* parent)
+    : QDialog(parent), d(std::make_unique<Private>(this)) {
+    d->ui.setupUi(this);
+    d->ui.con_idx->setModel(d->model);
+    d->ui.con_cat->addItems({kContacts, kGroups});
+    // No category chosen: the first list shows contacts all the same.
+    d->ui.con_cat->setCurrentIndex(-1);
+
+    connect(d->ui.con_cat, &QComboBox::activated, this, [this] { d->rebuildList(); });
+    connect(d->ui.OKButton, &QPushButton::clicked, this, [this] { d->takeRecipients(true); });
+    connect(d->ui.addb, &QPushButton::clicked, this, [this] { d->takeRecipients(false); });
+    connect(d->ui.CancelButton, &QPushButton::clicked, this, &RecipientPicker::reject);
+    connect(d->ui.addcon, &QPushButton::clicked, this, [this] { d->editor().newContact(); });
+    connect(d->ui.editcon, &QPushButton::clicked, this, [this] { d->editContact(); });
+    connect(d->ui.delcon, &QPushButton::clicked, this, [this] { d->deleteContact(); });
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { showHelp(this, u"address_book.htm"_s); });
+}
+
+RecipientPicker::~RecipientPicker() = default;
+
+// The status goes back to idle here, when the program shows the picker, and
+// not on every activation: the user may come back to the picker while a
+// request of the main window is still out.
+void RecipientPicker::showPicker() {
+    Q_EMIT statusChanged(u"Collecting Contacts..."_s);
+    if (!d->loaded) {
+        d->loaded = true;
+        d->rebuildList();
+    }
+    show();
+    raise();
+    activateWindow();
+    Q_EMIT statusChanged(QString());
+}
+
+void RecipientPicker::Private::rebuildList() {
+    const QString category = ui.con_cat->currentText();
+    const bool groups = category == kGroups;
+    AddressBook book;
+    const bool read = book.load();
+    QStringList entries;
+    if (read)
+        entries = groups ? groupLabels(book) : contactLabels(book);
+    sortIgnoringCase(entries);
+    const bool empty = entries.isEmpty();
+    if (empty)
+        entries.append(u"No "_s + (category.isEmpty() ? QString(kContacts) : category));
+    model->setEntries(std::move(entries), !empty);
+    ui.con_idx->setEnabled(!empty);
+    ui.editcon->setEnabled(!groups && !empty);
+    ui.delcon->setEnabled(!groups && !empty);
+    if (!read) {
+        Q_EMIT q->statusChanged(QString());
+        reportAddressBookError(dialogParent(), AddressBookStep::Read, book.errorString());
+    }
+}
+
+// The ticked entries in list order, each followed by ";": a contact as its
+// entry shows it, a group as its members. A member that cannot be read is
+// left out, and the user is told how many were.
+QString RecipientPicker::Private::collectTicked() {
+    QString text;
+    AddressBook book;
+    std::optional<bool> bookRead;  // read at the first ticked group
+    int skipped = 0;
+    for (const QString& entry : model->tickedEntries()) {
+        if (!isGroupLabel(entry)) {
+            text += entry + u';';
+            continue;
+        }
+        if (!bookRead) {
+            bookRead = book.load();
+            if (!*bookRead)
+                reportAddressBookError(q, AddressBookStep::Read, book.errorString());
+        }
+        if (*bookRead) {
+            const GroupMembers members = groupMembers(book, entry);
+            text += members.recipients;
+            skipped += members.skipped;
+        }
+    }
+    if (skipped == 1) {
+        MessageBox::tell(q, u"1 contact of the ticked groups could not be read and was left out."_s,
+                         u"Address Book"_s, MessageBox::Icon::Warning);
+    } else if (skipped > 1) {
+        MessageBox::tell(
+            q,
+            u"%1 contacts of the ticked groups could not be read and were left out."_s.arg(skipped),
+            u"Address Book"_s, MessageBox::Icon::Warning);
+    }
+    return text;
+}
+
+void RecipientPicker::Private::takeRecipients(bool replace) {
+    const QString recipients = collectTicked();
+    q->hide();
+    if (replace)
+        Q_EMIT q->recipientsChosen(recipients);
+    else
+        Q_EMIT q->recipientsAdded(recipients);
+}
+
+// Reads the book and finds the first contact whose label is the current
+// entry's text: its index, -1 when none, nothing when the book could not be
+// read (the user has been told).
+std::optional<int> RecipientPicker::Private::findCurrentContact(AddressBook& book) {
+    const QModelIndex current = ui.con_idx->currentIndex();
+    if (!current.isValid() || !ui.con_idx->isEnabled())
+        return -1;
+    if (!book.load()) {
+        reportAddressBookError(q, AddressBookStep::Read, book.errorString());
+        return std::nullopt;
+    }
+    const QString label = current.data().toString();
+    for (int index = 0; index < book.count(); ++index) {
+        if (book.isReadable(index) && contactLabel(book.contact(index)) == label)
+            return index;
+    }
+    return -1;
+}
+
+void RecipientPicker::Private::editContact() {
+    AddressBook book;
+    const std::optional<int> index = findCurrentContact(book);
+    if (!index)
+        return;
+    if (*index < 0) {
+        MessageBox::tell(q, u"Please select the contact to edit"_s, u"Select Contact to edit"_s);
+        return;
+    }
+    editor().editContact(book.contact(*index), *index);
+}
+
+void RecipientPicker::Private::deleteContact() {
+    if (MessageBox::ask(q, u"Are you sure you want to delete the selected contact ?"_s,
+                        u"Confirm Contact Delete"_s,
+                        MessageBox::Answer::Yes) != MessageBox::Answer::Yes)
+        return;
+    AddressBook book;
+    const std::optional<int> index = findCurrentContact(book);
+    if (!index)
+        return;
+    if (*index < 0) {
+        MessageBox::tell(q, u"Please select the Contact to delete"_s,
+                         u"Select Contact to delete"_s);
+        return;
+    }
+    book.remove(*index);
+    if (!book.save()) {
+        reportAddressBookError(q, AddressBookStep::Save, book.errorString());
+        return;
+    }
+    rebuildList();
+}
+
+ContactEditor& RecipientPicker::Private::editor() {
+    if (!editorWindow) {
+        editorWindow = new ContactEditor(q);
+        QObject::connect(editorWindow, &ContactEditor::contactSaved, q, [this] { rebuildList(); });
+    }
+    return *editorWindow;
+}
+
+}  // namespace pelicast

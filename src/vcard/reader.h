@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Reading vCard 2.1, 3.0 and 4.0 text. Nothing here throws: what cannot be
+// understood is reported as such and kept by the caller as it stands.
+namespace pelicast::vcard {
+
+// A stretch of a file: one complete card (BEGIN:VCARD to END:VCARD, line break
+// included), or bytes outside any card (blank lines, a byte-order mark, a
+// truncated card), which are kept exactly as they are.
+struct Segment {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    bool isCard = false;
+};
+
+// Whether `data` can be a vCard file: blank, or starting with BEGIN:VCARD
+// (after an optional UTF-8 byte-order mark and blank lines).
+bool isVCardText(QByteArrayView data);
+
+// Cuts a file into cards and the bytes between them, in order; the segments
+// cover `data` without gaps.
+QList<Segment> splitCards(QByteArrayView data);
+
+// Walks the logical lines of one card: folded lines are joined (also inside a
+// UTF-8 character), QUOTED-PRINTABLE soft line breaks are joined, blank lines
+// are skipped. CR LF, LF, CR and CR CR LF all end a line.
+class LineReader {
+public:
+    explicit LineReader(QByteArrayView card) : data_(card) {}
+    // The next logical line, valid until the next call; false at the end.
+    bool next(QByteArrayView& line);
+
+private:
+    QByteArrayView physicalLine();
+    qsizetype afterBlankLines() const;
+    bool atContinuation() const;
+    bool atSoftBreak(QByteArrayView text) const;
+
+    QByteArrayView data_;
+    qsizetype pos_ = 0;
+    QByteArray joined_;
+};
+
+// One parameter as written. A bare 2.1 parameter (`TEL;CELL`) has an empty
+// name; `value` keeps its quotes, if any.
+struct Parameter {
+    QByteArray name;
+    QByteArray value;
+    QByteArray unquoted() const;
+};
+
+// One logical line split into its parts; nothing is decoded yet.
+struct ContentLine {
+    QByteArray group;
+    QByteArray name;
+    QList<Parameter> params;
+    QByteArray value;
+    bool hasColon = true;
+
+    bool is(QByteArrayView upperName) const;
+    // The value of the first parameter called `upperName` (any case), unquoted.
+    QByteArray paramValue(QByteArrayView upperName) const;
+    // Whether a TYPE value (lists split at commas) or a bare parameter is
+    // `type`, in any case.
+    bool hasType(QByteArrayView type) const;
+    bool isQuotedPrintable() const;
+    bool isBase64() const;
+};
+
+// The property name of a logical line, without its group.
+QByteArrayView peekName(QByteArrayView line);
+// ASCII letters compared without regard to case.
+bool equalsNoCase(QByteArrayView a, QByteArrayView b);
+ContentLine parseLine(QByteArrayView line);
+
+// The value as text: QUOTED-PRINTABLE undone, bytes decoded by CHARSET (else
+// UTF-8, falling back to Windows-1252 for bytes that are not UTF-8). Backslash
+// escapes are left in place. `decoded`, when given, turns false when the line
+// names a CHARSET this system does not know; the text is then a best guess.
+QString decodeValue(const ContentLine& line, bool* decoded = nullptr);
+
+// Undoes the backslash escapes \, \; \: \\ \n \N; other backslashes stay.
+QString unescape(QStringView text);
+// Splits at every `separator` not preceded by a backslash; pieces stay escaped.
+QList<QStringView> splitEscaped(QStringView text, QChar separator);
+
+}  // namespace pelicast::vcard

@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window driven as a user drives it: offscreen, widgets found by
+// their names, boxes answered through MessageBox, requests over loopback to
+// the gateway stand-in or an in-process server.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHttpServer>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSslConfiguration>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/gateway_client.h"
+#include "core/settings.h"
+#include "gui/main_window.h"
+#include "gui/message_box.h"
+#include "gui/message_text_edit.h"
+#include "support/gateway_process.h"
+
+using namespace pelicast;
+using namespace Qt::StringLiterals;
+using Answer = MessageBox::Answer;
+
+namespace {
+
+constexpr int kReplyTimeoutMs = 20000;
+const GatewayLocation kNowhere{u"http://www."_s, u"https://secure."_s, u"quillo.example"_s};
+
+struct Window {
+    explicit Window(GatewayLocation location = kNowhere) : window(std::move(location)) {
+        window.show();
+    }
+    template <typename T = QWidget>
+    T* get(const char* name) {
+        T* widget = window.findChild<T*>(QLatin1String(name));
+        if (!widget)
+            qFatal("no widget %s", name);
+        return widget;
+    }
+    QString text(const char* name) { return get<QLabel>(name)->text(); }
+    QString edit(const char* name) { return get<QLineEdit>(name)->text(); }
+    GatewayClient* client() { return window.findChild<GatewayClient*>(); }
+    void fill(const QString& user, const QString& recipients, const QString& message) {
+        get<QLineEdit>("Uname")->setText(user);
+        get<QLineEdit>("Pass")->setText(u"s3cret"_s);
+        get<QComboBox>("rcpt")->setEditText(recipients);
+        get<MessageTextEdit>("sms")->setText(message);
+    }
+    // After a request: status line empty, pointer restored, nothing out.
+    bool isIdle() {
+        return text("status").isEmpty() && window.cursor().shape() != Qt::BusyCursor &&
+               !client()->isBusy();
+    }
+    MainWindow window;
+};
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+    QTemporaryDir home_;
+    testing::GatewayProcess gateway_;
+    // Started once for its ports, then stopped: nothing listens there.
+    testing::GatewayProcess stopped_;
+
+    GatewayLocation locationOf(const testing::GatewayProcess& gateway) {
+        return {gateway.httpBase(), gateway.httpsBase(), u"quillo"_s};
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
+        QSslConfiguration::setDefaultConfiguration(testing::GatewayProcess::sslConfiguration());
+        QVERIFY2(gateway_.start({{u"anna"_s, u"s3cret"_s, 1000}}),
+                 qPrintable(gateway_.errorString()));
+        QVERIFY2(stopped_.start(), qPrintable(stopped_.errorString()));
+        stopped_.stop();
+    }
+    void init() {
+        QFile::remove(Settings::fileName());
+        MessageBox::clearShownTexts();
+    }
+
+    void startsFromStoredSettings_data() {
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("first start") << false;
+        QTest::newRow("stored") << true;
+    }
+    void startsFromStoredSettings() {
+        QFETCH(bool, stored);
+        if (stored) {
+            Settings settings;
+            settings.setScrambledValue(keys::kUsername, u"anna"_s);
+            settings.setScrambledValue(keys::kPassword, u"581x"_s);  // scrambles to NULs
+            settings.setScrambledValue(keys::kOriginator, u"Shop"_s);
+            settings.setValue(keys::kRecent2, u"0944;0977"_s);
+            settings.setValue(keys::kCredits, u" 87"_s);
+            settings.setValue(keys::kTransport, u"http"_s);
+        }
+        Window w;
+        QCOMPARE(w.edit("Uname"), stored ? u"anna"_s : QString());
+        QCOMPARE(w.edit("Pass"), stored ? u"581x"_s : QString());
+        QCOMPARE(w.get<QCheckBox>("remember")->isChecked(), stored);
+        QCOMPARE(w.edit("Orig"), stored ? u"Shop"_s : u"Quillo"_s);
+        QCOMPARE(w.get<QComboBox>("rcpt")->count(), 4);
+        QCOMPARE(w.get<QComboBox>("rcpt")->itemText(1), stored ? u"0944;0977"_s : QString());
+        QCOMPARE(w.get<QComboBox>("rcpt")->currentText(), QString());
+        QCOMPARE(w.text("chkcr"),
+                 stored ? u"Credits Left: (last run) 87"_s : u"Credits Left: Unknown"_s);
+        QCOMPARE(w.text("transp"), stored ? u"http://www."_s : u"https://secure."_s);
+    }
+
+    void counter_data() {
+        QTest::addColumn<QString>("typed");  // "|" stands for the Enter key
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<QString>("text");
+        const QString a49(49, u'a'), a150(150, u'a'), a160(160, u'a');
+        QTest::newRow("empty") << QString() << QString() << 160 << QString();
+        QTest::newRow("150") << a150 << QString() << 10 << a150;
+        QTest::newRow("a line break counts once")
+            << a49 + u"|"_s + a49 << QString() << 61 << a49 + u"\r\n"_s + a49;
+        QTest::newRow("typing beyond the limit is refused")
+            << QString(170, u'a') << QString() << 0 << a160;
+        QTest::newRow("a line break needs two characters of room")
+            << QString(159, u'a') + u"|a"_s << QString() << 0 << a160;
+        QTest::newRow("a paste is cut to fit")
+            << a150 << u"0123\n456789ABCDEF"_s << 1 << a150 + u"0123\r\n4567"_s;
+    }
+    void counter() {
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(int, left);
+        Window w;
+        auto* sms = w.get<MessageTextEdit>("sms");
+        const QStringList lines = typed.split(u'|');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(sms, Qt::Key_Return);
+            QTest::keyClicks(sms, lines.at(i));
+        }
+        if (!pasted.isEmpty()) {
+            QGuiApplication::clipboard()->setText(pasted);
+            sms->paste();
+        }
+        QCOMPARE(w.text("counter"), QString::number(left) + u" characters left"_s);
+        QTEST(sms->text(), "text");
+        w.get<QAction>("newmenu")->trigger();
+        QCOMPARE(w.text("counter"), u"160 characters left"_s);
+    }
+
+    // A remembered list must not be completed into a typed recipient.
+    void typedRecipientIsNotExtended() {
+        Settings().rememberRecipients(u"0944111222;0977333444"_s);
+        Window w;
+        // Completion acts only in the focused field of the active window.
+        QApplication::setActiveWindow(&w.window);
+        w.get("rcpt")->setFocus();
+        QTest::keyClicks(w.get("rcpt"), u"0944111222"_s);
+        QTest::keyClick(w.get("rcpt"), Qt::Key_Tab);
+        QCOMPARE(w.get<QComboBox>("rcpt")->currentText(), u"0944111222"_s);
+        QCOMPARE(w.get<QComboBox>("rcpt")->itemText(0), u"0944111222;0977333444"_s);
+    }
+
+    // A second request while one is out is refused before anything is stored;
+    // the first one ends normally, and its reply is shown as plain text.
+    void busyRefusalWritesNothing() {
+        QHttpServer server;
+        server.route(u"/quillo/comcredits.asp"_s, [] { return "Credits Left: <b>4321</b>"; });
+        const quint16 port = server.listen(QHostAddress::LocalHost);
+        const QString base = u"http://127.0.0.1:%1/"_s.arg(port);
+        Settings().setValue(keys::kTransport, u"http"_s);
+        Window w({base, base, u"quillo"_s});
+        w.fill(u"anna"_s, u"0944111222"_s, u"hello"_s);
+        w.get<QCheckBox>("remember")->setChecked(true);
+        MessageBox::setNextAnswer(Answer::Yes);
+        w.get<QAction>("crmenu")->trigger();
+        QVERIFY(w.client()->isBusy());
+        QCOMPARE(w.text("status"), u"Sending request..."_s);
+        QCOMPARE(w.window.cursor().shape(), Qt::BusyCursor);
+
+        MessageBox::setNextAnswer(Answer::Ok);
+        w.get<QPushButton>("OKButton")->click();
+        QCOMPARE(MessageBox::shownTexts().last(),
+                 u"A request is already in progress. Please wait for the server's reply."_s);
+        const Settings settings;
+        QCOMPARE(settings.value(keys::kUsername), QString());
+        QCOMPARE(settings.value(keys::kPassword), QString());
+        QCOMPARE(settings.value(keys::kRecent1), QString());
+
+        MessageBox::setNextAnswer(Answer::Ok);
+        QTRY_VERIFY_WITH_TIMEOUT(w.isIdle(), kReplyTimeoutMs);
+        QCOMPARE(MessageBox::shownTexts().last(), u"Credits Left: <b>4321</b>"_s);
+        QCOMPARE(w.text("chkcr"), u"Credits Left: <b>4321</b>"_s);
+        QCOMPARE(w.get<QLabel>("chkcr")->textFormat(), Qt::PlainText);
+        QCOMPARE(Settings().value(keys::kCredits), u" <b>4321</b>"_s);
+    }
+
+    void endingAsksAboutAnUnsentMessage_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<bool>("discard");  // the answer, when asked
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("Cancel, nothing typed") << "CancelButton" << false << false << true;
+        QTest::newRow("Cancel, kept") << "CancelButton" << true << false << false;
+        QTest::newRow("Exit, discarded") << "Exit" << true << true << true;
+        QTest::newRow("title bar, kept") << "close" << true << false << false;
+        QTest::newRow("title bar, nothing typed") << "close" << false << false << true;
+    }
+    void endingAsksAboutAnUnsentMessage() {
+        QFETCH(QString, how);
+        QFETCH(bool, typed);
+        QFETCH(bool, discard);
+        Window w;
+        w.get<MessageTextEdit>("sms")->setText(typed ? u"hi"_s : QString());
+        if (typed)
+            MessageBox::setNextAnswer(discard ? Answer::Yes : Answer::No);
+        if (how == "close"_L1)
+            w.window.close();
+        else if (how == "Exit"_L1)
+            w.get<QAction>("Exit")->trigger();
+        else
+            w.get<QPushButton>("CancelButton")->click();
+        QCOMPARE(MessageBox::shownTexts().contains(u"Discard the unsent message?"_s), typed);
+        QFETCH(bool, ends);
+        QCOMPARE(w.window.isVisible(), !ends);
+    }
+
+    void sendsEndToEnd_data() {
+        QTest::addColumn<QString>("transport");
+        QTest::newRow("http") << "http";
+        QTest::newRow("https") << "https";
+    }
+    void sendsEndToEnd() {
+        QFETCH(QString, transport);
+        Settings settings;
+        settings.setValue(keys::kTransport, transport);
+        settings.setValue(keys::kProxy, u"0"_s);
+        const qint64 after = gateway_.credits(u"anna"_s) - 12;
+        // Characters a form reader would cut at, turn into spaces or decode twice.
+        const QString message = u"Tea & cake: 2+2=4, 100% sure\r\nΚαλημέρα"_s;
+
+        Window w(locationOf(gateway_));
+        w.fill(u" anna"_s, u"0944123456;0977111222"_s, u" "_s + message);
+        w.get<QLineEdit>("Orig")->setText(u"Shop"_s);
+        MessageBox::setNextAnswer(Answer::Yes);
+        MessageBox::setNextAnswer(Answer::Ok);
+        w.get<QPushButton>("OKButton")->click();
+        QCOMPARE(w.text("status"), u"Sending SMS..."_s);
+        QCOMPARE(w.window.cursor().shape(), Qt::BusyCursor);
+
+        QTRY_VERIFY_WITH_TIMEOUT(w.isIdle(), kReplyTimeoutMs);
+        const QString balance = u" "_s + QString::number(after);
+        QVERIFY(MessageBox::shownTexts().last().endsWith(u"Credits Left:"_s + balance));
+        QCOMPARE(w.text("chkcr"), u"Credits Left:"_s + balance);
+        QCOMPARE(Settings().value(keys::kCredits), balance);
+        QCOMPARE(Settings().value(keys::kRecent1), u"0944123456;0977111222"_s);
+        const QJsonObject record = gateway_.outbox().last();
+        QCOMPARE(record[u"sms"_s].toString(), message);
+        QCOMPARE(record[u"from"_s].toString(), u"Shop"_s);
+        QCOMPARE(record[u"rcpt"_s].toString(), u"0944123456;0977111222"_s);
+    }
+
+    // A gateway that is not there: the reason is shown, and the window is
+    // ready for the next request.
+    void usableAfterFailure() {
+        Settings().setValue(keys::kProxy, u"0"_s);
+        Window w(locationOf(stopped_));
+        w.fill(u"anna"_s, {}, {});
+        MessageBox::setNextAnswer(Answer::Yes);
+        MessageBox::setNextAnswer(Answer::Ok);
+        w.get<QAction>("crmenu")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(w.isIdle(), kReplyTimeoutMs);
+        QVERIFY(MessageBox::shownTexts().last().contains(u"did not reach the gateway"_s));
+        QCOMPARE(w.text("chkcr"), u"Credits Left: Unknown"_s);
+        MessageBox::setNextAnswer(Answer::Yes);
+        MessageBox::setNextAnswer(Answer::Ok);
+        w.get<QAction>("crmenu")->trigger();
+        QVERIFY(w.client()->isBusy());
+        QTRY_VERIFY_WITH_TIMEOUT(w.isIdle(), kReplyTimeoutMs);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

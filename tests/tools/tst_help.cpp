@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The help collection the build made, opened as the viewer opens it.
+#include <QDir>
+#include <QFile>
+#include <QHelpContentModel>
+#include <QHelpEngine>
+#include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include "pelicast-help/help_browser.h"
+#include "pelicast-help/help_collection.h"
+#include "pelicast-help/help_window.h"
+
+using namespace pelicast::help;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString sources = QStringLiteral(PELICAST_HELP_SOURCES);
+
+std::unique_ptr<QHelpEngine> openInstalled() {
+    QString error;
+    auto engine = openCollection(installedCollection(), &error);
+    if (!engine)
+        qWarning("%s", qPrintable(error));
+    return engine;
+}
+
+QString pageTitle(const QString& page) {
+    QFile file(sources + u"/html/"_s + page);
+    static const QRegularExpression title(u"<title>(.*)</title>"_s);
+    return file.open(QIODevice::ReadOnly)
+               ? title.match(QString::fromUtf8(file.readAll())).captured(1)
+               : QString();
+}
+
+// The (title, page) pairs of the contents as the engine shows them.
+void collectContents(const QHelpContentModel& model, const QModelIndex& parent,
+                     QSet<QString>* entries) {
+    for (int row = 0; row < model.rowCount(parent); ++row) {
+        const QModelIndex index = model.index(row, 0, parent);
+        const QHelpContentItem* item = model.contentItemAt(index);
+        entries->insert(item->title() + u'|' + item->url().fileName());
+        collectContents(model, index, entries);
+    }
+}
+
+}  // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void collectionHoldsTheWholeProject() {
+        const auto engine = openInstalled();
+        QVERIFY(engine);
+        QSignalSpy created(engine->contentModel(), &QHelpContentModel::contentsCreated);
+        QVERIFY(created.wait() || engine->contentModel()->rowCount() > 0);
+        QSet<QString> contents;
+        collectContents(*engine->contentModel(), {}, &contents);
+
+        QFile project(sources + u"/pelicast.qhp"_s);
+        QVERIFY(project.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&project);
+        QSet<QString> files;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const auto attribute = [&xml](const char* name) {
+                return xml.attributes().value(QLatin1String(name)).toString();
+            };
+            const QString ref = attribute("ref").section(u'/', -1);
+            if (xml.name() == u"section" && !ref.isEmpty()) {
+                QVERIFY2(contents.contains(attribute("title") + u'|' + ref), qPrintable(ref));
+            } else if (xml.name() == u"keyword") {
+                const QList<QHelpLink> links = engine->documentsForKeyword(attribute("name"));
+                QVERIFY2(!links.isEmpty(), qPrintable(attribute("name")));
+                QCOMPARE(links.first().url.fileName(), ref);
+            } else if (xml.name() == u"file") {
+                files.insert(xml.readElementText().section(u'/', -1));
+            }
+        }
+        // Every page written is in the help and reachable from the contents.
+        const QStringList pages = QDir(sources + u"/html"_s).entryList(QDir::Files);
+        QCOMPARE(QSet<QString>(pages.cbegin(), pages.cend()), files);
+        for (const QString& page : pages) {
+            QVERIFY(!engine->fileData(QUrl(u"qthelp://pelicast/help/html/"_s + page)).isEmpty());
+            QVERIFY2(page.endsWith(u".css"_s) || !contents.values().filter(u'|' + page).isEmpty(),
+                     qPrintable(page));
+        }
+    }
+
+    void showsTopic_data() {
+        QTest::addColumn<QString>("topic");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("known");
+        for (const char* page :
+             {"main_window.htm", "options.htm", "address_book.htm", "contact_editor.htm"})
+            QTest::newRow(page) << QString::fromLatin1(page) << QString::fromLatin1(page) << true;
+        QTest::newRow("start page") << QString() << u"index.htm"_s << true;
+        QTest::newRow("unknown") << u"nosuch.htm"_s << u"index.htm"_s << false;
+        QTest::newRow("with a folder") << u"../html/options.htm"_s << u"index.htm"_s << false;
+    }
+
+    void showsTopic() {
+        QFETCH(QString, topic);
+        QFETCH(QString, page);
+        HelpWindow window(openInstalled());
+        QTEST(window.showTopic(topic), "known");
+        QCOMPARE(window.browser()->source().fileName(), page);
+        QCOMPARE(window.browser()->documentTitle(), pageTitle(page));
+    }
+
+    // The search index is written beside the private copy, not the installed
+    // collection, and finds the pages.
+    void searchesFromTheCacheOnly() {
+        auto engine = openInstalled();
+        QVERIFY(engine);
+        QHelpSearchEngine* search = engine->searchEngine();
+        QSignalSpy indexed(search, &QHelpSearchEngine::indexingFinished);
+        HelpWindow window(std::move(engine));
+        QVERIFY(indexed.wait(20000));
+        QSignalSpy searched(search, &QHelpSearchEngine::searchingFinished);
+        search->search(u"interconnection"_s);
+        QVERIFY(searched.wait());
+        QVERIFY(search->searchResultCount() > 0);
+        QCOMPARE(search->searchResults(0, 1).first().url().fileName(), u"costs.htm"_s);
+        const QDir installed = QFileInfo(installedCollection()).dir();
+        QCOMPARE(installed.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({u"pelicast.qch"_s, u"pelicast.qhc"_s}));
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"

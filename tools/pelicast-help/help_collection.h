@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QHelpEngine;
+
+namespace pelicast::help {
+
+// The installed help collection: share/pelicast/pelicast.qhc beside the
+// folder of the running program (bin/), in the build tree as when installed.
+QString installedCollection();
+
+// Opens `collection` through a private copy in the user's cache folder: the
+// help engine writes to its collection (settings, the search index beside
+// it), and the installed one is read-only. Null, with the reason in `error`,
+// when the collection cannot be read.
+std::unique_ptr<QHelpEngine> openCollection(const QString& collection, QString* error);
+
+}  // namespace pelicast::help
