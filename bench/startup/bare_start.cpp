@@ -1,5 +1,6 @@
-// The yardstick: a bare Qt Widgets window started and quit the way
-// bench_startup_pelicast quits, on the first event loop turn after show().
+// SPDX-License-Identifier: GPL-3.0-or-later
+// For comparison only: a bare Qt Widgets window started and quit on the
+// first event loop turn after show().
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>

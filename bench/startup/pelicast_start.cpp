@@ -1,8 +1,8 @@
-// Pelicast from its real start to the first shown main window, then quit.
-#include <QCoreApplication>
-
-#include "app/program.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Pelicast from its real start to its first main window (window_watch.cpp
+// ends it there).
+#include "gui/application.h"
 
 int main(int argc, char* argv[]) {
-    return pelicast::RunProgram(argc, argv, [](QWidget*) { QCoreApplication::quit(); });
+    return pelicast::runApplication(argc, argv);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs programs as whole processes, interleaved, and compares the candidate's
 // median wall time and peak memory (maximum resident set size, from wait4)
 // with the baseline's. Further reference programs are measured the same way

@@ -65,8 +65,7 @@ bool isProxyFailure(QNetworkReply::NetworkError error) {
 }
 
 // A reply carries a response when a status line arrived and the connection
-// did not break before the response was whole. Any status counts: the
-// gateway's verdict is its text.
+// did not break before the response was whole.
 bool hasResponse(const QNetworkReply& reply) {
     const QNetworkReply::NetworkError error = reply.error();
     const bool transportFailure =
@@ -78,6 +77,14 @@ bool hasResponse(const QNetworkReply& reply) {
 QString seconds(std::chrono::milliseconds limit) {
     return QString::number(double(limit.count()) / 1000.0);
 }
+
+// Server texts shown inside our own message are kept short.
+QString excerpt(const QString& text, qsizetype length) {
+    const QString trimmed = text.trimmed();
+    return trimmed.size() <= length ? trimmed : trimmed.left(length) + u'\u2026';
+}
+
+const QString kParagraph = u"\r\n\r\n"_s;
 
 }  // namespace
 
@@ -114,6 +121,8 @@ bool GatewayClient::post(const QString& page, const FormFields& fields) {
     if (busy_)
         return false;
     ++serial_;
+    page_ = page;
+    delivered_ = false;
     received_.clear();
     tlsErrors_.clear();
     setBusy(true);
@@ -153,6 +162,14 @@ void GatewayClient::send(const QUrl& url, const QByteArray& body) {
         for (const QSslError& error : errors)
             tlsErrors_.append(error.errorString());
     });
+    // Once the whole request went out the gateway may act on it, whatever
+    // comes back. Not every protocol tells requestSent: a whole upload counts.
+    const auto delivered = [this] { delivered_ = true; };
+    connect(reply, &QNetworkReply::requestSent, this, delivered);
+    connect(reply, &QNetworkReply::metaDataChanged, this, delivered);
+    connect(reply, &QNetworkReply::uploadProgress, this, [this](qint64 sent, qint64 total) {
+        delivered_ = delivered_ || (total > 0 && sent == total);
+    });
     const auto restartIdle = [this] { idleTimer_.start(limits_.idle); };
     connect(reply, &QNetworkReply::metaDataChanged, this, restartIdle);
     connect(reply, &QNetworkReply::uploadProgress, this, restartIdle);
@@ -177,7 +194,11 @@ void GatewayClient::finish(QNetworkReply* reply) {
     if (!reply_)  // the last bytes went over the limit
         return;
     if (hasResponse(*reply_)) {
-        complete(reply_->rawHeader("Content-Type"));
+        const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (status >= 200 && status < 300)
+            complete(reply_->rawHeader("Content-Type"));
+        else
+            failWithStatus(status, reply_->rawHeader("Content-Type"));
         return;
     }
     const QNetworkReply::NetworkError error = reply_->error();
@@ -187,7 +208,7 @@ void GatewayClient::finish(QNetworkReply* reply) {
                  .arg(host_, tlsErrors_.isEmpty() ? detail : tlsErrors_.join(u' ')));
     else if (isProxyFailure(error))
         fail(tr("The proxy did not pass the request to %1 on: %2").arg(host_, detail));
-    else if (reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+    else if (delivered_)
         fail(tr("The reply from %1 broke off before it was complete: %2").arg(host_, detail));
     else
         fail(tr("The server %1 could not be reached: %2").arg(host_, detail));
@@ -202,11 +223,43 @@ void GatewayClient::complete(const QByteArray& contentType) {
 }
 
 void GatewayClient::fail(const QString& reason) {
+    if (delivered_)
+        end(tr("No complete answer came back.") + u' ' + uncertainOutcome() + kParagraph + reason);
+    else
+        end(tr("The request did not reach the gateway.") + kParagraph + reason + kParagraph +
+            tr("Check your network connection and the Options, then try again."));
+}
+
+// A client error means the gateway turned the request down; a redirect or a
+// server error may come after it acted (a redirect after a post is a common
+// way to show a result page).
+void GatewayClient::failWithStatus(int status, const QByteArray& contentType) {
+    const QString phrase = reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+    const QString statusLine = (QString::number(status) + u' ' + excerpt(phrase, 80)).trimmed();
+    const QString text = excerpt(decodeReply(received_, contentType), 1000);
+    const QString headline =
+        status >= 400 && status < 500
+            ? tr("The gateway refused the request: HTTP %1.").arg(statusLine)
+            : tr("The gateway answered HTTP %1 instead of a reply.").arg(statusLine) + u' ' +
+                  uncertainOutcome();
+    end(text.isEmpty() ? headline : headline + kParagraph + text);
+}
+
+QString GatewayClient::uncertainOutcome() const {
+    if (page_ == QLatin1String(protocol::kSendPage))
+        return tr("The message may have been sent: check your balance before sending again.");
+    if (page_ == QLatin1String(protocol::kUploadPage))
+        return tr(
+            "The contacts may have been received: check your groups at the gateway before "
+            "uploading again.");
+    return tr("Try again later.");
+}
+
+void GatewayClient::end(const QString& message) {
     dropReply();
     received_.clear();
     setBusy(false);
-    Q_EMIT failed(tr("The request did not reach the gateway.\r\n\r\n") + reason +
-                  tr("\r\n\r\nCheck your network connection and the Options, then try again."));
+    Q_EMIT failed(message);
 }
 
 void GatewayClient::failLater(const QString& reason) {

@@ -20,7 +20,7 @@ namespace pelicast {
 // Posts one form-encoded request at a time to a gateway page over
 // QNetworkAccessManager. No redirect is followed, TLS errors are never
 // ignored, and a request ends after 30 s of silence, 120 s in all or 1 MiB
-// of reply.
+// of reply. Only a 2xx answer is a reply; any other status is a failure.
 class GatewayClient : public QObject {
     Q_OBJECT
 public:
@@ -55,8 +55,9 @@ Q_SIGNALS:
     void busyChanged(bool busy);
     // The whole reply text, decoded by its charset.
     void replied(const QString& reply);
-    // The whole text of the box that tells the user the request failed:
-    // "The request did not reach the gateway." with the reason and advice.
+    // The whole text of the box that tells the user the request failed: that
+    // it did not reach the gateway, or, once it was sent, that the gateway
+    // may have acted on it; with the reason and advice.
     void failed(const QString& message);
 
 private:
@@ -65,6 +66,9 @@ private:
     void finish(QNetworkReply* reply);
     void complete(const QByteArray& contentType);
     void fail(const QString& reason);
+    void failWithStatus(int status, const QByteArray& contentType);
+    QString uncertainOutcome() const;
+    void end(const QString& message);
     void failLater(const QString& reason);
     void dropReply();
     void setBusy(bool busy);
@@ -79,6 +83,8 @@ private:
     bool busy_ = false;
     quint64 serial_ = 0;  // tells a stale queued failure from the current request
     QString host_;
+    QString page_;
+    bool delivered_ = false;  // the whole request went out: the gateway may act on it
     QStringList tlsErrors_;
     QByteArray received_;
 };

@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -21,9 +23,17 @@ QString keyPath(const char* key) {
     return u"udata/"_s + QLatin1String(key);
 }
 
+qsizetype maxLength(const char* key) {
+    const auto isKey = [key](const char* recent) { return qstrcmp(recent, key) == 0; };
+    return std::any_of(std::begin(keys::kRecent), std::end(keys::kRecent), isKey)
+               ? Settings::kMaxRecipientsLength
+               : Settings::kMaxValueLength;
+}
+
 }  // namespace
 
-Settings::Settings() : settings_(fileName(), QSettings::IniFormat) {}
+Settings::Settings(QObject* parent)
+    : QObject(parent), settings_(fileName(), QSettings::IniFormat) {}
 
 QString Settings::fileName() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -33,7 +43,8 @@ QString Settings::fileName() {
 QString Settings::value(const char* key) const {
     // Picks up what another running copy wrote meanwhile.
     settings_.sync();
-    return settings_.value(keyPath(key)).toString();
+    const QString text = settings_.value(keyPath(key)).toString();
+    return text.size() > maxLength(key) ? QString() : text;
 }
 
 bool Settings::contains(const char* key) const {
@@ -47,28 +58,46 @@ void Settings::setValue(const char* key, const QString& value) {
     if (settings_.contains(path) && settings_.value(path).toString() == value)
         return;
 
-    // The file holds the scrambled password. QSettings replaces it through a
-    // save file that keeps the permissions of the file it replaces, so
-    // creating it owner-only before the first write leaves no moment in which
-    // others can read it. An existing file loses group and other access, but
-    // never gains write access: a read-only file stays read-only.
+    QString problem = prepareFile();
+    if (problem.isEmpty()) {
+        settings_.setValue(path, value);
+        settings_.sync();
+        if (settings_.status() != QSettings::AccessError)  // a format error is no write error
+            return;
+        // QSettings tells no reason; trying the same kind of write finds most.
+        QSaveFile probe(settings_.fileName());
+        problem =
+            probe.open(QIODevice::WriteOnly)
+                ? tr("%1 cannot be written.").arg(settings_.fileName())
+                : tr("%1 cannot be written: %2").arg(settings_.fileName(), probe.errorString());
+    }
+    const bool first = error_.isEmpty();
+    error_ = problem;
+    if (first)
+        Q_EMIT saveFailed(problem);
+}
+
+// The file holds the scrambled password. QSettings replaces it through a save
+// file that keeps the permissions of the file it replaces, so creating it
+// owner-only before the first write leaves no moment in which others can read
+// it. An existing file loses group and other access, but never gains write
+// access: a read-only file stays as it is. Returns why the file cannot be
+// written, or "".
+QString Settings::prepareFile() {
     QFile file(settings_.fileName());
     if (!file.exists()) {
         QDir().mkpath(QFileInfo(file).absolutePath());
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly))
-            file.close();
-    } else if (const auto permissions = file.permissions(); permissions & kGroupOrOthers) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly))
+            return tr("%1 cannot be created: %2").arg(file.fileName(), file.errorString());
+        file.close();
+        return {};
+    }
+    const QFileDevice::Permissions permissions = file.permissions();
+    if (!(permissions & QFileDevice::WriteOwner))
+        return tr("%1 is read-only.").arg(file.fileName());
+    if (permissions & kGroupOrOthers)
         file.setPermissions(permissions & kOwnerOnly);
-    }
-
-    settings_.setValue(path, value);
-    settings_.sync();
-    if (settings_.status() != QSettings::NoError && error_.isEmpty()) {
-        const QFileInfo info(settings_.fileName());
-        error_ = info.exists() && !info.isWritable()
-                     ? QObject::tr("%1 is read-only.").arg(info.filePath())
-                     : QObject::tr("%1 cannot be written.").arg(info.filePath());
-    }
+    return {};
 }
 
 QString Settings::scrambledValue(const char* key) const {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -28,10 +29,18 @@ inline constexpr const char* kRecent[] = {kRecent1, kRecent2, kRecent3, kRecent4
 
 // The program's settings: `~/.config/Quillo/Quillo.conf` (the XDG config
 // folder), section "udata", readable by the user only. Each write reaches
-// the file at once; an unchanged value is not rewritten.
-class Settings {
+// the file at once; an unchanged value is not rewritten. A file without the
+// owner's write permission is never written, not even by root.
+class Settings : public QObject {
+    Q_OBJECT
 public:
-    Settings();
+    // Longer values read as "": a value no window of the program writes,
+    // which would only cost memory and time to show. Recipients are bound by
+    // what one request can carry.
+    static constexpr qsizetype kMaxRecipientsLength = 256 * 1024;
+    static constexpr qsizetype kMaxValueLength = 4096;
+
+    explicit Settings(QObject* parent = nullptr);
 
     // The full path of the settings file.
     static QString fileName();
@@ -49,12 +58,19 @@ public:
     // Puts `recipients` first unless it is already among the four.
     void rememberRecipients(const QString& recipients);
 
-    // False once a write could not reach the file (read-only file or folder);
-    // the reason is in errorString().
+    // False once a write could not reach the file (read-only file, a folder
+    // that cannot be created or written); the reason is in errorString().
     bool isWritable() const;
     QString errorString() const;
 
+Q_SIGNALS:
+    // The first write that fails, with the reason; later failures are not
+    // told again.
+    void saveFailed(const QString& reason);
+
 private:
+    QString prepareFile();
+
     mutable QSettings settings_;
     QString error_;
 };

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/gateway_location.h"
+#include "core/installation.h"
 #include "gui/main_window.h"
 #include "gui/pictures.h"
 
@@ -58,12 +59,24 @@ std::optional<int> answerOnTerminal(int argc, char** argv) {
 int runApplication(int argc, char** argv) {
     QApplication::setApplicationName(u"Pelicast"_s);
     QApplication::setApplicationVersion(QStringLiteral(PELICAST_VERSION));
-    QApplication::setDesktopFileName(u"pelicast"_s);
+    QApplication::setDesktopFileName(installation::desktopId());
     if (const auto answered = answerOnTerminal(argc, argv))
         return *answered;
 
     QApplication application(argc, argv);
-    Options().parser.process(application);
+    // Qt has taken its own options (-platform, -style): the rest must be ours.
+    Options options;
+    if (!options.parser.parse(QApplication::arguments()) ||
+        !options.parser.positionalArguments().isEmpty()) {
+        const QString problem = options.parser.errorText().isEmpty()
+                                    ? u"Unexpected argument \"%1\"."_s.arg(
+                                          options.parser.positionalArguments().constFirst())
+                                    : options.parser.errorText();
+        std::fprintf(stderr, "pelicast: %s\n%s\n", qPrintable(problem),
+                     qPrintable(options.parser.helpText().section(u'\n', 0, 0)));
+        return 2;
+    }
+    options.parser.process(application);  // --help-all ends here
     QApplication::setWindowIcon(pictureIcon("pelicast"));
     MainWindow window(GatewayLocation::builtIn());
     window.show();

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/help_launcher.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 
+#include "core/installation.h"
 #include "gui/message_box.h"
 
 using namespace Qt::StringLiterals;
@@ -13,8 +13,7 @@ namespace pelicast {
 
 void showHelp(QWidget* parent, const QString& topic) {
     // Detached, with no owner: the help window outlives the program.
-    const QString viewer =
-        QDir(QCoreApplication::applicationDirPath()).filePath(u"pelicast-help"_s);
+    const QString viewer = installation::helpViewer();
     QStringList arguments;
     if (!topic.isEmpty())
         arguments << u"--topic"_s << topic;

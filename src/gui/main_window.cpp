@@ -11,14 +11,18 @@
 #include "core/connection_settings.h"
 #include "core/gateway_client.h"
 #include "core/gateway_protocol.h"
+#include "core/journal_recorder.h"
 #include "core/send_estimate.h"
 #include "gui/about_dialog.h"
 #include "gui/contact_upload.h"
+#include "gui/encoding_line.h"
 #include "gui/help_launcher.h"
+#include "gui/history_window.h"
 #include "gui/message_box.h"
 #include "gui/options_dialog.h"
 #include "gui/pictures.h"
 #include "gui/recipient_picker.h"
+#include "gui/send_checks.h"
 #include "gui/web_page.h"
 #include "ui_main_window.h"
 
@@ -36,7 +40,8 @@ const QString kCreditsMarker = QLatin1String(protocol::kCreditsMarker);
 MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::MainWindow>()),
-      client_(new GatewayClient(std::move(location), this)) {
+      client_(new GatewayClient(std::move(location), this)),
+      recorder_(new JournalRecorder(*client_, {}, this)) {
     ui_->setupUi(this);
     setUpPictures();
     // Completion would silently add remembered recipients to a typed one; the
@@ -44,6 +49,11 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
     ui_->rcpt->setCompleter(nullptr);
     // The picker may write far more than a line edit's usual 32767 characters.
     ui_->rcpt->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    // Nor may a long remembered list widen the window, or a reply's balance
+    // text make it taller than the screen.
+    ui_->rcpt->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ui_->chkcr->setMaximumHeight(ui_->chkcr->sizeHint().height());
+    ui_->chkcr->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Four lines of message and fields wide enough for a few numbers, in
     // whatever font the desktop uses.
     const QFontMetrics metrics = ui_->sms->fontMetrics();
@@ -56,6 +66,14 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connectActions();
+    // Queued: the journal fails while a request goes out; the request goes on.
+    connect(
+        recorder_, &JournalRecorder::unavailable, this,
+        [this](const QString& reason) {
+            MessageBox::tell(this, reason + u"\n\nRequests are not recorded, but they are sent."_s,
+                             {}, MessageBox::Icon::Warning);
+        },
+        Qt::QueuedConnection);
     connectWebLinks();
     connect(client_, &GatewayClient::busyChanged, this, [this](bool busy) {
         if (!busy)
@@ -65,6 +83,19 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
     connect(client_, &GatewayClient::replied, this, &MainWindow::showReply);
     connect(client_, &GatewayClient::failed, this, &MainWindow::showFailure);
     connect(ui_->sms, &QPlainTextEdit::textChanged, this, &MainWindow::updateCounter);
+    ui_->balanceLayout->insertWidget(1, new EncodingLine(ui_->sms));
+    sendChecks_ = std::make_unique<SendChecks>(this, ui_->Orig, ui_->rcpt);
+    // Queued: the first failed write may come during start-up or halfway
+    // through an action; the user hears of it once, when the window is free.
+    const auto tellSettingsFailure = [this](const QString& reason) {
+        MessageBox::tell(this,
+                         u"Your settings cannot be saved: changes to the account, recent "
+                         u"recipients, balance and Options made now are lost when the program "
+                         u"ends.\n\n"_s +
+                             reason,
+                         {}, MessageBox::Icon::Warning);
+    };
+    connect(&settings_, &Settings::saveFailed, this, tellSettingsFailure, Qt::QueuedConnection);
     restoreFields();
 }
 
@@ -96,6 +127,7 @@ void MainWindow::connectActions() {
     connect(ui_->OKButton, &QPushButton::clicked, this, &MainWindow::sendMessage);
     connect(ui_->conlookup, &QPushButton::clicked, this, &MainWindow::pickRecipients);
     connect(ui_->About, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(ui_->historymenu, &QAction::triggered, this, &MainWindow::showHistory);
     connect(ui_->CancelButton, &QPushButton::clicked, this, &QWidget::close);
     connect(ui_->Exit, &QAction::triggered, this, &QWidget::close);
 }
@@ -199,27 +231,40 @@ void MainWindow::sendMessage() {
         isMissing(draft.message, u"Please write Your message"_s, ui_->sms))
         return;
 
-    const SendEstimate estimate = SendEstimate::of(draft.recipients, draft.originator);
-    if (MessageBox::ask(this, estimate.confirmation(), u"Send SMS ?"_s) == MessageBox::Answer::Yes)
-        post(protocol::kSendPage, sendMessageFields(draft), u"Sending SMS..."_s);
+    // Repeated recipients the user drops are neither counted nor sent.
+    const std::optional<MessageDraft> checked = sendChecks_->review(draft);
+    if (!checked)
+        return;
+    const SendEstimate estimate = SendEstimate::of(checked->recipients, checked->originator);
+    if (MessageBox::ask(this, estimate.confirmation(), u"Send SMS ?"_s) ==
+            MessageBox::Answer::Yes &&
+        sendChecks_->confirmCost(estimate))
+        post(protocol::kSendPage, sendMessageFields(*checked), u"Sending SMS..."_s);
+    else
+        recorder_->recordRefusal(QLatin1String(protocol::kSendPage), sendMessageFields(*checked));
     settings_.rememberRecipients(draft.recipients);
 }
 
 void MainWindow::checkCredits() {
     if (refuseWhileBusy() || isAccountMissing())
         return;
+    const FormFields fields = creditCheckFields(ui_->Uname->text(), ui_->Pass->text());
     if (MessageBox::ask(this, u"Receive credit balance from Quillo server ?"_s,
-                        u"Credit check"_s) != MessageBox::Answer::Yes)
+                        u"Credit check"_s) != MessageBox::Answer::Yes) {
+        recorder_->recordRefusal(QLatin1String(protocol::kCreditsPage), fields);
         return;
-    post(protocol::kCreditsPage, creditCheckFields(ui_->Uname->text(), ui_->Pass->text()),
-         u"Sending request..."_s);
+    }
+    post(protocol::kCreditsPage, fields, u"Sending request..."_s);
 }
 
 void MainWindow::uploadContacts() {
     if (refuseWhileBusy() || isAccountMissing())
         return;
-    pelicast::uploadContacts(this, *client_, settings_, ui_->Uname->text(), ui_->Pass->text(),
-                             [this](const QString& status) { setRequestStatus(status); });
+    if (pelicast::uploadContacts(this, *client_, settings_, ui_->Uname->text(), ui_->Pass->text(),
+                                 [this](const QString& status) { setRequestStatus(status); }))
+        recorder_->recordRequest(
+            QLatin1String(protocol::kUploadPage),
+            {{QLatin1String(protocol::kUser), trimBlanks(ui_->Uname->text())}});
 }
 
 void MainWindow::post(const char* page, const FormFields& fields, const QString& status) {
@@ -227,6 +272,8 @@ void MainWindow::post(const char* page, const FormFields& fields, const QString&
     if (!client_->post(QLatin1String(page), fields)) {
         setRequestStatus({});
         refuseWhileBusy();
+    } else {
+        recorder_->recordRequest(QLatin1String(page), fields);
     }
 }
 
@@ -292,6 +339,20 @@ void MainWindow::showAbout() {
     about_->show();
     about_->raise();
     about_->activateWindow();
+}
+
+void MainWindow::showHistory() {
+    if (!history_) {
+        history_ = new HistoryWindow(this);
+        connect(history_, &HistoryWindow::sendAgainRequested, this,
+                [this](const QString& recipients, const QString& message) {
+                    ui_->rcpt->setEditText(recipients);
+                    ui_->sms->setText(message);
+                    activateWindow();
+                });
+        connect(recorder_, &JournalRecorder::recorded, history_, &HistoryWindow::refresh);
+    }
+    history_->showHistory();
 }
 
 void MainWindow::showHelpTopics() {

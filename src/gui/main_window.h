@@ -15,8 +15,11 @@ namespace pelicast {
 
 class AboutDialog;
 class GatewayClient;
+class HistoryWindow;
+class JournalRecorder;
 class OptionsDialog;
 class RecipientPicker;
+class SendChecks;
 
 namespace Ui {
 class MainWindow;
@@ -39,6 +42,7 @@ public Q_SLOTS:
     void showOptions();
     void showAbout();
     void showHelpTopics();
+    void showHistory();
     void pickRecipients();
     void openWebPage(const QUrl& url);
 
@@ -67,9 +71,14 @@ private:
     std::unique_ptr<Ui::MainWindow> ui_;
     Settings settings_;
     GatewayClient* client_;
+    // Made right after the client, so a request's row is complete before its
+    // reply is shown.
+    JournalRecorder* recorder_;
+    std::unique_ptr<SendChecks> sendChecks_;
     QPointer<RecipientPicker> picker_;
     QPointer<OptionsDialog> options_;
     QPointer<AboutDialog> about_;
+    QPointer<HistoryWindow> history_;
     // The status line shows the request's work first, else the picker's.
     QString requestStatus_;
     QString pickerStatus_;

@@ -2,7 +2,10 @@
 #include "gui/options_dialog.h"
 
 #include <QShortcut>
+#include <algorithm>
 
+#include "core/preferences.h"
+#include "core/recipient_check.h"
 #include "core/settings.h"
 #include "gui/help_launcher.h"
 #include "gui/message_box.h"
@@ -35,9 +38,11 @@ OptionsDialog::OptionsDialog(Settings& settings, QWidget* parent)
     connect(ui_->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { showHelp(this, u"options.htm"_s); });
+    connect(ui_->confirmCost, &QCheckBox::toggled, ui_->costThreshold, &QWidget::setEnabled);
     // Read once, when the dialog opens: what the user types must survive a
     // look at another window.
     showStoredChoices();
+    showStoredPreferences();
 }
 
 OptionsDialog::~OptionsDialog() = default;
@@ -56,6 +61,33 @@ void OptionsDialog::enableProxyFields(bool enabled) {
     ui_->proxyport->setEnabled(enabled);
 }
 
+void OptionsDialog::showStoredPreferences() {
+    const Preferences stored = Preferences::load();
+    QList<std::pair<QString, QString>> regions;  // name, code
+    for (const QString& code : phoneRegions())
+        regions.append({phoneRegionName(code), code});
+    std::sort(regions.begin(), regions.end(), [](const auto& a, const auto& b) {
+        return QString::localeAwareCompare(a.first, b.first) < 0;
+    });
+    ui_->region->addItem(u"None: compare numbers as written"_s, QString());
+    for (const auto& [name, code] : std::as_const(regions))
+        ui_->region->addItem(name, code);
+    ui_->region->setCurrentIndex(std::max(0, ui_->region->findData(stored.region)));
+    ui_->checkRecipients->setChecked(stored.checkRecipients);
+    ui_->confirmCost->setChecked(stored.confirmCost);
+    ui_->costThreshold->setEnabled(stored.confirmCost);
+    ui_->costThreshold->setValue(stored.costThreshold);
+}
+
+void OptionsDialog::savePreferences() {
+    Preferences chosen;
+    chosen.region = ui_->region->currentData().toString();
+    chosen.checkRecipients = ui_->checkRecipients->isChecked();
+    chosen.confirmCost = ui_->confirmCost->isChecked();
+    chosen.costThreshold = ui_->costThreshold->value();
+    chosen.save();
+}
+
 bool OptionsDialog::applyOptions() {
     ConnectionSettings chosen = stored_;
     chosen.https = ui_->http_0->isChecked();
@@ -72,6 +104,7 @@ bool OptionsDialog::applyOptions() {
     }
     chosen.save(settings_);
     stored_ = ConnectionSettings::load(settings_);
+    savePreferences();
     if (!complete) {
         MessageBox::tell(this, u"Please enter proxy address and port"_s);
         (server.isEmpty() ? ui_->proxysrv : ui_->proxyport)->setFocus();

@@ -15,10 +15,12 @@ namespace Ui {
 class OptionsDialog;
 }
 
-// The connection options: transport (HTTPS or plain HTTP) and proxy mode. It
-// shows the stored choices as they were when it opened and keeps nothing of
-// its own; OK and Apply save the choices and emit connectionChanged(), so the
-// main window applies them at once.
+// The connection options: transport (HTTPS or plain HTTP) and proxy mode,
+// and the checks before sending (default region of the recipients' numbers,
+// the recipient check, a second question above a cost). It shows the stored
+// choices as they were when it opened and keeps nothing of its own; OK and
+// Apply save the choices and emit connectionChanged(), so the main window
+// applies them at once.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +37,8 @@ Q_SIGNALS:
 private:
     void showStoredChoices();
     void enableProxyFields(bool enabled);
+    void showStoredPreferences();
+    void savePreferences();
 
     std::unique_ptr<Ui::OptionsDialog> ui_;
     Settings& settings_;

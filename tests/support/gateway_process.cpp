@@ -5,21 +5,13 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <QSslCertificate>
+
+using namespace Qt::StringLiterals;
 
 namespace pelicast::testing {
 
-namespace {
-
 constexpr int kStartTimeoutMs = 10000;
-
-QString loopbackBase(const char* scheme, quint16 port) {
-    return QStringLiteral("%1://127.0.0.1:%2/").arg(QLatin1String(scheme)).arg(port);
-}
-
-}  // namespace
 
 GatewayProcess::GatewayProcess() {
     // Its request log shows up in the test's output.
@@ -31,19 +23,14 @@ GatewayProcess::~GatewayProcess() {
 }
 
 bool GatewayProcess::start(const QList<Account>& accounts) {
-    error_.clear();
-    if (!dir_.isValid()) {
-        error_ = QStringLiteral("no temporary folder: ") + dir_.errorString();
+    error_ = dir_.isValid() ? QString() : u"no temporary folder: "_s + dir_.errorString();
+    if (!error_.isEmpty() || (!accounts.isEmpty() && !writeAccounts(accounts)))
         return false;
-    }
-    if (!accounts.isEmpty() && !writeAccounts(accounts))
-        return false;
-    process_.start(
-        QStringLiteral(PELICAST_TEST_GATEWAY),
-        {QStringLiteral("--http-port"), QString::number(httpPort_), QStringLiteral("--https-port"),
-         QString::number(httpsPort_), QStringLiteral("--cert"), QStringLiteral(PELICAST_TEST_CERT),
-         QStringLiteral("--key"), QStringLiteral(PELICAST_TEST_KEY), QStringLiteral("--accounts"),
-         accountsPath(), QStringLiteral("--outbox"), outboxPath()});
+    process_.start(QStringLiteral(PELICAST_TEST_GATEWAY),
+                   {u"--http-port"_s, QString::number(httpPort_), u"--https-port"_s,
+                    QString::number(httpsPort_), u"--cert"_s, QStringLiteral(PELICAST_TEST_CERT),
+                    u"--key"_s, QStringLiteral(PELICAST_TEST_KEY), u"--accounts"_s, accountsPath(),
+                    u"--outbox"_s, outboxPath()});
     if (!process_.waitForStarted(kStartTimeoutMs)) {
         error_ = process_.errorString();
         return false;
@@ -55,24 +42,20 @@ bool GatewayProcess::start(const QList<Account>& accounts) {
     return true;
 }
 
+// The first line names the ports: "http=127.0.0.1:<port> https=127.0.0.1:<port>".
 bool GatewayProcess::readPorts() {
     const QDeadlineTimer deadline(kStartTimeoutMs);
-    while (!process_.canReadLine()) {
-        if (deadline.hasExpired() || !process_.waitForReadyRead(int(deadline.remainingTime()))) {
-            error_ = QStringLiteral("the stand-in did not report its ports");
-            return false;
-        }
-    }
+    while (!process_.canReadLine() && process_.waitForReadyRead(int(deadline.remainingTime())))
+        continue;
     const QString line = QString::fromUtf8(process_.readLine()).trimmed();
-    static const QRegularExpression ready(
-        QStringLiteral("^http=127\\.0\\.0\\.1:(\\d+) https=127\\.0\\.0\\.1:(\\d+)$"));
-    const QRegularExpressionMatch match = ready.match(line);
-    if (!match.hasMatch()) {
-        error_ = QStringLiteral("unexpected first line from the stand-in: ") + line;
+    const QStringList parts = line.split(u' ');
+    if (parts.size() != 2 || !parts[0].startsWith(u"http=127.0.0.1:"_s) ||
+        !parts[1].startsWith(u"https=127.0.0.1:"_s)) {
+        error_ = u"the stand-in did not report its ports: "_s + line;
         return false;
     }
-    httpPort_ = quint16(match.captured(1).toUInt());
-    httpsPort_ = quint16(match.captured(2).toUInt());
+    httpPort_ = quint16(parts[0].section(u':', 1).toUInt());
+    httpsPort_ = quint16(parts[1].section(u':', 1).toUInt());
     return true;
 }
 
@@ -84,14 +67,6 @@ void GatewayProcess::stop() {
         process_.kill();
         process_.waitForFinished(kStartTimeoutMs);
     }
-}
-
-QString GatewayProcess::httpBase() const {
-    return loopbackBase("http", httpPort_);
-}
-
-QString GatewayProcess::httpsBase() const {
-    return loopbackBase("https", httpsPort_);
 }
 
 QString GatewayProcess::caPath() {
@@ -106,21 +81,13 @@ QSslConfiguration GatewayProcess::sslConfiguration() {
     return configuration;
 }
 
-QString GatewayProcess::accountsPath() const {
-    return dir_.filePath(QStringLiteral("accounts.json"));
-}
-
-QString GatewayProcess::outboxPath() const {
-    return dir_.filePath(QStringLiteral("outbox.jsonl"));
-}
-
 QList<QJsonObject> GatewayProcess::outbox() const {
     QFile file(outboxPath());
     QList<QJsonObject> records;
-    if (!file.open(QIODevice::ReadOnly))
-        return records;
-    while (!file.atEnd())
-        records << QJsonDocument::fromJson(file.readLine()).object();
+    if (file.open(QIODevice::ReadOnly)) {
+        while (!file.atEnd())
+            records << QJsonDocument::fromJson(file.readLine()).object();
+    }
     return records;
 }
 
@@ -128,24 +95,23 @@ qint64 GatewayProcess::credits(const QString& user) const {
     QFile file(accountsPath());
     if (!file.open(QIODevice::ReadOnly))
         return -1;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    for (const QJsonValue& account : document.object().value(QLatin1String("accounts")).toArray()) {
-        if (account[QLatin1String("user")].toString() == user)
-            return account[QLatin1String("credits")].toInteger(-1);
+    for (const QJsonValue& account :
+         QJsonDocument::fromJson(file.readAll())[u"accounts"_s].toArray()) {
+        if (account[u"user"_s].toString() == user)
+            return account[u"credits"_s].toInteger(-1);
     }
     return -1;
 }
 
 bool GatewayProcess::writeAccounts(const QList<Account>& accounts) {
     QJsonArray list;
-    for (const Account& account : accounts) {
-        list.append(QJsonObject{{QLatin1String("user"), account.user},
-                                {QLatin1String("password"), account.password},
-                                {QLatin1String("credits"), account.credits}});
-    }
-    const QByteArray text = QJsonDocument(QJsonObject{{QLatin1String("accounts"), list}}).toJson();
-    QSaveFile file(accountsPath());
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+    for (const Account& account : accounts)
+        list.append(QJsonObject{{u"user"_s, account.user},
+                                {u"password"_s, account.password},
+                                {u"credits"_s, account.credits}});
+    QFile file(accountsPath());
+    const QByteArray text = QJsonDocument(QJsonObject{{u"accounts"_s, list}}).toJson();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size())
         return true;
     error_ = file.errorString();
     return false;

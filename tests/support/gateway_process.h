@@ -23,8 +23,6 @@ public:
 
     GatewayProcess();
     ~GatewayProcess();
-    GatewayProcess(const GatewayProcess&) = delete;
-    GatewayProcess& operator=(const GatewayProcess&) = delete;
 
     // Starts the stand-in and waits until it listens. `accounts` replace the
     // accounts file; with none, the file is kept (the stand-in creates it with
@@ -38,8 +36,8 @@ public:
 
     // Transport bases in the program's form: a page's address is base +
     // domain + "/" + page, for instance httpBase() + "quillo/comsend.asp".
-    QString httpBase() const;
-    QString httpsBase() const;
+    QString httpBase() const { return QStringLiteral("http://127.0.0.1:%1/").arg(httpPort_); }
+    QString httpsBase() const { return QStringLiteral("https://127.0.0.1:%1/").arg(httpsPort_); }
 
     // The CA that signed the stand-in's certificate, and a TLS configuration
     // trusting it besides the system's CAs.
@@ -47,8 +45,8 @@ public:
     static QSslConfiguration sslConfiguration();
 
     QString folder() const { return dir_.path(); }
-    QString accountsPath() const;
-    QString outboxPath() const;
+    QString accountsPath() const { return dir_.filePath(QStringLiteral("accounts.json")); }
+    QString outboxPath() const { return dir_.filePath(QStringLiteral("outbox.jsonl")); }
     // Every outbox record so far, oldest first.
     QList<QJsonObject> outbox() const;
     // The balance the accounts file holds for `user`; -1 when the file is

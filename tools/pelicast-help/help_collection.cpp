@@ -9,6 +9,8 @@
 #include <QHelpEngine>
 #include <QStandardPaths>
 
+#include "core/installation.h"
+
 using namespace Qt::StringLiterals;
 
 namespace pelicast::help {
@@ -60,8 +62,7 @@ QString cannotOpen(const QString& collection, const QString& reason) {
 }  // namespace
 
 QString installedCollection() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                           u"/../share/pelicast/pelicast.qhc"_s);
+    return installation::helpCollection();
 }
 
 std::unique_ptr<QHelpEngine> openCollection(const QString& collection, QString* error) {

@@ -8,8 +8,8 @@ class QHelpEngine;
 
 namespace pelicast::help {
 
-// The installed help collection: share/pelicast/pelicast.qhc beside the
-// folder of the running program (bin/), in the build tree as when installed.
+// The help collection of the running program's tree, share/pelicast/pelicast.qhc
+// (core/installation.h), in the build tree as when installed.
 QString installedCollection();
 
 // Opens `collection` through a private copy in the user's cache folder: the

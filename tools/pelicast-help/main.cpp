@@ -25,18 +25,22 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption topic(
         u"topic"_s, u"Open the help at PAGE, a page's file name such as options.htm."_s, u"PAGE"_s);
     parser.addOption(topic);
-    parser.process(application);
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "Unexpected argument \"%s\".\n\n%s",
-                     qPrintable(parser.positionalArguments().first()),
-                     qPrintable(parser.helpText()));
+    if (!parser.parse(QApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
+        const QString problem =
+            parser.errorText().isEmpty()
+                ? u"Unexpected argument \"%1\"."_s.arg(parser.positionalArguments().constFirst())
+                : parser.errorText();
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(problem), qPrintable(parser.helpText()));
         return 2;
     }
+    parser.process(application);  // --help, --help-all and --version end here
 
     using namespace pelicast::help;
     QString error;
     std::unique_ptr<QHelpEngine> engine = openCollection(installedCollection(), &error);
     if (!engine) {
+        // Also on the terminal, for a viewer started from a shell or a script.
+        std::fprintf(stderr, "pelicast-help: %s\n", qPrintable(error));
         QMessageBox::critical(nullptr, u"Pelicast Help"_s, error);
         return 1;
     }

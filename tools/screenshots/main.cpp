@@ -1,94 +1,81 @@
-// Builds every window of Pelicast with stand-in services and demo data and
-// saves a picture of each as PNG, for the documentation.
-//   pelicast-screenshots OUTPUT_FOLDER HELP_FILE
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opens every window of Pelicast over demo data (a settings file and an
+// address book in the temporary home the script sets) and saves a picture
+// of each as PNG, for the documentation.
+//   pelicast-screenshots OUTPUT_FOLDER
 // Run it on a real display server (scripts/screenshots uses Xvfb) so fonts
 // and styles look as users see them; it works offscreen too.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPointer>
+#include <QHelpEngine>
+#include <QListView>
 #include <QTimer>
 #include <cstdio>
 
-#include "addressbook/addedit.h"
-#include "addressbook/clist.h"
-#include "addressbook/contact_labels.h"
-#include "app/frmaddin.h"
-#include "app/sms_text_edit.h"
-#include "app/transform.h"
-#include "connection/frmoptions.h"
-#include "fakes/fake_services.h"
-#include "fakes/memory_address_book.h"
+#include "core/address_book.h"
+#include "core/settings.h"
+#include "gui/about_dialog.h"
+#include "gui/contact_editor.h"
+#include "gui/main_window.h"
+#include "gui/message_text_edit.h"
+#include "gui/options_dialog.h"
+#include "gui/recipient_picker.h"
+#include "pelicast-help/help_collection.h"
 #include "pelicast-help/help_window.h"
-#include "support/frmabout.h"
 
 using namespace pelicast;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 // Long enough for the windows to be mapped and painted once.
 constexpr int kSettleMs = 700;
 
-const GatewayLocation kLocation{QStringLiteral("http://www."), QStringLiteral("https://secure."),
-                                QStringLiteral("quillo.example")};
-
-struct DemoContact {
-    const char* firstname;
-    const char* surname;
-    const char* cellPhone;
-    const char* groups;
-};
-
-constexpr DemoContact kContacts[] = {
-    {"Anna", "Berg", "0944 120 331", "Friends"},
-    {"Carl", "Dahl", "0977 410 552", "Work"},
-    {"Eva", "Fors", "0933 208 114", "Friends\r\nFamily"},
-    {"Gustav", "Holm", "0999 731 006", "Family"},
-    {"Ida", "Lund", "0944 555 218", "Work"},
-    {"Jonas", "Mark", "0977 902 740", ""},
+const Contact kContacts[] = {
+    {u"Anna"_s, u"Berg"_s, u"Anna Berg"_s, u"0944 120 331"_s, {}, {u"Friends"_s}},
+    {u"Carl"_s, u"Dahl"_s, u"Carl Dahl"_s, u"0977 410 552"_s, {}, {u"Work"_s}},
+    {u"Eva"_s, u"Fors"_s, u"Eva Fors"_s, u"0933 208 114"_s, {}, {u"Friends"_s, u"Family"_s}},
+    {u"Gustav"_s, u"Holm"_s, u"Gustav Holm"_s, u"0999 731 006"_s, {}, {u"Family"_s}},
+    {u"Ida"_s, u"Lund"_s, u"Ida Lund"_s, u"0944 555 218"_s, {}, {u"Work"_s}},
+    {u"Jonas"_s, u"Mark"_s, u"Jonas Mark"_s, u"0977 902 740"_s, {}, {}},
 };
 
 // A user who has checked the balance before and sent to two numbers.
-void storeDemoAccount(fakes::FakeSettingsStore& settings) {
-    const QString key = QString::fromLatin1(userdata::kScrambleKey);
-    settings.set(QLatin1String(userdata::kUsername), Transform(QStringLiteral("demo"), key));
-    settings.set(QLatin1String(userdata::kPassword), Transform(QStringLiteral("demo"), key));
-    settings.set(QLatin1String(userdata::kOriginator), Transform(QStringLiteral("Quillo"), key));
-    settings.set(QLatin1String(userdata::kRecent1), QStringLiteral("0944120331;0977410552"));
-    settings.set(QLatin1String(userdata::kRecent2), QStringLiteral("0933208114"));
-    settings.set(QLatin1String(userdata::kCredits), QStringLiteral(" 985"));
-    settings.set(QLatin1String(userdata::kTransport), QStringLiteral("https"));
-    settings.set(QLatin1String(userdata::kProxy), QStringLiteral("1"));
+bool storeDemoData() {
+    Settings settings;
+    settings.setScrambledValue(keys::kUsername, u"demo"_s);
+    settings.setScrambledValue(keys::kPassword, u"demo"_s);
+    settings.setScrambledValue(keys::kOriginator, u"Quillo"_s);
+    settings.setValue(keys::kRecent1, u"0944120331;0977410552"_s);
+    settings.setValue(keys::kRecent2, u"0933208114"_s);
+    settings.setValue(keys::kCredits, u" 985"_s);
+    settings.setValue(keys::kTransport, u"https"_s);
+    AddressBook book;
+    if (!book.load())
+        return false;
+    for (const Contact& contact : kContacts)
+        book.add(contact);
+    return book.save();
 }
 
-void writeDemoMessage(frmAddIn& window) {
-    window.setRecipientsText(QStringLiteral("0944120331;0977410552"));
-    auto* sms = window.findChild<SmsTextEdit*>(QStringLiteral("sms"));
-    sms->setText(
-        QStringLiteral("Dinner at eight on Friday? Table booked for four.\r\nBring the "
-                       "photos from the trip!"));
-    window.sms_KeyUp();
-}
-
-void fillBook(fakes::MemoryBook& book) {
-    for (const DemoContact& c : kContacts)
-        book.addContact(QLatin1String(c.firstname), QLatin1String(c.surname),
-                        QLatin1String(c.cellPhone), QLatin1String(c.groups));
-    book.logCalls = false;
+void writeDemoMessage(MainWindow& window) {
+    window.findChild<QComboBox*>(u"rcpt"_s)->setEditText(u"0944120331;0977410552"_s);
+    window.findChild<MessageTextEdit*>(u"sms"_s)->setText(
+        u"Dinner at eight on Friday? Table booked for four.\r\nBring the photos from the trip!"_s);
 }
 
 // Ticks the first `count` entries of the picker's list.
-void tickEntries(clist& picker, int count) {
-    auto* list = picker.findChild<QListWidget*>(QStringLiteral("con_idx"));
-    for (int i = 0; i < count && i < list->count(); ++i)
-        list->item(i)->setCheckState(Qt::Checked);
-    list->setCurrentRow(0);
+void tickEntries(RecipientPicker& picker, int count) {
+    auto* list = picker.findChild<QListView*>(u"con_idx"_s);
+    QAbstractItemModel* model = list->model();
+    for (int row = 0; row < count && row < model->rowCount(); ++row)
+        model->setData(model->index(row, 0), Qt::Checked, Qt::CheckStateRole);
+    list->setCurrentIndex(model->index(0, 0));
 }
 
 bool save(QWidget* window, const QDir& folder, const QString& name) {
-    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    const QString path = folder.filePath(name + u".png"_s);
     if (!window || !window->grab().save(path)) {
         std::fprintf(stderr, "could not save %s\n", qPrintable(path));
         return false;
@@ -101,61 +88,56 @@ bool save(QWidget* window, const QDir& folder, const QString& name) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER HELP_FILE\n", argv[0]);
+    QApplication::setApplicationName(u"Pelicast"_s);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    if (!folder.mkpath(u"."_s) || !storeDemoData()) {
+        std::fprintf(stderr, "cannot create %s or the demo data\n", argv[1]);
         return 2;
     }
 
-    fakes::FakeServices fake;
-    fakes::MemoryBook book;
-    fillBook(book);
-    fakes::MemoryBookFactory components(book);
-    storeDemoAccount(fake.settings);
-    const platform::Services services{fake.settings, fake.registry, fake.inet, fake.dialogs,
-                                      fake.app,      fake.shell,    fake.help, components};
-    // The main window's own doors are covered by its tests; here it only
-    // has to look like a session in progress.
-    frmAddIn window(services, kLocation);
+    MainWindow window(GatewayLocation::builtIn());
     writeDemoMessage(window);
     window.show();
 
-    frmOptions* options = frmOptions::showOrRaise(fake.settings, fake.dialogs, window, &window);
-    frmAbout* about = frmAbout::showOrRaise(services, kLocation, &window);
+    Settings settings;
+    OptionsDialog options(settings, &window);
+    options.show();
+    AboutDialog about(GatewayLocation::builtIn(), &window);
+    about.show();
 
     QString error;
-    const std::unique_ptr<help::HelpWindow> help =
-        help::OpenHelpWindow({QString::fromLocal8Bit(argv[2]), std::nullopt}, &error);
-    if (!help) {
-        std::fprintf(stderr, "help window: %s\n", qPrintable(error));
+    auto engine = help::openCollection(help::installedCollection(), &error);
+    if (!engine) {
+        std::fprintf(stderr, "help: %s\n", qPrintable(error));
         return 1;
     }
-    help->resize(760, 520);
-    help->show();
+    help::HelpWindow helpWindow(std::move(engine));
+    helpWindow.resize(760, 520);
+    helpWindow.showTopic(u"main_window.htm"_s);
+    helpWindow.show();
 
-    QPointer<clist> picker;
-    clist::open(picker, fake.dialogs, components, window, &window);
-    tickEntries(*picker, 2);
+    RecipientPicker picker(&window);
+    picker.showPicker();
+    tickEntries(picker, 2);
 
-    addedit editor(fake.dialogs, components, &window);
-    editor.cdetails(ContactLabel(QStringLiteral("Berg"), QStringLiteral("Anna"),
-                                 QStringLiteral("0944 120 331")));
+    ContactEditor editor(&window);
+    editor.editContact(kContacts[0], 0);
     editor.show();
 
     int failures = 0;
     QTimer::singleShot(kSettleMs, [&] {
-        failures += !save(&window, folder, QStringLiteral("main-window"));
-        failures += !save(options, folder, QStringLiteral("options"));
-        failures += !save(about, folder, QStringLiteral("about"));
-        failures += !save(help.get(), folder, QStringLiteral("help"));
-        failures += !save(picker, folder, QStringLiteral("picker"));
-        failures += !save(&editor, folder, QStringLiteral("contact-editor"));
-        QCoreApplication::quit();
+        failures += !save(&window, folder, u"main-window"_s);
+        failures += !save(&options, folder, u"options"_s);
+        failures += !save(&about, folder, u"about"_s);
+        failures += !save(&helpWindow, folder, u"help"_s);
+        failures += !save(&picker, folder, u"picker"_s);
+        failures += !save(&editor, folder, u"contact-editor"_s);
+        // exit(), not quit(): quitting would ask about the unsent demo message.
+        QCoreApplication::exit(failures == 0 ? 0 : 1);
     });
-    QApplication::exec();
-    return failures == 0 ? 0 : 1;
+    return QApplication::exec();
 }

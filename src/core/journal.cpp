@@ -1,0 +1,299 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/journal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QVariant>
+#include <atomic>
+#include <span>
+
+using namespace Qt::StringLiterals;
+
+namespace pelicast {
+
+namespace {
+
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions kGroupOrOthers =
+    QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+
+// The statements that take the schema from version i to version i + 1.
+constexpr const char* kVersion1[] = {
+    "CREATE TABLE requests ("
+    " id INTEGER PRIMARY KEY,"
+    " time TEXT NOT NULL,"  // UTC, ISO 8601 with milliseconds: sorts as text
+    " kind TEXT NOT NULL,"
+    " account TEXT, originator TEXT, recipients TEXT, message TEXT,"
+    " recipient_count INTEGER, parts INTEGER, encoding TEXT, cost INTEGER,"
+    " outcome TEXT NOT NULL, reason TEXT, reply TEXT,"
+    " balance_before TEXT, balance_after TEXT)",
+    "CREATE INDEX requests_by_time ON requests (time)",
+};
+const std::span<const char* const> kMigrations[] = {kVersion1};
+static_assert(std::size(kMigrations) == Journal::kSchemaVersion);
+
+// The table's columns in the order of Journal::Column.
+constexpr const char* kColumns[] = {"id",         "time",       "kind",           "account",
+                                    "originator", "recipients", "message",        "recipient_count",
+                                    "parts",      "encoding",   "cost",           "outcome",
+                                    "reason",     "reply",      "balance_before", "balance_after"};
+static_assert(std::size(kColumns) == Journal::ColumnCount);
+
+QString utcText(const QDateTime& time) {
+    return time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QVariant text(const QString& value) {
+    return value.isNull() ? QVariant(u""_s) : QVariant(value);
+}
+
+QVariant nullable(const QString& value) {
+    return value.isNull() ? QVariant() : QVariant(value);
+}
+
+QByteArray csvField(const QString& value) {
+    static const QString special = u"\",\r\n"_s;
+    for (const QChar c : value) {
+        if (special.contains(c))
+            return '"' + QString(value).replace(u'"', u"\"\""_s).toUtf8() + '"';
+    }
+    return value.toUtf8();
+}
+
+// Escapes the wildcards of LIKE, so what the user typed is looked for as is.
+QString likePattern(QString search) {
+    search.replace(u'\\', u"\\\\"_s).replace(u'%', u"\\%"_s).replace(u'_', u"\\_"_s);
+    return u'%' + search + u'%';
+}
+
+}  // namespace
+
+Journal::Journal(QString path) : path_(path.isEmpty() ? defaultPath() : std::move(path)) {
+    static std::atomic<int> instances{0};
+    connection_ = u"pelicast-journal-%1"_s.arg(++instances);
+}
+
+Journal::~Journal() {
+    if (!QSqlDatabase::contains(connection_))
+        return;
+    database().close();
+    QSqlDatabase::removeDatabase(connection_);
+}
+
+QString Journal::defaultPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           u"/Pelicast/journal.sqlite"_s;
+}
+
+bool Journal::open() {
+    if (isOpen())
+        return true;
+    error_.clear();
+    if (!QSqlDatabase::isDriverAvailable(u"QSQLITE"_s))
+        return fail(QObject::tr("Qt's SQLite driver is missing (Debian: libqt6sql6-sqlite)."));
+    if (!prepareFile())
+        return false;
+    QSqlDatabase db = QSqlDatabase::contains(connection_)
+                          ? database()
+                          : QSqlDatabase::addDatabase(u"QSQLITE"_s, connection_);
+    db.setDatabaseName(path_);
+    // A writer waits this long for another program's write to end.
+    db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=5000"_s);
+    if (!db.open())
+        return fail(db.lastError().text());
+    // Readers and one writer at a time, without blocking each other.
+    QSqlQuery(u"PRAGMA journal_mode=WAL"_s, db);
+    if (!migrate()) {
+        db.close();
+        return false;
+    }
+    return true;
+}
+
+bool Journal::isOpen() const {
+    return QSqlDatabase::contains(connection_) && database().isOpen();
+}
+
+bool Journal::prepareFile() {
+    const QFileInfo info(path_);
+    if (!QDir().mkpath(info.absolutePath()))
+        return fail(QObject::tr("The folder %1 cannot be created.").arg(info.absolutePath()));
+    QFile file(path_);
+    // Created owner-only before SQLite opens it; SQLite gives its WAL and
+    // shared-memory files the same permissions.
+    if (!file.exists()) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kOwnerOnly) && !file.exists())
+            return fail(file.errorString());
+        file.close();
+    } else if (const auto permissions = file.permissions(); permissions & kGroupOrOthers) {
+        file.setPermissions(permissions & ~kGroupOrOthers);
+    }
+    if (!QFileInfo(path_).isFile())
+        return fail(QObject::tr("It is not a file."));
+    return true;
+}
+
+bool Journal::migrate() {
+    QSqlQuery query(database());
+    const auto version = [&query] {
+        return query.exec(u"PRAGMA user_version"_s) && query.next() ? query.value(0).toInt() : -1;
+    };
+    const auto newer = [this] {
+        return fail(QObject::tr("It was written by a newer version of Pelicast."));
+    };
+    int current = version();
+    if (current == kSchemaVersion)
+        return true;
+    if (current > kSchemaVersion)
+        return newer();
+    if (!query.exec(u"BEGIN IMMEDIATE"_s))
+        return fail(query.lastError().text());
+    // Another program may have migrated it meanwhile.
+    current = version();
+    if (current > kSchemaVersion) {
+        query.exec(u"ROLLBACK"_s);
+        return newer();
+    }
+    for (; current >= 0 && current < kSchemaVersion; ++current) {
+        for (const char* statement : kMigrations[current]) {
+            if (!query.exec(QLatin1String(statement))) {
+                const QString why = query.lastError().text();
+                query.exec(u"ROLLBACK"_s);
+                return fail(why);
+            }
+        }
+    }
+    if (current < 0 || !query.exec(u"PRAGMA user_version = %1"_s.arg(kSchemaVersion)) ||
+        !query.exec(u"COMMIT"_s)) {
+        const QString why = query.lastError().text();
+        query.exec(u"ROLLBACK"_s);
+        return fail(why);
+    }
+    return true;
+}
+
+qint64 Journal::add(const RequestRecord& record) {
+    if (!isOpen()) {
+        fail(QObject::tr("It is not open."));
+        return 0;
+    }
+    QSqlQuery query(database());
+    query.prepare(
+        u"INSERT INTO requests (time, kind, account, originator, recipients, message,"
+        " recipient_count, parts, encoding, cost, outcome, reason, reply, balance_before,"
+        " balance_after) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s);
+    const QVariant values[] = {utcText(record.time),         kindName(record.kind),
+                               text(record.account),         text(record.originator),
+                               text(record.recipients),      text(record.message),
+                               record.recipientCount,        record.parts,
+                               text(record.encoding),        record.cost,
+                               outcomeName(record.outcome),  text(record.reason),
+                               text(record.reply),           nullable(record.balanceBefore),
+                               nullable(record.balanceAfter)};
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec()) {
+        fail(query.lastError().text());
+        return 0;
+    }
+    return query.lastInsertId().toLongLong();
+}
+
+bool Journal::setOutcome(qint64 id, const RequestRecord& record) {
+    QSqlQuery query(database());
+    query.prepare(
+        u"UPDATE requests SET outcome = ?, reason = ?, reply = ?, balance_after = ?"
+        " WHERE id = ?"_s);
+    query.addBindValue(outcomeName(record.outcome));
+    query.addBindValue(text(record.reason));
+    query.addBindValue(text(record.reply));
+    query.addBindValue(nullable(record.balanceAfter));
+    query.addBindValue(id);
+    if (!query.exec())
+        return fail(query.lastError().text());
+    return true;
+}
+
+QSqlQuery Journal::select(const JournalFilter& filter) const {
+    return query(filter, false);
+}
+
+QSqlQuery Journal::query(const JournalFilter& filter, bool forwardOnly) const {
+    QStringList conditions;
+    QVariantList values;
+    if (!filter.search.isEmpty()) {
+        conditions << u"(recipients LIKE ? ESCAPE '\\' OR message LIKE ? ESCAPE '\\')"_s;
+        values << likePattern(filter.search) << likePattern(filter.search);
+    }
+    if (filter.kind) {
+        conditions << u"kind = ?"_s;
+        values << kindName(*filter.kind);
+    }
+    if (filter.from.isValid()) {
+        conditions << u"time >= ?"_s;
+        values << utcText(filter.from.startOfDay());
+    }
+    if (filter.to.isValid()) {
+        conditions << u"time < ?"_s;
+        values << utcText(filter.to.addDays(1).startOfDay());
+    }
+    QStringList columns;
+    for (const char* column : kColumns)
+        columns << QLatin1String(column);
+    QString sql = u"SELECT "_s + columns.join(u", "_s) + u" FROM requests"_s;
+    if (!conditions.isEmpty())
+        sql += u" WHERE "_s + conditions.join(u" AND "_s);
+    // The index on time holds the id too: newest first without sorting.
+    sql += u" ORDER BY time DESC, id DESC"_s;
+
+    QSqlQuery query(database());
+    query.setForwardOnly(forwardOnly);
+    query.prepare(sql);
+    for (const QVariant& value : std::as_const(values))
+        query.addBindValue(value);
+    query.exec();
+    return query;
+}
+
+bool Journal::exportCsv(const JournalFilter& filter, QIODevice& out) {
+    QSqlQuery query = this->query(filter, true);
+    if (!query.isActive())
+        return fail(query.lastError().text());
+    const auto writeRow = [&out](const QStringList& fields) {
+        QByteArray line;
+        for (const QString& field : fields)
+            line += csvField(field) + ',';
+        line.back() = '\r';
+        line += '\n';
+        return out.write(line) == line.size();
+    };
+    QStringList header;
+    for (const char* column : std::span(kColumns).subspan(Time))
+        header << QLatin1String(column);
+    bool written = writeRow(header);
+    while (written && query.next()) {
+        QStringList fields;
+        for (int column = Time; column < ColumnCount; ++column)
+            fields << query.value(column).toString();
+        written = writeRow(fields);
+    }
+    if (!written)
+        error_ = out.errorString();
+    return written;
+}
+
+QSqlDatabase Journal::database() const {
+    return QSqlDatabase::database(connection_, false);
+}
+
+bool Journal::fail(const QString& why) {
+    error_ = QObject::tr("The journal %1 cannot be used: %2").arg(path_, why);
+    return false;
+}
+
+}  // namespace pelicast

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <optional>
+
+#include "core/request_record.h"
+
+class QIODevice;
+
+namespace pelicast {
+
+// Which rows the History window shows and exports.
+struct JournalFilter {
+    QString search;  // in recipients or message; case of ASCII letters ignored
+    std::optional<RequestRecord::Kind> kind;
+    QDate from, to;  // local days, both included; null leaves that end open
+};
+
+// The record of every request: an SQLite file at
+// `$XDG_DATA_HOME/Pelicast/journal.sqlite`, readable by the user only. The
+// window and pelicast-send write it at the same time, so it runs in WAL mode
+// and every write is one short transaction. The schema carries a version
+// number and is migrated forward on open.
+class Journal {
+public:
+    // The columns of select(), in order.
+    enum Column {
+        Id,
+        Time,
+        Kind,
+        Account,
+        Originator,
+        Recipients,
+        Message,
+        RecipientCount,
+        Parts,
+        Encoding,
+        Cost,
+        Outcome,
+        Reason,
+        Reply,
+        BalanceBefore,
+        BalanceAfter,
+        ColumnCount
+    };
+    static constexpr int kSchemaVersion = 1;
+
+    // `path` empty: the user's own journal.
+    explicit Journal(QString path = QString());
+    ~Journal();
+    Journal(const Journal&) = delete;
+    Journal& operator=(const Journal&) = delete;
+
+    static QString defaultPath();
+    const QString& path() const { return path_; }
+
+    // Creates or migrates the file as needed. False on failure, with the
+    // reason; a journal written by a newer version is left as it is.
+    bool open();
+    bool isOpen() const;
+    QString errorString() const { return error_; }
+
+    // Returns the new row's id, or 0 on failure.
+    qint64 add(const RequestRecord& record);
+    // Writes the outcome, reason, reply and balance after of `record`.
+    bool setOutcome(qint64 id, const RequestRecord& record);
+
+    // The rows that pass `filter`, newest first, executed; for a model that
+    // fetches rows as they are shown.
+    QSqlQuery select(const JournalFilter& filter) const;
+    // The same rows as CSV (RFC 4180, UTF-8, CR LF line ends) under a header
+    // row naming the columns, without the id.
+    bool exportCsv(const JournalFilter& filter, QIODevice& out);
+
+    QSqlDatabase database() const;
+
+private:
+    bool prepareFile();
+    bool migrate();
+    QSqlQuery query(const JournalFilter& filter, bool forwardOnly) const;
+    bool fail(const QString& why);
+
+    QString path_;
+    QString connection_;
+    QString error_;
+};
+
+}  // namespace pelicast

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/recipient_check.h"
+
+#include <phonenumbers/phonenumberutil.h>
+
+#include <QHash>
+#include <QLocale>
+#include <set>
+
+using namespace Qt::StringLiterals;
+using i18n::phonenumbers::PhoneNumber;
+using i18n::phonenumbers::PhoneNumberUtil;
+
+namespace pelicast {
+
+namespace {
+
+// The number of a picker label is in the brackets that end it; they may hold
+// brackets of their own.
+QStringView numberOf(QStringView element) {
+    if (!element.endsWith(u')'))
+        return element;
+    int depth = 0;
+    for (qsizetype i = element.size() - 1; i >= 0; --i) {
+        if (element.at(i) == u')')
+            ++depth;
+        else if (element.at(i) == u'(' && --depth == 0)
+            return i == 0 ? element : element.sliced(i + 1, element.size() - i - 2);
+    }
+    return element;
+}
+
+QString withoutPunctuation(QStringView number) {
+    QString compact;
+    compact.reserve(number.size());
+    for (QChar ch : number) {
+        if (!ch.isSpace() && !QStringView(u"-.()[]").contains(ch))
+            compact += ch;
+    }
+    return compact;
+}
+
+// What two elements that name one number share: the country code and the
+// national number; "" for a number the region cannot have.
+QString numberKey(const QString& compact, const std::string& region) {
+    const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
+    PhoneNumber number;
+    if (util.Parse(compact.toStdString(), region, &number) != PhoneNumberUtil::NO_PARSING_ERROR ||
+        !util.IsPossibleNumber(number))
+        return {};
+    std::string national;
+    util.GetNationalSignificantNumber(number, &national);
+    return QString::number(number.country_code()) + u' ' + QString::fromStdString(national);
+}
+
+}  // namespace
+
+RecipientReport checkRecipients(const QString& recipients, const QString& region) {
+    const bool byText = !isPhoneRegion(region);
+    const std::string regionCode = region.toStdString();
+    RecipientReport report;
+    const QList<QStringView> pieces = QStringView(recipients).split(u';');
+    QList<bool> kept(pieces.size(), true);
+    QList<QStringList> named;        // elements per number, in order of first mention
+    QHash<QString, qsizetype> seen;  // key -> index in `named`
+    QHash<QString, QString> keys;    // pasted lists repeat numbers: read each once
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        const QStringView element = pieces.at(i).trimmed();
+        if (element.isEmpty())
+            continue;
+        const QString compact = withoutPunctuation(numberOf(element));
+        // Without a region nothing is refused, not even an element that is
+        // all punctuation.
+        QString key = compact.isEmpty() && byText ? element.toString() : compact;
+        if (!byText) {
+            auto cached = keys.constFind(compact);
+            if (cached == keys.cend())
+                cached = keys.insert(compact, numberKey(compact, regionCode));
+            key = *cached;
+        }
+        if (key.isEmpty()) {
+            report.impossible.append(element.toString());
+            continue;
+        }
+        const qsizetype first = seen.value(key, -1);
+        if (first < 0) {
+            seen.insert(key, named.size());
+            named.append({element.toString()});
+        } else {
+            named[first].append(element.toString());
+            kept[i] = false;
+        }
+    }
+    for (const QStringList& elements : std::as_const(named)) {
+        if (elements.size() > 1)
+            report.repeats.append(elements);
+    }
+    if (report.repeats.isEmpty()) {
+        report.withoutRepeats = recipients;
+        return report;
+    }
+    QStringList sent;
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (kept.at(i))
+            sent.append(pieces.at(i).toString());
+    }
+    report.withoutRepeats = sent.join(u';');
+    return report;
+}
+
+QStringList phoneRegions() {
+    std::set<std::string> regions;
+    PhoneNumberUtil::GetInstance()->GetSupportedRegions(&regions);
+    QStringList codes;
+    codes.reserve(qsizetype(regions.size()));
+    for (const std::string& region : regions)
+        codes.append(QString::fromStdString(region));
+    return codes;
+}
+
+bool isPhoneRegion(const QString& region) {
+    return callingCode(region) != 0;
+}
+
+int callingCode(const QString& region) {
+    if (region.size() != 2)
+        return 0;
+    return PhoneNumberUtil::GetInstance()->GetCountryCodeForRegion(region.toStdString());
+}
+
+QString phoneRegionName(const QString& region) {
+    const QLocale::Territory territory = QLocale::codeToTerritory(region);
+    const QString name =
+        territory == QLocale::AnyTerritory ? region : QLocale::territoryToString(territory);
+    return u"%1 (+%2)"_s.arg(name).arg(callingCode(region));
+}
+
+QString systemPhoneRegion() {
+    const QString region = QLocale::territoryToCode(QLocale::system().territory());
+    return isPhoneRegion(region) ? region : QString();
+}
+
+}  // namespace pelicast

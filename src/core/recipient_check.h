@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace pelicast {
+
+// What the recipients text of a send holds, element by element (the pieces
+// between ";"; blank ones are skipped). Elements are named trimmed, but
+// otherwise as typed: the check never rewrites a number.
+struct RecipientReport {
+    // Elements that cannot be a phone number of the region.
+    QStringList impossible;
+    // Elements that name one number, in groups, each in the order typed.
+    QList<QStringList> repeats;
+    // The recipients text without the second and later element of each
+    // group; the text itself when there are none.
+    QString withoutRepeats;
+};
+
+// Reads every element as a phone number of `region` (a two-letter code).
+// A picker label, "Surname, Firstname (number)", is read by the number in
+// its brackets. With a region that is "" or unknown, elements are compared
+// by their text without spaces, dashes, dots and brackets, and none is
+// refused.
+RecipientReport checkRecipients(const QString& recipients, const QString& region);
+
+// The two-letter codes of the regions whose numbers can be read, sorted.
+QStringList phoneRegions();
+bool isPhoneRegion(const QString& region);
+// The country calling code of a region (30 for "GR"), 0 for an unknown one.
+int callingCode(const QString& region);
+// How a region is shown: "Greece (+30)".
+QString phoneRegionName(const QString& region);
+// The region of the system locale, or "" when it names none that is known
+// (the C locale).
+QString systemPhoneRegion();
+
+}  // namespace pelicast

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/request_record.h"
+
+#include "core/gateway_client.h"
+#include "core/gateway_protocol.h"
+#include "core/send_estimate.h"
+#include "core/sms_encoding.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pelicast {
+
+namespace {
+
+QString fieldValue(const FormFields& fields, const char* name) {
+    for (const auto& [key, value] : fields) {
+        if (key == QLatin1String(name))
+            return value;
+    }
+    return {};
+}
+
+}  // namespace
+
+RequestRecord RequestRecord::of(const QString& page, const FormFields& fields) {
+    using namespace protocol;
+    RequestRecord record;
+    record.time = QDateTime::currentDateTimeUtc();
+    record.account = fieldValue(fields, kUser);
+    if (page == QLatin1String(kCreditsPage)) {
+        record.kind = Kind::CreditCheck;
+    } else if (page == QLatin1String(kUploadPage)) {
+        record.kind = Kind::Upload;
+        // One line per contact, each preceded by CR LF.
+        record.recipientCount = fieldValue(fields, kNewNum).count(QLatin1String(kLineBreak));
+    } else {
+        record.originator = fieldValue(fields, kFrom);
+        record.recipients =
+            fieldValue(fields, kRcpt).replace(QLatin1String(kListSeparator), u";"_s);
+        record.message = fieldValue(fields, kSms);
+        const SendEstimate estimate = SendEstimate::of(record.recipients, record.originator);
+        record.recipientCount = estimate.recipients;
+        record.cost = estimate.cost;
+        const SmsLength length = measureSms(record.message);
+        record.parts = length.parts;
+        record.encoding = encodingName(length.encoding);
+    }
+    return record;
+}
+
+void RequestRecord::setReply(const QString& text) {
+    outcome = Outcome::Replied;
+    reply = text;
+    balanceAfter = balanceFromReply(text);
+}
+
+void RequestRecord::setFailure(const QString& why) {
+    outcome = Outcome::Failed;
+    reason = why;
+}
+
+QString encodingName(SmsEncoding encoding) {
+    return encoding == SmsEncoding::Ucs2 ? u"UCS-2"_s : u"GSM 7-bit"_s;
+}
+
+QString kindName(RequestRecord::Kind kind) {
+    switch (kind) {
+        case RequestRecord::Kind::CreditCheck:
+            return u"credits"_s;
+        case RequestRecord::Kind::Upload:
+            return u"upload"_s;
+        case RequestRecord::Kind::Send:
+            break;
+    }
+    return u"send"_s;
+}
+
+QString outcomeName(RequestRecord::Outcome outcome) {
+    switch (outcome) {
+        case RequestRecord::Outcome::Replied:
+            return u"replied"_s;
+        case RequestRecord::Outcome::Failed:
+            return u"failed"_s;
+        case RequestRecord::Outcome::Refused:
+            return u"refused"_s;
+        case RequestRecord::Outcome::Pending:
+            break;
+    }
+    return u"pending"_s;
+}
+
+bool isAcceptance(const QString& reply) {
+    return !balanceFromReply(reply).isNull() && !reply.contains(u"Nothing was sent"_s);
+}
+
+}  // namespace pelicast

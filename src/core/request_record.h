@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include "core/form_fields.h"
+#include "core/sms_encoding.h"
+
+namespace pelicast {
+
+// One request to the gateway as the journal keeps it. It never holds the
+// password.
+struct RequestRecord {
+    enum class Kind { Send, CreditCheck, Upload };
+    enum class Outcome { Pending, Replied, Failed, Refused };
+
+    Kind kind = Kind::Send;
+    QDateTime time;  // UTC
+    QString account;
+    QString originator;
+    QString recipients;  // as sent, elements separated by ";"
+    QString message;
+    qint64 recipientCount = 0;
+    int parts = 0;  // 0 where not known
+    QString encoding;
+    qint64 cost = 0;  // as quoted before sending
+    Outcome outcome = Outcome::Pending;
+    QString reason;  // why it failed
+    QString reply;
+    QString balanceBefore;  // null where not known
+    QString balanceAfter;   // null when the reply states none
+
+    // A request to `page` with `fields`, made now, before its outcome:
+    // kind, account and, for a message, originator, recipients, text, count
+    // and cost by the rules the window quotes them with.
+    static RequestRecord of(const QString& page, const FormFields& fields);
+
+    // The outcome once the gateway replied, or the request failed.
+    void setReply(const QString& text);
+    void setFailure(const QString& why);
+};
+
+// "GSM 7-bit" or "UCS-2", as the journal keeps it.
+QString encodingName(SmsEncoding encoding);
+
+// The journal's word for a kind or outcome ("send", "credits", "upload";
+// "pending", "replied", "failed", "refused"), as stored and exported.
+QString kindName(RequestRecord::Kind kind);
+QString outcomeName(RequestRecord::Outcome outcome);
+
+// Whether the gateway took the request on: its reply states the balance and
+// does not say that nothing was sent. A wrong password gets no balance; too
+// few credits or an empty message get "Nothing was sent.".
+bool isAcceptance(const QString& reply);
+
+}  // namespace pelicast

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/history_window.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QSaveFile>
+#include <QShortcut>
+
+#include "gui/help_launcher.h"
+#include "gui/message_box.h"
+#include "ui_history_window.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pelicast {
+
+namespace {
+
+using Kind = RequestRecord::Kind;
+using Outcome = RequestRecord::Outcome;
+
+// In the order of the kind box's entries.
+const std::optional<Kind> kKinds[] = {std::nullopt, Kind::Send, Kind::CreditCheck, Kind::Upload};
+
+// Shown in the reply box instead of the table.
+const int kHiddenColumns[] = {Journal::Id, Journal::Reason, Journal::Reply, Journal::BalanceBefore};
+// Texts as wide as a column's usual content.
+const std::pair<int, QString> kColumnSamples[] = {
+    {Journal::Time, u"0000-00-00 00:00:00"_s},
+    {Journal::Kind, u"Credit check"_s},
+    {Journal::Account, u"account name"_s},
+    {Journal::Originator, u"Originator"_s},
+    {Journal::Recipients, u"0944111222;Surname, Name (0944"_s},
+    {Journal::Message, u"A message of some length, which is cut"_s},
+    {Journal::RecipientCount, u"Count"_s},
+    {Journal::Parts, u"Parts"_s},
+    {Journal::Encoding, u"GSM 7-bit"_s},
+    {Journal::Cost, u"00000"_s},
+    {Journal::Outcome, u"Refused by you"_s},
+};
+
+}  // namespace
+
+HistoryWindow::HistoryWindow(QWidget* parent, const QString& journalPath)
+    : QDialog(parent), ui_(std::make_unique<Ui::HistoryWindow>()), journal_(journalPath) {
+    ui_->setupUi(this);
+    setUpTable();
+    const QDate today = QDate::currentDate();
+    ui_->from->setDate(today.addMonths(-1));
+    ui_->to->setDate(today);
+
+    connect(ui_->search, &QLineEdit::textChanged, this, &HistoryWindow::refresh);
+    connect(ui_->kind, &QComboBox::currentIndexChanged, this, &HistoryWindow::refresh);
+    connect(ui_->dates, &QCheckBox::toggled, this, [this](bool on) {
+        ui_->from->setEnabled(on);
+        ui_->to->setEnabled(on);
+        refresh();
+    });
+    connect(ui_->from, &QDateEdit::dateChanged, this, &HistoryWindow::refresh);
+    connect(ui_->to, &QDateEdit::dateChanged, this, &HistoryWindow::refresh);
+    connect(ui_->sendAgain, &QPushButton::clicked, this, &HistoryWindow::sendAgain);
+    connect(ui_->exportCsv, &QPushButton::clicked, this, &HistoryWindow::chooseExportFile);
+    connect(ui_->buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { showHelp(this, u"history.htm"_s); });
+}
+
+HistoryWindow::~HistoryWindow() = default;
+
+void HistoryWindow::setUpTable() {
+    QTableView* table = ui_->requests;
+    table->setModel(&model_);
+    // Rows of one height, so the view never measures rows it does not show.
+    const int lineHeight = table->fontMetrics().height();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(lineHeight + lineHeight / 2);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &HistoryWindow::showSelected);
+    ui_->reply->setFixedHeight(lineHeight * 5);
+    resize(table->fontMetrics().averageCharWidth() * 170, lineHeight * 36);
+}
+
+bool HistoryWindow::showHistory() {
+    if (!journal_.open()) {
+        MessageBox::tell(parentWidget(), journal_.errorString(), {}, MessageBox::Icon::Warning);
+        return false;
+    }
+    refresh();
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+void HistoryWindow::refresh() {
+    if (!journal_.isOpen())
+        return;
+    QHeaderView* header = ui_->requests->horizontalHeader();
+    // Column widths the user chose survive the model's reset.
+    const QByteArray columns = model_.columnCount() > 0 ? header->saveState() : QByteArray();
+    model_.setQuery(journal_.select(filter()));
+    if (!columns.isEmpty()) {
+        header->restoreState(columns);
+    } else {
+        for (const int column : kHiddenColumns)
+            ui_->requests->setColumnHidden(column, true);
+        for (const auto& [column, sample] : kColumnSamples)
+            header->resizeSection(column, fontMetrics().horizontalAdvance(sample) + 16);
+    }
+    showSelected();
+}
+
+JournalFilter HistoryWindow::filter() const {
+    JournalFilter filter;
+    filter.search = ui_->search->text();
+    const int kind = ui_->kind->currentIndex();
+    if (kind >= 0 && kind < int(std::size(kKinds)))
+        filter.kind = kKinds[kind];
+    if (ui_->dates->isChecked()) {
+        filter.from = ui_->from->date();
+        filter.to = ui_->to->date();
+    }
+    return filter;
+}
+
+void HistoryWindow::showSelected() {
+    const int row = ui_->requests->currentIndex().row();
+    ui_->sendAgain->setEnabled(row >= 0 &&
+                               model_.storedText(row, Journal::Kind) == kindName(Kind::Send));
+    if (row < 0) {
+        ui_->reply->clear();
+        return;
+    }
+    const QString outcome = model_.storedText(row, Journal::Outcome);
+    if (outcome == outcomeName(Outcome::Replied))
+        ui_->reply->setPlainText(model_.storedText(row, Journal::Reply));
+    else if (outcome == outcomeName(Outcome::Failed))
+        ui_->reply->setPlainText(model_.storedText(row, Journal::Reason));
+    else if (outcome == outcomeName(Outcome::Refused))
+        ui_->reply->setPlainText(tr("You answered No: nothing was sent."));
+    else
+        ui_->reply->setPlainText(
+            tr("No answer is recorded: the request is still out, or the "
+               "program ended before the answer came."));
+}
+
+void HistoryWindow::sendAgain() {
+    const int row = ui_->requests->currentIndex().row();
+    if (row >= 0)
+        Q_EMIT sendAgainRequested(model_.storedText(row, Journal::Recipients),
+                                  model_.storedText(row, Journal::Message));
+}
+
+void HistoryWindow::chooseExportFile() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export CSV"), QDir::home().filePath(u"pelicast-history.csv"_s),
+        tr("CSV files (*.csv)"));
+    if (!path.isEmpty())
+        exportCsv(path);
+}
+
+bool HistoryWindow::exportCsv(const QString& path) {
+    QSaveFile file(path);
+    QString reason;
+    if (!journal_.open())
+        reason = journal_.errorString();
+    else if (!file.open(QIODevice::WriteOnly))
+        reason = file.errorString();
+    else if (!journal_.exportCsv(filter(), file))
+        reason = journal_.errorString();
+    else if (!file.commit())
+        reason = file.errorString();
+    if (reason.isEmpty())
+        return true;
+    file.cancelWriting();
+    MessageBox::tell(this, tr("The history could not be exported to %1: %2").arg(path, reason), {},
+                     MessageBox::Icon::Warning);
+    return false;
+}
+
+}  // namespace pelicast

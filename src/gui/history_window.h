@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "core/journal.h"
+#include "gui/history_model.h"
+
+namespace pelicast {
+
+namespace Ui {
+class HistoryWindow;
+}
+
+// The journal of requests, newest first: search over recipients and text,
+// filters by kind and days, the reply of the selected row, "Send again" and
+// CSV export. It never sends: "Send again" hands the recipients and text to
+// the main window.
+class HistoryWindow : public QDialog {
+    Q_OBJECT
+public:
+    // `journalPath` empty: the user's own journal.
+    explicit HistoryWindow(QWidget* parent = nullptr, const QString& journalPath = QString());
+    ~HistoryWindow() override;
+
+    // Opens the journal and shows the window with its rows; when the journal
+    // cannot be opened, says why and returns false.
+    bool showHistory();
+    // Writes the rows that pass the filters to `path`; says why it failed.
+    bool exportCsv(const QString& path);
+
+public Q_SLOTS:
+    // Reads the rows again, with the filters as they are set.
+    void refresh();
+
+Q_SIGNALS:
+    void sendAgainRequested(const QString& recipients, const QString& message);
+
+private:
+    void setUpTable();
+    JournalFilter filter() const;
+    void showSelected();
+    void sendAgain();
+    void chooseExportFile();
+
+    std::unique_ptr<Ui::HistoryWindow> ui_;
+    Journal journal_;
+    HistoryModel model_;
+};
+
+}  // namespace pelicast

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include "send_command.h"
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pelicast-send"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PELICAST_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return pelicast::runSendCommand(QCoreApplication::arguments(),
+                                    pelicast::GatewayLocation::builtIn(), out, err);
+}

@@ -1,0 +1,391 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "send_command.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringDecoder>
+
+#include "core/address_book.h"
+#include "core/connection_settings.h"
+#include "core/contact_entries.h"
+#include "core/gateway_client.h"
+#include "core/gateway_protocol.h"
+#include "core/journal_recorder.h"
+#include "core/preferences.h"
+#include "core/recipient_check.h"
+#include "core/request_record.h"
+#include "core/send_estimate.h"
+#include "core/settings.h"
+#include "core/sms_encoding.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pelicast {
+
+namespace {
+
+enum ExitStatus {
+    kAccepted = 0,
+    kRefused = 1,
+    kBadUsage = 2,
+    kNetworkFailure = 3,
+    kUnreadableData = 4,
+};
+
+// As in the window's message field, where a line break counts as one.
+constexpr qsizetype kMessageLimit = 160;
+constexpr auto kPasswordVariable = "PELICAST_PASSWORD";
+
+const auto kDescription =
+    "Sends an SMS through the Quillo gateway, or asks for the balance, with the "
+    "settings, address book and journal of Pelicast.\n"
+    "\n"
+    "The account is the one Pelicast remembers (the user name, and the password "
+    "where \"Remember Password\" is ticked), or --user with --password-file or the "
+    "environment variable PELICAST_PASSWORD. A password is never taken on the "
+    "command line, where other users can see it.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  the gateway accepted the request\n"
+    "  1  the gateway refused it (its reply is printed): the reply states no\n"
+    "     balance, or says that nothing was sent\n"
+    "  2  bad usage or input\n"
+    "  3  network or TLS failure, or an HTTP error status; when the request\n"
+    "     went out, the gateway may have sent the message all the same: check\n"
+    "     the balance before sending again (pelicast-send never retries by\n"
+    "     itself)\n"
+    "  4  the user's data (settings, address book, password file) could not be\n"
+    "     read"_L1;
+
+QString terminalText(QString text) {
+    return text.replace(u"\r\n"_s, u"\n"_s);
+}
+
+class SendCommand {
+public:
+    SendCommand(const GatewayLocation& location, QTextStream& out, QTextStream& err)
+        : location_(location), out_(out), err_(err) {}
+
+    int run(const QStringList& arguments) {
+        if (!parse(arguments) || !readSettings())
+            return status_;
+        const bool dryRun = parser_.isSet(u"dry-run"_s);
+        if (!readAccount(!dryRun))
+            return status_;
+        if (parser_.isSet(u"credits"_s)) {
+            if (!dryRun)
+                return request(protocol::kCreditsPage,
+                               creditCheckFields(draft_.user, draft_.password));
+            print({{u"outcome"_s, u"dry-run"_s}, {u"account"_s, draft_.user}},
+                  u"Would ask for the balance of %1. Nothing was sent: this was a dry run."_s.arg(
+                      draft_.user));
+            return kAccepted;
+        }
+        if (!readRecipients() || !readText() || !checkMessage())
+            return status_;
+        if (dryRun)
+            return showDryRun();
+        return request(protocol::kSendPage, sendMessageFields(draft_));
+    }
+
+private:
+    bool parse(const QStringList& arguments) {
+        parser_.setApplicationDescription(kDescription);
+        parser_.addHelpOption();
+        parser_.addVersionOption();
+        parser_.addOptions({
+            {u"to"_s,
+             u"A recipient: a mobile number, or \"Surname, Firstname (number)\" as the "
+             "address book writes it. Several are separated by \";\" or given by "
+             "repeating --to."_s,
+             u"recipients"_s},
+            {u"group"_s,
+             u"Adds every member of this address-book group who has a mobile number; "
+             "may be repeated."_s,
+             u"name"_s},
+            {u"from"_s, u"The originator (default: the one Pelicast remembers, else Quillo)."_s,
+             u"originator"_s},
+            {u"text"_s, u"The message; \"-\" reads it from standard input."_s, u"message"_s},
+            {u"user"_s, u"The account's user name (default: the one Pelicast remembers)."_s,
+             u"name"_s},
+            {u"password-file"_s,
+             u"Reads the account's password from the first line of this file."_s, u"file"_s},
+            {u"credits"_s, u"Asks for the account's balance instead of sending."_s},
+            {u"dry-run"_s,
+             u"Prints what would be sent (recipients, parts and encoding, cost) and sends "
+             "nothing."_s},
+            {u"once"_s,
+             u"Sends once to each number when the recipients name a number more than once "
+             "(by default each is sent, and paid for)."_s},
+            {u"json"_s, u"Prints one JSON object with the outcome, the reply and the balance."_s},
+        });
+        if (!parser_.parse(arguments)) {
+            if (parser_.unknownOptionNames().contains(u"password"_s))
+                return stop(kBadUsage,
+                            u"A password is never taken on the command line: use "
+                            "--password-file or PELICAST_PASSWORD."_s);
+            return stop(kBadUsage, parser_.errorText() + u" See --help."_s);
+        }
+        json_ = parser_.isSet(u"json"_s);
+        if (parser_.isSet(u"help"_s) || parser_.isSet(u"version"_s)) {
+            if (parser_.isSet(u"help"_s))
+                out_ << parser_.helpText();
+            else
+                out_ << QCoreApplication::applicationName() << ' '
+                     << QCoreApplication::applicationVersion() << '\n';
+            status_ = kAccepted;
+            return false;
+        }
+        if (!parser_.positionalArguments().isEmpty())
+            return stop(kBadUsage, u"Unexpected argument \"%1\". See --help."_s.arg(
+                                       parser_.positionalArguments().constFirst()));
+        if (parser_.isSet(u"credits"_s)) {
+            for (const QString& option : {u"to"_s, u"group"_s, u"text"_s, u"from"_s}) {
+                if (parser_.isSet(option))
+                    return stop(kBadUsage,
+                                u"--credits sends no message: leave out --%1."_s.arg(option));
+            }
+        }
+        return true;
+    }
+
+    bool readSettings() {
+        const QFileInfo info(Settings::fileName());
+        if (!info.exists())
+            return true;
+        QFile file(info.filePath());
+        if (info.isFile() && file.open(QIODevice::ReadOnly))
+            return true;
+        return stop(kUnreadableData,
+                    u"Pelicast's settings %1 cannot be read: %2"_s.arg(
+                        info.filePath(), info.isFile() ? file.errorString() : u"not a file"_s));
+    }
+
+    bool readAccount(bool needPassword) {
+        const QString storedUser = settings_.scrambledValue(keys::kUsername);
+        draft_.user = parser_.isSet(u"user"_s) ? parser_.value(u"user"_s) : storedUser;
+        if (draft_.user.isEmpty())
+            return stop(kBadUsage, u"No account: Pelicast remembers no user name; give --user."_s);
+        if (parser_.isSet(u"password-file"_s)) {
+            QFile file(parser_.value(u"password-file"_s));
+            if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+                return stop(kUnreadableData,
+                            u"The password file %1 cannot be read: %2"_s.arg(
+                                file.fileName(),
+                                QFileInfo(file).isFile() ? file.errorString() : u"not a file"_s));
+            if (file.permissions() & (QFile::ReadGroup | QFile::ReadOther))
+                warn(u"The password file %1 can be read by other users."_s.arg(file.fileName()));
+            draft_.password = QString::fromUtf8(file.readLine()).remove(u'\n').remove(u'\r');
+        } else if (qEnvironmentVariableIsSet(kPasswordVariable)) {
+            draft_.password = qEnvironmentVariable(kPasswordVariable);
+        } else if (draft_.user == storedUser) {
+            draft_.password = settings_.scrambledValue(keys::kPassword);
+        }
+        if (needPassword && draft_.password.isEmpty())
+            return stop(kBadUsage,
+                        u"No password for %1: Pelicast remembers none; give "
+                        "--password-file or set PELICAST_PASSWORD."_s.arg(draft_.user));
+        draft_.originator = parser_.isSet(u"from"_s) ? parser_.value(u"from"_s)
+                                                     : settings_.scrambledValue(keys::kOriginator);
+        // The window shows the service's name in an empty originator field.
+        if (draft_.originator.isEmpty() && !parser_.isSet(u"from"_s))
+            draft_.originator = QLatin1String(protocol::kServiceOriginator);
+        return true;
+    }
+
+    bool readRecipients() {
+        for (const QString& value : parser_.values(u"to"_s))
+            recipients_ += value.split(u';', Qt::SkipEmptyParts);
+        const QStringList groups = parser_.values(u"group"_s);
+        if (!groups.isEmpty()) {
+            AddressBook book;
+            if (!book.load())
+                return stop(kUnreadableData,
+                            u"The address book cannot be read: %1"_s.arg(book.errorString()));
+            for (const QString& group : groups) {
+                const GroupMembers members = groupMembers(book, groupLabel(group));
+                if (members.recipients.isEmpty())
+                    return stop(kBadUsage,
+                                u"The address book has no group \"%1\" with a "
+                                "mobile number in it."_s.arg(group));
+                if (members.skipped > 0)
+                    warn(
+                        u"%1 contacts of the address book cannot be read; members of \"%2\" "
+                        "among them are left out."_s.arg(members.skipped)
+                            .arg(group));
+                recipients_ += members.recipients.split(u';', Qt::SkipEmptyParts);
+            }
+        }
+        if (recipients_.isEmpty())
+            return stop(kBadUsage, u"No recipient: give --to or --group."_s);
+        draft_.recipients = recipients_.join(u';');
+        return true;
+    }
+
+    bool readText() {
+        if (!parser_.isSet(u"text"_s))
+            return stop(kBadUsage,
+                        u"No message: give --text, or --text - to read it from "
+                        "standard input."_s);
+        QString text = parser_.value(u"text"_s);
+        if (text == u"-"_s) {
+            QFile in;
+            if (!in.open(stdin, QIODevice::ReadOnly))
+                return stop(kBadUsage, u"Standard input cannot be read: "_s + in.errorString());
+            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            text = decoder.decode(in.readAll());
+            if (decoder.hasError())
+                return stop(kBadUsage, u"The text on standard input is not UTF-8."_s);
+            // The line end that echo and here-documents add is not part of it.
+            while (text.endsWith(u'\n') || text.endsWith(u'\r'))
+                text.chop(1);
+        }
+        text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
+        if (text.isEmpty())
+            return stop(kBadUsage, u"The message is empty."_s);
+        if (text.size() > kMessageLimit)
+            return stop(kBadUsage,
+                        u"The message has %1 characters; at most %2 fit, a line "
+                        "break counting as one."_s.arg(text.size())
+                            .arg(kMessageLimit));
+        draft_.message = text.replace(u'\n', u"\r\n"_s);
+        return true;
+    }
+
+    // The window's checks; where it asks, a script cannot answer, so this warns.
+    bool checkMessage() {
+        const Preferences preferences = Preferences::load();
+        if (preferences.checkRecipients) {
+            const RecipientReport report = checkRecipients(draft_.recipients, preferences.region);
+            if (!report.impossible.isEmpty())
+                return stop(kBadUsage, u"Not a possible phone number: %1"_s.arg(
+                                           report.impossible.join(u"; "_s)));
+            const bool once = parser_.isSet(u"once"_s);
+            for (const QStringList& repeat : report.repeats)
+                warn(u"These name one number: %1. %2"_s.arg(
+                    repeat.join(u"; "_s),
+                    once ? u"It is sent once."_s : u"Each is sent and paid for (see --once)."_s));
+            if (once) {
+                draft_.recipients = report.withoutRepeats;
+                recipients_ = draft_.recipients.split(u';', Qt::SkipEmptyParts);
+            }
+        }
+        if (!isWidelyAcceptedOriginator(draft_.originator))
+            warn(
+                u"Many networks replace or drop the originator \"%1\": they take a name of at "
+                "most 11 letters and digits, or a number of at most 15 digits."_s.arg(
+                    draft_.originator));
+        return true;
+    }
+
+    int showDryRun() {
+        const SendEstimate estimate = SendEstimate::of(draft_.recipients, draft_.originator);
+        const SmsLength length = measureSms(draft_.message);
+        const QJsonObject result{
+            {u"parts"_s, length.parts},
+            {u"encoding"_s, encodingName(length.encoding)},
+            {u"outcome"_s, u"dry-run"_s},
+            {u"account"_s, draft_.user},
+            {u"originator"_s, draft_.originator},
+            {u"recipients"_s, QJsonArray::fromStringList(recipients_)},
+            {u"recipientCount"_s, estimate.recipients},
+            {u"cost"_s, estimate.cost},
+            {u"interconnectionCharges"_s, estimate.interconnectionNote},
+        };
+        QString text = u"Would send from %1 as %2 to %3 recipients:\n"_s.arg(draft_.user)
+                           .arg(draft_.originator)
+                           .arg(estimate.recipients);
+        for (const QString& recipient : std::as_const(recipients_))
+            text += u"  "_s + recipient + u'\n';
+        text += u"Message: %1 SMS, %2\nCost: %3 credits"_s.arg(length.parts)
+                    .arg(encodingName(length.encoding))
+                    .arg(estimate.cost);
+        if (estimate.interconnectionNote)
+            text += u" (additional interconnection charges may apply)"_s;
+        text += u"\nNothing was sent: this was a dry run."_s;
+        print(result, text);
+        return kAccepted;
+    }
+
+    int request(const char* page, const FormFields& fields) {
+        GatewayClient client(location_);
+        client.setConnection(ConnectionSettings::load(settings_));
+        JournalRecorder recorder(client);
+        QObject::connect(&recorder, &JournalRecorder::unavailable, [this](const QString& reason) {
+            warn(reason + u" The request goes on without it."_s);
+        });
+        QEventLoop loop;
+        QString reply;
+        QString failure;
+        QObject::connect(&client, &GatewayClient::replied, &loop, [&](const QString& text) {
+            reply = text;
+            loop.quit();
+        });
+        QObject::connect(&client, &GatewayClient::failed, &loop, [&](const QString& message) {
+            failure = terminalText(message);
+            loop.quit();
+        });
+        client.post(QLatin1String(page), fields);
+        recorder.recordRequest(QLatin1String(page), fields);
+        loop.exec();
+
+        if (!failure.isEmpty()) {
+            if (json_)
+                print({{u"outcome"_s, u"failed"_s}, {u"error"_s, failure}}, {});
+            err_ << failure << '\n';
+            return kNetworkFailure;
+        }
+        // Kept as the window keeps it, which shows it at its next start.
+        const QString balance = balanceFromReply(reply);
+        if (!balance.isNull())
+            settings_.setValue(keys::kCredits, balance);
+        const bool accepted = isAcceptance(reply);
+        print({{u"outcome"_s, accepted ? u"accepted"_s : u"refused"_s},
+               {u"reply"_s, reply},
+               {u"balance"_s, balance.isNull() ? QJsonValue() : QJsonValue(balance.trimmed())}},
+              terminalText(reply));
+        return accepted ? kAccepted : kRefused;
+    }
+
+    void print(const QJsonObject& result, const QString& text) {
+        if (json_)
+            out_ << QJsonDocument(result).toJson(QJsonDocument::Compact) << '\n';
+        else if (!text.isEmpty())
+            out_ << text << '\n';
+    }
+
+    void warn(const QString& text) { err_ << "pelicast-send: warning: " << text << '\n'; }
+
+    bool stop(int status, const QString& message) {
+        status_ = status;
+        err_ << "pelicast-send: " << message << '\n';
+        if (json_)
+            print({{u"outcome"_s, u"error"_s}, {u"error"_s, message}}, {});
+        return false;
+    }
+
+    const GatewayLocation& location_;
+    QTextStream& out_;
+    QTextStream& err_;
+    QCommandLineParser parser_;
+    Settings settings_;
+    bool json_ = false;
+    int status_ = kAccepted;
+    MessageDraft draft_;
+    QStringList recipients_;
+};
+
+}  // namespace
+
+int runSendCommand(const QStringList& arguments, const GatewayLocation& location, QTextStream& out,
+                   QTextStream& err) {
+    return SendCommand(location, out, err).run(arguments);
+}
+
+}  // namespace pelicast
