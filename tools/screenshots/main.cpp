@@ -62,7 +62,7 @@ bool storeDemoData() {
 void writeDemoMessage(MainWindow& window) {
     window.findChild<QComboBox*>(u"rcpt"_s)->setEditText(u"0944120331;0977410552"_s);
     window.findChild<MessageTextEdit*>(u"sms"_s)->setText(
-        u"Dinner at eight on Friday? Table booked for four.\r\nBring the photos from the trip!"_s);
+        u"Dinner at eight on Friday? Table for four.\r\nBring the photos \u2013 and Anna\u2019s camera!"_s);
 }
 
 // Ticks the first `count` entries of the picker's list.
