@@ -266,13 +266,13 @@ bool parse(int argc, char** argv, Options& options, Program& candidate,
         else if (option == "--record")
             options.record = value;
         else if (option == "--secondary") {
-            std::string spec = value;
+            std::string goalText = value;
             Secondary s;
-            s.key = spec.substr(0, spec.find('='));
-            spec = spec.substr(std::min(spec.size(), s.key.size() + 1));
-            s.text = spec.substr(0, spec.find('='));
-            if (spec.size() > s.text.size()) {
-                const char* goal = spec.c_str() + s.text.size() + 1;
+            s.key = goalText.substr(0, goalText.find('='));
+            goalText = goalText.substr(std::min(goalText.size(), s.key.size() + 1));
+            s.text = goalText.substr(0, goalText.find('='));
+            if (goalText.size() > s.text.size()) {
+                const char* goal = goalText.c_str() + s.text.size() + 1;
                 if (*goal == 'x')
                     s.goalRatio = std::atof(goal + 1);
                 else
