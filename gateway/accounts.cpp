@@ -93,14 +93,16 @@ bool AccountStore::save(QString* error) const {
     }
     QDir().mkpath(QFileInfo(path_).absolutePath());
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that the write itself tells whether all of it went out.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
         return false;
     }
     // Passwords are stored in the clear: readable by their owner only.
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    file.write(QJsonDocument(QJsonObject{{QLatin1String("accounts"), list}}).toJson());
-    if (!file.commit()) {
+    const QByteArray text = QJsonDocument(QJsonObject{{QLatin1String("accounts"), list}}).toJson();
+    // A short write is never committed; the destructor throws it away.
+    if (file.write(text) != text.size() || !file.commit()) {
         *error = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
         return false;
     }

@@ -97,10 +97,6 @@ Response GatewayService::handle(const QByteArray& method, const QString& path,
         if (method != "POST") {
             return plain(405, QStringLiteral("This page takes a form sent by POST."));
         }
-        if (body.size() > kMaxBodySize) {
-            return badRequest(
-                QStringLiteral("The body is larger than %1 bytes.").arg(kMaxBodySize));
-        }
         if (!isFormBody(contentType)) {
             return badRequest(
                 QStringLiteral("The body must be %1.").arg(QLatin1String(kFormContentType)));
@@ -206,21 +202,20 @@ Response GatewayService::upload(const Form& form) {
 Response GatewayService::deliver(const Account& account, qint64 cost, QJsonObject record,
                                  const QString& acceptedText) {
     const QString user = account.user;
-    const qint64 before = account.credits;
+    const qint64 left = account.credits - cost;
+    record.insert(QLatin1String("credits"), left);
     QString error;
-    if (cost > 0 && !accounts_.setCredits(user, before - cost, &error)) {
-        return storageFailure(error);
-    }
-    record.insert(QLatin1String("credits"), before - cost);
+    // Recorded before charged: a crash in between leaves a record without its
+    // charge, never a charge without its record.
     if (!outbox_.append(record, &error)) {
-        // Not recorded means not sent: give the credits back.
-        QString refundError;
-        if (cost > 0 && !accounts_.setCredits(user, before, &refundError)) {
-            error += QLatin1Char(' ') + refundError;
-        }
         return storageFailure(error);
     }
-    return withBalance(acceptedText, before - cost);
+    if (cost > 0 && !accounts_.setCredits(user, left, &error)) {
+        return plain(500, QStringLiteral("The request was recorded, but its cost could not be "
+                                         "charged: ") +
+                              error);
+    }
+    return withBalance(acceptedText, left);
 }
 
 }  // namespace pelicast::gateway

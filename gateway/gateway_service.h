@@ -24,6 +24,8 @@ struct Response {
 // text as it comes; 400 is kept for requests no client of the contract sends.
 class GatewayService {
 public:
+    // The largest body the pages take; the HTTP front refuses larger ones
+    // from their announced size.
     static constexpr qsizetype kMaxBodySize = 256 * 1024;
 
     GatewayService(AccountStore& accounts, const Outbox& outbox)
@@ -38,8 +40,8 @@ private:
     Response credits(const Form& form);
     Response send(const Form& form);
     Response upload(const Form& form);
-    // Charges `cost`, records `record` in the outbox and answers `acceptedText`
-    // with the new balance; neither happens without the other.
+    // Records `record` in the outbox, then charges `cost`, and answers
+    // `acceptedText` with the new balance; no charge without a record.
     Response deliver(const Account& account, qint64 cost, QJsonObject record,
                      const QString& acceptedText);
 

@@ -1,28 +1,56 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QAbstractHttpServer>
+#include <QList>
+#include <QSslConfiguration>
+#include <QTcpServer>
+#include <optional>
+
+class QTcpSocket;
 
 namespace pelicast::gateway {
 
 class GatewayService;
 
-// Hands every HTTP request to the service and writes its response; one per
-// listening transport (plain and TLS), all sharing the same service.
-class HttpFront : public QAbstractHttpServer {
+// A small HTTP/1.1 server in front of the service: one request per
+// connection, answered and closed. It holds up against clients that hog it:
+// a request must come within a deadline and without long pauses; headers and
+// body are refused from their announced size, before they are taken in; and
+// when too many connections are open, the oldest one makes room for a new
+// one.
+class HttpFront : public QTcpServer {
     Q_OBJECT
 
 public:
-    HttpFront(GatewayService& service, QString label, QObject* parent = nullptr)
-        : QAbstractHttpServer(parent), service_(service), label_(std::move(label)) {}
+    static constexpr int kMaxConnections = 64;
+    static constexpr int kIdleTimeoutMs = 5'000;
+    static constexpr int kRequestDeadlineMs = 30'000;
+    static constexpr qsizetype kMaxHeaderSize = 16 * 1024;
+
+    HttpFront(GatewayService& service, QString label, QObject* parent = nullptr);
+    ~HttpFront() override;
+
+    // Serves HTTPS with `configuration` instead of plain HTTP.
+    void useTls(const QSslConfiguration& configuration) { tls_ = configuration; }
 
 protected:
-    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
-    void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
+    void incomingConnection(qintptr descriptor) override;
 
 private:
+    struct Connection;
+
+    void admit(QTcpSocket* socket);
+    void readFrom(Connection* connection);
+    bool readHeaders(Connection* connection);
+    void respond(Connection* connection, int status, const QByteArray& contentType,
+                 const QByteArray& body);
+    void refuse(Connection* connection, int status, const char* why);
+    void drop(Connection* connection);
+
     GatewayService& service_;
     QString label_;
+    std::optional<QSslConfiguration> tls_;
+    QList<Connection*> connections_;  // oldest first
 };
 
 }  // namespace pelicast::gateway

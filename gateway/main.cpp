@@ -10,6 +10,7 @@
 #include <QHostAddress>
 #include <QSslCertificate>
 #include <QSslKey>
+#include <QSslSocket>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <cstdlib>
@@ -54,7 +55,10 @@ Options parseOptions(const QCoreApplication& application) {
         "JSON file (created with the account demo/demo and 1000 credits when missing) and "
         "appends every accepted message and contact list to an outbox file, one JSON "
         "object per line. On start it prints \"http=ADDRESS:PORT https=ADDRESS:PORT\" "
-        "on standard output."));
+        "on standard output. It answers one request per connection and closes a connection "
+        "that falls silent for 5 seconds or takes 30 in all; it refuses bodies over 256 KiB "
+        "from their announced length, and keeps at most 64 connections, the oldest "
+        "making room for a new one."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -81,11 +85,16 @@ Options parseOptions(const QCoreApplication& application) {
          QStringLiteral("Outbox file (default outbox.jsonl beside the accounts file)."),
          QStringLiteral("file")},
     });
-    parser.process(application);
-    if (!parser.positionalArguments().isEmpty()) {
-        fail(QStringLiteral("unexpected argument %1; see --help.")
-                 .arg(parser.positionalArguments().first()));
+    // A wrong command line ends with code 2 and the usage line, as in the other programs.
+    const QString usage = parser.helpText().section(QLatin1Char('\n'), 0, 0);
+    if (!parser.parse(application.arguments())) {
+        fail(parser.errorText() + QLatin1Char('\n') + usage);
     }
+    if (!parser.positionalArguments().isEmpty()) {
+        fail(QStringLiteral("unexpected argument %1; see --help.\n%2")
+                 .arg(parser.positionalArguments().first(), usage));
+    }
+    parser.process(application);  // --help and --version end here
 
     Options options;
     if (!options.address.setAddress(parser.value(QStringLiteral("address")))) {
@@ -125,7 +134,11 @@ void setUpTls(HttpFront& front, const Options& options) {
     for (const QSsl::KeyAlgorithm algorithm : {QSsl::Ec, QSsl::Rsa}) {
         const QSslKey key(keyData, algorithm, QSsl::Pem, QSsl::PrivateKey);
         if (!key.isNull()) {
-            front.sslSetup(certificates.first(), key);
+            QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+            configuration.setLocalCertificate(certificates.first());
+            configuration.setPrivateKey(key);
+            configuration.setPeerVerifyMode(QSslSocket::VerifyNone);
+            front.useTls(configuration);
             return;
         }
     }
@@ -140,12 +153,11 @@ QString endpoint(const QHostAddress& address, quint16 port) {
 }
 
 quint16 listenOn(HttpFront& front, const Options& options, quint16 port, const char* scheme) {
-    const quint16 actual = front.listen(options.address, port);
-    if (actual == 0) {
-        fail(QStringLiteral("cannot listen for %1 on %2.")
-                 .arg(QLatin1String(scheme), endpoint(options.address, port)));
+    if (!front.listen(options.address, port)) {
+        fail(QStringLiteral("cannot listen for %1 on %2: %3")
+                 .arg(QLatin1String(scheme), endpoint(options.address, port), front.errorString()));
     }
-    return actual;
+    return front.serverPort();
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DOPENSSL=<openssl> -DDIR=<folder> -P make_tls.cmake
 # Writes ca.pem, server.pem and server.key into DIR: a throwaway CA and a
 # server certificate for 127.0.0.1 and localhost signed by it.

@@ -16,8 +16,10 @@ bool Outbox::append(QJsonObject record, QString* error) const {
     QFile file(path_);
     const QByteArray line = QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n';
     // One write of the whole line, so a reader never sees half a record.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(line) != line.size() ||
-        !file.flush()) {
+    // What was sent, to whom: readable by the stand-in's user only.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        file.write(line) != line.size() || !file.flush()) {
         *error = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
         return false;
     }

@@ -3,9 +3,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSet>
 #include <QStandardPaths>
-#include <algorithm>
 #include <utility>
 
 #include "vcard/book.h"
@@ -45,6 +43,9 @@ QString messageOf(const vcard::FileError& error) {
         case vcard::FileError::Locked:
             return u"The address book \"%1\" is in use; the changes were not saved."_s.arg(
                 shown(error.path));
+        case vcard::FileError::LockFailed:
+            return u"Cannot lock the address book \"%1\": %2; the changes were not saved."_s.arg(
+                shown(error.path), error.reason);
         case vcard::FileError::None:
             break;
     }
@@ -99,6 +100,7 @@ struct AddressBook::Private {
     QList<int> order;
     bool ordered = false;
     bool modified = false;
+    int importsFoundOnSave = 0;
     QString error;
 
     int cardOf(int index) const { return ordered ? order[index] : base->contacts()[index]; }
@@ -132,7 +134,6 @@ struct AddressBook::Private {
         modified = true;
         return int(order.size()) - 1;
     }
-    bool containsUid(const QString& uid) const;
     void reset(std::shared_ptr<const vcard::Book> book, const vcard::FileStamp& bookStamp) {
         base = std::move(book);
         stamp = bookStamp;
@@ -142,22 +143,6 @@ struct AddressBook::Private {
         modified = false;
     }
 };
-
-bool AddressBook::Private::containsUid(const QString& uid) const {
-    if (uid.isEmpty())
-        return false;
-    const QString wanted = vcard::normalizedUid(uid);
-    auto carries = [&wanted](const CardInfo& info) {
-        const QString own = info.fields.get(Field::Uid);
-        return !own.isEmpty() && vcard::normalizedUid(own) == wanted;
-    };
-    for (int i = 0; i < base->cardCount(); ++i) {
-        if (!edits.deleted.contains(i) && carries(infoOf(i)))
-            return true;
-    }
-    return std::any_of(edits.created.cbegin(), edits.created.cend(),
-                       [&carries](const EditedCard& c) { return !c.removed && carries(c.info); });
-}
 
 AddressBook::AddressBook(QString path) : d(std::make_unique<Private>()) {
     d->userBook = path.isEmpty();
@@ -266,10 +251,11 @@ bool AddressBook::isModified() const {
 
 bool AddressBook::save() {
     d->error.clear();
+    d->importsFoundOnSave = 0;
     if (!d->modified)
         return true;
     vcard::FileError error;
-    if (!vcard::saveBook(d->path, *d->base, d->stamp, d->edits, &error)) {
+    if (!vcard::saveBook(d->path, *d->base, d->stamp, d->edits, &error, &d->importsFoundOnSave)) {
         d->error = messageOf(error);
         return false;
     }
@@ -287,6 +273,10 @@ bool AddressBook::save() {
     return true;
 }
 
+int AddressBook::importsFoundOnSave() const {
+    return d->importsFoundOnSave;
+}
+
 QString AddressBook::errorString() const {
     return d->error;
 }
@@ -296,36 +286,34 @@ bool AddressBook::isVCardText(QByteArrayView data) {
 }
 
 AddressBook::ImportCount AddressBook::importCards(QByteArrayView vcardText) {
-    // A contact's display name and mobile number, which tell a duplicate without a UID.
-    using Identity = std::pair<QString, QString>;
-    auto identityOf = [](const vcard::CardFields& fields) {
-        return Identity{fields.get(Field::FormattedName), fields.get(Field::CellPhone)};
-    };
-    QSet<Identity> known;
-    for (int i = 0; i < count(); ++i)
-        known.insert(identityOf(d->infoOf(d->cardOf(i)).fields));
+    vcard::KnownCards known;
+    for (int i = 0; i < d->base->cardCount(); ++i) {
+        if (!d->edits.deleted.contains(i))
+            known.add(d->infoOf(i));
+    }
+    for (const EditedCard& created : std::as_const(d->edits.created)) {
+        if (!created.removed)
+            known.add(created.info);
+    }
     ImportCount result;
     for (const vcard::Segment& segment : vcard::splitCards(vcardText)) {
         if (!segment.isCard)
             continue;
         const QByteArrayView bytes = vcardText.sliced(segment.begin, segment.end - segment.begin);
         const CardInfo info = vcard::readCardInfo(bytes);
-        const bool knownUid = d->containsUid(info.fields.get(Field::Uid));
-        if (!info.isGroup && (knownUid || known.contains(identityOf(info.fields)))) {
-            ++result.skipped;
+        if (known.contains(info)) {
+            if (!info.isGroup)
+                ++result.skipped;
             continue;
         }
-        if (info.isGroup && knownUid)
-            continue;
-        EditedCard card{vcard::readProperties(bytes), {}, false};
+        EditedCard card{vcard::readProperties(bytes), {}, false, true};
         if (info.fields.get(Field::Uid).isEmpty())
             vcard::setField(card.properties, Field::Uid, vcard::newUid());
         card.info = vcard::readCardInfo(card.properties);
+        known.add(card.info);
         d->addCreated(std::move(card));
-        if (!info.isGroup) {
-            known.insert(identityOf(info.fields));
+        if (!info.isGroup)
             ++result.added;
-        }
     }
     return result;
 }

@@ -72,9 +72,14 @@ public:
     };
     // Adds the cards of another vCard file (2.1, 3.0 or 4.0, as any address
     // book exports them), written as vCard 3.0. A contact whose UID, or whose
-    // display name and mobile number, the book already holds is skipped and
-    // counted; a group card comes along unless its UID is already there.
+    // display name (else family and given name) and mobile number, the book
+    // already holds is skipped and counted; a group card comes along unless
+    // its UID is already there. save() checks again against the file.
     ImportCount importCards(QByteArrayView vcardText);
+    // After save(): how many imported contacts the save left out because the
+    // file held them by then (the same cards imported by another program
+    // meanwhile).
+    int importsFoundOnSave() const;
     // Writes the book with this instance's changes to `path`, atomically, but
     // never over an existing file that is not a vCard file. False on failure,
     // with the reason.

@@ -103,7 +103,31 @@ QList<QByteArray> Book::mergeKeys() const {
     return keys;
 }
 
-QByteArray merge(const Book& base, const Edits& edits, const Book& disk) {
+void KnownCards::add(const CardInfo& card) {
+    const QString uid = card.fields.get(Field::Uid);
+    if (!uid.isEmpty())
+        uids_.insert(normalizedUid(uid));
+    if (!card.isGroup)
+        identities_.insert(identityOf(card));
+}
+
+bool KnownCards::contains(const CardInfo& card) const {
+    const QString uid = card.fields.get(Field::Uid);
+    if (!uid.isEmpty() && uids_.contains(normalizedUid(uid)))
+        return true;
+    return !card.isGroup && identities_.contains(identityOf(card));
+}
+
+KnownCards::Identity KnownCards::identityOf(const CardInfo& card) {
+    const CardFields& fields = card.fields;
+    QString name = fields.get(Field::FormattedName);
+    // Without a display name the structured name tells contacts apart.
+    if (name.isEmpty())
+        name = u'\x1f' + fields.get(Field::FamilyName) + u'\x1f' + fields.get(Field::GivenName);
+    return {name, fields.get(Field::CellPhone)};
+}
+
+QByteArray merge(const Book& base, const Edits& edits, const Book& disk, int* importsLeftOut) {
     const QList<QByteArray> baseKeys = base.mergeKeys();
     QHash<QByteArray, int> changedByKey;
     QSet<QByteArray> deletedKeys;
@@ -114,6 +138,14 @@ QByteArray merge(const Book& base, const Edits& edits, const Book& disk) {
             changedByKey.insert(baseKeys[it.key()], it.key());
     }
     const QList<QByteArray> diskKeys = &disk == &base ? baseKeys : disk.mergeKeys();
+    // Imports were checked against `base`; what another writer added since
+    // counts too.
+    const bool recheckImports =
+        &disk != &base && std::any_of(edits.created.cbegin(), edits.created.cend(),
+                                      [](const EditedCard& card) { return card.imported; });
+    KnownCards known;
+    if (importsLeftOut)
+        *importsLeftOut = 0;
 
     QByteArray out;
     out.reserve(disk.source().size() + 1024);
@@ -129,6 +161,8 @@ QByteArray merge(const Book& base, const Edits& edits, const Book& disk) {
         const QByteArray& key = diskKeys[index];
         if (deletedKeys.contains(key))
             continue;
+        if (recheckImports)
+            known.add(disk.info(index));
         const auto changed = changedByKey.constFind(key);
         if (changed != changedByKey.constEnd()) {
             out.append(writtenCard(*edits.changed.constFind(changed.value())));
@@ -149,6 +183,11 @@ QByteArray merge(const Book& base, const Edits& edits, const Book& disk) {
     for (const EditedCard& created : edits.created) {
         if (created.removed)
             continue;
+        if (recheckImports && created.imported && known.contains(created.info)) {
+            if (importsLeftOut && !created.info.isGroup)
+                ++*importsLeftOut;
+            continue;
+        }
         ensureLineBreak(out);
         out.append(writtenCard(created));
     }

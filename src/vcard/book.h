@@ -6,6 +6,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <utility>
 
 #include "vcard/card.h"
 #include "vcard/reader.h"
@@ -55,6 +56,24 @@ struct EditedCard {
     QList<ContentLine> properties;
     CardInfo info;
     bool removed = false;
+    // A card taken from another file: left out when the book holds it by the
+    // time it is saved (KnownCards).
+    bool imported = false;
+};
+
+// The cards a book holds, as an import tells a card it already has: by UID,
+// or a contact by its name and mobile number.
+class KnownCards {
+public:
+    void add(const CardInfo& card);
+    bool contains(const CardInfo& card) const;
+
+private:
+    using Identity = std::pair<QString, QString>;
+    static Identity identityOf(const CardInfo& card);
+
+    QSet<QString> uids_;
+    QSet<Identity> identities_;
 };
 
 // What one reader changed on the book it read.
@@ -68,6 +87,9 @@ struct Edits {
 // The file to write: `disk` (the file as it is now) with `edits`, made on
 // `base`, applied card by card. Cards nobody changed keep their bytes; cards
 // without a UID get one; changed and new cards are written as vCard 3.0.
-QByteArray merge(const Book& base, const Edits& edits, const Book& disk);
+// Imported cards that `disk` holds by now (another import meanwhile) are left
+// out; `importsLeftOut`, when given, counts the contacts among them.
+QByteArray merge(const Book& base, const Edits& edits, const Book& disk,
+                 int* importsLeftOut = nullptr);
 
 }  // namespace pelicast::vcard

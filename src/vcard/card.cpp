@@ -337,6 +337,14 @@ QByteArray withUidLine(QByteArrayView card, const QString& uid) {
     out.append(escape(uid).toUtf8());
     out.append(lineBreak);
     out.append(card.sliced(endLine));
+    // An empty UID before it would still be the card's UID, and a
+    // quoted-printable line that ended only because END followed would
+    // swallow it: such a card is written anew.
+    if (readCardInfo(out).fields.get(Field::Uid) != uid) {
+        QList<ContentLine> properties = readProperties(card);
+        setField(properties, Field::Uid, uid);
+        return writeCard(properties);
+    }
     return out;
 }
 

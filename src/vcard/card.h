@@ -66,7 +66,9 @@ void setField(QList<ContentLine>& properties, Field field, const QString& value)
 QList<ContentLine> newCardProperties(const QString& uid, const QString& name, const QString& email);
 
 // The card's bytes with a UID line added before END, in the card's own line
-// breaks; everything else stays as it was.
+// breaks; everything else stays as it was. A card where that line would not
+// read as its UID (an empty UID comes first, or the last line would swallow
+// it) is written anew as vCard 3.0 instead.
 QByteArray withUidLine(QByteArrayView card, const QString& uid);
 
 // A fresh UID for a card.

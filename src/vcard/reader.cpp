@@ -13,14 +13,6 @@ char upper(char c) {
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
 }
 
-bool containsNoCase(QByteArrayView text, QByteArrayView upperText) {
-    for (qsizetype i = 0; i + upperText.size() <= text.size(); ++i) {
-        if (equalsNoCase(text.sliced(i, upperText.size()), upperText))
-            return true;
-    }
-    return false;
-}
-
 QByteArrayView trimmedRight(QByteArrayView line) {
     while (!line.isEmpty() && (line.back() == ' ' || line.back() == '\t'))
         line.chop(1);
@@ -43,17 +35,41 @@ void scanLine(QByteArrayView data, qsizetype pos, qsizetype& contentEnd, qsizety
     next = p;
 }
 
-// The part of a logical line before its value, where the parameters stand.
-QByteArrayView head(QByteArrayView line) {
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '"')
-            quoted = !quoted;
-        else if (c == ':' && !quoted)
-            return line.first(i);
+// The group, name and parameters of a logical line; `valueStart` receives
+// where its value starts, or -1 when the line has no colon.
+ContentLine parseHead(QByteArrayView line, qsizetype& valueStart) {
+    ContentLine result;
+    qsizetype i = 0;
+    qsizetype nameStart = 0;
+    for (; i < line.size() && line[i] != ';' && line[i] != ':'; ++i) {
+        // A group has a name: a leading "." belongs to the property name.
+        if (line[i] == '.' && nameStart == 0 && i > 0) {
+            result.group = line.first(i).toByteArray();
+            nameStart = i + 1;
+        }
     }
-    return line;
+    result.name = line.sliced(nameStart, i - nameStart).toByteArray();
+    while (i < line.size() && line[i] == ';') {
+        const qsizetype start = ++i;
+        bool quoted = false;
+        for (; i < line.size(); ++i) {
+            const char c = line[i];
+            if (c == '"')
+                quoted = !quoted;
+            else if (!quoted && (c == ';' || c == ':'))
+                break;
+        }
+        const QByteArrayView text = line.sliced(start, i - start);
+        const qsizetype eq = text.indexOf('=');
+        // Without a name before "=" it is a bare parameter, kept whole so that
+        // it is written back as it came.
+        if (eq <= 0)
+            result.params.append({QByteArray(), text.toByteArray()});
+        else
+            result.params.append({text.first(eq).toByteArray(), text.sliced(eq + 1).toByteArray()});
+    }
+    valueStart = i < line.size() ? i + 1 : -1;
+    return result;
 }
 
 bool isHex(char c) {
@@ -145,17 +161,28 @@ bool LineReader::atContinuation() const {
 }
 
 // Decided exactly as the decoding decides, so that a line written back never
-// swallows the next one.
-bool LineReader::atSoftBreak(QByteArrayView text) const {
+// swallows the next one. Only a value can be encoded: a line without a colon
+// has no soft breaks.
+bool LineReader::atSoftBreak(QByteArrayView text) {
     if (!text.endsWith('=') || pos_ >= data_.size())
         return false;
     qsizetype contentEnd = 0;
     qsizetype next = 0;
     scanLine(data_, pos_, contentEnd, next);
     const QByteArrayView following = data_.sliced(pos_, contentEnd - pos_);
-    return !equalsNoCase(trimmedRight(following), "END:VCARD") &&
-           containsNoCase(head(text), "QUOTED-PRINTABLE") &&
-           parseLine(head(text)).isQuotedPrintable();
+    if (equalsNoCase(trimmedRight(following), "END:VCARD"))
+        return false;
+    // The parameters stand before the colon and so stay as they are while the
+    // line grows: parsed once, which keeps a long line from being read again
+    // for every break.
+    if (quotedPrintable_ == Unknown) {
+        qsizetype valueStart = -1;
+        const ContentLine parsed = parseHead(text, valueStart);
+        if (valueStart < 0)
+            return false;
+        quotedPrintable_ = parsed.isQuotedPrintable() ? Yes : No;
+    }
+    return quotedPrintable_ == Yes;
 }
 
 bool LineReader::next(QByteArrayView& line) {
@@ -163,6 +190,7 @@ bool LineReader::next(QByteArrayView& line) {
         const QByteArrayView first = physicalLine();
         if (first.isEmpty())
             continue;
+        quotedPrintable_ = Unknown;
         if (!atContinuation() && !atSoftBreak(first)) {
             line = first;
             return true;
@@ -253,41 +281,26 @@ QByteArrayView peekName(QByteArrayView line) {
 }
 
 ContentLine parseLine(QByteArrayView line) {
-    ContentLine result;
-    qsizetype i = 0;
-    qsizetype nameStart = 0;
-    for (; i < line.size() && line[i] != ';' && line[i] != ':'; ++i) {
-        if (line[i] == '.' && nameStart == 0) {
-            result.group = line.first(i).toByteArray();
-            nameStart = i + 1;
-        }
-    }
-    result.name = line.sliced(nameStart, i - nameStart).toByteArray();
-    while (i < line.size() && line[i] == ';') {
-        const qsizetype start = ++i;
-        bool quoted = false;
-        for (; i < line.size(); ++i) {
-            const char c = line[i];
-            if (c == '"')
-                quoted = !quoted;
-            else if (!quoted && (c == ';' || c == ':'))
-                break;
-        }
-        const QByteArrayView text = line.sliced(start, i - start);
-        const qsizetype eq = text.indexOf('=');
-        if (eq < 0)
-            result.params.append({QByteArray(), text.toByteArray()});
-        else
-            result.params.append({text.first(eq).toByteArray(), text.sliced(eq + 1).toByteArray()});
-    }
-    if (i < line.size())
-        result.value = line.sliced(i + 1).toByteArray();
+    qsizetype valueStart = -1;
+    ContentLine result = parseHead(line, valueStart);
+    if (valueStart >= 0)
+        result.value = line.sliced(valueStart).toByteArray();
     else
         result.hasColon = false;
     return result;
 }
 
 namespace {
+
+QByteArray withoutBlanks(QByteArrayView value) {
+    QByteArray out;
+    out.reserve(value.size());
+    for (const char c : value) {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            out.append(c);
+    }
+    return out;
+}
 
 QByteArray decodeQuotedPrintable(QByteArrayView text) {
     QByteArray out;
@@ -330,6 +343,9 @@ QString decodeCharset(QByteArrayView bytes, QByteArrayView charset, bool* decode
 }  // namespace
 
 QString decodeValue(const ContentLine& line, bool* decoded) {
+    // Base64 is ASCII without blanks; those in it come from the folding of 2.1.
+    if (line.isBase64())
+        return decodeCharset(withoutBlanks(line.value), {}, decoded);
     const QByteArray charset = line.paramValue("CHARSET");
     if (line.isQuotedPrintable())
         return decodeCharset(decodeQuotedPrintable(line.value), charset, decoded);

@@ -41,15 +41,18 @@ private:
     QByteArrayView physicalLine();
     qsizetype afterBlankLines() const;
     bool atContinuation() const;
-    bool atSoftBreak(QByteArrayView text) const;
+    bool atSoftBreak(QByteArrayView text);
 
     QByteArrayView data_;
     qsizetype pos_ = 0;
     QByteArray joined_;
+    // Whether the logical line being joined is QUOTED-PRINTABLE, once known.
+    enum { Unknown, Yes, No } quotedPrintable_ = Unknown;
 };
 
-// One parameter as written. A bare 2.1 parameter (`TEL;CELL`) has an empty
-// name; `value` keeps its quotes, if any.
+// One parameter as written. A bare 2.1 parameter (`TEL;CELL`), or one
+// without a name before its "=", has an empty name; `value` keeps its quotes,
+// if any.
 struct Parameter {
     QByteArray name;
     QByteArray value;
@@ -81,9 +84,10 @@ bool equalsNoCase(QByteArrayView a, QByteArrayView b);
 ContentLine parseLine(QByteArrayView line);
 
 // The value as text: QUOTED-PRINTABLE undone, bytes decoded by CHARSET (else
-// UTF-8, falling back to Windows-1252 for bytes that are not UTF-8). Backslash
-// escapes are left in place. `decoded`, when given, turns false when the line
-// names a CHARSET this system does not know; the text is then a best guess.
+// UTF-8, falling back to Windows-1252 for bytes that are not UTF-8), BASE64
+// text without blanks and not decoded. Backslash escapes are left in place. `decoded`, when given,
+// turns false when the line names a CHARSET this system does not know; the text is then a best
+// guess.
 QString decodeValue(const ContentLine& line, bool* decoded = nullptr);
 
 // Undoes the backslash escapes \, \; \: \\ \n \N; other backslashes stay.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vcard/store.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +11,10 @@
 #include <QLockFile>
 #include <QMutex>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace pelicast::vcard {
 
@@ -131,36 +136,108 @@ std::shared_ptr<const Book> loadBook(const QString& path, FileStamp& stamp, File
     return book;
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& contents, FileError* error) {
-    const bool isNew = !QFileInfo::exists(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, FileError::WriteFailed, path, file.errorString());
-    if (isNew)
-        file.setPermissions(kPrivate);
-    // A short write must not be committed as if it were the whole file.
-    if (file.write(contents) != contents.size()) {
-        // The destructor throws the partial copy away.
-        return fail(error, FileError::WriteFailed, path, file.errorString());
+namespace {
+
+QString systemReason(int errorNumber) {
+    return QString::fromLocal8Bit(std::strerror(errorNumber));
+}
+
+// Writes all of `data`. The rest of a short write is written again, so that a
+// full disk ends in the system's reason, never in a shorter file.
+bool writeAll(QFileDevice& file, QByteArrayView data) {
+    while (!data.isEmpty()) {
+        const qint64 written = file.write(data.data(), data.size());
+        if (written <= 0)
+            return false;
+        data = data.sliced(written);
     }
+    return true;
+}
+
+bool commitFault(const QString& path) {
     std::function<bool(const QString& path)> fault;
     {
         BookCache& books = *cache();
         QMutexLocker locker(&books.mutex);
         fault = books.commitFault;
     }
-    if (fault && fault(path))
+    return fault && fault(path);
+}
+
+bool commitFile(const QString& path, QByteArrayView contents, const QByteArray* replaced,
+                FileError* error);
+
+// Makes the file at `path`, about to be replaced, the backup PATH.bak: the
+// file itself, linked, so that no copy can fail for want of space (a file
+// system without hard links gets a copy of `replaced`, its bytes).
+bool keepAsBackup(const QString& path, const QByteArray& replaced, FileError* error) {
+    const QString backup = path + QStringLiteral(".bak");
+    const QByteArray staged = QFile::encodeName(backup + QStringLiteral("-new"));
+    ::unlink(staged.constData());
+    if (::linkat(AT_FDCWD, QFile::encodeName(path).constData(), AT_FDCWD, staged.constData(),
+                 AT_SYMLINK_FOLLOW) != 0)
+        return commitFile(backup, replaced, nullptr, error);
+    const bool renamed = ::rename(staged.constData(), QFile::encodeName(backup).constData()) == 0;
+    const int reason = errno;
+    // Gone after the rename, unless the backup was this very file already.
+    ::unlink(staged.constData());
+    return renamed || fail(error, FileError::WriteFailed, backup, systemReason(reason));
+}
+
+// Writes `contents` beside `path`, checked to the last byte and on the disk,
+// before it replaces `path`. With `replaced` (the bytes of the file being
+// replaced), the old file becomes PATH.bak only then: a save that fails
+// before leaves the book and its backup as they were, and one that fails
+// after leaves the old book in both.
+bool commitFile(const QString& path, QByteArrayView contents, const QByteArray* replaced,
+                FileError* error) {
+    const bool isNew = !QFileInfo::exists(path);
+    QSaveFile file(path);
+    // Unbuffered, so that every write reaches the system and is checked.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(error, FileError::WriteFailed, path, file.errorString());
+    if (isNew)
+        file.setPermissions(kPrivate);
+    // On failure the destructor throws the partial copy away.
+    if (!writeAll(file, contents))
+        return fail(error, FileError::WriteFailed, path, file.errorString());
+    if (::fsync(file.handle()) != 0)
+        return fail(error, FileError::WriteFailed, path, systemReason(errno));
+    if (commitFault(path))
         file.cancelWriting();
+    if (replaced && !keepAsBackup(path, *replaced, error))
+        return false;
     if (!file.commit())
         return fail(error, FileError::WriteFailed, path, file.errorString());
     return true;
 }
 
+// QLockFile tells only that it could not make its file; making one alike
+// gives the system's reason.
+QString lockFailureReason(const QString& lockPath) {
+    QTemporaryFile probe(lockPath + QStringLiteral("-XXXXXX"));
+    if (!probe.open())
+        return probe.errorString();
+    if (!writeAll(probe, QByteArray(512, '\n')) || !probe.flush())
+        return probe.errorString();
+    return QStringLiteral("the lock file could not be made");
+}
+
+}  // namespace
+
+bool writeFileAtomically(const QString& path, const QByteArray& contents, FileError* error) {
+    return commitFile(path, contents, nullptr, error);
+}
+
 bool saveBook(const QString& path, const Book& base, const FileStamp& baseStamp, const Edits& edits,
-              FileError* error) {
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs))
-        return fail(error, FileError::Locked, path);
+              FileError* error, int* importsLeftOut) {
+    const QString lockPath = path + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
+    if (!lock.tryLock(kLockWaitMs)) {
+        if (lock.error() == QLockFile::LockFailedError)
+            return fail(error, FileError::Locked, path);
+        return fail(error, FileError::LockFailed, path, lockFailureReason(lockPath));
+    }
     const FileStamp now = stampOf(path);
     std::shared_ptr<const Book> current;
     const Book* disk = &base;
@@ -171,16 +248,10 @@ bool saveBook(const QString& path, const Book& base, const FileStamp& baseStamp,
             return false;
         disk = current.get();
     }
-    const QByteArray merged = merge(base, edits, *disk);
+    const QByteArray merged = merge(base, edits, *disk, importsLeftOut);
     if (now.exists && merged == disk->source())
         return true;
-    if (now.exists) {
-        const QString backup = path + QStringLiteral(".bak");
-        if (!writeFileAtomically(backup, disk->source(), error))
-            return false;
-        QFile::setPermissions(backup, kPrivate);
-    }
-    return writeFileAtomically(path, merged, error);
+    return commitFile(path, merged, now.exists ? &disk->source() : nullptr, error);
 }
 
 void setCommitFaultForTesting(std::function<bool(const QString& path)> fault) {

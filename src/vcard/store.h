@@ -28,7 +28,16 @@ FileStamp stampOf(const QString& path);
 // Why a file operation failed, on which file, and the system's words for it
 // where there are some.
 struct FileError {
-    enum Kind { None, CreateFailed, IsFolder, ReadFailed, NotVCard, WriteFailed, Locked };
+    enum Kind {
+        None,
+        CreateFailed,
+        IsFolder,
+        ReadFailed,
+        NotVCard,
+        WriteFailed,
+        Locked,
+        LockFailed
+    };
     Kind kind = None;
     QString path;
     QString reason;
@@ -44,13 +53,16 @@ bool ensureFileExists(const QString& path, FileError* error);
 std::shared_ptr<const Book> loadBook(const QString& path, FileStamp& stamp, FileError* error);
 
 // Applies `edits`, made on `base` as read with `baseStamp`, onto the file as
-// it is now, under a lock against other writers; keeps the previous file as
-// PATH.bak. Writes nothing when the result equals the file.
+// it is now (merge()), under a lock against other writers. The new file is
+// written and checked in full before the previous one, itself, becomes
+// PATH.bak and the new one takes its place: a failed save leaves the book as
+// it was, and its backup too unless the failure came at that last step.
+// Writes nothing when the result equals the file.
 bool saveBook(const QString& path, const Book& base, const FileStamp& baseStamp, const Edits& edits,
-              FileError* error);
+              FileError* error, int* importsLeftOut = nullptr);
 
-// Replaces `path` with `contents` atomically; a new file is readable by the
-// user only.
+// Replaces `path` with `contents` atomically, every byte checked; a new file
+// is readable by the user only.
 bool writeFileAtomically(const QString& path, const QByteArray& contents, FileError* error);
 
 // Lets tests make the next commits fail as a crash between writing and

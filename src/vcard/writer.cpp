@@ -27,21 +27,27 @@ bool isUtf8Continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-QByteArray withoutBlanks(QByteArrayView value) {
-    QByteArray out;
-    out.reserve(value.size());
-    for (const char c : value) {
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+// Every line break as \n. A backslash that escapes nothing, left standing
+// before a break, is doubled so that it does not take the "n" for its own.
+QString lineBreaksEscaped(QStringView text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    qsizetype backslashes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) {
+            backslashes = c == QLatin1Char('\\') ? backslashes + 1 : 0;
             out.append(c);
+            continue;
+        }
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        if (backslashes % 2 == 1)
+            out.append(QLatin1Char('\\'));
+        out.append(QLatin1String("\\n"));
+        backslashes = 0;
     }
     return out;
-}
-
-QString lineBreaksEscaped(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
-    text.replace(QLatin1Char('\r'), QLatin1String("\\n"));
-    text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    return text;
 }
 
 }  // namespace
@@ -132,7 +138,7 @@ ContentLine toVersion3(const ContentLine& line) {
         }
     }
     if (base64) {
-        out.value = withoutBlanks(line.value);
+        out.value = decodeValue(line).toUtf8();
         if (std::none_of(out.params.cbegin(), out.params.cend(),
                          [](const Parameter& p) { return equalsNoCase(p.name, "ENCODING"); }))
             out.params.append({QByteArray("ENCODING"), QByteArray("b")});

@@ -60,6 +60,9 @@ int import(AddressBook& book, const QStringList& files, QTextStream& out, QTextS
         err << book.errorString() << '\n';
         return 1;
     }
+    // Another import of the same cards may have come first.
+    total.added -= book.importsFoundOnSave();
+    total.skipped += book.importsFoundOnSave();
     out << u"Added %1 contacts, skipped %2 already in the address book.\n"_s.arg(total.added)
                .arg(total.skipped);
     return 0;
