@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_policy(VERSION 3.25)
 # Compiles the help project and its collection in a work folder, then copies
 # the two files the viewer needs to OUTPUT_DIR. qhelpgenerator checks the

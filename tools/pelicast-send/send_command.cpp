@@ -130,7 +130,7 @@ private:
                 return stop(kBadUsage,
                             u"A password is never taken on the command line: use "
                             "--password-file or PELICAST_PASSWORD."_s);
-            return stop(kBadUsage, parser_.errorText() + u" See --help."_s);
+            return stop(kBadUsage, parser_.errorText() + usageLine());
         }
         json_ = parser_.isSet(u"json"_s);
         if (parser_.isSet(u"help"_s) || parser_.isSet(u"version"_s)) {
@@ -143,8 +143,9 @@ private:
             return false;
         }
         if (!parser_.positionalArguments().isEmpty())
-            return stop(kBadUsage, u"Unexpected argument \"%1\". See --help."_s.arg(
-                                       parser_.positionalArguments().constFirst()));
+            return stop(kBadUsage, u"Unexpected argument \"%1\"."_s.arg(
+                                       parser_.positionalArguments().constFirst()) +
+                                       usageLine());
         if (parser_.isSet(u"credits"_s)) {
             for (const QString& option : {u"to"_s, u"group"_s, u"text"_s, u"from"_s}) {
                 if (parser_.isSet(option))
@@ -361,6 +362,9 @@ private:
     }
 
     void warn(const QString& text) { err_ << "pelicast-send: warning: " << text << '\n'; }
+
+    // The first line of --help ("Usage: ...") follows every usage error.
+    QString usageLine() const { return u'\n' + parser_.helpText().section(u'\n', 0, 0); }
 
     bool stop(int status, const QString& message) {
         status_ = status;
