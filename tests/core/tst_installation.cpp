@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where a program finds its parts: from its own folder, in an installed tree
 // wherever it lies and in the build tree, which has the same layout.
-#include <QFileInfo>
 #include <QtTest>
 
 #include "core/installation.h"
@@ -27,14 +26,6 @@ private Q_SLOTS:
         QFETCH(QString, programFolder);
         QFETCH(QString, root);
         QCOMPARE(installation::root(programFolder), root);
-    }
-
-    // This test lies in the build tree's bin/, as the program does.
-    void buildTreeHasTheInstalledLayout() {
-        QVERIFY2(QFileInfo(installation::helpViewer()).isExecutable(),
-                 qPrintable(installation::helpViewer()));
-        QVERIFY2(QFileInfo(installation::helpCollection()).isReadable(),
-                 qPrintable(installation::helpCollection()));
     }
 };
 
