@@ -11,16 +11,13 @@
 #include <atomic>
 #include <span>
 
+#include "core/owner_only.h"
+
 using namespace Qt::StringLiterals;
 
 namespace pelicast {
 
 namespace {
-
-constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-constexpr QFileDevice::Permissions kGroupOrOthers =
-    QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
-    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
 
 // The statements that take the schema from version i to version i + 1.
 constexpr const char* kVersion1[] = {

@@ -8,16 +8,13 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "core/owner_only.h"
+
 using namespace Qt::StringLiterals;
 
 namespace pelicast {
 
 namespace {
-
-constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-constexpr QFileDevice::Permissions kGroupOrOthers =
-    QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
-    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
 
 QString keyPath(const char* key) {
     return u"udata/"_s + QLatin1String(key);
