@@ -196,6 +196,12 @@ Contact AddressBook::contact(int index) const {
             fields.get(Field::HomeEmail),     d->groupsOf(card)};
 }
 
+QStringList AddressBook::groupsOf(int index) const {
+    if (index < 0 || index >= count())
+        return {};
+    return d->groupsOf(d->cardOf(index));
+}
+
 bool AddressBook::isReadable(int index) const {
     return index >= 0 && index < count() && d->infoOf(d->cardOf(index)).decoded;
 }

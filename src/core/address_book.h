@@ -42,6 +42,8 @@ public:
 
     int count() const;
     Contact contact(int index) const;
+    // contact(index).groups, without decoding the other fields.
+    QStringList groupsOf(int index) const;
     // Contacts that could not be read are left out of contact() lists by
     // callers that walk the book; this says whether `index` is one.
     bool isReadable(int index) const;
