@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QStandardPaths>
 #include <utility>
 
@@ -92,7 +93,6 @@ struct AddressBook::Private {
     QString path;
     bool userBook = false;
     std::shared_ptr<const vcard::Book> base = std::make_shared<const vcard::Book>(QByteArray());
-    vcard::FileStamp stamp;
     vcard::Edits edits;
     // Contact positions: a card index of `base`, or ~n for created card n.
     // Left empty (reading the book's own order) until a contact is added or
@@ -102,22 +102,63 @@ struct AddressBook::Private {
     bool modified = false;
     int importsFoundOnSave = 0;
     QString error;
+    // Group lists by categories text: a large book has few distinct ones, and
+    // the picker asks for every contact's.
+    mutable QHash<QByteArray, QStringList> groupLists;
 
     int cardOf(int index) const { return ordered ? order[index] : base->contacts()[index]; }
-    const CardInfo& infoOf(int card) const {
+    const EditedCard* editedOf(int card) const {
         if (card < 0)
-            return edits.created[~card].info;
+            return &edits.created[~card];
         const auto changed = edits.changed.constFind(card);
-        return changed == edits.changed.constEnd() ? base->info(card) : changed->info;
+        return changed == edits.changed.constEnd() ? nullptr : &changed.value();
+    }
+    CardInfo infoOf(int card) const {
+        const EditedCard* edited = editedOf(card);
+        return edited ? edited->info : base->info(card);
+    }
+    QString fieldOf(int card, Field field) const {
+        const EditedCard* edited = editedOf(card);
+        return edited ? edited->info.fields.get(field) : base->field(card, field);
     }
     QStringList groupsOf(int card) const {
-        const CardInfo& info = infoOf(card);
-        const QString categories = info.fields.get(Field::Categories);
+        const EditedCard* edited = editedOf(card);
+        if (!edited) {
+            const QByteArrayView categories = base->utf8(card, Field::Categories);
+            if (categories.isEmpty())
+                return groupNames(QString(), base->groupCardNames(card));
+            const QByteArray key = QByteArray::fromRawData(categories.data(), categories.size());
+            auto list = groupLists.constFind(key);
+            if (list == groupLists.constEnd())
+                list = groupLists.insert(categories.toByteArray(),
+                                         groupNames(QString::fromUtf8(categories), QString()));
+            return list.value();
+        }
+        const QString categories = edited->info.fields.get(Field::Categories);
         if (!categories.isEmpty())
             return groupNames(categories, QString());
-        if (card >= 0 && !edits.changed.contains(card))
-            return groupNames(QString(), base->groupCardNames(card));
-        return groupNames(QString(), base->groupCardNamesOfUid(info.fields.get(Field::Uid)));
+        return groupNames(QString(),
+                          base->groupCardNamesOfUid(edited->info.fields.get(Field::Uid)));
+    }
+    // The properties of base card `card`. Should another program have
+    // rewritten the file in place since it was read, they are taken from the
+    // file as it is now, else made from the fields read.
+    QList<vcard::ContentLine> propertiesOf(int card) const {
+        if (base->hasSource())
+            return vcard::readProperties(base->rawCard(card));
+        const QString uid = vcard::normalizedUid(base->field(card, Field::Uid));
+        vcard::FileStamp stamp;
+        const std::shared_ptr<const vcard::Book> now = vcard::loadBook(path, stamp, nullptr);
+        for (int i = 0; now && now->hasSource() && !uid.isEmpty() && i < now->cardCount(); ++i) {
+            if (vcard::normalizedUid(now->field(i, Field::Uid)) == uid)
+                return vcard::readProperties(now->rawCard(i));
+        }
+        QList<vcard::ContentLine> properties;
+        for (const Field field :
+             {Field::FormattedName, Field::FamilyName, Field::GivenName, Field::CellPhone,
+              Field::HomeEmail, Field::Uid, Field::Categories})
+            vcard::setField(properties, field, base->field(card, field));
+        return properties;
     }
     void materializeOrder() {
         if (ordered)
@@ -134,13 +175,13 @@ struct AddressBook::Private {
         modified = true;
         return int(order.size()) - 1;
     }
-    void reset(std::shared_ptr<const vcard::Book> book, const vcard::FileStamp& bookStamp) {
+    void reset(std::shared_ptr<const vcard::Book> book) {
         base = std::move(book);
-        stamp = bookStamp;
         edits = {};
         order.clear();
         ordered = false;
         modified = false;
+        groupLists.clear();
     }
 };
 
@@ -178,7 +219,7 @@ bool AddressBook::load() {
         d->error = messageOf(error);
         return false;
     }
-    d->reset(std::move(book), stamp);
+    d->reset(std::move(book));
     return true;
 }
 
@@ -190,10 +231,9 @@ Contact AddressBook::contact(int index) const {
     if (index < 0 || index >= count())
         return {};
     const int card = d->cardOf(index);
-    const vcard::CardFields& fields = d->infoOf(card).fields;
-    return {fields.get(Field::GivenName),     fields.get(Field::FamilyName),
-            fields.get(Field::FormattedName), fields.get(Field::CellPhone),
-            fields.get(Field::HomeEmail),     d->groupsOf(card)};
+    return {d->fieldOf(card, Field::GivenName),     d->fieldOf(card, Field::FamilyName),
+            d->fieldOf(card, Field::FormattedName), d->fieldOf(card, Field::CellPhone),
+            d->fieldOf(card, Field::HomeEmail),     d->groupsOf(card)};
 }
 
 QStringList AddressBook::groupsOf(int index) const {
@@ -203,7 +243,11 @@ QStringList AddressBook::groupsOf(int index) const {
 }
 
 bool AddressBook::isReadable(int index) const {
-    return index >= 0 && index < count() && d->infoOf(d->cardOf(index)).decoded;
+    if (index < 0 || index >= count())
+        return false;
+    const int card = d->cardOf(index);
+    const EditedCard* edited = d->editedOf(card);
+    return edited ? edited->info.decoded : d->base->isDecoded(card);
 }
 
 int AddressBook::add(const Contact& contact) {
@@ -221,12 +265,14 @@ void AddressBook::update(int index, const Contact& contact) {
     const int card = d->cardOf(index);
     // Worked on a copy, so that a card with nothing to change is not rewritten.
     EditedCard edited;
-    if (card < 0)
-        edited = d->edits.created[~card];
-    else if (d->edits.changed.contains(card))
-        edited = d->edits.changed[card];
-    else
-        edited = {vcard::readProperties(d->base->rawCard(card)), d->base->info(card), false};
+    if (const EditedCard* before = d->editedOf(card)) {
+        edited = *before;
+        edited.expand();
+    } else {
+        edited.properties = d->propertiesOf(card);
+        edited.info =
+            d->base->hasSource() ? d->base->info(card) : vcard::readCardInfo(edited.properties);
+    }
     if (!applyContact(edited.properties, edited.info, d->groupsOf(card), contact))
         return;
     edited.info = vcard::readCardInfo(edited.properties);
@@ -261,7 +307,7 @@ bool AddressBook::save() {
     if (!d->modified)
         return true;
     vcard::FileError error;
-    if (!vcard::saveBook(d->path, *d->base, d->stamp, d->edits, &error, &d->importsFoundOnSave)) {
+    if (!vcard::saveBook(d->path, *d->base, d->edits, &error, &d->importsFoundOnSave)) {
         d->error = messageOf(error);
         return false;
     }
@@ -271,11 +317,11 @@ bool AddressBook::save() {
     vcard::FileStamp stamp;
     std::shared_ptr<const vcard::Book> book = vcard::loadBook(path, stamp, &error);
     if (!book) {
-        d->reset(std::make_shared<const vcard::Book>(QByteArray()), {});
+        d->reset(std::make_shared<const vcard::Book>(QByteArray()));
         d->error = messageOf(error);
         return true;
     }
-    d->reset(std::move(book), stamp);
+    d->reset(std::move(book));
     return true;
 }
 
@@ -316,6 +362,7 @@ AddressBook::ImportCount AddressBook::importCards(QByteArrayView vcardText) {
         if (info.fields.get(Field::Uid).isEmpty())
             vcard::setField(card.properties, Field::Uid, vcard::newUid());
         card.info = vcard::readCardInfo(card.properties);
+        card.compact();
         known.add(card.info);
         d->addCreated(std::move(card));
         if (!info.isGroup)
@@ -333,7 +380,19 @@ bool AddressBook::exportTo(const QString& path) {
         return false;
     }
     vcard::FileError error;
-    if (!vcard::writeFileAtomically(path, vcard::merge(*d->base, d->edits, *d->base), &error)) {
+    // Onto the book as read; should the file have been rewritten in place
+    // since, onto the file as it is now.
+    std::shared_ptr<const vcard::Book> disk = d->base;
+    vcard::FileStamp stamp;
+    if (!disk->hasSource())
+        disk = vcard::loadBook(d->path, stamp, &error);
+    if (!disk || !disk->hasSource()) {
+        d->error = error.kind == vcard::FileError::None
+                       ? u"The address book \"%1\" changed while it was read."_s.arg(shown(d->path))
+                       : messageOf(error);
+        return false;
+    }
+    if (!vcard::writeFileAtomically(path, vcard::merge(*d->base, d->edits, *disk), &error)) {
         d->error = messageOf(error);
         return false;
     }

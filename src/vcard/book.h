@@ -2,11 +2,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <memory>
 #include <utility>
+#include <vector>
 
 #include "vcard/card.h"
 #include "vcard/reader.h"
@@ -14,20 +17,36 @@
 namespace pelicast::vcard {
 
 // One parsed vCard file, never changed after parsing, so that any number of
-// readers can share it. Cards keep their bytes in the file's buffer; only the
-// fields of CardInfo are decoded.
+// readers can share it. Only the fields of CardInfo are decoded, packed into
+// one text; the cards' bytes are the file's.
 class Book {
 public:
     // `source` must be vCard text (isVCardText).
     explicit Book(QByteArray source);
+    // Reads the open `file` through `mapped`, its bytes mapped into memory,
+    // which is not read again once this returns: another program may shorten
+    // the file in place. The file stays open; source() reads it again.
+    Book(std::unique_ptr<QFile> file, QByteArrayView mapped);
+    ~Book();
+    Book(const Book&) = delete;
+    Book& operator=(const Book&) = delete;
 
-    const QByteArray& source() const { return source_; }
-    const QList<Segment>& segments() const { return segments_; }
-    int cardCount() const { return int(cards_.size()); }
+    // The file's bytes, as parsed. A book read from a file reads them again
+    // when first asked, and only if they are still those it parsed: false
+    // otherwise (the file was rewritten in place), the bytes then empty.
+    bool hasSource() const;
+    const QByteArray& source() const;
+    const QList<Segment>& segments() const;
     QByteArrayView rawCard(int card) const;
-    const CardInfo& info(int card) const { return cards_[card].info; }
+
+    int cardCount() const { return int(cards_.size()); }
+    CardInfo info(int card) const;
+    QString field(int card, Field field) const { return QString::fromUtf8(utf8(card, field)); }
+    QByteArrayView utf8(int card, Field field) const;
+    bool isGroup(int card) const { return cards_[card].isGroup; }
+    bool isDecoded(int card) const { return cards_[card].decoded; }
     // The names of the group cards that list `card`, joined by CR LF.
-    const QString& groupCardNames(int card) const { return cards_[card].groupCardNames; }
+    const QString& groupCardNames(int card) const;
     QString groupCardNamesOfUid(const QString& uid) const;
     // The cards that are not group cards, in file order.
     const QList<int>& contacts() const { return contacts_; }
@@ -37,17 +56,26 @@ public:
 
 private:
     struct StoredCard {
-        qsizetype begin = 0;
-        qsizetype end = 0;
-        CardInfo info;
-        QString groupCardNames;
+        quint32 fieldsBegin = 0;
+        FieldEnds ends{};
+        qint32 groupCardNames = -1;  // in groupCardNames_
+        bool isGroup = false;
+        bool decoded = true;
     };
+    struct Source;
 
-    QByteArray source_;
-    QList<Segment> segments_;
-    QList<StoredCard> cards_;
+    void parse(QByteArrayView data, QList<Segment>* segments);
+    void findGroupCards();
+    bool loadSource() const;
+
+    QByteArray fields_;
+    std::vector<StoredCard> cards_;
     QList<int> contacts_;
-    QHash<QString, QString> groupCardNamesByUid_;
+    QHash<int, QStringList> members_;  // of group cards
+    QHash<int, quint64> bytesHashes_;  // of cards without a UID
+    QStringList groupCardNames_;
+    QHash<QString, int> groupCardNamesByUid_;
+    std::unique_ptr<Source> source_;
 };
 
 // A card written anew: its properties in vCard 3.0 terms and what a book
@@ -59,6 +87,13 @@ struct EditedCard {
     // A card taken from another file: left out when the book holds it by the
     // time it is saved (KnownCards).
     bool imported = false;
+    // The card as written, kept instead of `properties` (then empty) by bulk
+    // imports: a few allocations where the properties take dozens.
+    QByteArray written{};
+    // Writes the properties now and lets them go.
+    void compact();
+    // The properties again, from what compact() wrote.
+    void expand();
 };
 
 // The cards a book holds, as an import tells a card it already has: by UID,

@@ -3,6 +3,7 @@
 
 #include <QUuid>
 #include <algorithm>
+#include <cstring>
 
 #include "vcard/writer.h"
 
@@ -13,97 +14,16 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kUrnUuid = QStringLiteral("urn:uuid:");
 
-QString withoutTelScheme(QString number) {
-    if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
-        number.remove(0, 4);
-    return number;
-}
-
 // A line without a colon is no property: it is kept, but never read or written.
 bool isProperty(const ContentLine& line, QByteArrayView name) {
     return line.hasColon && line.is(name);
 }
 bool isCellTel(const ContentLine& line) {
-    return isProperty(line, "TEL") && line.hasType("cell");
+    return isProperty(line, "TEL") && line.hasType("cell"_bv);
 }
 bool isHomeEmail(const ContentLine& line) {
-    return isProperty(line, "EMAIL") && line.hasType("home");
+    return isProperty(line, "EMAIL") && line.hasType("home"_bv);
 }
-
-// Gathers the fields from the lines of one card, first occurrence winning.
-class Collector {
-public:
-    void add(const ContentLine& line) {
-        if (!line.hasColon)
-            return;
-        if (line.is("FN")) {
-            takeOnce(haveName_, name_, line);
-        } else if (line.is("N")) {
-            if (haveN_)
-                return;
-            haveN_ = true;
-            const QString value = decode(line);
-            const QList<QStringView> parts = splitEscaped(value, QLatin1Char(';'));
-            familyName_ = unescape(parts.value(0));
-            givenName_ = unescape(parts.value(1));
-        } else if (isCellTel(line)) {
-            if (takeOnce(haveCell_, cell_, line))
-                cell_ = withoutTelScheme(cell_);
-        } else if (line.is("EMAIL")) {
-            if (line.hasType("home"))
-                takeOnce(haveHomeEmail_, homeEmail_, line);
-            takeOnce(haveEmail_, email_, line);
-        } else if (line.is("CATEGORIES")) {
-            const QString value = decode(line);
-            for (QStringView piece : splitEscaped(value, QLatin1Char(','))) {
-                const QString name = unescape(piece).trimmed();
-                if (!name.isEmpty())
-                    categories_.append(name);
-            }
-        } else if (line.is("UID")) {
-            takeOnce(haveUid_, uid_, line);
-        } else if (line.is("KIND") || line.is("X-ADDRESSBOOKSERVER-KIND")) {
-            info_.isGroup = info_.isGroup || decode(line).trimmed().compare(
-                                                 QLatin1String("group"), Qt::CaseInsensitive) == 0;
-        } else if (line.is("MEMBER") || line.is("X-ADDRESSBOOKSERVER-MEMBER")) {
-            info_.members.append(normalizedUid(unescape(decode(line))));
-        }
-    }
-
-    CardInfo finish() {
-        CardFields& f = info_.fields;
-        f.set(Field::FormattedName, name_);
-        f.set(Field::FamilyName, familyName_);
-        f.set(Field::GivenName, givenName_);
-        f.set(Field::CellPhone, cell_);
-        f.set(Field::HomeEmail, haveHomeEmail_ ? homeEmail_ : email_);
-        f.set(Field::Uid, uid_);
-        f.set(Field::Categories, categories_.join(kCrLf));
-        return std::move(info_);
-    }
-
-private:
-    QString decode(const ContentLine& line) {
-        bool decoded = true;
-        QString text = decodeValue(line, &decoded);
-        info_.decoded = info_.decoded && decoded;
-        return text;
-    }
-
-    bool takeOnce(bool& taken, QString& target, const ContentLine& line) {
-        if (taken)
-            return false;
-        taken = true;
-        target = unescape(decode(line));
-        return true;
-    }
-
-    CardInfo info_;
-    QString name_, familyName_, givenName_, cell_, homeEmail_, email_, uid_;
-    QStringList categories_;
-    bool haveName_ = false, haveN_ = false, haveCell_ = false, haveHomeEmail_ = false,
-         haveEmail_ = false, haveUid_ = false;
-};
 
 bool carriesField(QByteArrayView name) {
     if (name.isEmpty())
@@ -162,7 +82,7 @@ void setOrAdd(QList<ContentLine>& properties, Predicate matches, const QString& 
     }
     ContentLine& line = properties[index];
     line.value = escape(value).toUtf8();
-    line.params.removeIf([](const Parameter& p) { return equalsNoCase(p.name, "VALUE"); });
+    line.params.removeIf([](const Parameter& p) { return equalsNoCase(p.name, "VALUE"_bv); });
 }
 
 void setNameComponent(QList<ContentLine>& properties, int component, const QString& value) {
@@ -199,44 +119,226 @@ void setCategories(QList<ContentLine>& properties, const QString& value) {
 
 }  // namespace
 
-QString CardFields::get(Field field) const {
-    if (field == Field::Categories)
-        return categories_;
+// Gathers the fields from the lines of one card, first occurrence winning.
+// A value that needs no decoding is taken where it stands.
+class FieldReader::Collector {
+public:
+    void readCard(QByteArrayView card) {
+        LineReader reader(card);
+        QByteArrayView line;
+        while (reader.next(line)) {
+            if (carriesField(peekName(line)))
+                add(viewLine(line), !reader.joined());
+        }
+    }
+
+    void readProperties(const QList<ContentLine>& properties) {
+        for (const ContentLine& line : properties)
+            add(line, true);
+    }
+
+    CardInfo finish(QByteArray& out, FieldEnds& ends) {
+        const QByteArrayView texts[] = {name_.text,
+                                        family_.text,
+                                        given_.text,
+                                        cell_.text,
+                                        homeEmail_.taken ? homeEmail_.text : email_.text,
+                                        uid_.text,
+                                        categories_};
+        // Grown once and copied into: appending piece by piece costs more
+        // than the copying, card after card.
+        quint32 size = 0;
+        for (int i = 0; i < kFieldCount; ++i)
+            ends[i] = size += quint32(texts[i].size());
+        const qsizetype start = out.size();
+        out.resize(start + size);
+        char* at = out.data() + start;
+        for (const QByteArrayView text : texts) {
+            if (!text.isEmpty())
+                std::memcpy(at, text.data(), size_t(text.size()));
+            at += text.size();
+        }
+        CardInfo info{{}, isGroup_, decoded_, std::move(members_)};
+        reset();
+        return info;
+    }
+
+private:
+    struct FieldText {
+        QByteArrayView text;
+        QByteArray owned;
+        bool taken = false;
+        void keep(QByteArrayView bytes, bool stable) {
+            text = bytes;
+            if (!stable) {
+                owned = bytes.toByteArray();
+                text = owned;
+            }
+        }
+        void own(QByteArray bytes) {
+            owned = std::move(bytes);
+            text = owned;
+        }
+    };
+
+    void reset() {
+        for (FieldText* text : {&name_, &family_, &given_, &cell_, &homeEmail_, &email_, &uid_})
+            *text = FieldText{};
+        categories_.resize(0);
+        haveN_ = isGroup_ = false;
+        decoded_ = true;
+        members_ = {};
+    }
+
+    // Whether the value's bytes are its text: UTF-8, no transfer encoding,
+    // no escapes.
+    template <typename Line>
+    static bool isPlain(const Line& line) {
+        if (line.value.contains('\\') || !QByteArrayView(line.value).isValidUtf8())
+            return false;
+        return line.params.isEmpty() || line.isPlainText();
+    }
+
+    template <typename Line>
+    QString decode(const Line& line) {
+        bool decoded = true;
+        QString text = decodeValue(line, &decoded);
+        decoded_ = decoded_ && decoded;
+        return text;
+    }
+
+    template <typename Line>
+    bool take(FieldText& target, const Line& line, bool stable) {
+        if (target.taken)
+            return false;
+        target.taken = true;
+        if (isPlain(line))
+            target.keep(line.value, stable);
+        else
+            target.own(unescape(decode(line)).toUtf8());
+        return true;
+    }
+
+    template <typename Line>
+    void takeName(const Line& line, bool stable) {
+        haveN_ = true;
+        if (isPlain(line)) {
+            const QByteArrayView value = line.value;
+            const qsizetype first = value.indexOf(';');
+            const qsizetype second = first < 0 ? -1 : value.indexOf(';', first + 1);
+            family_.keep(first < 0 ? value : value.first(first), stable);
+            if (first >= 0)
+                given_.keep(
+                    value.sliced(first + 1, (second < 0 ? value.size() : second) - first - 1),
+                    stable);
+            return;
+        }
+        const QString value = decode(line);
+        const QList<QStringView> parts = splitEscaped(value, QLatin1Char(';'));
+        family_.own(unescape(parts.value(0)).toUtf8());
+        given_.own(unescape(parts.value(1)).toUtf8());
+    }
+
+    void addCategory(QByteArrayView name) {
+        if (name.isEmpty())
+            return;
+        if (!categories_.isEmpty())
+            categories_.append("\r\n");
+        categories_.append(name);
+    }
+
+    template <typename Line>
+    void addCategories(const Line& line) {
+        const QByteArrayView value = line.value;
+        // Only ASCII blanks are trimmed alike as bytes and as text.
+        if (isPlain(line) &&
+            std::all_of(value.begin(), value.end(), [](char c) { return uchar(c) < 0x80; })) {
+            qsizetype start = 0;
+            for (qsizetype comma; (comma = value.indexOf(',', start)) >= 0; start = comma + 1)
+                addCategory(value.sliced(start, comma - start).trimmed());
+            addCategory(value.sliced(start).trimmed());
+            return;
+        }
+        const QString text = decode(line);
+        for (QStringView piece : splitEscaped(text, QLatin1Char(',')))
+            addCategory(unescape(piece).trimmed().toUtf8());
+    }
+
+    template <typename Line>
+    void add(const Line& line, bool stable) {
+        if (!line.hasColon)
+            return;
+        if (line.is("FN"_bv)) {
+            take(name_, line, stable);
+        } else if (line.is("N"_bv)) {
+            if (!haveN_)
+                takeName(line, stable);
+        } else if (line.is("TEL"_bv)) {
+            if (line.hasType("cell"_bv) && take(cell_, line, stable) &&
+                equalsNoCase(cell_.text.first(qMin<qsizetype>(4, cell_.text.size())), "TEL:"))
+                cell_.text = cell_.text.sliced(4);
+        } else if (line.is("EMAIL"_bv)) {
+            if (line.hasType("home"_bv))
+                take(homeEmail_, line, stable);
+            take(email_, line, stable);
+        } else if (line.is("CATEGORIES"_bv)) {
+            addCategories(line);
+        } else if (line.is("UID"_bv)) {
+            take(uid_, line, stable);
+        } else if (line.is("KIND"_bv) || line.is("X-ADDRESSBOOKSERVER-KIND"_bv)) {
+            isGroup_ = isGroup_ || decode(line).trimmed().compare(QLatin1String("group"),
+                                                                  Qt::CaseInsensitive) == 0;
+        } else if (line.is("MEMBER"_bv) || line.is("X-ADDRESSBOOKSERVER-MEMBER"_bv)) {
+            members_.append(normalizedUid(unescape(decode(line))));
+        }
+    }
+
+    FieldText name_, family_, given_, cell_, homeEmail_, email_, uid_;
+    QByteArray categories_;
+    bool haveN_ = false, isGroup_ = false, decoded_ = true;
+    QStringList members_;
+};
+
+QByteArrayView CardFields::utf8(Field field) const {
     const int i = static_cast<int>(field);
-    const qint32 begin = i == 0 ? 0 : ends_[i - 1];
-    return text_.sliced(begin, ends_[i] - begin);
+    const quint32 begin = i == 0 ? 0 : ends_[i - 1];
+    return QByteArrayView(text_).sliced(begin, ends_[i] - begin);
 }
 
-void CardFields::set(Field field, const QString& value) {
-    if (field == Field::Categories) {
-        categories_ = value;
-        return;
-    }
-    const int i = static_cast<int>(field);
-    const qint32 begin = i == 0 ? 0 : ends_[i - 1];
-    const qint32 delta = qint32(value.size()) - (ends_[i] - begin);
-    text_.replace(begin, ends_[i] - begin, value);
-    for (int k = i; k < kPacked; ++k)
-        ends_[k] += delta;
-    text_.squeeze();
+FieldReader::FieldReader() : collector_(std::make_unique<Collector>()) {}
+FieldReader::~FieldReader() = default;
+
+CardInfo FieldReader::read(QByteArrayView card, QByteArray& text, FieldEnds& ends) {
+    collector_->readCard(card);
+    return collector_->finish(text, ends);
 }
+
+CardInfo FieldReader::read(const QList<ContentLine>& properties, QByteArray& text,
+                           FieldEnds& ends) {
+    collector_->readProperties(properties);
+    return collector_->finish(text, ends);
+}
+
+namespace {
+
+template <typename Source>
+CardInfo readInfo(const Source& source) {
+    FieldReader reader;
+    QByteArray text;
+    FieldEnds ends{};
+    CardInfo info = reader.read(source, text, ends);
+    info.fields = CardFields(std::move(text), ends);
+    return info;
+}
+
+}  // namespace
 
 CardInfo readCardInfo(QByteArrayView card) {
-    Collector collector;
-    LineReader reader(card);
-    QByteArrayView line;
-    while (reader.next(line)) {
-        if (carriesField(peekName(line)))
-            collector.add(parseLine(line));
-    }
-    return collector.finish();
+    return readInfo(card);
 }
 
 CardInfo readCardInfo(const QList<ContentLine>& properties) {
-    Collector collector;
-    for (const ContentLine& line : properties)
-        collector.add(line);
-    return collector.finish();
+    return readInfo(properties);
 }
 
 QString normalizedUid(QStringView uid) {
@@ -252,8 +354,8 @@ QList<ContentLine> readProperties(QByteArrayView card) {
     QByteArrayView line;
     while (reader.next(line)) {
         const QByteArrayView name = peekName(line);
-        if (equalsNoCase(name, "BEGIN") || equalsNoCase(name, "END") ||
-            equalsNoCase(name, "VERSION"))
+        if (equalsNoCase(name, "BEGIN"_bv) || equalsNoCase(name, "END"_bv) ||
+            equalsNoCase(name, "VERSION"_bv))
             continue;
         properties.append(toVersion3(parseLine(line)));
     }

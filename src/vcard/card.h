@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <memory>
+#include <utility>
 
 #include "vcard/reader.h"
 
@@ -23,17 +25,22 @@ enum class Field {
     Categories,  // the CATEGORIES names, one per line, joined by CR LF
 };
 
-// The text fields of one card, packed into one string to keep a large book small.
+constexpr int kFieldCount = 7;
+// Where each field's text ends, counted from the start of the first.
+using FieldEnds = std::array<quint32, kFieldCount>;
+
+// The text fields of one card, packed into one UTF-8 text to keep a large book
+// small.
 class CardFields {
 public:
-    QString get(Field field) const;
-    void set(Field field, const QString& value);
+    CardFields() = default;
+    CardFields(QByteArray text, const FieldEnds& ends) : text_(std::move(text)), ends_(ends) {}
+    QString get(Field field) const { return QString::fromUtf8(utf8(field)); }
+    QByteArrayView utf8(Field field) const;
 
 private:
-    static constexpr int kPacked = 6;  // FormattedName .. Uid
-    QString text_;
-    std::array<qint32, kPacked> ends_{};
-    QString categories_;
+    QByteArray text_;
+    FieldEnds ends_{};
 };
 
 // What a card is to a book: its fields, and for a group card its members.
@@ -44,6 +51,24 @@ struct CardInfo {
     // cannot decode: the fields are then a best guess.
     bool decoded = true;
     QStringList members;  // normalized UIDs
+};
+
+// Reads the fields of card after card into one text, reusing its buffers.
+class FieldReader {
+public:
+    FieldReader();
+    ~FieldReader();
+    FieldReader(const FieldReader&) = delete;
+    FieldReader& operator=(const FieldReader&) = delete;
+    // Appends the fields of `card` to `text` in Field order; `ends` receive
+    // where each ends, counted from where the first begins. The fields of the
+    // CardInfo returned are left empty.
+    CardInfo read(QByteArrayView card, QByteArray& text, FieldEnds& ends);
+    CardInfo read(const QList<ContentLine>& properties, QByteArray& text, FieldEnds& ends);
+
+private:
+    class Collector;
+    std::unique_ptr<Collector> collector_;
 };
 
 // Reads the fields straight from the card's bytes, parsing only the lines

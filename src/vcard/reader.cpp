@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vcard/reader.h"
 
-#include <QStringDecoder>
+#include <bit>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+#include <cstring>
 
 namespace pelicast::vcard {
 
 namespace {
 
 constexpr QByteArrayView kBom("\xEF\xBB\xBF");
-
-char upper(char c) {
-    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-}
 
 QByteArrayView trimmedRight(QByteArrayView line) {
     while (!line.isEmpty() && (line.back() == ' ' || line.back() == '\t'))
@@ -21,12 +21,42 @@ QByteArrayView trimmedRight(QByteArrayView line) {
 
 // The line starting at `pos`: its content ends at `contentEnd`, the next line
 // starts at `next`. A run of CRs with an optional LF is one line break.
-void scanLine(QByteArrayView data, qsizetype pos, qsizetype& contentEnd, qsizetype& next) {
-    const char* begin = data.data();
-    qsizetype p = pos;
-    const qsizetype n = data.size();
-    while (p < n && begin[p] != '\n' && begin[p] != '\r')
+// The first CR or LF from `p` on, else `end`; eight bytes at a time where
+// the first byte in memory is the lowest, lines being a few dozen.
+Q_ALWAYS_INLINE const char* findLineBreak(const char* p, const char* end) {
+#ifdef __SSE2__
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (; end - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const int found =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
+        if (found)
+            return p + std::countr_zero(unsigned(found));
+    }
+#endif
+    constexpr quint64 kOnes = 0x0101010101010101ULL;
+    constexpr quint64 kHighs = 0x8080808080808080ULL;
+    for (; std::endian::native == std::endian::little && end - p >= 8; p += 8) {
+        quint64 word = 0;
+        std::memcpy(&word, p, 8);
+        const quint64 lf = word ^ (kOnes * '\n');
+        const quint64 cr = word ^ (kOnes * '\r');
+        // Exact up to the first zero byte of lf or cr, which is what counts.
+        const quint64 found = (((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHighs;
+        if (found)
+            return p + std::countr_zero(found) / 8;
+    }
+    while (p < end && *p != '\n' && *p != '\r')
         ++p;
+    return p;
+}
+
+Q_ALWAYS_INLINE void scanLine(QByteArrayView data, qsizetype pos, qsizetype& contentEnd,
+                              qsizetype& next) {
+    const char* begin = data.data();
+    const qsizetype n = data.size();
+    qsizetype p = findLineBreak(begin + pos, begin + n) - begin;
     contentEnd = p;
     while (p < n && begin[p] == '\r')
         ++p;
@@ -35,64 +65,7 @@ void scanLine(QByteArrayView data, qsizetype pos, qsizetype& contentEnd, qsizety
     next = p;
 }
 
-// The group, name and parameters of a logical line; `valueStart` receives
-// where its value starts, or -1 when the line has no colon.
-ContentLine parseHead(QByteArrayView line, qsizetype& valueStart) {
-    ContentLine result;
-    qsizetype i = 0;
-    qsizetype nameStart = 0;
-    for (; i < line.size() && line[i] != ';' && line[i] != ':'; ++i) {
-        // A group has a name: a leading "." belongs to the property name.
-        if (line[i] == '.' && nameStart == 0 && i > 0) {
-            result.group = line.first(i).toByteArray();
-            nameStart = i + 1;
-        }
-    }
-    result.name = line.sliced(nameStart, i - nameStart).toByteArray();
-    while (i < line.size() && line[i] == ';') {
-        const qsizetype start = ++i;
-        bool quoted = false;
-        for (; i < line.size(); ++i) {
-            const char c = line[i];
-            if (c == '"')
-                quoted = !quoted;
-            else if (!quoted && (c == ';' || c == ':'))
-                break;
-        }
-        const QByteArrayView text = line.sliced(start, i - start);
-        const qsizetype eq = text.indexOf('=');
-        // Without a name before "=" it is a bare parameter, kept whole so that
-        // it is written back as it came.
-        if (eq <= 0)
-            result.params.append({QByteArray(), text.toByteArray()});
-        else
-            result.params.append({text.first(eq).toByteArray(), text.sliced(eq + 1).toByteArray()});
-    }
-    valueStart = i < line.size() ? i + 1 : -1;
-    return result;
-}
-
-bool isHex(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
-int hexValue(char c) {
-    if (c <= '9')
-        return c - '0';
-    return (upper(c) - 'A') + 10;
-}
-
 }  // namespace
-
-bool equalsNoCase(QByteArrayView a, QByteArrayView b) {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (upper(a[i]) != upper(b[i]))
-            return false;
-    }
-    return true;
-}
 
 bool isVCardText(QByteArrayView data) {
     qsizetype pos = data.startsWith(kBom) ? kBom.size() : 0;
@@ -110,30 +83,54 @@ bool isVCardText(QByteArrayView data) {
     return equalsNoCase(trimmedRight(data.sliced(pos, contentEnd - pos)), "BEGIN:VCARD");
 }
 
-QList<Segment> splitCards(QByteArrayView data) {
-    QList<Segment> segments;
-    qsizetype otherStart = 0;
-    qsizetype cardStart = -1;
-    qsizetype pos = data.startsWith(kBom) ? kBom.size() : 0;
-    while (pos < data.size()) {
+SegmentReader::SegmentReader(QByteArrayView data)
+    : data_(data), pos_(data.startsWith(kBom) ? kBom.size() : 0) {}
+
+bool SegmentReader::next(Segment& segment) {
+    if (cardPending_) {
+        cardPending_ = false;
+        segment = card_;
+        return true;
+    }
+    while (pos_ < data_.size()) {
         qsizetype contentEnd = 0;
         qsizetype next = 0;
-        scanLine(data, pos, contentEnd, next);
-        const QByteArrayView content = trimmedRight(data.sliced(pos, contentEnd - pos));
-        if (equalsNoCase(content, "BEGIN:VCARD")) {
+        scanLine(data_, pos_, contentEnd, next);
+        const QByteArrayView content = trimmedRight(data_.sliced(pos_, contentEnd - pos_));
+        const qsizetype lineStart = pos_;
+        pos_ = next;
+        if (content.size() == 11 && equalsNoCase(content, "BEGIN:VCARD"_bv)) {
             // A card left open by an earlier BEGIN stays in the bytes kept as they are.
-            cardStart = pos;
-        } else if (cardStart >= 0 && equalsNoCase(content, "END:VCARD")) {
-            if (cardStart > otherStart)
-                segments.append({otherStart, cardStart, false});
-            segments.append({cardStart, next, true});
-            otherStart = next;
-            cardStart = -1;
+            cardStart_ = lineStart;
+        } else if (cardStart_ >= 0 && content.size() == 9 &&
+                   equalsNoCase(content, "END:VCARD"_bv)) {
+            card_ = {cardStart_, next, true};
+            const Segment other{otherStart_, cardStart_, false};
+            otherStart_ = next;
+            cardStart_ = -1;
+            if (other.end > other.begin) {
+                segment = other;
+                cardPending_ = true;
+            } else {
+                segment = card_;
+            }
+            return true;
         }
-        pos = next;
     }
-    if (otherStart < data.size())
-        segments.append({otherStart, data.size(), false});
+    if (otherStart_ < data_.size()) {
+        segment = {otherStart_, data_.size(), false};
+        otherStart_ = data_.size();
+        return true;
+    }
+    return false;
+}
+
+QList<Segment> splitCards(QByteArrayView data) {
+    QList<Segment> segments;
+    SegmentReader reader(data);
+    Segment segment;
+    while (reader.next(segment))
+        segments.append(segment);
     return segments;
 }
 
@@ -170,15 +167,14 @@ bool LineReader::atSoftBreak(QByteArrayView text) {
     qsizetype next = 0;
     scanLine(data_, pos_, contentEnd, next);
     const QByteArrayView following = data_.sliced(pos_, contentEnd - pos_);
-    if (equalsNoCase(trimmedRight(following), "END:VCARD"))
+    if (equalsNoCase(trimmedRight(following), "END:VCARD"_bv))
         return false;
     // The parameters stand before the colon and so stay as they are while the
     // line grows: parsed once, which keeps a long line from being read again
     // for every break.
     if (quotedPrintable_ == Unknown) {
-        qsizetype valueStart = -1;
-        const ContentLine parsed = parseHead(text, valueStart);
-        if (valueStart < 0)
+        const LineView parsed = viewLine(text);
+        if (!parsed.hasColon)
             return false;
         quotedPrintable_ = parsed.isQuotedPrintable() ? Yes : No;
     }
@@ -191,206 +187,27 @@ bool LineReader::next(QByteArrayView& line) {
         if (first.isEmpty())
             continue;
         quotedPrintable_ = Unknown;
-        if (!atContinuation() && !atSoftBreak(first)) {
+        joined_ = atContinuation() || atSoftBreak(first);
+        if (!joined_) {
             line = first;
             return true;
         }
-        joined_ = first.toByteArray();
+        joinedText_ = first.toByteArray();
         for (;;) {
             if (atContinuation()) {
                 pos_ = afterBlankLines();
-                joined_.append(physicalLine().sliced(1));
-            } else if (atSoftBreak(joined_)) {
-                joined_.chop(1);
-                joined_.append(physicalLine());
+                joinedText_.append(physicalLine().sliced(1));
+            } else if (atSoftBreak(joinedText_)) {
+                joinedText_.chop(1);
+                joinedText_.append(physicalLine());
             } else {
                 break;
             }
         }
-        line = joined_;
+        line = joinedText_;
         return true;
     }
     return false;
-}
-
-QByteArray Parameter::unquoted() const {
-    if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
-        return value.sliced(1, value.size() - 2);
-    return value;
-}
-
-bool ContentLine::is(QByteArrayView upperName) const {
-    return equalsNoCase(name, upperName);
-}
-
-QByteArray ContentLine::paramValue(QByteArrayView upperName) const {
-    for (const Parameter& param : params) {
-        if (equalsNoCase(param.name, upperName))
-            return param.unquoted();
-    }
-    return {};
-}
-
-bool ContentLine::hasType(QByteArrayView type) const {
-    for (const Parameter& param : params) {
-        if (param.name.isEmpty()) {
-            if (equalsNoCase(param.value, type))
-                return true;
-        } else if (equalsNoCase(param.name, "TYPE")) {
-            for (const QByteArray& each : param.unquoted().split(',')) {
-                if (equalsNoCase(each.trimmed(), type))
-                    return true;
-            }
-        }
-    }
-    return false;
-}
-
-bool ContentLine::isQuotedPrintable() const {
-    for (const Parameter& param : params) {
-        if ((param.name.isEmpty() || equalsNoCase(param.name, "ENCODING")) &&
-            equalsNoCase(param.unquoted(), "QUOTED-PRINTABLE"))
-            return true;
-    }
-    return false;
-}
-
-bool ContentLine::isBase64() const {
-    for (const Parameter& param : params) {
-        const QByteArray value = param.unquoted();
-        if (param.name.isEmpty() && equalsNoCase(value, "BASE64"))
-            return true;
-        if (equalsNoCase(param.name, "ENCODING") &&
-            (equalsNoCase(value, "B") || equalsNoCase(value, "BASE64")))
-            return true;
-    }
-    return false;
-}
-
-QByteArrayView peekName(QByteArrayView line) {
-    qsizetype start = 0;
-    qsizetype i = 0;
-    for (; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == ';' || c == ':')
-            break;
-        if (c == '.')
-            start = i + 1;
-    }
-    return line.sliced(start, i - start);
-}
-
-ContentLine parseLine(QByteArrayView line) {
-    qsizetype valueStart = -1;
-    ContentLine result = parseHead(line, valueStart);
-    if (valueStart >= 0)
-        result.value = line.sliced(valueStart).toByteArray();
-    else
-        result.hasColon = false;
-    return result;
-}
-
-namespace {
-
-QByteArray withoutBlanks(QByteArrayView value) {
-    QByteArray out;
-    out.reserve(value.size());
-    for (const char c : value) {
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
-            out.append(c);
-    }
-    return out;
-}
-
-QByteArray decodeQuotedPrintable(QByteArrayView text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '=' && i + 2 < text.size() && isHex(text[i + 1]) && isHex(text[i + 2])) {
-            out.append(char(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2])));
-            i += 2;
-        } else if (c == '=' && i + 1 < text.size() &&
-                   (text[i + 1] == '\r' || text[i + 1] == '\n')) {
-            ++i;
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            out.append(c);
-        }
-    }
-    return out;
-}
-
-QString decodeCharset(QByteArrayView bytes, QByteArrayView charset, bool* decoded) {
-    if (!charset.isEmpty() && !equalsNoCase(charset, "UTF-8")) {
-        QStringDecoder decoder(charset.toByteArray().constData());
-        // Through UTF-8 and back, so that a stray surrogate some decoders
-        // leave reads as it will be written.
-        if (decoder.isValid())
-            return QString::fromUtf8(QString(decoder.decode(bytes)).toUtf8());
-        if (decoded)
-            *decoded = false;
-    }
-    if (bytes.isValidUtf8())
-        return QString::fromUtf8(bytes);
-    QStringDecoder fallback("windows-1252");
-    if (fallback.isValid())
-        return fallback.decode(bytes);
-    return QString::fromLatin1(bytes);
-}
-
-}  // namespace
-
-QString decodeValue(const ContentLine& line, bool* decoded) {
-    // Base64 is ASCII without blanks; those in it come from the folding of 2.1.
-    if (line.isBase64())
-        return decodeCharset(withoutBlanks(line.value), {}, decoded);
-    const QByteArray charset = line.paramValue("CHARSET");
-    if (line.isQuotedPrintable())
-        return decodeCharset(decodeQuotedPrintable(line.value), charset, decoded);
-    return decodeCharset(line.value, charset, decoded);
-}
-
-QString unescape(QStringView text) {
-    if (!text.contains(QLatin1Char('\\')))
-        return text.toString();
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\\') || i + 1 == text.size()) {
-            out.append(c);
-            continue;
-        }
-        const QChar next = text[i + 1];
-        if (next == QLatin1Char('n') || next == QLatin1Char('N')) {
-            out.append(QLatin1Char('\n'));
-            ++i;
-        } else if (next == QLatin1Char(',') || next == QLatin1Char(';') ||
-                   next == QLatin1Char(':') || next == QLatin1Char('\\')) {
-            out.append(next);
-            ++i;
-        } else {
-            out.append(c);
-        }
-    }
-    return out;
-}
-
-QList<QStringView> splitEscaped(QStringView text, QChar separator) {
-    QList<QStringView> pieces;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('\\')) {
-            ++i;
-        } else if (text[i] == separator) {
-            pieces.append(text.sliced(start, i - start));
-            start = i + 1;
-        }
-    }
-    pieces.append(text.sliced(start));
-    return pieces;
 }
 
 }  // namespace pelicast::vcard

@@ -28,6 +28,21 @@ bool isVCardText(QByteArrayView data);
 // cover `data` without gaps.
 QList<Segment> splitCards(QByteArrayView data);
 
+// The same, one segment at a time.
+class SegmentReader {
+public:
+    explicit SegmentReader(QByteArrayView data);
+    bool next(Segment& segment);
+
+private:
+    QByteArrayView data_;
+    qsizetype pos_ = 0;
+    qsizetype otherStart_ = 0;
+    qsizetype cardStart_ = -1;
+    Segment card_;
+    bool cardPending_ = false;
+};
+
 // Walks the logical lines of one card: folded lines are joined (also inside a
 // UTF-8 character), QUOTED-PRINTABLE soft line breaks are joined, blank lines
 // are skipped. CR LF, LF, CR and CR CR LF all end a line.
@@ -36,6 +51,9 @@ public:
     explicit LineReader(QByteArrayView card) : data_(card) {}
     // The next logical line, valid until the next call; false at the end.
     bool next(QByteArrayView& line);
+    // Whether that line was joined from several: it then lives in a buffer
+    // the next call reuses.
+    bool joined() const { return joined_; }
 
 private:
     QByteArrayView physicalLine();
@@ -45,7 +63,8 @@ private:
 
     QByteArrayView data_;
     qsizetype pos_ = 0;
-    QByteArray joined_;
+    QByteArray joinedText_;
+    bool joined_ = false;
     // Whether the logical line being joined is QUOTED-PRINTABLE, once known.
     enum { Unknown, Yes, No } quotedPrintable_ = Unknown;
 };
@@ -75,12 +94,50 @@ struct ContentLine {
     bool hasType(QByteArrayView type) const;
     bool isQuotedPrintable() const;
     bool isBase64() const;
+    bool isPlainText() const;
 };
+
+// One logical line split into its parts where it stands: nothing is copied,
+// so it is valid as long as the line is. `params` is the text from the first
+// ";" up to the colon.
+struct LineView {
+    QByteArrayView group;
+    QByteArrayView name;
+    QByteArrayView params;
+    QByteArrayView value;
+    bool hasColon = true;
+
+    bool is(QByteArrayView upperName) const;
+    QByteArrayView paramValue(QByteArrayView upperName) const;
+    bool hasType(QByteArrayView type) const;
+    bool isQuotedPrintable() const;
+    bool isBase64() const;
+    // Neither QUOTED-PRINTABLE nor BASE64, and in UTF-8: the value's bytes
+    // are its text, escapes aside.
+    bool isPlainText() const;
+};
+LineView viewLine(QByteArrayView line);
 
 // The property name of a logical line, without its group.
 QByteArrayView peekName(QByteArrayView line);
-// ASCII letters compared without regard to case.
-bool equalsNoCase(QByteArrayView a, QByteArrayView b);
+// A byte string whose length the compiler knows: a plain literal turned
+// into a QByteArrayView is measured again at every call.
+constexpr QByteArrayView operator""_bv(const char* text, size_t size) {
+    return QByteArrayView(text, qsizetype(size));
+}
+
+// ASCII letters compared without regard to case. Inline: names are compared
+// for every line of a book.
+inline bool equalsNoCase(QByteArrayView a, QByteArrayView b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const char lower = char(a[i] | 0x20);
+        if (a[i] != b[i] && (lower != char(b[i] | 0x20) || lower < 'a' || lower > 'z'))
+            return false;
+    }
+    return true;
+}
 ContentLine parseLine(QByteArrayView line);
 
 // The value as text: QUOTED-PRINTABLE undone, bytes decoded by CHARSET (else
@@ -89,6 +146,7 @@ ContentLine parseLine(QByteArrayView line);
 // turns false when the line names a CHARSET this system does not know; the text is then a best
 // guess.
 QString decodeValue(const ContentLine& line, bool* decoded = nullptr);
+QString decodeValue(const LineView& line, bool* decoded = nullptr);
 
 // Undoes the backslash escapes \, \; \: \\ \n \N; other backslashes stay.
 QString unescape(QStringView text);

@@ -75,6 +75,40 @@ void remember(const QString& key, const FileStamp& stamp, std::shared_ptr<const 
     books.entries.insert(key, {stamp, std::move(book), ++books.clock});
 }
 
+// The book at `path`, read in full. `mapped`: through a mapping of the file,
+// which the book keeps open but does not read again; else into memory, as a
+// save needs it, safe from another program shortening the file meanwhile.
+std::shared_ptr<const Book> readBook(const QString& path, FileError* error, bool mapped) {
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly)) {
+        fail(error, FileError::ReadFailed, path, file->errorString());
+        return nullptr;
+    }
+    const qint64 size = file->size();
+    QFile* const opened = file.get();
+    uchar* const bytes = mapped && size > 0 ? opened->map(0, size) : nullptr;
+    if (bytes) {
+        const QByteArrayView view(bytes, size);
+        std::shared_ptr<const Book> book;
+        if (isVCardText(view))
+            book = std::make_shared<const Book>(std::move(file), view);
+        opened->unmap(bytes);
+        if (!book)
+            fail(error, FileError::NotVCard, path);
+        return book;
+    }
+    QByteArray data = opened->readAll();
+    if (opened->error() != QFileDevice::NoError) {
+        fail(error, FileError::ReadFailed, path, opened->errorString());
+        return nullptr;
+    }
+    if (!isVCardText(data)) {
+        fail(error, FileError::NotVCard, path);
+        return nullptr;
+    }
+    return std::make_shared<const Book>(std::move(data));
+}
+
 }  // namespace
 
 FileStamp stampOf(const QString& path) {
@@ -117,22 +151,9 @@ std::shared_ptr<const Book> loadBook(const QString& path, FileStamp& stamp, File
         fail(error, FileError::IsFolder, path);
         return nullptr;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(error, FileError::ReadFailed, path, file.errorString());
-        return nullptr;
-    }
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        fail(error, FileError::ReadFailed, path, file.errorString());
-        return nullptr;
-    }
-    if (!isVCardText(data)) {
-        fail(error, FileError::NotVCard, path);
-        return nullptr;
-    }
-    auto book = std::make_shared<const Book>(std::move(data));
-    remember(key, stamp, book);
+    auto book = readBook(path, error, true);
+    if (book)
+        remember(key, stamp, book);
     return book;
 }
 
@@ -229,8 +250,8 @@ bool writeFileAtomically(const QString& path, const QByteArray& contents, FileEr
     return commitFile(path, contents, nullptr, error);
 }
 
-bool saveBook(const QString& path, const Book& base, const FileStamp& baseStamp, const Edits& edits,
-              FileError* error, int* importsLeftOut) {
+bool saveBook(const QString& path, const Book& base, const Edits& edits, FileError* error,
+              int* importsLeftOut) {
     const QString lockPath = path + QStringLiteral(".lock");
     QLockFile lock(lockPath);
     if (!lock.tryLock(kLockWaitMs)) {
@@ -238,16 +259,13 @@ bool saveBook(const QString& path, const Book& base, const FileStamp& baseStamp,
             return fail(error, FileError::Locked, path);
         return fail(error, FileError::LockFailed, path, lockFailureReason(lockPath));
     }
+    // The file as it is now, read in full: the book as it was read keeps only
+    // what it shows, and another program may have changed the file since.
     const FileStamp now = stampOf(path);
-    std::shared_ptr<const Book> current;
-    const Book* disk = &base;
-    if (!(now == baseStamp)) {
-        FileStamp reread;
-        current = loadBook(path, reread, error);
-        if (!current)
-            return false;
-        disk = current.get();
-    }
+    std::shared_ptr<const Book> current = now.exists ? readBook(path, error, false) : emptyBook();
+    if (!current)
+        return false;
+    const Book* disk = current.get();
     const QByteArray merged = merge(base, edits, *disk, importsLeftOut);
     if (now.exists && merged == disk->source())
         return true;

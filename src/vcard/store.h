@@ -52,14 +52,14 @@ bool ensureFileExists(const QString& path, FileError* error);
 // receives the file's stamp as read.
 std::shared_ptr<const Book> loadBook(const QString& path, FileStamp& stamp, FileError* error);
 
-// Applies `edits`, made on `base` as read with `baseStamp`, onto the file as
-// it is now (merge()), under a lock against other writers. The new file is
+// Applies `edits`, made on `base`, onto the file as it is now (merge()), read
+// anew under a lock against other writers. The new file is
 // written and checked in full before the previous one, itself, becomes
 // PATH.bak and the new one takes its place: a failed save leaves the book as
 // it was, and its backup too unless the failure came at that last step.
 // Writes nothing when the result equals the file.
-bool saveBook(const QString& path, const Book& base, const FileStamp& baseStamp, const Edits& edits,
-              FileError* error, int* importsLeftOut = nullptr);
+bool saveBook(const QString& path, const Book& base, const Edits& edits, FileError* error,
+              int* importsLeftOut = nullptr);
 
 // Replaces `path` with `contents` atomically, every byte checked; a new file
 // is readable by the user only.

@@ -10,8 +10,9 @@ namespace {
 constexpr qsizetype kMaxLineOctets = 75;
 
 bool isTransferEncoding(QByteArrayView value) {
-    return equalsNoCase(value, "QUOTED-PRINTABLE") || equalsNoCase(value, "BASE64") ||
-           equalsNoCase(value, "B") || equalsNoCase(value, "8BIT") || equalsNoCase(value, "7BIT");
+    return equalsNoCase(value, "QUOTED-PRINTABLE"_bv) || equalsNoCase(value, "BASE64"_bv) ||
+           equalsNoCase(value, "B"_bv) || equalsNoCase(value, "8BIT"_bv) ||
+           equalsNoCase(value, "7BIT"_bv);
 }
 
 bool isPlainWord(QByteArrayView value) {
@@ -118,7 +119,7 @@ ContentLine toVersion3(const ContentLine& line) {
         return line;
     const bool base64 = line.isBase64();
     const bool quotedPrintable = line.isQuotedPrintable();
-    const bool hasCharset = !line.paramValue("CHARSET").isEmpty();
+    const bool hasCharset = !line.paramValue("CHARSET"_bv).isEmpty();
     ContentLine out = line;
     out.params.clear();
     for (const Parameter& param : line.params) {
@@ -130,17 +131,17 @@ ContentLine toVersion3(const ContentLine& line) {
                 out.params.append({QByteArray("TYPE"), param.value});
             else if (!isTransferEncoding(value))
                 out.params.append(param);
-        } else if (equalsNoCase(param.name, "ENCODING")) {
+        } else if (equalsNoCase(param.name, "ENCODING"_bv)) {
             if (base64)
                 out.params.append({param.name, QByteArray("b")});
-        } else if (!equalsNoCase(param.name, "CHARSET")) {
+        } else if (!equalsNoCase(param.name, "CHARSET"_bv)) {
             out.params.append(param);
         }
     }
     if (base64) {
         out.value = decodeValue(line).toUtf8();
         if (std::none_of(out.params.cbegin(), out.params.cend(),
-                         [](const Parameter& p) { return equalsNoCase(p.name, "ENCODING"); }))
+                         [](const Parameter& p) { return equalsNoCase(p.name, "ENCODING"_bv); }))
             out.params.append({QByteArray("ENCODING"), QByteArray("b")});
     } else if (quotedPrintable || hasCharset || !line.value.isValidUtf8()) {
         out.value = lineBreaksEscaped(decodeValue(line)).toUtf8();
@@ -151,7 +152,7 @@ ContentLine toVersion3(const ContentLine& line) {
 QByteArray writeCard(const QList<ContentLine>& properties) {
     QByteArray out("BEGIN:VCARD\r\nVERSION:3.0\r\n");
     for (const ContentLine& property : properties) {
-        if (property.is("BEGIN") || property.is("END") || property.is("VERSION"))
+        if (property.is("BEGIN"_bv) || property.is("END"_bv) || property.is("VERSION"_bv))
             continue;
         out.append(fold(serialize(property)));
     }

@@ -135,6 +135,23 @@ private Q_SLOTS:
         QCOMPARE(displayNames(path_), (QStringList{u"Anna Berg"_s, u"Ben Carr"_s, u"Carla"_s}));
     }
 
+    // Another program rewrote the file in place, after the book read it: an
+    // edit starts from the card as the file holds it now.
+    void editAfterTheFileWasRewrittenInPlace() {
+        AddressBook book(path_);
+        QVERIFY(book.load());
+        QByteArray other = kBook;
+        writeAll(path_, other.replace("keep me", "kept up"));
+        Contact ben = book.contact(1);
+        ben.mobile = u"+41 9"_s;
+        book.update(1, ben);
+        QVERIFY(book.save());
+        const QByteArray saved = readAll(path_);
+        QVERIFY(saved.contains("X-CUSTOM;odd=\"a:b\":kept up\r\n"));
+        QVERIFY(saved.contains("PHOTO;ENCODING=b;TYPE=JPEG:AAAA\r\n"));
+        QCOMPARE(book.contact(1).mobile, u"+41 9"_s);
+    }
+
     void failedSaveChangesNothing_data() {
         QTest::addColumn<QByteArray>("junk");  // what another program writes meanwhile
         QTest::addColumn<QString>("error");

@@ -60,6 +60,12 @@ private Q_SLOTS:
         row("home email preferred", "EMAIL:w@x\r\nEMAIL;TYPE=INTERNET,HOME:h@x", Field::HomeEmail,
             u"h@x"_s);
         row("any email else", "EMAIL;TYPE=WORK:w@x", Field::HomeEmail, u"w@x"_s);
+        row("folded lines one after another", "FN:An\r\n na\r\nN:Be\r\n rg", Field::FormattedName,
+            u"Anna"_s);
+        row("category trimmed of a no-break space",
+            "CATEGORIES:\xC2\xA0"
+            "A ,B",
+            Field::Categories, u"A\r\nB"_s);
         row("no colon is no property", "TEL;CELL\r\nTEL;CELL:5", Field::CellPhone, u"5"_s);
         row("no soft break without a colon", "X;ENCODING=QUOTED-PRINTABLE;A=\r\nTEL;CELL:5",
             Field::CellPhone, u"5"_s);
