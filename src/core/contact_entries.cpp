@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/contact_entries.h"
 
+#include <QHash>
 #include <QSet>
+#include <QStringBuilder>
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "core/address_book.h"
 #include "core/gateway_protocol.h"
@@ -15,33 +19,47 @@ namespace {
 
 const QString kGroupSuffix = u" (group)"_s;
 
-char32_t folded(char16_t c) {
+char16_t folded(char16_t c) {
     if (c < 0x80)
-        return c >= u'A' && c <= u'Z' ? char32_t(c + (u'a' - u'A')) : char32_t(c);
-    return QChar::toCaseFolded(char32_t(c));
+        return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+    const char32_t f = QChar::toCaseFolded(char32_t(c));
+    return f <= 0xffff ? char16_t(f) : c;
 }
 
-// Compares letter by letter with case folded, without building folded copies:
-// a large book's list sorts several times faster so.
-bool lessIgnoringCase(QStringView a, QStringView b) {
-    const qsizetype common = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        const char16_t x = a[i].unicode();
-        const char16_t y = b[i].unicode();
-        if (x == y)
-            continue;
-        const char32_t fx = folded(x);
-        const char32_t fy = folded(y);
-        if (fx != fy)
-            return fx < fy;
+// The entries' indexes in sorted order. Each entry is folded once, into one
+// block of keys, rather than at every comparison; a byte a letter where that
+// fits, as memory first touched costs more than the folding.
+template <typename Unit>
+std::vector<quint32> orderIgnoringCase(const QStringList& entries, qsizetype total) {
+    const std::unique_ptr<Unit[]> keys(new Unit[size_t(total)]);
+    struct Key {
+        quint32 begin;
+        quint32 size;
+    };
+    std::vector<Key> ranges;
+    ranges.reserve(size_t(entries.size()));
+    quint32 at = 0;
+    for (const QString& entry : entries) {
+        ranges.push_back({at, quint32(entry.size())});
+        for (const QChar c : entry)
+            keys[at++] = Unit(folded(c.unicode()));
     }
-    return a.size() < b.size();
+    std::vector<quint32> order(ranges.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = quint32(i);
+    // Stable: entries equal but for case keep their order.
+    std::stable_sort(order.begin(), order.end(), [&](quint32 a, quint32 b) {
+        const Unit* x = keys.get() + ranges[a].begin;
+        const Unit* y = keys.get() + ranges[b].begin;
+        return std::lexicographical_compare(x, x + ranges[a].size, y, y + ranges[b].size);
+    });
+    return order;
 }
 
 }  // namespace
 
 QString contactLabel(const Contact& contact) {
-    return contact.surname + u", "_s + contact.firstName + u" ("_s + contact.mobile + u')';
+    return contact.surname % ", "_L1 % contact.firstName % " ("_L1 % contact.mobile % u')';
 }
 
 QString groupLabel(const QString& name) {
@@ -58,6 +76,7 @@ QString groupNameOfLabel(const QString& label) {
 
 QStringList contactLabels(const AddressBook& book) {
     QStringList labels;
+    labels.reserve(book.count());
     for (int i = 0; i < book.count(); ++i) {
         if (!book.isReadable(i))
             continue;
@@ -70,54 +89,84 @@ QStringList contactLabels(const AddressBook& book) {
 
 QStringList groupLabels(const AddressBook& book) {
     QStringList labels;
-    // Every name listed so far, each wrapped in ";". A name is new while
-    // ";name;" does not occur in it, letter case ignored; that also rules out
-    // an empty name once two names stand side by side.
-    QString seenGroups;
-    // Probes already looked for: the text only grows, so the answer stays.
-    QSet<QString> seenProbes;
+    QSet<QString> met;     // every spelling met, to fold each only once
+    QSet<QString> listed;  // the listed names, case folded
     for (int i = 0; i < book.count(); ++i) {
         if (!book.isReadable(i))
             continue;
-        for (const QString& name : book.contact(i).groups) {
-            const QString probe = u';' + name + u';';
-            if (seenProbes.contains(probe))
+        for (const QString& name : book.groupsOf(i)) {
+            if (met.contains(name))
                 continue;
-            seenProbes.insert(probe);
-            if (seenGroups.contains(probe, Qt::CaseInsensitive))
+            met.insert(name);
+            // An empty name has never been listed once two names were.
+            if (name.isEmpty() && labels.size() >= 2)
                 continue;
+            const QString key = name.toCaseFolded();
+            if (listed.contains(key))
+                continue;
+            listed.insert(key);
             labels.append(groupLabel(name));
-            seenGroups += probe;
         }
     }
     return labels;
 }
 
-GroupMembers groupMembers(const AddressBook& book, const QString& label) {
-    GroupMembers members;
-    if (!isGroupLabel(label))
+MembersOfGroups membersOfGroups(const AddressBook& book, const QStringList& labels) {
+    MembersOfGroups members;
+    members.recipients = QStringList(labels.size());
+    // Names compare exactly here, unlike in the list of groups.
+    QHash<QString, QList<qsizetype>> slotsOf;
+    for (qsizetype k = 0; k < labels.size(); ++k) {
+        if (isGroupLabel(labels.at(k)))
+            slotsOf[groupNameOfLabel(labels.at(k))].append(k);
+    }
+    if (slotsOf.isEmpty())
         return members;
-    const QString group = groupNameOfLabel(label);
     for (int i = 0; i < book.count(); ++i) {
         if (!book.isReadable(i)) {
             ++members.skipped;
             continue;
         }
-        const Contact contact = book.contact(i);
-        // Names compare exactly here, unlike in the list of groups.
-        const qsizetype memberships = contact.groups.count(group);
-        if (memberships == 0 || contact.mobile.isEmpty())
-            continue;
-        const QString element = contactLabel(contact) + u';';
-        for (qsizetype k = 0; k < memberships; ++k)
-            members.recipients += element;
+        QString element;  // the contact is decoded only when it is a member
+        for (const QString& name : book.groupsOf(i)) {
+            const auto found = slotsOf.constFind(name);
+            if (found == slotsOf.cend())
+                continue;
+            if (element.isNull()) {
+                const Contact contact = book.contact(i);
+                if (contact.mobile.isEmpty())
+                    break;
+                element = contactLabel(contact) + u';';
+            }
+            for (const qsizetype k : *found)
+                members.recipients[k] += element;
+        }
     }
     return members;
 }
 
+GroupMembers groupMembers(const AddressBook& book, const QString& label) {
+    if (!isGroupLabel(label))
+        return {};
+    MembersOfGroups members = membersOfGroups(book, {label});
+    return {std::move(members.recipients.first()), members.skipped};
+}
+
 void sortIgnoringCase(QStringList& entries) {
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const QString& a, const QString& b) { return lessIgnoringCase(a, b); });
+    qsizetype total = 0;
+    bool narrow = true;  // every folded letter fits a byte, as in most books
+    for (const QString& entry : std::as_const(entries)) {
+        total += entry.size();
+        for (const QChar c : entry)
+            narrow = narrow && c.unicode() < 0x100 && c.unicode() != 0xb5;  // µ folds to μ
+    }
+    const std::vector<quint32> order = narrow ? orderIgnoringCase<uchar>(entries, total)
+                                              : orderIgnoringCase<char16_t>(entries, total);
+    QStringList sorted;
+    sorted.reserve(entries.size());
+    for (const quint32 i : order)
+        sorted.append(std::move(entries[i]));
+    entries = std::move(sorted);
 }
 
 ContactList contactList(const AddressBook& book) {

@@ -25,12 +25,21 @@ QStringList contactLabels(const AddressBook& book);
 QStringList groupLabels(const AddressBook& book);
 
 // The recipients text of a group: "label;" for every member with a mobile
-// number, in book order. Members that cannot be read are skipped and counted.
+// number, in book order, once for every time it names the group. Members that
+// cannot be read are skipped and counted.
 struct GroupMembers {
     QString recipients;
     int skipped = 0;
 };
 GroupMembers groupMembers(const AddressBook& book, const QString& groupLabel);
+// The same for several labels in one walk of the book: one text per label, in
+// their order (empty for a label that is not a group's); each contact that
+// cannot be read counted once.
+struct MembersOfGroups {
+    QStringList recipients;
+    int skipped = 0;
+};
+MembersOfGroups membersOfGroups(const AddressBook& book, const QStringList& labels);
 
 // Sorts ascending without regard to case; entries equal but for case keep
 // their order.

@@ -15,24 +15,25 @@ namespace pelicast {
 
 namespace {
 
-// Trusted besides the default configuration's authorities; empty in normal
-// builds. Read once per process, at the first HTTPS request.
+// The extra authority, trusted besides the system's; empty in normal builds.
+// Read once per process, at the first HTTPS request.
 const QList<QSslCertificate>& extraAuthorities() {
     static const QList<QSslCertificate> authorities = [] {
         const QString path = QStringLiteral(PELICAST_EXTRA_CA);
-        if (path.isEmpty())
-            return QList<QSslCertificate>();
-        // Any CA list given switches off loading the system's on demand, so
-        // the system's are named beside the extra one.
-        return QSslConfiguration::systemCaCertificates() + QSslCertificate::fromPath(path);
+        return path.isEmpty() ? QList<QSslCertificate>() : QSslCertificate::fromPath(path);
     }();
     return authorities;
 }
 
-QSslConfiguration tlsConfiguration() {
+// Adding any authority turns off looking up the system's on demand, and
+// loading all of them takes far longer than a request. So a request first
+// trusts the extra authority (and the default list), and only a handshake
+// that this refuses is tried again with the system's authorities. Nothing of
+// the request has gone out before the handshake succeeds.
+QSslConfiguration tlsConfiguration(bool systemAuthoritiesOnly) {
     QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-    if (!extraAuthorities().isEmpty())
-        configuration.setCaCertificates(configuration.caCertificates() + extraAuthorities());
+    if (!systemAuthoritiesOnly && !extraAuthorities().isEmpty())
+        configuration.addCaCertificates(extraAuthorities());
     return configuration;
 }
 
@@ -123,6 +124,7 @@ bool GatewayClient::post(const QString& page, const FormFields& fields) {
     ++serial_;
     page_ = page;
     delivered_ = false;
+    systemAuthoritiesOnly_ = false;
     received_.clear();
     tlsErrors_.clear();
     setBusy(true);
@@ -143,6 +145,8 @@ bool GatewayClient::post(const QString& page, const FormFields& fields) {
 }
 
 void GatewayClient::send(const QUrl& url, const QByteArray& body) {
+    url_ = url;
+    body_ = body;
     // Chosen per request: the system's proxy may differ by scheme and host.
     network_.setProxy(connection_.networkProxy(url));
     QNetworkRequest request(url);
@@ -151,7 +155,7 @@ void GatewayClient::send(const QUrl& url, const QByteArray& body) {
                          QNetworkRequest::ManualRedirectPolicy);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray(protocol::kFormContentType));
     if (url.scheme() == "https"_L1)
-        request.setSslConfiguration(tlsConfiguration());
+        request.setSslConfiguration(tlsConfiguration(systemAuthoritiesOnly_));
 
     QNetworkReply* reply = network_.post(request, body);
     reply_ = reply;
@@ -203,6 +207,18 @@ void GatewayClient::finish(QNetworkReply* reply) {
     }
     const QNetworkReply::NetworkError error = reply_->error();
     const QString detail = reply_->errorString();
+    if (error == QNetworkReply::SslHandshakeFailedError && !delivered_ && !systemAuthoritiesOnly_ &&
+        !extraAuthorities().isEmpty()) {
+        // Refused with the extra authority: once more with the system's (and
+        // the time limits anew), on a new connection, as a kept one keeps
+        // the configuration it was made with.
+        systemAuthoritiesOnly_ = true;
+        dropReply();
+        network_.clearConnectionCache();
+        send(url_, body_);
+        return;
+    }
+    tlsErrors_.removeDuplicates();
     if (error == QNetworkReply::SslHandshakeFailedError)
         fail(tr("No secure connection to %1 could be made: %2")
                  .arg(host_, tlsErrors_.isEmpty() ? detail : tlsErrors_.join(u' ')));

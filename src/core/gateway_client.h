@@ -84,7 +84,10 @@ private:
     quint64 serial_ = 0;  // tells a stale queued failure from the current request
     QString host_;
     QString page_;
-    bool delivered_ = false;  // the whole request went out: the gateway may act on it
+    bool delivered_ = false;              // the whole request went out: the gateway may act on it
+    bool systemAuthoritiesOnly_ = false;  // the extra authority was tried and refused
+    QUrl url_;                            // kept for that second try
+    QByteArray body_;
     QStringList tlsErrors_;
     QByteArray received_;
 };

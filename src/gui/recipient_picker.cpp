@@ -4,6 +4,7 @@
 #include <QAbstractListModel>
 #include <QKeySequence>
 #include <QShortcut>
+#include <algorithm>
 #include <optional>
 
 #include "core/address_book.h"
@@ -163,36 +164,30 @@ void RecipientPicker::Private::rebuildList() {
 }
 
 // The ticked entries in list order, each followed by ";": a contact as its
-// entry shows it, a group as its members. A member that cannot be read is
-// left out, and the user is told how many were.
+// entry shows it, a group as its members (all groups from one walk of the
+// book). A member that cannot be read is left out, and the user is told how
+// many were.
 QString RecipientPicker::Private::collectTicked() {
-    QString text;
-    AddressBook book;
-    std::optional<bool> bookRead;  // read at the first ticked group
-    int skipped = 0;
-    for (const QString& entry : model->tickedEntries()) {
-        if (!isGroupLabel(entry)) {
-            text += entry + u';';
-            continue;
-        }
-        if (!bookRead) {
-            bookRead = book.load();
-            if (!*bookRead)
-                reportAddressBookError(q, AddressBookStep::Read, book.errorString());
-        }
-        if (*bookRead) {
-            const GroupMembers members = groupMembers(book, entry);
-            text += members.recipients;
-            skipped += members.skipped;
-        }
+    const QStringList ticked = model->tickedEntries();
+    MembersOfGroups members;
+    if (std::any_of(ticked.cbegin(), ticked.cend(), isGroupLabel)) {
+        AddressBook book;
+        if (book.load())
+            members = membersOfGroups(book, ticked);
+        else
+            reportAddressBookError(q, AddressBookStep::Read, book.errorString());
     }
-    if (skipped == 1) {
+    QString text;
+    for (qsizetype k = 0; k < ticked.size(); ++k)
+        text += isGroupLabel(ticked.at(k)) ? members.recipients.value(k) : ticked.at(k) + u';';
+    if (members.skipped == 1) {
         MessageBox::tell(q, u"1 contact of the ticked groups could not be read and was left out."_s,
                          u"Address Book"_s, MessageBox::Icon::Warning);
-    } else if (skipped > 1) {
+    } else if (members.skipped > 1) {
         MessageBox::tell(
             q,
-            u"%1 contacts of the ticked groups could not be read and were left out."_s.arg(skipped),
+            u"%1 contacts of the ticked groups could not be read and were left out."_s.arg(
+                members.skipped),
             u"Address Book"_s, MessageBox::Icon::Warning);
     }
     return text;
