@@ -24,7 +24,16 @@ JournalRecorder::~JournalRecorder() = default;
 
 void JournalRecorder::recordRequest(const QString& page, const FormFields& fields) {
     pending_ = recordOf(page, fields);
-    pendingId_ = add(pending_);
+    // Written once the client has started the request from the event loop,
+    // so that creating or opening the journal never holds the request up.
+    // The outcome comes through the same loop, later.
+    pendingId_ = kNotWrittenYet;
+    QMetaObject::invokeMethod(this, &JournalRecorder::writePending, Qt::QueuedConnection);
+}
+
+void JournalRecorder::writePending() {
+    if (pendingId_ == kNotWrittenYet)
+        pendingId_ = add(pending_);
 }
 
 void JournalRecorder::recordRefusal(const QString& page, const FormFields& fields) {
@@ -54,6 +63,7 @@ qint64 JournalRecorder::add(const RequestRecord& record) {
 }
 
 void JournalRecorder::complete() {
+    writePending();  // an outcome that came first, such as a failure found at once
     const qint64 id = std::exchange(pendingId_, 0);
     if (id == 0)  // not recorded when it went out
         return;

@@ -35,6 +35,9 @@ Q_SIGNALS:
     void unavailable(const QString& reason);
 
 private:
+    static constexpr qint64 kNotWrittenYet = -1;
+
+    void writePending();
     RequestRecord recordOf(const QString& page, const FormFields& fields) const;
     qint64 add(const RequestRecord& record);
     void complete();

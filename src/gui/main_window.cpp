@@ -4,14 +4,17 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QTimer>
 #include <QUrl>
 #include <limits>
 #include <type_traits>
+#include <utility>
 
 #include "core/connection_settings.h"
 #include "core/gateway_client.h"
 #include "core/gateway_protocol.h"
 #include "core/journal_recorder.h"
+#include "core/request_preload.h"
 #include "core/send_estimate.h"
 #include "gui/about_dialog.h"
 #include "gui/contact_upload.h"
@@ -361,6 +364,14 @@ void MainWindow::showHelpTopics() {
 
 void MainWindow::openWebPage(const QUrl& url) {
     pelicast::openWebPage(this, url);
+}
+
+bool MainWindow::event(QEvent* event) {
+    // Once the first frame is out, what only a request needs loads beside the
+    // user's typing.
+    if (event->type() == QEvent::Paint && !std::exchange(painted_, true))
+        QTimer::singleShot(0, this, &preloadRequestLibraries);
+    return QMainWindow::event(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -50,6 +50,7 @@ protected:
     // Cancel, Exit and the title bar all end here: the program ends, unless
     // the user keeps an unsent message.
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void setUpPictures();
@@ -82,6 +83,7 @@ private:
     // The status line shows the request's work first, else the picker's.
     QString requestStatus_;
     QString pickerStatus_;
+    bool painted_ = false;
 };
 
 }  // namespace pelicast
