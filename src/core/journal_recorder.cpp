@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/journal_recorder.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "core/gateway_client.h"
 #include "core/settings.h"
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast {
 
 JournalRecorder::JournalRecorder(GatewayClient& client, const QString& journalPath, QObject* parent)
-    : QObject(parent), journal_(journalPath) {
+    : QObject(parent), writer_(new QObject), journal_(std::make_unique<Journal>(journalPath)) {
+    thread_.setObjectName(u"journal"_s);
+    writer_->moveToThread(&thread_);
+    thread_.start();
     connect(&client, &GatewayClient::replied, this, [this](const QString& reply) {
         pending_.setReply(reply);
         complete();
@@ -20,26 +26,31 @@ JournalRecorder::JournalRecorder(GatewayClient& client, const QString& journalPa
     });
 }
 
-JournalRecorder::~JournalRecorder() = default;
+JournalRecorder::~JournalRecorder() {
+    // The journal closes on the thread that opened it.
+    onWriter([this] {
+        journal_.reset();
+        thread_.quit();
+    });
+    thread_.wait();
+    delete writer_;
+}
 
 void JournalRecorder::recordRequest(const QString& page, const FormFields& fields) {
     pending_ = recordOf(page, fields);
-    // Written once the client has started the request from the event loop,
-    // so that creating or opening the journal never holds the request up.
-    // The outcome comes through the same loop, later.
-    pendingId_ = kNotWrittenYet;
-    QMetaObject::invokeMethod(this, &JournalRecorder::writePending, Qt::QueuedConnection);
-}
-
-void JournalRecorder::writePending() {
-    if (pendingId_ == kNotWrittenYet)
-        pendingId_ = add(pending_);
+    onWriter([this, record = pending_] { pendingId_ = add(record); });
 }
 
 void JournalRecorder::recordRefusal(const QString& page, const FormFields& fields) {
     RequestRecord record = recordOf(page, fields);
     record.outcome = RequestRecord::Outcome::Refused;
-    add(record);
+    onWriter([this, record] { add(record); });
+}
+
+void JournalRecorder::waitForWrites() {
+    QMetaObject::invokeMethod(
+        writer_, [] {}, Qt::BlockingQueuedConnection);
+    QCoreApplication::sendPostedEvents(this);
 }
 
 RequestRecord JournalRecorder::recordOf(const QString& page, const FormFields& fields) const {
@@ -51,41 +62,53 @@ RequestRecord JournalRecorder::recordOf(const QString& page, const FormFields& f
     return record;
 }
 
+void JournalRecorder::complete() {
+    onWriter([this, record = pending_] {
+        const qint64 id = std::exchange(pendingId_, 0);
+        if (id == 0)  // not recorded when it went out
+            return;
+        if (journal_->setOutcome(id, record))
+            reportRecorded();
+        else
+            reportFailure();
+    });
+}
+
+void JournalRecorder::onWriter(std::function<void()> work) {
+    QMetaObject::invokeMethod(writer_, std::move(work), Qt::QueuedConnection);
+}
+
 qint64 JournalRecorder::add(const RequestRecord& record) {
     if (!usable())
         return 0;
-    const qint64 id = journal_.add(record);
+    const qint64 id = journal_->add(record);
     if (id == 0)
         reportFailure();
     else
-        Q_EMIT recorded();
+        reportRecorded();
     return id;
-}
-
-void JournalRecorder::complete() {
-    writePending();  // an outcome that came first, such as a failure found at once
-    const qint64 id = std::exchange(pendingId_, 0);
-    if (id == 0)  // not recorded when it went out
-        return;
-    if (journal_.setOutcome(id, pending_))
-        Q_EMIT recorded();
-    else
-        reportFailure();
 }
 
 bool JournalRecorder::usable() {
     // Opened again at each request until it works: the user may mend it
     // while the program runs.
-    if (journal_.open())
+    if (journal_->open())
         return true;
     reportFailure();
     return false;
 }
 
+void JournalRecorder::reportRecorded() {
+    QMetaObject::invokeMethod(
+        this, [this] { Q_EMIT recorded(); }, Qt::QueuedConnection);
+}
+
 void JournalRecorder::reportFailure() {
     if (std::exchange(reported_, true))
         return;
-    Q_EMIT unavailable(journal_.errorString());
+    QMetaObject::invokeMethod(
+        this, [this, reason = journal_->errorString()] { Q_EMIT unavailable(reason); },
+        Qt::QueuedConnection);
 }
 
 }  // namespace pelicast

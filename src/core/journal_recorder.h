@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QObject>
+#include <QThread>
+#include <functional>
+#include <memory>
 
 #include "core/form_fields.h"
 #include "core/journal.h"
@@ -14,19 +17,23 @@ class GatewayClient;
 // Writes every request of one GatewayClient into the journal: a row when it
 // goes out, completed with the reply or the failure. The journal is opened at
 // the first request; when it cannot be opened or written, requests go on and
-// unavailable() tells once why.
+// unavailable() tells once why. Rows are written on a thread of their own, in
+// order, so a request and its reply never wait for the disk.
 class JournalRecorder : public QObject {
     Q_OBJECT
 public:
     // `journalPath` empty: the user's own journal.
     explicit JournalRecorder(GatewayClient& client, const QString& journalPath = QString(),
                              QObject* parent = nullptr);
+    // Writes what is still queued first.
     ~JournalRecorder() override;
 
     // Call when the client has just taken a request to `page` with `fields`.
     void recordRequest(const QString& page, const FormFields& fields);
     // Call when the user said No to the request: it is recorded as refused.
     void recordRefusal(const QString& page, const FormFields& fields);
+    // Returns once every row asked for so far is written, its signals sent.
+    void waitForWrites();
 
 Q_SIGNALS:
     // A row was added or completed.
@@ -35,17 +42,21 @@ Q_SIGNALS:
     void unavailable(const QString& reason);
 
 private:
-    static constexpr qint64 kNotWrittenYet = -1;
-
-    void writePending();
     RequestRecord recordOf(const QString& page, const FormFields& fields) const;
-    qint64 add(const RequestRecord& record);
     void complete();
+    void onWriter(std::function<void()> work);
+
+    // On the writing thread only.
+    qint64 add(const RequestRecord& record);
     bool usable();
+    void reportRecorded();
     void reportFailure();
 
-    Journal journal_;
     RequestRecord pending_;
+    QThread thread_;
+    QObject* writer_;  // lives on thread_: the calls queued to it run there
+    // Used on thread_ only.
+    std::unique_ptr<Journal> journal_;
     qint64 pendingId_ = 0;
     bool reported_ = false;
 };

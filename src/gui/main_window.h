@@ -72,8 +72,6 @@ private:
     std::unique_ptr<Ui::MainWindow> ui_;
     Settings settings_;
     GatewayClient* client_;
-    // Made right after the client, so a request's row is complete before its
-    // reply is shown.
     JournalRecorder* recorder_;
     std::unique_ptr<SendChecks> sendChecks_;
     QPointer<RecipientPicker> picker_;

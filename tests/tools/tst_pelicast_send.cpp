@@ -7,6 +7,7 @@
 #include <QtWidgets>
 
 #include "core/gateway_client.h"
+#include "core/journal_recorder.h"
 #include "core/settings.h"
 #include "gui/history_window.h"
 #include "gui/main_window.h"
@@ -146,6 +147,7 @@ private Q_SLOTS:
         int windowSends = 0;
         for (; windowSends < kCommands || commandsLeft > 0; ++windowSends)
             sendFromWindow(window);
+        window.findChild<JournalRecorder*>()->waitForWrites();
 
         QSqlQuery rows = journal.select({});
         QStringList messages;

@@ -335,6 +335,7 @@ private:
         client.post(QLatin1String(page), fields);
         recorder.recordRequest(QLatin1String(page), fields);
         loop.exec();
+        recorder.waitForWrites();  // a journal warning comes before the outcome
 
         if (!failure.isEmpty()) {
             if (json_)
