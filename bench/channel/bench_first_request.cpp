@@ -5,13 +5,17 @@
 // stand-in's CA as the program does (PELICAST_EXTRA_CA).
 //   bench_first_request            first= (ms), warm= (median ms of the next 10)
 //   bench_first_request --anchor   the same for a plain QNetworkAccessManager
-//                                  POST trusting the stand-in's CA
+//                                  POST trusting the stand-in's CA, the first
+//                                  one including that CA's loading
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QSslCertificate>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "bench_support.h"
@@ -62,11 +66,23 @@ int main(int argc, char* argv[]) {
     const GatewayLocation location =
         bench::standInLocation(gateway.httpBase(), gateway.httpsBase());
     if (anchor) {
+        // Trusting the CA loads the TLS library, as the program's first
+        // request does: that set-up counts towards the first request.
+        QElapsedTimer setUp;
+        setUp.start();
         QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
         tls.addCaCertificates(QSslCertificate::fromPath(testing::GatewayProcess::caPath()));
         bench::PlainPost post(
             location.pageUrl(location.httpsBase, QLatin1String(protocol::kCreditsPage)), tls);
-        return timeRequests([&](QString* problem) { return post.time(problem); }) ? 0 : 1;
+        double setUpMs = double(setUp.nsecsElapsed()) / 1e6;
+        return timeRequests([&](QString* problem) {
+            std::optional<double> ms = post.time(problem);
+            if (ms)
+                *ms += std::exchange(setUpMs, 0.0);
+            return ms;
+        })
+                   ? 0
+                   : 1;
     }
     bench::storeDemoAccount();
     MainWindow window(location);
