@@ -25,14 +25,16 @@ std::optional<double> timeCreditCheck(MainWindow& window, QString* problem) {
     QEventLoop loop;
     std::optional<double> result;
     QElapsedTimer clock;
+    // Timed to the moment the reply box shows the balance.
+    MessageBox::setShownHook([&](const QString& text) {
+        if (!result && text.contains(QLatin1String(protocol::kCreditsMarker)))
+            result = double(clock.nsecsElapsed()) / 1e6;
+    });
     // Connected after the window's own handlers, so these run once the
-    // window has shown the outcome.
+    // window has dealt with the outcome.
     const auto replied =
         QObject::connect(client, &GatewayClient::replied, &loop, [&](const QString& reply) {
-            const double ms = double(clock.nsecsElapsed()) / 1e6;
-            if (reply.contains(QLatin1String(protocol::kCreditsMarker)))
-                result = ms;
-            else
+            if (!result)
                 *problem = reply;
             loop.quit();
         });
@@ -48,6 +50,7 @@ std::optional<double> timeCreditCheck(MainWindow& window, QString* problem) {
     window.checkCredits();  // what a click on `chkcr` or the menu entry does
     if (!result && problem->isEmpty())
         loop.exec();
+    MessageBox::setShownHook({});
     QObject::disconnect(replied);
     QObject::disconnect(failed);
     return result;

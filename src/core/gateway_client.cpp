@@ -127,7 +127,7 @@ bool GatewayClient::post(const QString& page, const FormFields& fields) {
     systemAuthoritiesOnly_ = false;
     received_.clear();
     tlsErrors_.clear();
-    setBusy(true);
+    busy_ = true;
 
     const QString base = transportBase();
     const QUrl url = location_.pageUrl(base, page);
@@ -141,6 +141,9 @@ bool GatewayClient::post(const QString& page, const FormFields& fields) {
     } else {
         send(url, encodeForm(fields));
     }
+    // Announced once the request is handed over, so that what listeners do
+    // (a busy pointer, a status line) waits behind it in the event loop.
+    Q_EMIT busyChanged(true);
     return true;
 }
 

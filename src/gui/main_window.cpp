@@ -271,13 +271,12 @@ void MainWindow::uploadContacts() {
 }
 
 void MainWindow::post(const char* page, const FormFields& fields, const QString& status) {
-    setRequestStatus(status);
     if (!client_->post(QLatin1String(page), fields)) {
-        setRequestStatus({});
         refuseWhileBusy();
-    } else {
-        recorder_->recordRequest(QLatin1String(page), fields);
+        return;
     }
+    setRequestStatus(status);
+    recorder_->recordRequest(QLatin1String(page), fields);
 }
 
 void MainWindow::showReply(const QString& reply) {
@@ -304,7 +303,16 @@ void MainWindow::setRequestStatus(const QString& text) {
 void MainWindow::showStatus() {
     const QString text = requestStatus_.isEmpty() ? pickerStatus_ : requestStatus_;
     ui_->status->setText(text);
-    if (text.isEmpty() && !client_->isBusy())
+    // The pointer follows at the next turn of the event loop: the first busy
+    // pointer loads the desktop's cursor theme, which must not hold up a
+    // request being handed to the network.
+    if (!std::exchange(pointerQueued_, true))
+        QMetaObject::invokeMethod(this, &MainWindow::showPointer, Qt::QueuedConnection);
+}
+
+void MainWindow::showPointer() {
+    pointerQueued_ = false;
+    if (ui_->status->text().isEmpty() && !client_->isBusy())
         unsetCursor();
     else
         setCursor(Qt::BusyCursor);

@@ -68,6 +68,7 @@ private:
     void showFailure(const QString& reason);
     void setRequestStatus(const QString& text);
     void showStatus();
+    void showPointer();
 
     std::unique_ptr<Ui::MainWindow> ui_;
     Settings settings_;
@@ -82,6 +83,7 @@ private:
     QString requestStatus_;
     QString pickerStatus_;
     bool painted_ = false;
+    bool pointerQueued_ = false;
 };
 
 }  // namespace pelicast

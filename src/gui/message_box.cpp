@@ -19,11 +19,18 @@ struct Scripted {
     QQueue<Answer> answers;
     QQueue<QString> texts;
     QStringList shown;
+    std::function<void(const QString&)> onShown;
 };
 
 Scripted& scripted() {
     static Scripted s;
     return s;
+}
+
+void record(const QString& text) {
+    scripted().shown.append(text);
+    if (scripted().onShown)
+        scripted().onShown(text);
 }
 
 QString titleOr(const QString& title) {
@@ -75,7 +82,7 @@ void showScrolling(QWidget* parent, const QString& text, const QString& title) {
 }  // namespace
 
 void tell(QWidget* parent, const QString& text, const QString& title, Icon icon) {
-    scripted().shown.append(text);
+    record(text);
     if (!scripted().answers.isEmpty()) {
         scripted().answers.dequeue();
         return;
@@ -91,7 +98,7 @@ void tell(QWidget* parent, const QString& text, const QString& title, Icon icon)
 
 Answer ask(QWidget* parent, const QString& text, const QString& title, Answer defaultAnswer,
            Icon icon) {
-    scripted().shown.append(text);
+    record(text);
     if (!scripted().answers.isEmpty())
         return scripted().answers.dequeue();
     QMessageBox box(qtIcon(icon), titleOr(title), text, QMessageBox::Yes | QMessageBox::No, parent);
@@ -103,7 +110,7 @@ Answer ask(QWidget* parent, const QString& text, const QString& title, Answer de
 
 QString askText(QWidget* parent, const QString& prompt, const QString& title,
                 const QString& proposed) {
-    scripted().shown.append(prompt);
+    record(prompt);
     if (!scripted().texts.isEmpty())
         return scripted().texts.dequeue();
     bool ok = false;
@@ -118,6 +125,10 @@ void setNextAnswer(Answer answer) {
 
 void setNextText(const QString& text) {
     scripted().texts.enqueue(text);
+}
+
+void setShownHook(std::function<void(const QString&)> hook) {
+    scripted().onShown = std::move(hook);
 }
 
 QStringList shownTexts() {

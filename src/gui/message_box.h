@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +31,8 @@ QString askText(QWidget* parent, const QString& prompt, const QString& title,
 void setNextAnswer(Answer answer);
 void setNextText(const QString& text);
 QStringList shownTexts();
+// Called with each box's text as the box is shown (benchmarks time replies so).
+void setShownHook(std::function<void(const QString&)> hook);
 void clearShownTexts();
 
 }  // namespace MessageBox

@@ -181,6 +181,7 @@ private Q_SLOTS:
         w.get<QAction>("crmenu")->trigger();
         QVERIFY(w.client()->isBusy());
         QCOMPARE(w.text("status"), u"Sending request..."_s);
+        QCoreApplication::sendPostedEvents(&w.window, QEvent::MetaCall);  // the pointer
         QCOMPARE(w.window.cursor().shape(), Qt::BusyCursor);
 
         MessageBox::setNextAnswer(Answer::Ok);
@@ -251,6 +252,7 @@ private Q_SLOTS:
         MessageBox::setNextAnswer(Answer::Ok);
         w.get<QPushButton>("OKButton")->click();
         QCOMPARE(w.text("status"), u"Sending SMS..."_s);
+        QCoreApplication::sendPostedEvents(&w.window, QEvent::MetaCall);  // the pointer
         QCOMPARE(w.window.cursor().shape(), Qt::BusyCursor);
 
         QTRY_VERIFY_WITH_TIMEOUT(w.isIdle(), kReplyTimeoutMs);
