@@ -2,7 +2,6 @@
 #include "gui/contact_editor.h"
 
 #include <QKeySequence>
-#include <QShortcut>
 
 #include "core/address_book.h"
 #include "gui/address_book_error.h"
@@ -41,8 +40,7 @@ ContactEditor::ContactEditor(QWidget* parent)
     ui_->setupUi(this);
     connect(ui_->OK, &QPushButton::clicked, this, &ContactEditor::accept);
     connect(ui_->Cancel, &QPushButton::clicked, this, &ContactEditor::reject);
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this] { showHelp(this, u"contact_editor.htm"_s); });
+    setHelpTopic(this, u"contact_editor.htm"_s);
 }
 
 ContactEditor::~ContactEditor() = default;

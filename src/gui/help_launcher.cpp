@@ -3,6 +3,9 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QWidget>
 
 #include "core/installation.h"
 #include "gui/message_box.h"
@@ -26,6 +29,11 @@ void showHelp(QWidget* parent, const QString& topic) {
                 QDir::toNativeSeparators(viewer)),
             {}, MessageBox::Icon::Warning);
     }
+}
+
+void setHelpTopic(QWidget* window, const QString& topic) {
+    QObject::connect(new QShortcut(QKeySequence::HelpContents, window), &QShortcut::activated,
+                     window, [window, topic] { showHelp(window, topic); });
 }
 
 }  // namespace pelicast

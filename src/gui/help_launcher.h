@@ -12,5 +12,7 @@ namespace pelicast {
 // "options.htm"; empty for the start page. Tells the user when the viewer
 // cannot be started.
 void showHelp(QWidget* parent, const QString& topic = QString());
+// Makes F1 (the platform's help key) in `window` open the help at `topic`.
+void setHelpTopic(QWidget* window, const QString& topic);
 
 }  // namespace pelicast

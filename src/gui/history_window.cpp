@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QSaveFile>
-#include <QShortcut>
 
 #include "gui/help_launcher.h"
 #include "gui/message_box.h"
@@ -62,8 +61,7 @@ HistoryWindow::HistoryWindow(QWidget* parent, const QString& journalPath)
     connect(ui_->sendAgain, &QPushButton::clicked, this, &HistoryWindow::sendAgain);
     connect(ui_->exportCsv, &QPushButton::clicked, this, &HistoryWindow::chooseExportFile);
     connect(ui_->buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this] { showHelp(this, u"history.htm"_s); });
+    setHelpTopic(this, u"history.htm"_s);
 }
 
 HistoryWindow::~HistoryWindow() = default;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/options_dialog.h"
 
-#include <QShortcut>
 #include <algorithm>
 
 #include "core/preferences.h"
@@ -36,8 +35,7 @@ OptionsDialog::OptionsDialog(Settings& settings, QWidget* parent)
     });
     connect(ui_->cmdApply, &QPushButton::clicked, this, &OptionsDialog::applyOptions);
     connect(ui_->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this] { showHelp(this, u"options.htm"_s); });
+    setHelpTopic(this, u"options.htm"_s);
     connect(ui_->confirmCost, &QCheckBox::toggled, ui_->costThreshold, &QWidget::setEnabled);
     // Read once, when the dialog opens: what the user types must survive a
     // look at another window.

@@ -3,7 +3,6 @@
 
 #include <QAbstractListModel>
 #include <QKeySequence>
-#include <QShortcut>
 #include <algorithm>
 #include <optional>
 
@@ -120,8 +119,7 @@ RecipientPicker::RecipientPicker(QWidget* parent)
     connect(d->ui.addcon, &QPushButton::clicked, this, [this] { d->editor().newContact(); });
     connect(d->ui.editcon, &QPushButton::clicked, this, [this] { d->editContact(); });
     connect(d->ui.delcon, &QPushButton::clicked, this, [this] { d->deleteContact(); });
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            [this] { showHelp(this, u"address_book.htm"_s); });
+    setHelpTopic(this, u"address_book.htm"_s);
 }
 
 RecipientPicker::~RecipientPicker() = default;
