@@ -63,30 +63,37 @@ QString encodingName(SmsEncoding encoding) {
     return encoding == SmsEncoding::Ucs2 ? u"UCS-2"_s : u"GSM 7-bit"_s;
 }
 
-QString kindName(RequestRecord::Kind kind) {
-    switch (kind) {
-        case RequestRecord::Kind::CreditCheck:
-            return u"credits"_s;
-        case RequestRecord::Kind::Upload:
-            return u"upload"_s;
-        case RequestRecord::Kind::Send:
-            break;
+namespace {
+
+// The journal's words, in the order of the enums.
+constexpr QStringView kKindNames[] = {u"send", u"credits", u"upload"};
+constexpr QStringView kOutcomeNames[] = {u"pending", u"replied", u"failed", u"refused"};
+
+template <typename Enum, std::size_t N>
+Enum fromName(const QStringView (&names)[N], QStringView name, Enum fallback) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (names[i] == name)
+            return Enum(i);
     }
-    return u"send"_s;
+    return fallback;
+}
+
+}  // namespace
+
+QString kindName(RequestRecord::Kind kind) {
+    return kKindNames[int(kind)].toString();
 }
 
 QString outcomeName(RequestRecord::Outcome outcome) {
-    switch (outcome) {
-        case RequestRecord::Outcome::Replied:
-            return u"replied"_s;
-        case RequestRecord::Outcome::Failed:
-            return u"failed"_s;
-        case RequestRecord::Outcome::Refused:
-            return u"refused"_s;
-        case RequestRecord::Outcome::Pending:
-            break;
-    }
-    return u"pending"_s;
+    return kOutcomeNames[int(outcome)].toString();
+}
+
+RequestRecord::Kind kindOfName(QStringView name) {
+    return fromName(kKindNames, name, RequestRecord::Kind::Send);
+}
+
+RequestRecord::Outcome outcomeOfName(QStringView name) {
+    return fromName(kOutcomeNames, name, RequestRecord::Outcome::Pending);
 }
 
 bool isAcceptance(const QString& reply) {

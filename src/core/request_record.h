@@ -48,6 +48,9 @@ QString encodingName(SmsEncoding encoding);
 // "pending", "replied", "failed", "refused"), as stored and exported.
 QString kindName(RequestRecord::Kind kind);
 QString outcomeName(RequestRecord::Outcome outcome);
+// The other way round; an unknown word reads as a send, or as pending.
+RequestRecord::Kind kindOfName(QStringView name);
+RequestRecord::Outcome outcomeOfName(QStringView name);
 
 // Whether the gateway took the request on: its reply states the balance and
 // does not say that nothing was sent. A wrong password gets no balance; too

@@ -12,20 +12,28 @@ namespace pelicast {
 namespace {
 
 QString kindLabel(const QString& stored) {
-    if (stored == kindName(RequestRecord::Kind::CreditCheck))
-        return HistoryModel::tr("Credit check");
-    if (stored == kindName(RequestRecord::Kind::Upload))
-        return HistoryModel::tr("Contact list upload");
+    switch (kindOfName(stored)) {
+        case RequestRecord::Kind::CreditCheck:
+            return HistoryModel::tr("Credit check");
+        case RequestRecord::Kind::Upload:
+            return HistoryModel::tr("Contact list upload");
+        case RequestRecord::Kind::Send:
+            break;
+    }
     return HistoryModel::tr("Message");
 }
 
 QString outcomeLabel(const QString& stored) {
-    if (stored == outcomeName(RequestRecord::Outcome::Replied))
-        return HistoryModel::tr("Replied");
-    if (stored == outcomeName(RequestRecord::Outcome::Failed))
-        return HistoryModel::tr("Failed");
-    if (stored == outcomeName(RequestRecord::Outcome::Refused))
-        return HistoryModel::tr("Refused by you");
+    switch (outcomeOfName(stored)) {
+        case RequestRecord::Outcome::Replied:
+            return HistoryModel::tr("Replied");
+        case RequestRecord::Outcome::Failed:
+            return HistoryModel::tr("Failed");
+        case RequestRecord::Outcome::Refused:
+            return HistoryModel::tr("Refused by you");
+        case RequestRecord::Outcome::Pending:
+            break;
+    }
     return HistoryModel::tr("No answer");
 }
 

@@ -132,17 +132,22 @@ void HistoryWindow::showSelected() {
         ui_->reply->clear();
         return;
     }
-    const QString outcome = model_.storedText(row, Journal::Outcome);
-    if (outcome == outcomeName(Outcome::Replied))
-        ui_->reply->setPlainText(model_.storedText(row, Journal::Reply));
-    else if (outcome == outcomeName(Outcome::Failed))
-        ui_->reply->setPlainText(model_.storedText(row, Journal::Reason));
-    else if (outcome == outcomeName(Outcome::Refused))
-        ui_->reply->setPlainText(tr("You answered No: nothing was sent."));
-    else
-        ui_->reply->setPlainText(
-            tr("No answer is recorded: the request is still out, or the "
-               "program ended before the answer came."));
+    switch (outcomeOfName(model_.storedText(row, Journal::Outcome))) {
+        case Outcome::Replied:
+            ui_->reply->setPlainText(model_.storedText(row, Journal::Reply));
+            break;
+        case Outcome::Failed:
+            ui_->reply->setPlainText(model_.storedText(row, Journal::Reason));
+            break;
+        case Outcome::Refused:
+            ui_->reply->setPlainText(tr("You answered No: nothing was sent."));
+            break;
+        case Outcome::Pending:
+            ui_->reply->setPlainText(
+                tr("No answer is recorded: the request is still out, or the "
+                   "program ended before the answer came."));
+            break;
+    }
 }
 
 void HistoryWindow::sendAgain() {
