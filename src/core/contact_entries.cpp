@@ -145,13 +145,6 @@ MembersOfGroups membersOfGroups(const AddressBook& book, const QStringList& labe
     return members;
 }
 
-GroupMembers groupMembers(const AddressBook& book, const QString& label) {
-    if (!isGroupLabel(label))
-        return {};
-    MembersOfGroups members = membersOfGroups(book, {label});
-    return {std::move(members.recipients.first()), members.skipped};
-}
-
 void sortIgnoringCase(QStringList& entries) {
     qsizetype total = 0;
     bool narrow = true;  // every folded letter fits a byte, as in most books

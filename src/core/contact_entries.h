@@ -24,17 +24,11 @@ QStringList contactLabels(const AddressBook& book);
 // in case are one group.
 QStringList groupLabels(const AddressBook& book);
 
-// The recipients text of a group: "label;" for every member with a mobile
-// number, in book order, once for every time it names the group. Members that
-// cannot be read are skipped and counted.
-struct GroupMembers {
-    QString recipients;
-    int skipped = 0;
-};
-GroupMembers groupMembers(const AddressBook& book, const QString& groupLabel);
-// The same for several labels in one walk of the book: one text per label, in
-// their order (empty for a label that is not a group's); each contact that
-// cannot be read counted once.
+// The recipients text of each group label, in one walk of the book: "label;"
+// for every member with a mobile number, in book order, once for every time
+// it names the group; one text per label, in their order (empty for a label
+// that is not a group's). Contacts that cannot be read are skipped, each
+// counted once.
 struct MembersOfGroups {
     QStringList recipients;
     int skipped = 0;

@@ -209,18 +209,21 @@ private:
             if (!book.load())
                 return stop(kUnreadableData,
                             u"The address book cannot be read: %1"_s.arg(book.errorString()));
-            for (const QString& group : groups) {
-                const GroupMembers members = groupMembers(book, groupLabel(group));
-                if (members.recipients.isEmpty())
+            QStringList labels;
+            for (const QString& group : groups)
+                labels.append(groupLabel(group));
+            const MembersOfGroups members = membersOfGroups(book, labels);
+            for (qsizetype i = 0; i < groups.size(); ++i) {
+                if (members.recipients.at(i).isEmpty())
                     return stop(kBadUsage,
                                 u"The address book has no group \"%1\" with a "
-                                "mobile number in it."_s.arg(group));
+                                "mobile number in it."_s.arg(groups.at(i)));
                 if (members.skipped > 0)
                     warn(
                         u"%1 contacts of the address book cannot be read; members of \"%2\" "
                         "among them are left out."_s.arg(members.skipped)
-                            .arg(group));
-                recipients_ += members.recipients.split(u';', Qt::SkipEmptyParts);
+                            .arg(groups.at(i)));
+                recipients_ += members.recipients.at(i).split(u';', Qt::SkipEmptyParts);
             }
         }
         if (recipients_.isEmpty())
