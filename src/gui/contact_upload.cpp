@@ -13,15 +13,16 @@ using namespace Qt::StringLiterals;
 
 namespace pelicast {
 
-bool uploadContacts(QWidget* parent, GatewayClient& client, Settings& settings, const QString& user,
-                    const QString& password, const std::function<void(const QString&)>& setStatus) {
+std::optional<FormFields> uploadContacts(QWidget* parent, GatewayClient& client, Settings& settings,
+                                         const QString& user, const QString& password,
+                                         const std::function<void(const QString&)>& setStatus) {
     // The last answer is proposed again; the first run proposes the default.
     const QString lastGroups = settings.value(keys::kNewGroups);
     const QString groups = MessageBox::askText(
         parent, u"Group(s) ? (separate groups with ;)"_s, u"Enter default group(s)"_s,
         lastGroups.isEmpty() ? u"Outlook Contacts"_s : lastGroups);
     if (groups.isEmpty())
-        return false;
+        return std::nullopt;
     settings.setValue(keys::kNewGroups, groups);
     const bool replaceGroups =
         MessageBox::ask(parent, u"Delete existing groups with this name ?"_s, {},
@@ -32,16 +33,16 @@ bool uploadContacts(QWidget* parent, GatewayClient& client, Settings& settings, 
     if (!book.load()) {
         setStatus(QString());
         reportAddressBookError(parent, AddressBookStep::Read, book.errorString());
-        return false;
+        return std::nullopt;
     }
     const FormFields fields =
         contactUploadFields(user, password, contactList(book), groups, replaceGroups);
     setStatus(u"Sending Request to server..."_s);
     if (!client.post(QLatin1String(protocol::kUploadPage), fields)) {
         setStatus(QString());
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return fields;
 }
 
 }  // namespace pelicast

@@ -3,6 +3,9 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
+
+#include "core/form_fields.h"
 
 class QWidget;
 
@@ -14,9 +17,10 @@ class Settings;
 // The contact-list upload after the account fields were checked: asks for the
 // default groups and whether to replace existing groups, reads the address
 // book and posts it. `setStatus` is called with the status line's text
-// ("" when done without posting). Returns true when a request went out.
-bool uploadContacts(QWidget* parent, GatewayClient& client, Settings& settings,
-                    const QString& user, const QString& password,
-                    const std::function<void(const QString&)>& setStatus);
+// ("" when done without posting). Returns the fields posted, if a request
+// went out.
+std::optional<FormFields> uploadContacts(QWidget* parent, GatewayClient& client, Settings& settings,
+                                         const QString& user, const QString& password,
+                                         const std::function<void(const QString&)>& setStatus);
 
 }  // namespace pelicast

@@ -263,11 +263,11 @@ void MainWindow::checkCredits() {
 void MainWindow::uploadContacts() {
     if (refuseWhileBusy() || isAccountMissing())
         return;
-    if (pelicast::uploadContacts(this, *client_, settings_, ui_->Uname->text(), ui_->Pass->text(),
-                                 [this](const QString& status) { setRequestStatus(status); }))
-        recorder_->recordRequest(
-            QLatin1String(protocol::kUploadPage),
-            {{QLatin1String(protocol::kUser), trimBlanks(ui_->Uname->text())}});
+    const std::optional<FormFields> posted =
+        pelicast::uploadContacts(this, *client_, settings_, ui_->Uname->text(), ui_->Pass->text(),
+                                 [this](const QString& status) { setRequestStatus(status); });
+    if (posted)
+        recorder_->recordRequest(QLatin1String(protocol::kUploadPage), *posted);
 }
 
 void MainWindow::post(const char* page, const FormFields& fields, const QString& status) {
