@@ -2,6 +2,7 @@
 #include "core/journal_recorder.h"
 
 #include <QCoreApplication>
+#include <chrono>
 #include <utility>
 
 #include "core/gateway_client.h"
@@ -11,11 +12,22 @@ using namespace Qt::StringLiterals;
 
 namespace pelicast {
 
+namespace {
+
+// A request answered within this gets one whole row, written after the
+// exchange instead of beside it; one still out then gets its row at once.
+constexpr std::chrono::milliseconds kRowDelay{500};
+
+}  // namespace
+
 JournalRecorder::JournalRecorder(GatewayClient& client, const QString& journalPath, QObject* parent)
     : QObject(parent), writer_(new QObject), journal_(std::make_unique<Journal>(journalPath)) {
     thread_.setObjectName(u"journal"_s);
     writer_->moveToThread(&thread_);
     thread_.start();
+    rowDelay_.setSingleShot(true);
+    rowDelay_.setInterval(kRowDelay);
+    connect(&rowDelay_, &QTimer::timeout, this, &JournalRecorder::writePending);
     connect(&client, &GatewayClient::replied, this, [this](const QString& reply) {
         pending_.setReply(reply);
         complete();
@@ -27,6 +39,8 @@ JournalRecorder::JournalRecorder(GatewayClient& client, const QString& journalPa
 }
 
 JournalRecorder::~JournalRecorder() {
+    // A request still out when the program ends is kept as pending.
+    writePending();
     // The journal closes on the thread that opened it.
     onWriter([this] {
         journal_.reset();
@@ -38,7 +52,13 @@ JournalRecorder::~JournalRecorder() {
 
 void JournalRecorder::recordRequest(const QString& page, const FormFields& fields) {
     pending_ = recordOf(page, fields);
-    onWriter([this, record = pending_] { pendingId_ = add(record); });
+    rowDue_ = true;
+    rowDelay_.start();
+}
+
+void JournalRecorder::writePending() {
+    if (std::exchange(rowDue_, false))
+        onWriter([this, record = pending_] { pendingId_ = add(record); });
 }
 
 void JournalRecorder::recordRefusal(const QString& page, const FormFields& fields) {
@@ -63,6 +83,11 @@ RequestRecord JournalRecorder::recordOf(const QString& page, const FormFields& f
 }
 
 void JournalRecorder::complete() {
+    rowDelay_.stop();
+    if (std::exchange(rowDue_, false)) {  // ended quickly: one whole row
+        onWriter([this, record = pending_] { add(record); });
+        return;
+    }
     onWriter([this, record = pending_] {
         const qint64 id = std::exchange(pendingId_, 0);
         if (id == 0)  // not recorded when it went out

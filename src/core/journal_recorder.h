@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QThread>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -14,11 +15,12 @@ namespace pelicast {
 
 class GatewayClient;
 
-// Writes every request of one GatewayClient into the journal: a row when it
-// goes out, completed with the reply or the failure. The journal is opened at
-// the first request; when it cannot be opened or written, requests go on and
-// unavailable() tells once why. Rows are written on a thread of their own, in
-// order, so a request and its reply never wait for the disk.
+// Writes every request of one GatewayClient into the journal: one whole row
+// when it ends quickly, else a row while it is out, completed with the reply
+// or the failure. The journal is opened at the first request; when it cannot
+// be opened or written, requests go on and unavailable() tells once why.
+// Rows are written on a thread of their own, in order, so a request and its
+// reply never wait for the disk.
 class JournalRecorder : public QObject {
     Q_OBJECT
 public:
@@ -43,6 +45,7 @@ Q_SIGNALS:
 
 private:
     RequestRecord recordOf(const QString& page, const FormFields& fields) const;
+    void writePending();
     void complete();
     void onWriter(std::function<void()> work);
 
@@ -53,6 +56,8 @@ private:
     void reportFailure();
 
     RequestRecord pending_;
+    bool rowDue_ = false;  // pending_ is recorded, its row not yet asked for
+    QTimer rowDelay_;
     QThread thread_;
     QObject* writer_;  // lives on thread_: the calls queued to it run there
     // Used on thread_ only.

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QUrl>
+#include <chrono>
 #include <limits>
 #include <type_traits>
 #include <utility>
@@ -36,6 +37,8 @@ namespace pelicast {
 namespace {
 
 const QString kCounterSuffix = u" characters left"_s;
+// Shorter waits feel immediate; longer ones get the busy pointer.
+constexpr std::chrono::milliseconds kBusyPointerDelay{200};
 const QString kCreditsMarker = QLatin1String(protocol::kCreditsMarker);
 
 }  // namespace
@@ -78,6 +81,12 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
         },
         Qt::QueuedConnection);
     connectWebLinks();
+    // The busy pointer appears only once work lasts long enough to notice:
+    // a quick reply neither flickers nor waits while the desktop's cursor
+    // theme loads for the first time.
+    busyPointerDelay_.setSingleShot(true);
+    busyPointerDelay_.setInterval(kBusyPointerDelay);
+    connect(&busyPointerDelay_, &QTimer::timeout, this, [this] { setCursor(Qt::BusyCursor); });
     connect(client_, &GatewayClient::busyChanged, this, [this](bool busy) {
         if (!busy)
             setRequestStatus({});
@@ -303,19 +312,12 @@ void MainWindow::setRequestStatus(const QString& text) {
 void MainWindow::showStatus() {
     const QString text = requestStatus_.isEmpty() ? pickerStatus_ : requestStatus_;
     ui_->status->setText(text);
-    // The pointer follows at the next turn of the event loop: the first busy
-    // pointer loads the desktop's cursor theme, which must not hold up a
-    // request being handed to the network.
-    if (!std::exchange(pointerQueued_, true))
-        QMetaObject::invokeMethod(this, &MainWindow::showPointer, Qt::QueuedConnection);
-}
-
-void MainWindow::showPointer() {
-    pointerQueued_ = false;
-    if (ui_->status->text().isEmpty() && !client_->isBusy())
+    if (text.isEmpty() && !client_->isBusy()) {
+        busyPointerDelay_.stop();
         unsetCursor();
-    else
-        setCursor(Qt::BusyCursor);
+    } else if (!busyPointerDelay_.isActive() && cursor().shape() != Qt::BusyCursor) {
+        busyPointerDelay_.start();
+    }
 }
 
 void MainWindow::pickRecipients() {
@@ -376,9 +378,12 @@ void MainWindow::openWebPage(const QUrl& url) {
 
 bool MainWindow::event(QEvent* event) {
     // Once the first frame is out, what only a request needs loads beside the
-    // user's typing.
+    // user's typing; a request begun meanwhile loads it itself.
     if (event->type() == QEvent::Paint && !std::exchange(painted_, true))
-        QTimer::singleShot(0, this, &preloadRequestLibraries);
+        QTimer::singleShot(0, this, [this] {
+            if (!client_->isBusy())
+                preloadRequestLibraries();
+        });
     return QMainWindow::event(event);
 }
 

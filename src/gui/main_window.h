@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 
 #include "core/form_fields.h"
@@ -68,7 +69,6 @@ private:
     void showFailure(const QString& reason);
     void setRequestStatus(const QString& text);
     void showStatus();
-    void showPointer();
 
     std::unique_ptr<Ui::MainWindow> ui_;
     Settings settings_;
@@ -83,7 +83,7 @@ private:
     QString requestStatus_;
     QString pickerStatus_;
     bool painted_ = false;
-    bool pointerQueued_ = false;
+    QTimer busyPointerDelay_;
 };
 
 }  // namespace pelicast
