@@ -4,15 +4,24 @@
 // `chkcr` is clicked; timed to the reply shown. Needs a build that trusts the
 // stand-in's CA as the program does (PELICAST_EXTRA_CA).
 //   bench_first_request            first= (ms), warm= (median ms of the next 10)
-//   bench_first_request --anchor   the same for a plain QNetworkAccessManager
+//   bench_first_request --anchor-window
+//                                  the same for a plain QNetworkAccessManager
 //                                  POST trusting the stand-in's CA, the first
-//                                  one including that CA's loading
+//                                  one including that CA's loading, made at
+//                                  the first paint of a bare main window (the
+//                                  start-up benchmark's baseline window)
+//   bench_first_request --anchor   that POST in a program without a window
+//   --click-after MS               the click (or the POST) MS after the first
+//                                  paint instead of at once
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QSslCertificate>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -53,11 +62,33 @@ bool timeRequests(const std::function<std::optional<double>(QString*)>& request)
     return true;
 }
 
+// The first request and the warm ones after it, in the window's first
+// paint plus `clickAfterMs`; the process's exit status.
+int clickAfterFirstPaint(QWidget& window, int clickAfterMs, const std::function<bool()>& requests) {
+    int status = 1;
+    bench::afterFirstPaint(&window, [&] {
+        QTimer::singleShot(clickAfterMs, [&] {
+            status = requests() ? 0 : 1;
+            QCoreApplication::quit();
+        });
+    });
+    window.show();
+    QApplication::exec();
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    const bool anchor = argc == 2 && std::strcmp(argv[1], "--anchor") == 0;
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    int clickAfterMs = 0;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--click-after"));
+        at >= 0 && at + 1 < arguments.size()) {
+        clickAfterMs = arguments.at(at + 1).toInt();
+        arguments.remove(at, 2);
+    }
+    const QString mode = arguments.value(0);
     testing::GatewayProcess gateway;
     if (!gateway.start({{QStringLiteral("demo"), QStringLiteral("demo"), 1000000}})) {
         std::fprintf(stderr, "stand-in: %s\n", qPrintable(gateway.errorString()));
@@ -65,7 +96,7 @@ int main(int argc, char* argv[]) {
     }
     const GatewayLocation location =
         bench::standInLocation(gateway.httpBase(), gateway.httpsBase());
-    if (anchor) {
+    const auto plainPosts = [&] {
         // Trusting the CA loads the TLS library, as the program's first
         // request does: that set-up counts towards the first request.
         QElapsedTimer setUp;
@@ -80,21 +111,21 @@ int main(int argc, char* argv[]) {
             if (ms)
                 *ms += std::exchange(setUpMs, 0.0);
             return ms;
-        })
-                   ? 0
-                   : 1;
+        });
+    };
+    if (mode == QLatin1String("--anchor"))
+        return plainPosts() ? 0 : 1;
+    if (mode == QLatin1String("--anchor-window")) {
+        QMainWindow window;
+        window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
+        window.setCentralWidget(new QLabel(QStringLiteral("Credits Left: Unknown")));
+        window.resize(420, 415);
+        return clickAfterFirstPaint(window, clickAfterMs, plainPosts);
     }
     bench::storeDemoAccount();
     MainWindow window(location);
-    int status = 1;
-    bench::afterFirstPaint(&window, [&] {
-        status =
-            timeRequests([&](QString* problem) { return bench::timeCreditCheck(window, problem); })
-                ? 0
-                : 1;
-        QCoreApplication::quit();
+    return clickAfterFirstPaint(window, clickAfterMs, [&] {
+        return timeRequests(
+            [&](QString* problem) { return bench::timeCreditCheck(window, problem); });
     });
-    window.show();
-    QApplication::exec();
-    return status;
 }
