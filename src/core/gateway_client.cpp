@@ -6,6 +6,9 @@
 #include <QNetworkRequest>
 #include <QSslConfiguration>
 #include <QStringDecoder>
+#include <algorithm>
+#include <cstring>
+#include <utility>
 
 #include "core/gateway_protocol.h"
 
@@ -87,6 +90,35 @@ QString excerpt(const QString& text, qsizetype length) {
 
 const QString kParagraph = u"\r\n\r\n"_s;
 
+// A request body that can be read only once. Qt sends a request again, once,
+// when its connection closes before any answer came; the gateway may have
+// acted on the first one, so a message could go out twice. Qt cannot rewind
+// this body, so that second sending fails instead.
+class OneShotBody : public QIODevice {
+public:
+    OneShotBody(QByteArray body, QObject* parent) : QIODevice(parent), body_(std::move(body)) {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override {
+        return body_.size() - offset_ + QIODevice::bytesAvailable();
+    }
+    bool reset() override { return false; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const qint64 size = std::min(maxSize, body_.size() - offset_);
+        std::memcpy(data, body_.constData() + offset_, size_t(size));
+        offset_ += size;
+        return size;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    const QByteArray body_;
+    qint64 offset_ = 0;
+};
+
 }  // namespace
 
 GatewayClient::GatewayClient(GatewayLocation location, QObject* parent)
@@ -160,7 +192,12 @@ void GatewayClient::send(const QUrl& url, const QByteArray& body) {
     if (url.scheme() == "https"_L1)
         request.setSslConfiguration(tlsConfiguration(systemAuthoritiesOnly_));
 
-    QNetworkReply* reply = network_.post(request, body);
+    request.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    // Streamed from the body itself, not from a copy Qt could rewind.
+    request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+    auto* once = new OneShotBody(body, this);
+    QNetworkReply* reply = network_.post(request, once);
+    once->setParent(reply);
     reply_ = reply;
     connect(reply, &QNetworkReply::readyRead, this, &GatewayClient::readReply);
     connect(reply, &QNetworkReply::finished, this, [this, reply] { finish(reply); });
