@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -13,10 +14,14 @@ namespace {
 // Folders relative to the top of the tree, from the build's configuration.
 const QString kBinDir = QStringLiteral(PELICAST_BINDIR);
 const QString kLibexecDir = QStringLiteral(PELICAST_PKGLIBEXECDIR);
+const QString kLibDir = QStringLiteral(PELICAST_PKGLIBDIR);
 const QString kDataDir = QStringLiteral(PELICAST_PKGDATADIR);
 
 QString runningRoot() {
-    return root(QCoreApplication::applicationDirPath());
+    // Before or without an application object, from the executable itself.
+    return root(QCoreApplication::instance()
+                    ? QCoreApplication::applicationDirPath()
+                    : QFileInfo(u"/proc/self/exe"_s).canonicalFilePath().section(u'/', 0, -2));
 }
 
 }  // namespace
@@ -40,6 +45,10 @@ QString helpViewer() {
 
 QString helpCollection() {
     return runningRoot() + u'/' + kDataDir + u"/pelicast.qhc"_s;
+}
+
+QString phoneNumbersModule() {
+    return runningRoot() + u'/' + kLibDir + u"/pelicast-phone-numbers.so"_s;
 }
 
 }  // namespace pelicast::installation

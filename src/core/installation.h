@@ -6,8 +6,8 @@
 namespace pelicast::installation {
 
 // Where the parts of Pelicast lie relative to each other, as the build installs
-// them: programs in bin/, the help viewer in libexec/pelicast/, data in
-// share/pelicast/ (the folders the build was configured with). The build tree
+// them: programs in bin/, the help viewer in libexec/pelicast/, modules in
+// lib/pelicast/, data in share/pelicast/ (the folders the build was configured with). The build tree
 // has the same layout, so a program finds its parts from its own folder both
 // there and wherever a packager put the whole tree.
 
@@ -23,5 +23,7 @@ QString root(const QString& programFolder);
 // The help viewer and the help collection of the running program's tree.
 QString helpViewer();
 QString helpCollection();
+// The module of the phone-number rules (phone_numbers.h).
+QString phoneNumbersModule();
 
 }  // namespace pelicast::installation

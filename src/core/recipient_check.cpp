@@ -1,19 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/recipient_check.h"
 
-#include <phonenumbers/phonenumberutil.h>
-
 #include <QHash>
+#include <QLibrary>
 #include <QLocale>
-#include <set>
+
+#include "core/installation.h"
+#include "core/phone_numbers.h"
 
 using namespace Qt::StringLiterals;
-using i18n::phonenumbers::PhoneNumber;
-using i18n::phonenumbers::PhoneNumberUtil;
 
 namespace pelicast {
 
 namespace {
+
+// The rules, loaded at their first use; null when the module cannot be, and
+// then no region is known, so that numbers are compared by their text.
+const phone_numbers::Functions* rules() {
+    static const phone_numbers::Functions* const functions =
+        []() -> const phone_numbers::Functions* {
+        QLibrary module(installation::phoneNumbersModule());
+        const auto entry =
+            reinterpret_cast<phone_numbers::Entry>(module.resolve(phone_numbers::kEntryPoint));
+        if (!entry) {
+            qWarning("Phone numbers cannot be checked: %s", qPrintable(module.errorString()));
+            return nullptr;
+        }
+        return entry();
+    }();
+    return functions;
+}
 
 // The number of a picker label is in the brackets that end it; they may hold
 // brackets of their own.
@@ -43,14 +59,11 @@ QString withoutPunctuation(QStringView number) {
 // What two elements that name one number share: the country code and the
 // national number; "" for a number the region cannot have.
 QString numberKey(const QString& compact, const std::string& region) {
-    const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
-    PhoneNumber number;
-    if (util.Parse(compact.toStdString(), region, &number) != PhoneNumberUtil::NO_PARSING_ERROR ||
-        !util.IsPossibleNumber(number))
-        return {};
+    int countryCode = 0;
     std::string national;
-    util.GetNationalSignificantNumber(number, &national);
-    return QString::number(number.country_code()) + u' ' + QString::fromStdString(national);
+    if (!rules()->read(compact.toStdString(), region, &countryCode, &national))
+        return {};
+    return QString::number(countryCode) + u' ' + QString::fromStdString(national);
 }
 
 }  // namespace
@@ -109,11 +122,10 @@ RecipientReport checkRecipients(const QString& recipients, const QString& region
 }
 
 QStringList phoneRegions() {
-    std::set<std::string> regions;
-    PhoneNumberUtil::GetInstance()->GetSupportedRegions(&regions);
     QStringList codes;
-    codes.reserve(qsizetype(regions.size()));
-    for (const std::string& region : regions)
+    if (!rules())
+        return codes;
+    for (const std::string& region : rules()->regions())
         codes.append(QString::fromStdString(region));
     return codes;
 }
@@ -123,9 +135,9 @@ bool isPhoneRegion(const QString& region) {
 }
 
 int callingCode(const QString& region) {
-    if (region.size() != 2)
+    if (region.size() != 2 || !rules())
         return 0;
-    return PhoneNumberUtil::GetInstance()->GetCountryCodeForRegion(region.toStdString());
+    return rules()->callingCode(region.toStdString());
 }
 
 QString phoneRegionName(const QString& region) {
