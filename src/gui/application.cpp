@@ -77,7 +77,6 @@ int runApplication(int argc, char** argv) {
         return 2;
     }
     options.parser.process(application);  // --help-all ends here
-    QApplication::setWindowIcon(pictureIcon("pelicast"));
     MainWindow window(GatewayLocation::builtIn());
     window.show();
     return QApplication::exec();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -377,10 +378,12 @@ void MainWindow::openWebPage(const QUrl& url) {
 }
 
 bool MainWindow::event(QEvent* event) {
-    // Once the first frame is out, what only a request needs loads beside the
-    // user's typing; a request begun meanwhile loads it itself.
+    // What the first frame does not need comes once it is out: the program's
+    // icon for the window manager, and beside the user's typing what only a
+    // request needs (a request begun meanwhile loads that itself).
     if (event->type() == QEvent::Paint && !std::exchange(painted_, true))
         QTimer::singleShot(0, this, [this] {
+            QApplication::setWindowIcon(pictureIcon("pelicast"));
             if (!client_->isBusy())
                 preloadRequestLibraries();
         });
