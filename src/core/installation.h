@@ -7,9 +7,10 @@ namespace pelicast::installation {
 
 // Where the parts of Pelicast lie relative to each other, as the build installs
 // them: programs in bin/, the help viewer in libexec/pelicast/, modules in
-// lib/pelicast/, data in share/pelicast/ (the folders the build was configured with). The build tree
-// has the same layout, so a program finds its parts from its own folder both
-// there and wherever a packager put the whole tree.
+// pelicast/ of the library folder, data in share/pelicast/ (the folders the
+// build was configured with). The build tree has the same layout, so a
+// program finds its parts from its own folder both there and wherever a
+// packager put the whole tree.
 
 // The desktop file's name without ".desktop", also the icon's and the
 // AppStream component's name.
