@@ -66,6 +66,17 @@ qsizetype indexOf(const QList<ContentLine>& properties, Predicate predicate) {
     return it == properties.cend() ? -1 : it - properties.cbegin();
 }
 
+// A parameter that told how the old value was written; a new value is
+// plain UTF-8 text, and kept with one of these it would read otherwise.
+bool describesValue(const Parameter& p) {
+    if (p.name.isEmpty()) {
+        const QByteArray value = p.unquoted();
+        return equalsNoCase(value, "QUOTED-PRINTABLE"_bv) || equalsNoCase(value, "BASE64"_bv);
+    }
+    return equalsNoCase(p.name, "VALUE"_bv) || equalsNoCase(p.name, "ENCODING"_bv) ||
+           equalsNoCase(p.name, "CHARSET"_bv);
+}
+
 // Puts `value` into the first property `matches` picks, or adds `created`.
 template <typename Predicate>
 void setOrAdd(QList<ContentLine>& properties, Predicate matches, const QString& value,
@@ -82,7 +93,7 @@ void setOrAdd(QList<ContentLine>& properties, Predicate matches, const QString& 
     }
     ContentLine& line = properties[index];
     line.value = escape(value).toUtf8();
-    line.params.removeIf([](const Parameter& p) { return equalsNoCase(p.name, "VALUE"_bv); });
+    line.params.removeIf(describesValue);
 }
 
 void setNameComponent(QList<ContentLine>& properties, int component, const QString& value) {
