@@ -103,7 +103,8 @@ void setNameComponent(QList<ContentLine>& properties, int component, const QStri
         index = properties.size() - 1;
     }
     ContentLine& line = properties[index];
-    const QString text = QString::fromUtf8(line.value);
+    // The other components as they read, written back as plain text.
+    const QString text = decodeValue(line);
     QStringList parts;
     for (QStringView part : splitEscaped(text, QLatin1Char(';')))
         parts.append(part.toString());
@@ -111,6 +112,7 @@ void setNameComponent(QList<ContentLine>& properties, int component, const QStri
         parts.append(QString());
     parts[component] = escape(value);
     line.value = parts.join(QLatin1Char(';')).toUtf8();
+    line.params.removeIf(describesValue);
 }
 
 void setCategories(QList<ContentLine>& properties, const QString& value) {
