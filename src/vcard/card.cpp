@@ -66,17 +66,6 @@ qsizetype indexOf(const QList<ContentLine>& properties, Predicate predicate) {
     return it == properties.cend() ? -1 : it - properties.cbegin();
 }
 
-// A parameter that told how the old value was written; a new value is
-// plain UTF-8 text, and kept with one of these it would read otherwise.
-bool describesValue(const Parameter& p) {
-    if (p.name.isEmpty()) {
-        const QByteArray value = p.unquoted();
-        return equalsNoCase(value, "QUOTED-PRINTABLE"_bv) || equalsNoCase(value, "BASE64"_bv);
-    }
-    return equalsNoCase(p.name, "VALUE"_bv) || equalsNoCase(p.name, "ENCODING"_bv) ||
-           equalsNoCase(p.name, "CHARSET"_bv);
-}
-
 // Puts `value` into the first property `matches` picks, or adds `created`.
 template <typename Predicate>
 void setOrAdd(QList<ContentLine>& properties, Predicate matches, const QString& value,
@@ -92,8 +81,7 @@ void setOrAdd(QList<ContentLine>& properties, Predicate matches, const QString& 
         return;
     }
     ContentLine& line = properties[index];
-    line.value = escape(value).toUtf8();
-    line.params.removeIf(describesValue);
+    line.setPlainValue(escape(value).toUtf8());
 }
 
 void setNameComponent(QList<ContentLine>& properties, int component, const QString& value) {
@@ -111,8 +99,7 @@ void setNameComponent(QList<ContentLine>& properties, int component, const QStri
     while (parts.size() < 5)
         parts.append(QString());
     parts[component] = escape(value);
-    line.value = parts.join(QLatin1Char(';')).toUtf8();
-    line.params.removeIf(describesValue);
+    line.setPlainValue(parts.join(QLatin1Char(';')).toUtf8());
 }
 
 void setCategories(QList<ContentLine>& properties, const QString& value) {

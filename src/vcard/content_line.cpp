@@ -2,6 +2,7 @@
 // The parts of a content line, found where the line stands or copied, and
 // its value decoded.
 #include <QStringDecoder>
+#include <utility>
 
 #include "vcard/reader.h"
 
@@ -164,6 +165,18 @@ bool ContentLine::isBase64() const {
 
 bool ContentLine::isPlainText() const {
     return isPlainTextIn(params);
+}
+
+void ContentLine::setPlainValue(QByteArray utf8) {
+    value = std::move(utf8);
+    params.removeIf([](const Parameter& p) {
+        if (p.name.isEmpty()) {
+            const QByteArray bare = p.unquoted();
+            return equalsNoCase(bare, "QUOTED-PRINTABLE"_bv) || equalsNoCase(bare, "BASE64"_bv);
+        }
+        return equalsNoCase(p.name, "VALUE"_bv) || equalsNoCase(p.name, "ENCODING"_bv) ||
+               equalsNoCase(p.name, "CHARSET"_bv);
+    });
 }
 
 bool LineView::isPlainText() const {

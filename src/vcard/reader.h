@@ -95,6 +95,9 @@ struct ContentLine {
     bool isQuotedPrintable() const;
     bool isBase64() const;
     bool isPlainText() const;
+    // The value becomes `utf8`, plain text; the parameters that told how the
+    // old value was written (VALUE, ENCODING, CHARSET) go with it.
+    void setPlainValue(QByteArray utf8);
 };
 
 // One logical line split into its parts where it stands: nothing is copied,
