@@ -9,6 +9,9 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -92,6 +95,12 @@ bool useAsUserBook(const QString& book) {
 
 void afterFirstPaint(QWidget* window, std::function<void()> done) {
     new FirstPaintWatch(window, std::move(done));
+}
+
+void setUpBareMainWindow(QMainWindow& window) {
+    window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
+    window.setCentralWidget(new QLabel(QStringLiteral("Credits Left: Unknown")));
+    window.resize(420, 415);
 }
 
 }  // namespace pelicast::bench

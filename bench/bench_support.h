@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class QMainWindow;
 class QWidget;
 
 // What the single-measurement benchmarks share. Each run is one process that
@@ -29,5 +30,10 @@ bool useAsUserBook(const QString& book);
 // Calls `done` once, on the next turn of the event loop after `window` was
 // first painted, when the frame is out to the window system.
 void afterFirstPaint(QWidget* window, std::function<void()> done);
+
+// Makes `window` the fair baseline of Pelicast's main window: the least a Qt
+// Widgets main window with a menu bar and text costs (the font database, the
+// style's menu-bar icons), at Pelicast's size.
+void setUpBareMainWindow(QMainWindow& window);
 
 }  // namespace pelicast::bench

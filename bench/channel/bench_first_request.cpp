@@ -15,9 +15,7 @@
 //                                  paint instead of at once
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QSslCertificate>
 #include <QTimer>
 #include <algorithm>
@@ -117,9 +115,7 @@ int main(int argc, char* argv[]) {
         return plainPosts() ? 0 : 1;
     if (mode == QLatin1String("--anchor-window")) {
         QMainWindow window;
-        window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
-        window.setCentralWidget(new QLabel(QStringLiteral("Credits Left: Unknown")));
-        window.resize(420, 415);
+        bench::setUpBareMainWindow(window);
         return clickAfterFirstPaint(window, clickAfterMs, plainPosts);
     }
     bench::storeDemoAccount();
