@@ -94,8 +94,14 @@ void setNameComponent(QList<ContentLine>& properties, int component, const QStri
     // The other components as they read, written back as plain text.
     const QString text = decodeValue(line);
     QStringList parts;
-    for (QStringView part : splitEscaped(text, QLatin1Char(';')))
-        parts.append(part.toString());
+    for (QStringView part : splitEscaped(text, QLatin1Char(';'))) {
+        // A lone backslash at the end reads as itself, but followed by the
+        // next ";" it would hide that part: it is written escaped.
+        qsizetype slashes = 0;
+        while (slashes < part.size() && part[part.size() - 1 - slashes] == u'\\')
+            ++slashes;
+        parts.append(slashes % 2 ? part.toString() + u'\\' : part.toString());
+    }
     while (parts.size() < 5)
         parts.append(QString());
     parts[component] = escape(value);
