@@ -20,7 +20,7 @@
 #include <string>
 
 #include "address_book_generator.h"
-#include "core/address_book.h"
+#include "core/book/address_book.h"
 
 using pelicast::AddressBook;
 using pelicast::Contact;

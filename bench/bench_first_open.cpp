@@ -12,7 +12,7 @@
 #include <cstring>
 
 #include "bench_support.h"
-#include "core/address_book.h"
+#include "core/book/address_book.h"
 
 using namespace pelicast;
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "core/gateway_location.h"
+#include "core/gateway/gateway_location.h"
 #include "gui/main_window.h"
 #include "gui/recipient_picker.h"
 

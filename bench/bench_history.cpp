@@ -13,7 +13,7 @@
 #include <cstring>
 #include <memory>
 
-#include "core/journal.h"
+#include "core/journal/journal.h"
 #include "gui/history_window.h"
 
 using namespace pelicast;

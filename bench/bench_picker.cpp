@@ -15,8 +15,8 @@
 #include <cstdio>
 
 #include "address_book_generator.h"
-#include "core/address_book.h"
-#include "core/contact_entries.h"
+#include "core/book/address_book.h"
+#include "core/book/contact_entries.h"
 #include "gui/recipient_picker.h"
 
 using namespace pelicast;

@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QTextCursor>
 
-#include "core/recipient_check.h"
+#include "core/message/recipient_check.h"
 #include "gui/encoding_highlighter.h"
 #include "gui/encoding_line.h"
 #include "gui/message_text_edit.h"

@@ -3,7 +3,7 @@
 
 #include <QStringDecoder>
 
-#include "core/gateway_protocol.h"
+#include "core/gateway/gateway_protocol.h"
 
 namespace pelicast::gateway {
 

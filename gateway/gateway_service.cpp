@@ -5,7 +5,7 @@
 #include <QJsonObject>
 #include <span>
 
-#include "core/gateway_protocol.h"
+#include "core/gateway/gateway_protocol.h"
 #include "form.h"
 
 namespace pelicast::gateway {

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/gateway_protocol.h"
+#include "core/gateway/gateway_protocol.h"
 #include "credit_check.h"
 #include "gui/main_window.h"
 #include "support/gateway_process.h"

@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "core/gateway_protocol.h"
+#include "core/gateway/gateway_protocol.h"
 #include "credit_check.h"
 #include "gui/main_window.h"
 #include "support/gateway_process.h"

@@ -6,9 +6,9 @@
 #include <QNetworkReply>
 #include <QTimer>
 
-#include "core/gateway_client.h"
-#include "core/gateway_protocol.h"
-#include "core/settings.h"
+#include "core/gateway/gateway_client.h"
+#include "core/gateway/gateway_protocol.h"
+#include "core/settings/settings.h"
 #include "gui/main_window.h"
 #include "gui/message_box.h"
 

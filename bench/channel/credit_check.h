@@ -8,7 +8,7 @@
 #include <QUrl>
 #include <optional>
 
-#include "core/gateway_location.h"
+#include "core/gateway/gateway_location.h"
 
 namespace pelicast {
 class MainWindow;

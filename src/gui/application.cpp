@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "core/gateway_location.h"
-#include "core/installation.h"
+#include "core/gateway/gateway_location.h"
+#include "core/settings/installation.h"
 #include "gui/main_window.h"
 #include "gui/pictures.h"
 

@@ -3,7 +3,7 @@
 
 #include <QKeySequence>
 
-#include "core/address_book.h"
+#include "core/book/address_book.h"
 #include "gui/address_book_error.h"
 #include "gui/help_launcher.h"
 #include "gui/message_box.h"

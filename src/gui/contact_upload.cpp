@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/contact_upload.h"
 
-#include "core/address_book.h"
-#include "core/contact_entries.h"
-#include "core/gateway_client.h"
-#include "core/gateway_protocol.h"
-#include "core/settings.h"
+#include "core/book/address_book.h"
+#include "core/book/contact_entries.h"
+#include "core/gateway/gateway_client.h"
+#include "core/gateway/gateway_protocol.h"
+#include "core/settings/settings.h"
 #include "gui/address_book_error.h"
 #include "gui/message_box.h"
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "core/form_fields.h"
+#include "core/gateway/form_fields.h"
 
 class QWidget;
 

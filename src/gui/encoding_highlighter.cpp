@@ -6,7 +6,7 @@
 #include <QTextBlock>
 #include <QToolTip>
 
-#include "core/sms_encoding.h"
+#include "core/message/sms_encoding.h"
 
 using namespace Qt::StringLiterals;
 

@@ -7,8 +7,8 @@
 #include <QTextCursor>
 #include <QToolButton>
 
-#include "core/form_fields.h"
-#include "core/sms_encoding.h"
+#include "core/gateway/form_fields.h"
+#include "core/message/sms_encoding.h"
 #include "gui/encoding_highlighter.h"
 #include "gui/message_text_edit.h"
 

@@ -2,12 +2,12 @@
 #include "gui/help_launcher.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QKeySequence>
+#include <QProcess>
 #include <QShortcut>
 #include <QWidget>
 
-#include "core/installation.h"
+#include "core/settings/installation.h"
 #include "gui/message_box.h"
 
 using namespace Qt::StringLiterals;

@@ -3,7 +3,7 @@
 
 #include <QDateTime>
 
-#include "core/journal.h"
+#include "core/journal/journal.h"
 
 using namespace Qt::StringLiterals;
 

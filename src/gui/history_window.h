@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "core/journal.h"
+#include "core/journal/journal.h"
 #include "gui/history_model.h"
 
 namespace pelicast {

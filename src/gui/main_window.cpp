@@ -12,12 +12,12 @@
 #include <type_traits>
 #include <utility>
 
-#include "core/connection_settings.h"
-#include "core/gateway_client.h"
-#include "core/gateway_protocol.h"
-#include "core/journal_recorder.h"
-#include "core/request_preload.h"
-#include "core/send_estimate.h"
+#include "core/gateway/connection_settings.h"
+#include "core/gateway/gateway_client.h"
+#include "core/gateway/gateway_protocol.h"
+#include "core/gateway/request_preload.h"
+#include "core/journal/journal_recorder.h"
+#include "core/message/send_estimate.h"
 #include "gui/about_dialog.h"
 #include "gui/contact_upload.h"
 #include "gui/encoding_line.h"

@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <memory>
 
-#include "core/form_fields.h"
-#include "core/gateway_location.h"
-#include "core/settings.h"
+#include "core/gateway/form_fields.h"
+#include "core/gateway/gateway_location.h"
+#include "core/settings/settings.h"
 
 class QUrl;
 

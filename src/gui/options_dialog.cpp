@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "core/preferences.h"
-#include "core/recipient_check.h"
-#include "core/settings.h"
+#include "core/message/recipient_check.h"
+#include "core/settings/preferences.h"
+#include "core/settings/settings.h"
 #include "gui/help_launcher.h"
 #include "gui/message_box.h"
 #include "ui_options_dialog.h"

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "core/connection_settings.h"
+#include "core/gateway/connection_settings.h"
 
 namespace pelicast {
 

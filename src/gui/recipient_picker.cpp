@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "core/address_book.h"
-#include "core/contact_entries.h"
+#include "core/book/address_book.h"
+#include "core/book/contact_entries.h"
 #include "gui/address_book_error.h"
 #include "gui/contact_editor.h"
 #include "gui/help_launcher.h"

@@ -3,11 +3,11 @@
 
 #include <QWidget>
 
-#include "core/form_fields.h"
-#include "core/preferences.h"
-#include "core/recipient_check.h"
-#include "core/send_estimate.h"
-#include "core/sms_encoding.h"
+#include "core/gateway/form_fields.h"
+#include "core/message/recipient_check.h"
+#include "core/message/send_estimate.h"
+#include "core/message/sms_encoding.h"
+#include "core/settings/preferences.h"
 #include "gui/message_box.h"
 
 using namespace Qt::StringLiterals;

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/address_book.h"
+#include "core/book/address_book.h"
 #include "vcard/store.h"
 
 using namespace pelicast;

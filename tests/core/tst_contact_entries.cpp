@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/address_book.h"
-#include "core/contact_entries.h"
+#include "core/book/address_book.h"
+#include "core/book/contact_entries.h"
 
 using namespace pelicast;
 using namespace Qt::StringLiterals;

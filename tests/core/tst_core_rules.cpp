@@ -10,10 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/connection_settings.h"
-#include "core/gateway_client.h"
-#include "core/send_estimate.h"
-#include "core/settings.h"
+#include "core/gateway/connection_settings.h"
+#include "core/gateway/gateway_client.h"
+#include "core/message/send_estimate.h"
+#include "core/settings/settings.h"
 
 using namespace pelicast;
 using namespace Qt::StringLiterals;

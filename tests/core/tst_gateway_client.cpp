@@ -10,9 +10,9 @@
 #include <QTest>
 #include <memory>
 
-#include "core/gateway_client.h"
-#include "core/gateway_protocol.h"
-#include "core/send_estimate.h"
+#include "core/gateway/gateway_client.h"
+#include "core/gateway/gateway_protocol.h"
+#include "core/message/send_estimate.h"
 #include "support/gateway_process.h"
 
 using namespace pelicast;

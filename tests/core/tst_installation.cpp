@@ -3,7 +3,7 @@
 // wherever it lies and in the build tree, which has the same layout.
 #include <QtTest>
 
-#include "core/installation.h"
+#include "core/settings/installation.h"
 
 using namespace pelicast;
 using namespace Qt::StringLiterals;

@@ -4,7 +4,7 @@
 #include <QtSql>
 #include <QtTest>
 
-#include "core/journal.h"
+#include "core/journal/journal.h"
 
 using namespace pelicast;
 using namespace Qt::StringLiterals;

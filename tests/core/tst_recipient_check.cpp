@@ -2,7 +2,7 @@
 // Recipients read as phone numbers of a region, or compared as text without one.
 #include <QTest>
 
-#include "core/recipient_check.h"
+#include "core/message/recipient_check.h"
 
 using namespace pelicast;
 using namespace Qt::StringLiterals;

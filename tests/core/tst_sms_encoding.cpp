@@ -3,7 +3,7 @@
 // rule. Replacing look-alikes is tested through the window.
 #include <QTest>
 
-#include "core/sms_encoding.h"
+#include "core/message/sms_encoding.h"
 
 using namespace pelicast;
 using namespace Qt::StringLiterals;

@@ -11,7 +11,7 @@
 
 #include <sys/stat.h>
 
-#include "core/gateway_protocol.h"
+#include "core/gateway/gateway_protocol.h"
 #include "support/gateway_process.h"
 
 using namespace Qt::StringLiterals;

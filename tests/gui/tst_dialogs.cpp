@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/settings.h"
+#include "core/settings/settings.h"
 #include "gui/about_dialog.h"
 #include "gui/main_window.h"
 #include "gui/message_box.h"

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/settings.h"
+#include "core/settings/settings.h"
 #include "gui/main_window.h"
 #include "gui/message_box.h"
 

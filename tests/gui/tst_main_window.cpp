@@ -18,10 +18,10 @@
 #include <QTest>
 #include <memory>
 
-#include "core/gateway_client.h"
-#include "core/journal.h"
-#include "core/journal_recorder.h"
-#include "core/settings.h"
+#include "core/gateway/gateway_client.h"
+#include "core/journal/journal.h"
+#include "core/journal/journal_recorder.h"
+#include "core/settings/settings.h"
 #include "gui/main_window.h"
 #include "gui/message_box.h"
 #include "gui/message_text_edit.h"

@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/address_book.h"
-#include "core/gateway_client.h"
-#include "core/settings.h"
+#include "core/book/address_book.h"
+#include "core/gateway/gateway_client.h"
+#include "core/settings/settings.h"
 #include "gui/contact_editor.h"
 #include "gui/contact_upload.h"
 #include "gui/message_box.h"

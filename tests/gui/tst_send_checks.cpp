@@ -9,9 +9,9 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "core/gateway_client.h"
-#include "core/preferences.h"
-#include "core/settings.h"
+#include "core/gateway/gateway_client.h"
+#include "core/settings/preferences.h"
+#include "core/settings/settings.h"
 #include "gui/main_window.h"
 #include "gui/message_box.h"
 #include "gui/message_text_edit.h"

@@ -6,9 +6,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "core/gateway_client.h"
-#include "core/journal_recorder.h"
-#include "core/settings.h"
+#include "core/gateway/gateway_client.h"
+#include "core/journal/journal_recorder.h"
+#include "core/settings/settings.h"
 #include "gui/history_window.h"
 #include "gui/main_window.h"
 #include "gui/message_box.h"

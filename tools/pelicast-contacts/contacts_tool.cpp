@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include "core/address_book.h"
-#include "core/contact_entries.h"
+#include "core/book/address_book.h"
+#include "core/book/contact_entries.h"
 
 namespace pelicast {
 

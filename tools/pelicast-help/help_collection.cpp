@@ -9,7 +9,7 @@
 #include <QHelpEngine>
 #include <QStandardPaths>
 
-#include "core/installation.h"
+#include "core/settings/installation.h"
 
 using namespace Qt::StringLiterals;
 

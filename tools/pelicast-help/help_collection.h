@@ -9,7 +9,7 @@ class QHelpEngine;
 namespace pelicast::help {
 
 // The help collection of the running program's tree, share/pelicast/pelicast.qhc
-// (core/installation.h), in the build tree as when installed.
+// (core/settings/installation.h), in the build tree as when installed.
 QString installedCollection();
 
 // Opens `collection` through a private copy in the user's cache folder: the

@@ -11,18 +11,18 @@
 #include <QJsonObject>
 #include <QStringDecoder>
 
-#include "core/address_book.h"
-#include "core/connection_settings.h"
-#include "core/contact_entries.h"
-#include "core/gateway_client.h"
-#include "core/gateway_protocol.h"
-#include "core/journal_recorder.h"
-#include "core/preferences.h"
-#include "core/recipient_check.h"
-#include "core/request_record.h"
-#include "core/send_estimate.h"
-#include "core/settings.h"
-#include "core/sms_encoding.h"
+#include "core/book/address_book.h"
+#include "core/book/contact_entries.h"
+#include "core/gateway/connection_settings.h"
+#include "core/gateway/gateway_client.h"
+#include "core/gateway/gateway_protocol.h"
+#include "core/journal/journal_recorder.h"
+#include "core/journal/request_record.h"
+#include "core/message/recipient_check.h"
+#include "core/message/send_estimate.h"
+#include "core/message/sms_encoding.h"
+#include "core/settings/preferences.h"
+#include "core/settings/settings.h"
 
 using namespace Qt::StringLiterals;
 

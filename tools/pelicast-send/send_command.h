@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include "core/gateway_location.h"
+#include "core/gateway/gateway_location.h"
 
 namespace pelicast {
 

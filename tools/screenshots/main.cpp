@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "core/address_book.h"
-#include "core/settings.h"
+#include "core/book/address_book.h"
+#include "core/settings/settings.h"
 #include "gui/about_dialog.h"
 #include "gui/contact_editor.h"
 #include "gui/main_window.h"

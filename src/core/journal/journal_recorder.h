@@ -7,9 +7,9 @@
 #include <functional>
 #include <memory>
 
-#include "core/form_fields.h"
-#include "core/journal.h"
-#include "core/request_record.h"
+#include "core/gateway/form_fields.h"
+#include "core/journal/journal.h"
+#include "core/journal/request_record.h"
 
 namespace pelicast {
 

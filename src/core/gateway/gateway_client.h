@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <chrono>
 
-#include "core/connection_settings.h"
-#include "core/form_fields.h"
-#include "core/gateway_location.h"
+#include "core/gateway/connection_settings.h"
+#include "core/gateway/form_fields.h"
+#include "core/gateway/gateway_location.h"
 
 class QNetworkReply;
 

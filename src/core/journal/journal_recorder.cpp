@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/journal_recorder.h"
+#include "core/journal/journal_recorder.h"
 
 #include <QCoreApplication>
 #include <chrono>
 #include <utility>
 
-#include "core/gateway_client.h"
-#include "core/settings.h"
+#include "core/gateway/gateway_client.h"
+#include "core/settings/settings.h"
 
 using namespace Qt::StringLiterals;
 

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "core/form_fields.h"
+#include "core/gateway/form_fields.h"
 
 namespace pelicast {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/journal.h"
+#include "core/journal/journal.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +11,7 @@
 #include <atomic>
 #include <span>
 
-#include "core/owner_only.h"
+#include "core/settings/owner_only.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/preferences.h"
+#include "core/settings/preferences.h"
 
 #include <QFile>
 #include <QSettings>
 
-#include "core/recipient_check.h"
-#include "core/settings.h"
+#include "core/message/recipient_check.h"
+#include "core/settings/settings.h"
 
 using namespace Qt::StringLiterals;
 

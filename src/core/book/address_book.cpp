@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/address_book.h"
+#include "core/book/address_book.h"
 
 #include <QDir>
 #include <QFile>

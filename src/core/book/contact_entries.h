@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/form_fields.h"
+#include "core/gateway/form_fields.h"
 
 namespace pelicast {
 

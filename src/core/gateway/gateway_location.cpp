@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/gateway_location.h"
+#include "core/gateway/gateway_location.h"
 
-#include "core/gateway_protocol.h"
+#include "core/gateway/gateway_protocol.h"
 
 using namespace Qt::StringLiterals;
 

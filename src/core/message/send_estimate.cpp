@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/send_estimate.h"
+#include "core/message/send_estimate.h"
 
-#include "core/gateway_protocol.h"
+#include "core/gateway/gateway_protocol.h"
 
 using namespace Qt::StringLiterals;
 

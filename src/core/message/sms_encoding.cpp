@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/sms_encoding.h"
+#include "core/message/sms_encoding.h"
 
 #include <unicode/uchar.h>
 

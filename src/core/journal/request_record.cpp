@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/request_record.h"
+#include "core/journal/request_record.h"
 
-#include "core/gateway_client.h"
-#include "core/gateway_protocol.h"
-#include "core/send_estimate.h"
-#include "core/sms_encoding.h"
+#include "core/gateway/gateway_client.h"
+#include "core/gateway/gateway_protocol.h"
+#include "core/message/send_estimate.h"
+#include "core/message/sms_encoding.h"
 
 using namespace Qt::StringLiterals;
 

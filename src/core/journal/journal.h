@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-#include "core/request_record.h"
+#include "core/journal/request_record.h"
 
 class QIODevice;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/gateway_client.h"
+#include "core/gateway/gateway_client.h"
 
 #include <QLocale>
 #include <QNetworkReply>
@@ -10,7 +10,7 @@
 #include <cstring>
 #include <utility>
 
-#include "core/gateway_protocol.h"
+#include "core/gateway/gateway_protocol.h"
 
 using namespace Qt::StringLiterals;
 

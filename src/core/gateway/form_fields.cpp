@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/form_fields.h"
+#include "core/gateway/form_fields.h"
 
 #include <QUrl>
 

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "core/phone_numbers.h"
+#include "core/message/phone_numbers.h"
 
 using i18n::phonenumbers::PhoneNumber;
 using i18n::phonenumbers::PhoneNumberUtil;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/connection_settings.h"
+#include "core/gateway/connection_settings.h"
 
 #include <QNetworkProxyFactory>
 #include <optional>
 
-#include "core/settings.h"
+#include "core/settings/settings.h"
 
 using namespace Qt::StringLiterals;
 

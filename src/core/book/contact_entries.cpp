@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/contact_entries.h"
+#include "core/book/contact_entries.h"
 
 #include <QHash>
 #include <QSet>
@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "core/address_book.h"
-#include "core/gateway_protocol.h"
+#include "core/book/address_book.h"
+#include "core/gateway/gateway_protocol.h"
 
 namespace pelicast {
 

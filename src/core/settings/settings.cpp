@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/settings.h"
+#include "core/settings/settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-#include "core/owner_only.h"
+#include "core/settings/owner_only.h"
 
 using namespace Qt::StringLiterals;
 

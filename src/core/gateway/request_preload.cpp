@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/request_preload.h"
+#include "core/gateway/request_preload.h"
 
 #include <QSqlDatabase>
 #include <QSslSocket>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/recipient_check.h"
+#include "core/message/recipient_check.h"
 
 #include <QHash>
 #include <QLibrary>
 #include <QLocale>
 
-#include "core/installation.h"
-#include "core/phone_numbers.h"
+#include "core/message/phone_numbers.h"
+#include "core/settings/installation.h"
 
 using namespace Qt::StringLiterals;
 

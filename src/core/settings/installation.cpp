@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/installation.h"
+#include "core/settings/installation.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,8 +4,8 @@
 #include <QDateTime>
 #include <QString>
 
-#include "core/form_fields.h"
-#include "core/sms_encoding.h"
+#include "core/gateway/form_fields.h"
+#include "core/message/sms_encoding.h"
 
 namespace pelicast {
 
