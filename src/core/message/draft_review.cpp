@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/message/draft_review.h"
+
+#include <QCoreApplication>
+
+#include "core/gateway/form_fields.h"
+#include "core/message/recipient_check.h"
+#include "core/settings/preferences.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pelicast {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("DraftReview", text);
+}
+
+// A pasted list may hold thousands: a finding names a few.
+constexpr qsizetype kLinesNamed = 10;
+constexpr qsizetype kElementsNamed = 3;
+
+QString indented(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines.first(std::min(lines.size(), kLinesNamed)))
+        text += u"\n    "_s + line;
+    if (lines.size() > kLinesNamed)
+        text += u"\n    "_s + tr("… and %1 more").arg(lines.size() - kLinesNamed);
+    return text;
+}
+
+QString sameNumber(const QStringList& elements) {
+    QString line = elements.first(std::min(elements.size(), kElementsNamed)).join(u" = "_s);
+    if (elements.size() > kElementsNamed)
+        line += u" = "_s + tr("… (%1 in all)").arg(elements.size());
+    return line;
+}
+
+}  // namespace
+
+qsizetype messageCharacters(QStringView text) {
+    return text.size() - text.count(u"\r\n");
+}
+
+QString LengthFinding::text() const {
+    return tr("The message has %1 characters; at most %2 fit, a line break counting as one.")
+        .arg(characters)
+        .arg(kMessageLimit);
+}
+
+QString ImpossibleFinding::text() const {
+    return (recipients.size() == 1 ? tr("This recipient is not a possible phone number of %1:")
+                                   : tr("These recipients are not possible phone numbers of %1:"))
+               .arg(regionName) +
+           indented(recipients);
+}
+
+QString ImpossibleFinding::advice() const {
+    return tr("Please correct the recipients, or choose another default region in Options.");
+}
+
+QString RepeatFinding::text() const {
+    QStringList lines;
+    for (const QStringList& elements : groups)
+        lines.append(sameNumber(elements));
+    return tr("These recipients name the same number:") + indented(lines);
+}
+
+QString RepeatFinding::question() const {
+    return tr("Send the message once to each number? (No sends it to every recipient as written.)");
+}
+
+QString OriginatorFinding::text() const {
+    return tr("Many networks replace or drop the originator “%1”. They carry a name of at most 11 "
+              "letters, digits or other characters of the GSM alphabet, or a number of at most 15 "
+              "digits with an optional leading +.")
+        .arg(originator);
+}
+
+std::optional<CostLimit> costLimit(const Preferences& preferences,
+                                   std::optional<qint64> allowance) {
+    if (allowance)
+        return CostLimit{*allowance, CostLimit::Source::Allowance};
+    if (preferences.confirmCost)
+        return CostLimit{preferences.costThreshold, CostLimit::Source::Options};
+    return std::nullopt;
+}
+
+QString CostFinding::text() const {
+    return (limit.source == CostLimit::Source::Options
+                ? tr("This message costs %1 credits for %2 recipients, more than the %3 credits "
+                     "set in Options.")
+                : tr("This message costs %1 credits for %2 recipients, more than the %3 credits "
+                     "allowed for this send."))
+        .arg(estimate.cost)
+        .arg(estimate.recipients)
+        .arg(limit.credits);
+}
+
+QString CostFinding::question() const {
+    return tr("Send it all the same?");
+}
+
+std::optional<CostFinding> checkCost(const SendEstimate& estimate,
+                                     const std::optional<CostLimit>& limit) {
+    if (!limit || estimate.cost <= limit->credits)
+        return std::nullopt;
+    return CostFinding{estimate, *limit};
+}
+
+void DraftReview::dropRepeats() {
+    if (!repeats)
+        return;
+    draft.recipients = repeats->withoutRepeats;
+    repeats.reset();
+    estimate = SendEstimate::of(draft.recipients, trimBlanks(draft.originator));
+    costly = checkCost(estimate, limit);
+}
+
+DraftReview reviewDraft(const MessageDraft& draft, const Preferences& preferences,
+                        std::optional<qint64> allowance) {
+    DraftReview review;
+    review.draft = draft;
+    review.length = measureSms(draft.message);
+    if (const qsizetype characters = messageCharacters(draft.message); characters > kMessageLimit)
+        review.tooLong = LengthFinding{characters};
+    if (preferences.checkRecipients) {
+        const RecipientReport report = checkRecipients(draft.recipients, preferences.region);
+        if (!report.impossible.isEmpty())
+            review.impossible =
+                ImpossibleFinding{report.impossible, phoneRegionName(preferences.region)};
+        if (!report.repeats.isEmpty())
+            review.repeats = RepeatFinding{report.repeats, report.withoutRepeats};
+    }
+    // As sent: the fields go trimmed.
+    const QString originator = trimBlanks(draft.originator);
+    if (!isWidelyAcceptedOriginator(originator))
+        review.originator = OriginatorFinding{originator};
+    review.limit = costLimit(preferences, allowance);
+    review.estimate = SendEstimate::of(draft.recipients, originator);
+    review.costly = checkCost(review.estimate, review.limit);
+    return review;
+}
+
+}  // namespace pelicast
