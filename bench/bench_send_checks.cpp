@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QTextCursor>
 
+#include "core/message/draft_review.h"
 #include "core/message/recipient_check.h"
 #include "gui/encoding_highlighter.h"
 #include "gui/encoding_line.h"
@@ -29,7 +30,7 @@ QString mixedMessage() {
     while (text.size() + piece.size() <= 159)
         text += piece;
     text += u'\n';
-    return text.leftJustified(MessageTextEdit::kLimit, u'a');
+    return text.leftJustified(kMessageLimit, u'a');
 }
 
 // A pasted column: national and international forms, spaces, dashes and

@@ -97,7 +97,7 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
     connect(client_, &GatewayClient::failed, this, &MainWindow::showFailure);
     connect(ui_->sms, &QPlainTextEdit::textChanged, this, &MainWindow::updateCounter);
     ui_->balanceLayout->insertWidget(1, new EncodingLine(ui_->sms));
-    sendChecks_ = std::make_unique<SendChecks>(this, ui_->Orig, ui_->rcpt);
+    sendChecks_ = std::make_unique<SendChecks>(this, ui_->Orig, ui_->rcpt, ui_->sms);
     // Queued: the first failed write may come during start-up or halfway
     // through an action; the user hears of it once, when the window is free.
     const auto tellSettingsFailure = [this](const QString& reason) {
@@ -245,16 +245,16 @@ void MainWindow::sendMessage() {
         return;
 
     // Repeated recipients the user drops are neither counted nor sent.
-    const std::optional<MessageDraft> checked = sendChecks_->review(draft);
-    if (!checked)
+    const std::optional<DraftReview> review = sendChecks_->review(draft);
+    if (!review)
         return;
-    const SendEstimate estimate = SendEstimate::of(checked->recipients, checked->originator);
-    if (MessageBox::ask(this, estimate.confirmation(), u"Send SMS ?"_s) ==
+    const FormFields fields = sendMessageFields(review->draft);
+    if (MessageBox::ask(this, review->estimate.confirmation(), u"Send SMS ?"_s) ==
             MessageBox::Answer::Yes &&
-        sendChecks_->confirmCost(estimate))
-        post(protocol::kSendPage, sendMessageFields(*checked), u"Sending SMS..."_s);
+        sendChecks_->confirmCost(*review))
+        post(protocol::kSendPage, fields, u"Sending SMS..."_s);
     else
-        recorder_->recordRefusal(QLatin1String(protocol::kSendPage), sendMessageFields(*checked));
+        recorder_->recordRefusal(QLatin1String(protocol::kSendPage), fields);
     settings_.rememberRecipients(draft.recipients);
 }
 

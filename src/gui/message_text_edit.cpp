@@ -5,6 +5,8 @@
 #include <QMimeData>
 #include <QTextDocumentFragment>
 
+#include "core/message/draft_review.h"
+
 using namespace Qt::StringLiterals;
 
 namespace pelicast {
@@ -29,14 +31,15 @@ void MessageTextEdit::setText(const QString& text) {
 }
 
 int MessageTextEdit::charactersLeft() const {
-    return kLimit - int(toPlainText().size());
+    return kMessageLimit - int(toPlainText().size());
 }
 
 QString MessageTextEdit::fitting(const QString& text) const {
     const QString plain = toPlainText();
     const QString selected = textCursor().selection().toPlainText();
     // The limit grows by one for every line break already in the text.
-    qsizetype room = kLimit + plain.count(u'\n') - (sentLength(plain) - sentLength(selected));
+    qsizetype room =
+        kMessageLimit + plain.count(u'\n') - (sentLength(plain) - sentLength(selected));
     qsizetype keep = 0;
     for (; keep < text.size(); ++keep) {
         const qsizetype cost = text.at(keep) == u'\n' ? 2 : 1;

@@ -5,15 +5,13 @@
 
 namespace pelicast {
 
-// The message field: at most 160 characters, a line break counting as one of
-// them although it is sent as CR LF. Typing beyond the limit is refused and a
-// paste or drop is cut to what fits. A line break needs room for both of its
-// characters, so it cannot be the 160th.
+// The message field: at most kMessageLimit characters, a line break counting
+// as one of them although it is sent as CR LF. Typing beyond the limit is
+// refused and a paste or drop is cut to what fits. A line break needs room
+// for both of its characters, so it cannot be the last one.
 class MessageTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
-    static constexpr int kLimit = 160;
-
     using QPlainTextEdit::QPlainTextEdit;
 
     // The text with CR LF line breaks, as it is sent.

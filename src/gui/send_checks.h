@@ -4,36 +4,35 @@
 #include <QString>
 #include <optional>
 
+#include "core/message/draft_review.h"
+
 class QWidget;
 
 namespace pelicast {
 
-struct MessageDraft;
-struct SendEstimate;
-
-// The questions a send asks between the field checks and "Send SMS ?", as
-// Options set them: recipients that are not possible numbers or name one
-// number twice, an originator networks may not carry, and a cost above the
-// user's threshold. Whatever the answer, the window's fields stay as typed.
+// Presents the review of a draft between the field checks and "Send SMS ?":
+// tells what stops the send and focuses the field to look at, asks where the
+// user may choose. Whatever the answer, the window's fields stay as typed.
 class SendChecks {
 public:
-    SendChecks(QWidget* window, QWidget* originatorField, QWidget* recipientsField);
+    SendChecks(QWidget* window, QWidget* originatorField, QWidget* recipientsField,
+               QWidget* messageField);
 
-    // The draft to send: the one given, or without repeated recipients when
-    // the user wants each number once. Nothing when the user must look at a
-    // field first; that field then has the focus.
-    std::optional<MessageDraft> review(const MessageDraft& draft);
-    // Asks a second time when the cost is above the threshold; false when
-    // the user declines.
-    bool confirmCost(const SendEstimate& estimate);
+    // The review of the draft to send, without repeated recipients when the
+    // user wants each number once. Nothing when the user must look at a field
+    // first; that field then has the focus.
+    std::optional<DraftReview> review(const MessageDraft& draft);
+    // Asks a second time when the cost is above the limit; false when the
+    // user declines.
+    bool confirmCost(const DraftReview& review);
 
 private:
-    std::optional<QString> reviewRecipients(const QString& recipients);
-    bool acceptOriginator(const QString& originator);
+    bool acceptOriginator(const std::optional<OriginatorFinding>& finding);
 
     QWidget* window_;
     QWidget* originatorField_;
     QWidget* recipientsField_;
+    QWidget* messageField_;
     // Warned about once; the next send with the same originator goes on.
     QString warnedOriginator_;
 };
