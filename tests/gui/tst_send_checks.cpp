@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The encoding line, the marks and the checks before "Send SMS ?", driven
-// through the real main window; sends reach the gateway stand-in.
+// through the real main window and pelicast-send; sends reach the gateway
+// stand-in.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 
 #include "core/gateway/gateway_client.h"
+#include "core/message/draft_review.h"
 #include "core/settings/preferences.h"
 #include "core/settings/settings.h"
 #include "gui/main_window.h"
@@ -31,16 +34,13 @@ class TestSendChecks : public QObject {
     T* get(const char* name) {
         return window_->findChild<T*>(QLatin1String(name));
     }
-    // Clicks Send with the boxes answered in turn; the recipients the gateway
+    // Clicks Send, every box answered by the hook; the recipients the gateway
     // got, or a null string when nothing was sent.
-    QString send(const QList<Answer>& answers) {
-        for (Answer answer : answers)
-            MessageBox::setNextAnswer(answer);
+    QString send() {
         get<QPushButton>("OKButton")->click();
         auto* client = window_->findChild<GatewayClient*>();
         if (!client->isBusy())
             return {};
-        MessageBox::setNextAnswer(Answer::Ok);
         return QTest::qWaitFor([client] { return !client->isBusy(); }, 20000)
                    ? gateway_.outbox().last()[u"rcpt"_s].toString()
                    : u"hung"_s;
@@ -50,11 +50,14 @@ private Q_SLOTS:
     void initTestCase() {
         qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
         QVERIFY(gateway_.start({{u"anna"_s, u"s3cret"_s, 1000}}));
+        qputenv("PELICAST_TEST_GATEWAY", gateway_.httpBase().toUtf8());  // for pelicast-send
+        qputenv("PELICAST_PASSWORD", "s3cret");
     }
     void init() {
         QFile::remove(Settings::fileName());
         Settings().setValue(keys::kTransport, u"http"_s);
         MessageBox::clearShownTexts();
+        MessageBox::setShownHook([](const QString&) { MessageBox::setNextAnswer(Answer::Yes); });
         window_.reset(new MainWindow({gateway_.httpBase(), {}, u"quillo"_s}));
         window_->show();
         get<QLineEdit>("Uname")->setText(u"anna"_s);
@@ -85,56 +88,110 @@ private Q_SLOTS:
         QCOMPARE(sms->text(), text);
     }
 
-    void checks_data() {
-        QTest::addColumn<bool>("check");     // the recipients, in region GB
-        QTest::addColumn<int>("threshold");  // 0: no second question
+    // The window and pelicast-send present one review of the same draft: the
+    // same findings in the same words, the same recipients sent. The window's
+    // Yes to its questions is --once and --max-cost; its user presses Send
+    // again after the originator warning.
+    void sameFindings_data() {
+        QTest::addColumn<int>("threshold");  // credits set in Options; 0: none
         QTest::addColumn<QString>("recipients");
-        QTest::addColumn<QList<Answer>>("answers");
-        QTest::addColumn<QStringList>("boxes");  // a part of each box's text, in turn
+        QTest::addColumn<QString>("originator");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("told");  // a part of the findings
         QTest::addColumn<QString>("sent");
         const QString same = u"07700 900123;+44 7700 900123;07700900124"_s;
-        QTest::newRow("impossible refused")
-            << true << 0 << u"07700900123;12;abc"_s << QList{Answer::Ok}
-            << QStringList{u"numbers of United Kingdom (+44):\n    12\n    abc\n"_s} << QString();
-        QTest::newRow("repeats dropped, counted as sent; cost at the threshold")
-            << true << 10 << same << QList{Answer::Yes, Answer::Yes}
-            << QStringList{u"\n    07700 900123 = +44 7700 900123\n"_s,
-                           u"to 2 recipients.\r\nIt will cost You 10 credits"_s}
-            << u"07700 900123;07700900124"_s;
-        QTest::newRow("check off, cost above the threshold, declined")
-            << false << 14 << same << QList{Answer::Yes, Answer::No}
-            << QStringList{u"3 recipients"_s,
-                           u"costs 15 credits for 3 recipients, more than the 14"_s}
+        const QString two = u"07700900123;07700900124"_s;
+        QTest::newRow("too long") << 0 << two << QString()
+                                  << QString(150, u'a') + u"\r\n1234567890"_s << false
+                                  << u"has 161 characters; at most 160 fit"_s << QString();
+        QTest::newRow("impossible")
+            << 0 << u"07700900123;12;abc"_s << QString() << u"hi"_s << false
+            << u"numbers of United Kingdom (+44):\n    12\n    abc"_s << QString();
+        QTest::newRow("repeats sent once, counted as sent")
+            << 10 << same << QString() << u"hi"_s << true
+            << u"number:\n    07700 900123 = +44 7700 900123"_s << u"07700 900123;07700900124"_s;
+        QTest::newRow("repeats all sent, odd originator")
+            << 0 << same << u"Shop{1}"_s << u"hi"_s << false
+            << u"originator “Shop{1}”. They carry a name of at"_s << same;
+        QTest::newRow("above the Options limit")
+            << 9 << two << QString() << u"hi"_s << false
+            << u"costs 10 credits for 2 recipients, more than the 9 credits set in Options."_s
             << QString();
+        QTest::newRow("above it, allowed")
+            << 9 << two << QString() << u"hi"_s << true << u"costs 10 credits for 2"_s << two;
     }
-    void checks() {
-        QFETCH(bool, check);
+    void sameFindings() {
         QFETCH(int, threshold);
         QFETCH(QString, recipients);
-        QFETCH(QList<Answer>, answers);
-        QFETCH(QStringList, boxes);
+        QFETCH(QString, originator);
+        QFETCH(QString, message);
+        QFETCH(bool, yes);
         QFETCH(QString, sent);
-        QVERIFY((Preferences{u"GB"_s, check, threshold > 0, std::max(threshold, 1)}.save()));
+        const Preferences preferences{u"GB"_s, true, threshold > 0, threshold};
+        QVERIFY(preferences.save());
+        DraftReview review =
+            reviewDraft({u"anna"_s, {}, originator, recipients, message}, preferences);
+        const QString warning = review.originator ? review.originator->text() : QString();
+        QStringList findings{review.tooLong ? review.tooLong->text() : QString(),
+                             review.impossible ? review.impossible->text() : QString(),
+                             review.repeats ? review.repeats->text() : QString(), warning};
+        if (yes)
+            review.dropRepeats();
+        findings += review.costly ? review.costly->text() : QString();
+        findings.removeAll(QString());
+        QFETCH(QString, told);
+        QVERIFY(findings.join(u'\n').contains(told));
+
+        MessageBox::setShownHook([yes](const QString& text) {
+            const bool question = text.endsWith(RepeatFinding().question()) ||
+                                  text.endsWith(CostFinding().question());
+            MessageBox::setNextAnswer(yes || !question ? Answer::Yes : Answer::No);
+        });
         get<QComboBox>("rcpt")->setEditText(recipients);
-        QCOMPARE(send(answers), sent);
-        const QStringList shown = MessageBox::shownTexts();
-        QCOMPARE(shown.size(), boxes.size() + (sent.isNull() ? 0 : 1));  // and the reply
-        for (qsizetype i = 0; i < boxes.size(); ++i)
-            QVERIFY2(shown.at(i).contains(boxes.at(i)), qPrintable(shown.at(i)));
-        QCOMPARE(get<QComboBox>("rcpt")->currentText(), recipients);
-        if (answers == QList{Answer::Ok})
-            QCOMPARE(window_->focusWidget(), get("rcpt"));
+        get<QLineEdit>("Orig")->setText(originator);
+        get<MessageTextEdit>("sms")->setText(message);
+        QString windowSent = send();
+        if (sent.isNull() && !review.costly)  // stopped at a field
+            QCOMPARE(window_->focusWidget(), get(review.tooLong ? "sms" : "rcpt"));
+        if (!warning.isEmpty() && MessageBox::shownTexts().last().startsWith(warning))
+            windowSent = send();  // as the warning says: Send again
+        QCOMPARE(windowSent, sent);
+        QCOMPARE(get<QComboBox>("rcpt")->currentText(), recipients);  // as typed
+
+        QStringList arguments{u"--user"_s, u"anna"_s,  u"--to"_s,   recipients,
+                              u"--from"_s, originator, u"--text"_s, message};
+        if (yes)
+            arguments << u"--once"_s << u"--max-cost"_s << QString::number(review.estimate.cost);
+        QProcess command;
+        const qsizetype before = gateway_.outbox().size();
+        command.start(QStringLiteral(PELICAST_SEND), arguments);
+        QVERIFY(command.waitForFinished(20000));
+        QCOMPARE(command.exitCode(), sent.isNull() ? 2 : 0);
+        QCOMPARE(gateway_.outbox().size() > before ? gateway_.outbox().last()[u"rcpt"_s].toString()
+                                                   : QString(),
+                 sent);
+
+        const QString said = QString::fromUtf8(command.readAllStandardError())
+                                 .remove(u"pelicast-send: warning: "_s)
+                                 .remove(u"pelicast-send: "_s);
+        const QString shown = MessageBox::shownTexts().join(u'\n');
+        for (const QString& finding : std::as_const(findings)) {
+            QVERIFY2(shown.contains(finding), qPrintable(shown));
+            // --max-cost answered the window's cost question before it came.
+            const bool answered = yes && review.costly && finding == findings.last();
+            QVERIFY2(said.contains(finding) || answered, qPrintable(said));
+        }
     }
 
     void originatorWarnedOncePerChange() {
         get<QComboBox>("rcpt")->setEditText(u"0944111222"_s);
         get<QLineEdit>("Orig")->setText(u"Shop{1}"_s);
-        QCOMPARE(send({Answer::Ok}), QString());
-        QVERIFY(MessageBox::shownTexts().last().contains(u"“Shop{1}”. They carry a name of at"_s));
+        QCOMPARE(send(), QString());
         QCOMPARE(window_->focusWidget(), get("Orig"));
-        QCOMPARE(send({Answer::Yes}), u"0944111222"_s);  // with the reply: 3 boxes
+        QCOMPARE(send(), u"0944111222"_s);  // with the reply: 3 boxes
         get<QLineEdit>("Orig")->setText(u"Shop€"_s);
-        QCOMPARE(send({Answer::Ok}), QString());
+        QCOMPARE(send(), QString());
         QCOMPARE(MessageBox::shownTexts().size(), 4);
     }
 };

@@ -18,9 +18,7 @@
 #include "core/gateway/gateway_protocol.h"
 #include "core/journal/journal_recorder.h"
 #include "core/journal/request_record.h"
-#include "core/message/recipient_check.h"
-#include "core/message/send_estimate.h"
-#include "core/message/sms_encoding.h"
+#include "core/message/draft_review.h"
 #include "core/settings/preferences.h"
 #include "core/settings/settings.h"
 
@@ -38,8 +36,6 @@ enum ExitStatus {
     kUnreadableData = 4,
 };
 
-// As in the window's message field, where a line break counts as one.
-constexpr qsizetype kMessageLimit = 160;
 constexpr auto kPasswordVariable = "PELICAST_PASSWORD";
 
 const auto kDescription =
@@ -51,11 +47,19 @@ const auto kDescription =
     "environment variable PELICAST_PASSWORD. A password is never taken on the "
     "command line, where other users can see it.\n"
     "\n"
+    "The message is checked as Pelicast's window checks it, by the settings of "
+    "its Options: recipients that cannot be phone numbers of the default region "
+    "stop it; numbers named twice and an originator that networks may drop are "
+    "warned about; a message that costs more than the credits set at \"Ask "
+    "again above\" is refused, unless --max-cost allows it.\n"
+    "\n"
     "Exit status:\n"
     "  0  the gateway accepted the request\n"
     "  1  the gateway refused it (its reply is printed): the reply states no\n"
     "     balance, or says that nothing was sent\n"
-    "  2  bad usage or input\n"
+    "  2  bad usage or input, or a message the checks refuse (a recipient that\n"
+    "     is not a possible number, a cost above the limit), in a dry run as\n"
+    "     in a send\n"
     "  3  network or TLS failure, or an HTTP error status; when the request\n"
     "     went out, the gateway may have sent the message all the same: check\n"
     "     the balance before sending again (pelicast-send never retries by\n"
@@ -87,7 +91,7 @@ public:
                       draft_.user));
             return kAccepted;
         }
-        if (!readRecipients() || !readText() || !checkMessage())
+        if (!readRecipients() || !readText() || !reviewMessage())
             return status_;
         if (dryRun)
             return showDryRun();
@@ -120,6 +124,11 @@ private:
             {u"dry-run"_s,
              u"Prints what would be sent (recipients, parts and encoding, cost) and sends "
              "nothing."_s},
+            {u"max-cost"_s,
+             u"Sends only when the message costs at most this many credits. For this run it "
+             "replaces the limit set in Options (\"Ask again above\"), whether that is "
+             "ticked or not."_s,
+             u"credits"_s},
             {u"once"_s,
              u"Sends once to each number when the recipients name a number more than once "
              "(by default each is sent, and paid for)."_s},
@@ -130,7 +139,7 @@ private:
                 return stop(kBadUsage,
                             u"A password is never taken on the command line: use "
                             "--password-file or PELICAST_PASSWORD."_s);
-            return stop(kBadUsage, parser_.errorText() + usageLine());
+            return stop(kBadUsage, parser_.errorText(), true);
         }
         json_ = parser_.isSet(u"json"_s);
         if (parser_.isSet(u"help"_s) || parser_.isSet(u"version"_s)) {
@@ -143,15 +152,24 @@ private:
             return false;
         }
         if (!parser_.positionalArguments().isEmpty())
-            return stop(kBadUsage, u"Unexpected argument \"%1\"."_s.arg(
-                                       parser_.positionalArguments().constFirst()) +
-                                       usageLine());
+            return stop(
+                kBadUsage,
+                u"Unexpected argument \"%1\"."_s.arg(parser_.positionalArguments().constFirst()),
+                true);
         if (parser_.isSet(u"credits"_s)) {
-            for (const QString& option : {u"to"_s, u"group"_s, u"text"_s, u"from"_s}) {
+            for (const QString& option :
+                 {u"to"_s, u"group"_s, u"text"_s, u"from"_s, u"max-cost"_s}) {
                 if (parser_.isSet(option))
                     return stop(kBadUsage,
                                 u"--credits sends no message: leave out --%1."_s.arg(option));
             }
+        }
+        if (parser_.isSet(u"max-cost"_s)) {
+            bool number = false;
+            maxCost_ = parser_.value(u"max-cost"_s).toLongLong(&number);
+            if (!number || *maxCost_ < 0)
+                return stop(kBadUsage, u"--max-cost takes a number of credits, not \"%1\"."_s.arg(
+                                           parser_.value(u"max-cost"_s)));
         }
         return true;
     }
@@ -253,45 +271,48 @@ private:
         text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
         if (text.isEmpty())
             return stop(kBadUsage, u"The message is empty."_s);
-        if (text.size() > kMessageLimit)
-            return stop(kBadUsage,
-                        u"The message has %1 characters; at most %2 fit, a line "
-                        "break counting as one."_s.arg(text.size())
-                            .arg(kMessageLimit));
         draft_.message = text.replace(u'\n', u"\r\n"_s);
         return true;
     }
 
-    // The window's checks; where it asks, a script cannot answer, so this warns.
-    bool checkMessage() {
-        const Preferences preferences = Preferences::load();
-        if (preferences.checkRecipients) {
-            const RecipientReport report = checkRecipients(draft_.recipients, preferences.region);
-            if (!report.impossible.isEmpty())
-                return stop(kBadUsage, u"Not a possible phone number: %1"_s.arg(
-                                           report.impossible.join(u"; "_s)));
+    // The window's review. What stops the window stops here; a script cannot
+    // answer questions, so --once and --max-cost answer them beforehand and
+    // the rest are warnings.
+    bool reviewMessage() {
+        review_ = reviewDraft(draft_, Preferences::load(), maxCost_);
+        if (review_.tooLong)
+            return stop(kBadUsage, review_.tooLong->text());
+        if (review_.impossible)
+            return stop(kBadUsage,
+                        review_.impossible->text() + u'\n' + review_.impossible->advice());
+        if (review_.repeats) {
             const bool once = parser_.isSet(u"once"_s);
-            for (const QStringList& repeat : report.repeats)
-                warn(u"These name one number: %1. %2"_s.arg(
-                    repeat.join(u"; "_s),
-                    once ? u"It is sent once."_s : u"Each is sent and paid for (see --once)."_s));
+            warn(review_.repeats->text() + u'\n' +
+                 (once ? u"Each number is sent once."_s
+                       : u"Each is sent and paid for (see --once)."_s));
             if (once) {
-                draft_.recipients = report.withoutRepeats;
-                recipients_ = draft_.recipients.split(u';', Qt::SkipEmptyParts);
+                review_.dropRepeats();
+                recipients_ = review_.draft.recipients.split(u';', Qt::SkipEmptyParts);
             }
         }
-        if (!isWidelyAcceptedOriginator(draft_.originator))
-            warn(
-                u"Many networks replace or drop the originator \"%1\": they take a name of at "
-                "most 11 letters and digits, or a number of at most 15 digits."_s.arg(
-                    draft_.originator));
+        if (review_.originator)
+            warn(review_.originator->text());
+        // A dry run shows the cost before it refuses.
+        if (review_.costly && !parser_.isSet(u"dry-run"_s))
+            return stop(kBadUsage, costRefusal());
+        draft_ = review_.draft;
         return true;
     }
 
+    QString costRefusal() const {
+        return review_.costly->text() + u"\nGive --max-cost %1 to send it all the same."_s.arg(
+                                            review_.costly->estimate.cost);
+    }
+
     int showDryRun() {
-        const SendEstimate estimate = SendEstimate::of(draft_.recipients, draft_.originator);
-        const SmsLength length = measureSms(draft_.message);
-        const QJsonObject result{
+        const SendEstimate& estimate = review_.estimate;
+        const SmsLength& length = review_.length;
+        QJsonObject result{
             {u"parts"_s, length.parts},
             {u"encoding"_s, encodingName(length.encoding)},
             {u"outcome"_s, u"dry-run"_s},
@@ -313,8 +334,13 @@ private:
         if (estimate.interconnectionNote)
             text += u" (additional interconnection charges may apply)"_s;
         text += u"\nNothing was sent: this was a dry run."_s;
+        if (review_.costly)
+            result.insert(u"error"_s, costRefusal());
         print(result, text);
-        return kAccepted;
+        if (!review_.costly)
+            return kAccepted;
+        say(u"pelicast-send: ", costRefusal());
+        return kBadUsage;
     }
 
     int request(const char* page, const FormFields& fields) {
@@ -365,17 +391,23 @@ private:
             out_ << text << '\n';
     }
 
-    void warn(const QString& text) { err_ << "pelicast-send: warning: " << text << '\n'; }
+    void warn(const QString& text) { say(u"pelicast-send: warning: ", text); }
 
-    // The first line of --help ("Usage: ...") follows every usage error.
-    QString usageLine() const { return u'\n' + parser_.helpText().section(u'\n', 0, 0); }
-
-    bool stop(int status, const QString& message) {
+    // The first line of --help ("Usage: ...") follows a usage error.
+    bool stop(int status, const QString& message, bool withUsage = false) {
         status_ = status;
-        err_ << "pelicast-send: " << message << '\n';
+        say(u"pelicast-send: ", message);
+        if (withUsage)
+            err_ << parser_.helpText().section(u'\n', 0, 0) << '\n';
         if (json_)
             print({{u"outcome"_s, u"error"_s}, {u"error"_s, message}}, {});
         return false;
+    }
+
+    // Every line says whose it is; an indented one belongs to a list above.
+    void say(QStringView prefix, const QString& text) {
+        for (QStringView line : QStringView(text).split(u'\n'))
+            err_ << (line.startsWith(u' ') ? QStringView() : prefix) << line << '\n';
     }
 
     const GatewayLocation& location_;
@@ -387,6 +419,8 @@ private:
     int status_ = kAccepted;
     MessageDraft draft_;
     QStringList recipients_;
+    std::optional<qint64> maxCost_;
+    DraftReview review_;
 };
 
 }  // namespace
