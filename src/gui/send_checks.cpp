@@ -41,8 +41,12 @@ QString sameNumber(const QStringList& elements) {
 
 }  // namespace
 
-SendChecks::SendChecks(QWidget* window, QWidget* originatorField, QWidget* recipientsField)
-    : window_(window), originatorField_(originatorField), recipientsField_(recipientsField) {}
+SendChecks::SendChecks(const Settings& settings, QWidget* window, QWidget* originatorField,
+                       QWidget* recipientsField)
+    : settings_(settings),
+      window_(window),
+      originatorField_(originatorField),
+      recipientsField_(recipientsField) {}
 
 std::optional<MessageDraft> SendChecks::review(const MessageDraft& draft) {
     MessageDraft checked = draft;
@@ -56,7 +60,7 @@ std::optional<MessageDraft> SendChecks::review(const MessageDraft& draft) {
 }
 
 std::optional<QString> SendChecks::reviewRecipients(const QString& recipients) {
-    const Preferences preferences = Preferences::load();
+    const Preferences preferences = Preferences::load(settings_);
     if (!preferences.checkRecipients)
         return recipients;
     const RecipientReport report = checkRecipients(recipients, preferences.region);
@@ -106,7 +110,7 @@ bool SendChecks::acceptOriginator(const QString& originator) {
 }
 
 bool SendChecks::confirmCost(const SendEstimate& estimate) {
-    const Preferences preferences = Preferences::load();
+    const Preferences preferences = Preferences::load(settings_);
     if (!preferences.confirmCost || estimate.cost <= preferences.costThreshold)
         return true;
     return MessageBox::ask(window_,

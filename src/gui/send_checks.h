@@ -10,6 +10,7 @@ namespace pelicast {
 
 struct MessageDraft;
 struct SendEstimate;
+class Settings;
 
 // The questions a send asks between the field checks and "Send SMS ?", as
 // Options set them: recipients that are not possible numbers or name one
@@ -17,7 +18,8 @@ struct SendEstimate;
 // user's threshold. Whatever the answer, the window's fields stay as typed.
 class SendChecks {
 public:
-    SendChecks(QWidget* window, QWidget* originatorField, QWidget* recipientsField);
+    SendChecks(const Settings& settings, QWidget* window, QWidget* originatorField,
+               QWidget* recipientsField);
 
     // The draft to send: the one given, or without repeated recipients when
     // the user wants each number once. Nothing when the user must look at a
@@ -31,6 +33,7 @@ private:
     std::optional<QString> reviewRecipients(const QString& recipients);
     bool acceptOriginator(const QString& originator);
 
+    const Settings& settings_;
     QWidget* window_;
     QWidget* originatorField_;
     QWidget* recipientsField_;

@@ -54,7 +54,7 @@ private Q_SLOTS:
     void init() {
         QFile::remove(Settings::fileName());
         Settings().setValue(keys::kTransport, u"http"_s);
-        MessageBox::clearShownTexts();
+        MessageBox::startRecording();
         window_.reset(new MainWindow({gateway_.httpBase(), {}, u"quillo"_s}));
         window_->show();
         get<QLineEdit>("Uname")->setText(u"anna"_s);
@@ -114,7 +114,9 @@ private Q_SLOTS:
         QFETCH(QList<Answer>, answers);
         QFETCH(QStringList, boxes);
         QFETCH(QString, sent);
-        QVERIFY((Preferences{u"GB"_s, check, threshold > 0, std::max(threshold, 1)}.save()));
+        Settings settings;
+        QVERIFY(
+            (Preferences{u"GB"_s, check, threshold > 0, std::max(threshold, 1)}.save(settings)));
         get<QComboBox>("rcpt")->setEditText(recipients);
         QCOMPARE(send(answers), sent);
         const QStringList shown = MessageBox::shownTexts();

@@ -176,7 +176,7 @@ private Q_SLOTS:
             QCOMPARE(rows->index(row, Journal::Message).data(), u"from the window"_s);
         child<QTableView>(history, "requests")->selectRow(0);
         QVERIFY(child<QPlainTextEdit>(history, "reply")->toPlainText().startsWith(u"Message"_s));
-        MessageBox::clearShownTexts();
+        MessageBox::startRecording();
         child<QPushButton>(history, "sendAgain")->click();
         QCOMPARE(child<QPlainTextEdit>(&window, "sms")->toPlainText(), u"from the window"_s);
         QCOMPARE(child<QComboBox>(&window, "rcpt")->currentText(), u"0944111222"_s);
@@ -191,7 +191,7 @@ private Q_SLOTS:
         const qsizetype before = gateway_.outbox().size();
         MainWindow window({gateway_.httpBase(), gateway_.httpBase(), u"quillo"_s});
         fillWindow(window, u"hi"_s);
-        MessageBox::clearShownTexts();
+        MessageBox::startRecording();
         sendFromWindow(window, 2);  // the reply and the warning
         sendFromWindow(window);
         QTRY_COMPARE(MessageBox::shownTexts().size(), 5);

@@ -157,15 +157,8 @@ private:
     }
 
     bool readSettings() {
-        const QFileInfo info(Settings::fileName());
-        if (!info.exists())
-            return true;
-        QFile file(info.filePath());
-        if (info.isFile() && file.open(QIODevice::ReadOnly))
-            return true;
-        return stop(kUnreadableData,
-                    u"Pelicast's settings %1 cannot be read: %2"_s.arg(
-                        info.filePath(), info.isFile() ? file.errorString() : u"not a file"_s));
+        return settings_.checkReadable() ||
+               stop(kUnreadableData, u"Pelicast's settings "_s + settings_.errorString());
     }
 
     bool readAccount(bool needPassword) {
@@ -264,7 +257,7 @@ private:
 
     // The window's checks; where it asks, a script cannot answer, so this warns.
     bool checkMessage() {
-        const Preferences preferences = Preferences::load();
+        const Preferences preferences = Preferences::load(settings_);
         if (preferences.checkRecipients) {
             const RecipientReport report = checkRecipients(draft_.recipients, preferences.region);
             if (!report.impossible.isEmpty())
@@ -320,8 +313,8 @@ private:
     int request(const char* page, const FormFields& fields) {
         GatewayClient client(location_);
         client.setConnection(ConnectionSettings::load(settings_));
-        JournalRecorder recorder(client);
-        QObject::connect(&recorder, &JournalRecorder::unavailable, [this](const QString& reason) {
+        JournalRecorder recorder(client, settings_);
+        QObject::connect(&recorder, &JournalRecorder::failed, [this](const QString& reason) {
             warn(reason + u" The request goes on without it."_s);
         });
         QEventLoop loop;
