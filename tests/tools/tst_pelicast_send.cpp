@@ -68,6 +68,7 @@ private Q_SLOTS:
         settings.setScrambledValue(keys::kUsername, u"anna"_s);
         settings.setScrambledValue(keys::kPassword, u"s3cret"_s);
         QDir().mkpath(home_.filePath(u"data/Pelicast"_s));
+        QDir().mkpath(home_.filePath(u"blocked/Quillo/Quillo.conf"_s));  // settings as a folder
         // A file where a journal's folder would be, in the home as a data folder.
         QVERIFY(QFile(home_.filePath(u"Pelicast"_s)).open(QIODevice::WriteOnly));
         QFile book(home_.filePath(u"data/Pelicast/contacts.vcf"_s));
@@ -106,6 +107,11 @@ private Q_SLOTS:
         QTest::newRow("unreadable password file")
             << QStringList{u"--password-file"_s, QDir::tempPath()} + kSendHi << QStringList() << 4
             << 0 << "cannot be read";
+        QTest::newRow("unreadable settings")
+            << kSendHi << QStringList{u"XDG_CONFIG_HOME="_s + home_.filePath(u"blocked"_s)} << 4
+            << 0
+            << u"settings %1 cannot be read: not a file"_s.arg(
+                   home_.filePath(u"blocked/Quillo/Quillo.conf"_s));
     }
     void exitStatus() {
         QProcessEnvironment environment = this->environment(gateway_);
