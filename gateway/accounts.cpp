@@ -29,28 +29,28 @@ std::optional<Account> accountFrom(const QJsonValue& value) {
 
 }  // namespace
 
-bool AccountStore::load(QString* error) {
+bool AccountStore::load() {
     QFile file(path_);
     if (!file.exists()) {
         accounts_ = {kDemoAccount};
-        return save(error);
+        return save();
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot read %1: %2").arg(path_, file.errorString());
+        error_ = QStringLiteral("Cannot read %1: %2").arg(path_, file.errorString());
         return false;
     }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     const QJsonValue list = document.object().value(QLatin1String("accounts"));
     if (parseError.error != QJsonParseError::NoError || !list.isArray()) {
-        *error = QStringLiteral("%1 is not an accounts file.").arg(path_);
+        error_ = QStringLiteral("%1 is not an accounts file.").arg(path_);
         return false;
     }
     accounts_.clear();
     for (const QJsonValue& entry : list.toArray()) {
         const auto account = accountFrom(entry);
         if (!account) {
-            *error =
+            error_ =
                 QStringLiteral("%1 holds an account without user, password or credits.").arg(path_);
             return false;
         }
@@ -68,23 +68,23 @@ const Account* AccountStore::authenticate(const QString& user, const QString& pa
     return nullptr;
 }
 
-bool AccountStore::setCredits(const QString& user, qint64 credits, QString* error) {
+bool AccountStore::setCredits(const QString& user, qint64 credits) {
     for (Account& account : accounts_) {
         if (account.user == user) {
             const qint64 before = account.credits;
             account.credits = credits;
-            if (!save(error)) {
+            if (!save()) {
                 account.credits = before;
                 return false;
             }
             return true;
         }
     }
-    *error = QStringLiteral("No account %1.").arg(user);
+    error_ = QStringLiteral("No account %1.").arg(user);
     return false;
 }
 
-bool AccountStore::save(QString* error) const {
+bool AccountStore::save() {
     QJsonArray list;
     for (const Account& account : accounts_) {
         list.append(QJsonObject{{QLatin1String("user"), account.user},
@@ -95,7 +95,7 @@ bool AccountStore::save(QString* error) const {
     QSaveFile file(path_);
     // Unbuffered, so that the write itself tells whether all of it went out.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
+        error_ = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
         return false;
     }
     // Passwords are stored in the clear: readable by their owner only.
@@ -103,7 +103,7 @@ bool AccountStore::save(QString* error) const {
     const QByteArray text = QJsonDocument(QJsonObject{{QLatin1String("accounts"), list}}).toJson();
     // A short write is never committed; the destructor throws it away.
     if (file.write(text) != text.size() || !file.commit()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
+        error_ = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
         return false;
     }
     return true;

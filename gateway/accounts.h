@@ -19,19 +19,22 @@ public:
     explicit AccountStore(QString path) : path_(std::move(path)) {}
 
     // Reads the file; a missing file is created holding the demo account.
-    bool load(QString* error);
+    // False on failure, with the reason in errorString().
+    bool load();
 
     // The account when the user exists and the password matches it.
     const Account* authenticate(const QString& user, const QString& password) const;
     // Sets a balance and saves; on failure the balance stays as it was.
-    bool setCredits(const QString& user, qint64 credits, QString* error);
+    bool setCredits(const QString& user, qint64 credits);
 
     const QString& path() const { return path_; }
+    QString errorString() const { return error_; }
 
 private:
-    bool save(QString* error) const;
+    bool save();
 
     QString path_;
+    QString error_;
     QList<Account> accounts_;
 };
 

@@ -24,7 +24,7 @@ int hexDigit(char c) {
     return -1;
 }
 
-std::optional<QString> decodeComponent(QByteArrayView encoded, QString* error) {
+Expected<QString> decodeComponent(QByteArrayView encoded) {
     QByteArray bytes;
     bytes.reserve(encoded.size());
     for (qsizetype i = 0; i < encoded.size(); ++i) {
@@ -37,8 +37,7 @@ std::optional<QString> decodeComponent(QByteArrayView encoded, QString* error) {
             const int high = i + 2 < encoded.size() ? hexDigit(encoded[i + 1]) : -1;
             const int low = high >= 0 ? hexDigit(encoded[i + 2]) : -1;
             if (low < 0) {
-                *error = QStringLiteral("Broken percent escape.");
-                return std::nullopt;
+                return Unexpected{QStringLiteral("Broken percent escape.")};
             }
             bytes += char(high * 16 + low);
             i += 2;
@@ -47,30 +46,30 @@ std::optional<QString> decodeComponent(QByteArrayView encoded, QString* error) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError()) {
-        *error = QStringLiteral("The form is not UTF-8 text.");
-        return std::nullopt;
+        return Unexpected{QStringLiteral("The form is not UTF-8 text.")};
     }
     return text;
 }
 
 }  // namespace
 
-std::optional<Form> Form::decode(const QByteArray& body, QString* error) {
+Expected<Form> Form::decode(const QByteArray& body) {
     Form form;
     for (const QByteArray& pair : body.split('&')) {
         if (pair.isEmpty()) {
             continue;
         }
         const qsizetype equals = pair.indexOf('=');
-        const auto name = decodeComponent(equals < 0 ? pair : pair.first(equals), error);
-        const auto value =
-            decodeComponent(equals < 0 ? QByteArrayView() : pair.sliced(equals + 1), error);
-        if (!name || !value) {
-            return std::nullopt;
+        const auto name = decodeComponent(equals < 0 ? pair : pair.first(equals));
+        if (!name) {
+            return Unexpected{name.error()};
+        }
+        const auto value = decodeComponent(equals < 0 ? QByteArrayView() : pair.sliced(equals + 1));
+        if (!value) {
+            return Unexpected{value.error()};
         }
         if (form.fields_.contains(*name)) {
-            *error = QStringLiteral("The field \"%1\" comes more than once.").arg(*name);
-            return std::nullopt;
+            return Unexpected{QStringLiteral("The field \"%1\" comes more than once.").arg(*name)};
         }
         form.fields_.insert(*name, *value);
     }

@@ -5,7 +5,8 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
-#include <optional>
+
+#include "common/expected.h"
 
 namespace pelicast::gateway {
 
@@ -13,10 +14,10 @@ namespace pelicast::gateway {
 // name=value pairs, "+" for a space, "%XX" for a byte, the bytes read as UTF-8.
 class Form {
 public:
-    // The form, or nothing with the reason in `error` when a percent escape is
-    // broken, the text is not UTF-8 or a field comes twice (which is how an
-    // unescaped value would smuggle in a field of its own).
-    static std::optional<Form> decode(const QByteArray& body, QString* error);
+    // The form, or the reason when a percent escape is broken, the text is
+    // not UTF-8 or a field comes twice (which is how an unescaped value would
+    // smuggle in a field of its own).
+    static Expected<Form> decode(const QByteArray& body);
 
     bool has(const char* name) const { return fields_.contains(QLatin1String(name)); }
     QString value(const char* name) const { return fields_.value(QLatin1String(name)); }

@@ -101,10 +101,9 @@ Response GatewayService::handle(const QByteArray& method, const QString& path,
             return badRequest(
                 QStringLiteral("The body must be %1.").arg(QLatin1String(kFormContentType)));
         }
-        QString error;
-        const auto form = Form::decode(body, &error);
+        const auto form = Form::decode(body);
         if (!form) {
-            return badRequest(error);
+            return badRequest(form.error());
         }
         const QStringList missing = form->missing(formPage.fields);
         if (!missing.isEmpty()) {
@@ -204,16 +203,15 @@ Response GatewayService::deliver(const Account& account, qint64 cost, QJsonObjec
     const QString user = account.user;
     const qint64 left = account.credits - cost;
     record.insert(QLatin1String("credits"), left);
-    QString error;
     // Recorded before charged: a crash in between leaves a record without its
     // charge, never a charge without its record.
-    if (!outbox_.append(record, &error)) {
-        return storageFailure(error);
+    if (const auto recorded = outbox_.append(record); !recorded) {
+        return storageFailure(recorded.error());
     }
-    if (cost > 0 && !accounts_.setCredits(user, left, &error)) {
+    if (cost > 0 && !accounts_.setCredits(user, left)) {
         return plain(500, QStringLiteral("The request was recorded, but its cost could not be "
                                          "charged: ") +
-                              error);
+                              accounts_.errorString());
     }
     return withBalance(acceptedText, left);
 }

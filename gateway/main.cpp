@@ -169,9 +169,8 @@ int main(int argc, char* argv[]) {
     const Options options = parseOptions(application);
 
     AccountStore accounts(options.accounts);
-    QString error;
-    if (!accounts.load(&error)) {
-        fail(error);
+    if (!accounts.load()) {
+        fail(accounts.errorString());
     }
     const Outbox outbox(options.outbox);
     GatewayService service(accounts, outbox);

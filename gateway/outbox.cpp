@@ -9,7 +9,7 @@
 
 namespace pelicast::gateway {
 
-bool Outbox::append(QJsonObject record, QString* error) const {
+Expected<void> Outbox::append(QJsonObject record) const {
     record.insert(QLatin1String("time"),
                   QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
     QDir().mkpath(QFileInfo(path_).absolutePath());
@@ -20,10 +20,9 @@ bool Outbox::append(QJsonObject record, QString* error) const {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append,
                    QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
         file.write(line) != line.size() || !file.flush()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
-        return false;
+        return Unexpected{QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString())};
     }
-    return true;
+    return {};
 }
 
 }  // namespace pelicast::gateway

@@ -4,6 +4,8 @@
 #include <QJsonObject>
 #include <QString>
 
+#include "common/expected.h"
+
 namespace pelicast::gateway {
 
 // What "was sent": one JSON object per line, appended, never rewritten.
@@ -12,7 +14,7 @@ public:
     explicit Outbox(QString path) : path_(std::move(path)) {}
 
     // Appends `record` with the time it was taken.
-    bool append(QJsonObject record, QString* error) const;
+    Expected<void> append(QJsonObject record) const;
 
     const QString& path() const { return path_; }
 

@@ -48,7 +48,7 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::MainWindow>()),
       client_(new GatewayClient(std::move(location), this)),
-      recorder_(new JournalRecorder(*client_, {}, this)) {
+      recorder_(new JournalRecorder(*client_, settings_, {}, this)) {
     ui_->setupUi(this);
     setUpPictures();
     // Completion would silently add remembered recipients to a typed one; the
@@ -75,7 +75,7 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
     connectActions();
     // Queued: the journal fails while a request goes out; the request goes on.
     connect(
-        recorder_, &JournalRecorder::unavailable, this,
+        recorder_, &JournalRecorder::failed, this,
         [this](const QString& reason) {
             MessageBox::tell(this, reason + u"\n\nRequests are not recorded, but they are sent."_s,
                              {}, MessageBox::Icon::Warning);
@@ -97,18 +97,17 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
     connect(client_, &GatewayClient::failed, this, &MainWindow::showFailure);
     connect(ui_->sms, &QPlainTextEdit::textChanged, this, &MainWindow::updateCounter);
     ui_->balanceLayout->insertWidget(1, new EncodingLine(ui_->sms));
-    sendChecks_ = std::make_unique<SendChecks>(this, ui_->Orig, ui_->rcpt, ui_->sms);
+    sendChecks_ = std::make_unique<SendChecks>(settings_, this, ui_->Orig, ui_->rcpt, ui_->sms);
     // Queued: the first failed write may come during start-up or halfway
-    // through an action; the user hears of it once, when the window is free.
-    const auto tellSettingsFailure = [this](const QString& reason) {
-        MessageBox::tell(this,
-                         u"Your settings cannot be saved: changes to the account, recent "
-                         u"recipients, balance and Options made now are lost when the program "
-                         u"ends.\n\n"_s +
-                             reason,
-                         {}, MessageBox::Icon::Warning);
-    };
-    connect(&settings_, &Settings::saveFailed, this, tellSettingsFailure, Qt::QueuedConnection);
+    // through an action; the user hears of it once, when the window is free,
+    // unless Options told already.
+    connect(
+        &settings_, &Settings::saveFailed, this,
+        [this](const QString& reason) {
+            if (!settingsFailureTold_)
+                tellSettingsFailure(this, reason);
+        },
+        Qt::QueuedConnection);
     restoreFields();
 }
 
@@ -341,10 +340,22 @@ void MainWindow::showOptions() {
     if (!options_) {
         options_ = new OptionsDialog(settings_, this);
         connect(options_, &OptionsDialog::connectionChanged, this, &MainWindow::applyConnection);
+        // The user asked for this save: told each time, over the dialog.
+        connect(options_, &OptionsDialog::saveFailed, this,
+                [this](const QString& reason) { tellSettingsFailure(options_, reason); });
     }
     options_->show();
     options_->raise();
     options_->activateWindow();
+}
+
+void MainWindow::tellSettingsFailure(QWidget* over, const QString& reason) {
+    settingsFailureTold_ = true;
+    MessageBox::tell(over,
+                     u"Your settings cannot be saved: changes to the account, recent recipients, "
+                     u"balance and Options made now are lost when the program ends.\n\n"_s +
+                         reason,
+                     {}, MessageBox::Icon::Warning);
 }
 
 void MainWindow::showAbout() {

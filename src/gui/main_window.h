@@ -69,6 +69,7 @@ private:
     void showFailure(const QString& reason);
     void setRequestStatus(const QString& text);
     void showStatus();
+    void tellSettingsFailure(QWidget* over, const QString& reason);
 
     std::unique_ptr<Ui::MainWindow> ui_;
     Settings settings_;
@@ -83,6 +84,7 @@ private:
     QString requestStatus_;
     QString pickerStatus_;
     bool painted_ = false;
+    bool settingsFailureTold_ = false;
     QTimer busyPointerDelay_;
 };
 

@@ -10,6 +10,7 @@
 #include <QQueue>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace pelicast::MessageBox {
 
@@ -18,7 +19,7 @@ namespace {
 struct Scripted {
     QQueue<Answer> answers;
     QQueue<QString> texts;
-    QStringList shown;
+    std::optional<QStringList> shown;  // only once recording started
     std::function<void(const QString&)> onShown;
 };
 
@@ -28,7 +29,8 @@ Scripted& scripted() {
 }
 
 void record(const QString& text) {
-    scripted().shown.append(text);
+    if (scripted().shown)
+        scripted().shown->append(text);
     if (scripted().onShown)
         scripted().onShown(text);
 }
@@ -131,12 +133,14 @@ void setShownHook(std::function<void(const QString&)> hook) {
     scripted().onShown = std::move(hook);
 }
 
-QStringList shownTexts() {
-    return scripted().shown;
+void startRecording() {
+    scripted().shown.emplace();
 }
 
-void clearShownTexts() {
-    scripted().shown.clear();
+QStringList shownTexts() {
+    if (!scripted().shown)
+        qFatal("MessageBox::shownTexts() without startRecording()");
+    return *scripted().shown;
 }
 
 }  // namespace pelicast::MessageBox

@@ -12,7 +12,8 @@ namespace pelicast {
 
 // Every box the program shows the user goes through here, so tests can
 // answer them: setNextAnswer() queues the answer the next box returns
-// without showing it, and shownTexts() lists what the boxes said.
+// without showing it, and shownTexts() lists what the boxes said once a test
+// called startRecording(). The program itself keeps no text it showed.
 namespace MessageBox {
 
 enum class Icon { None, Information, Warning, Question, Critical };
@@ -30,10 +31,12 @@ QString askText(QWidget* parent, const QString& prompt, const QString& title,
 // For tests.
 void setNextAnswer(Answer answer);
 void setNextText(const QString& text);
+// Keeps the text of each box from now on, forgetting what was kept before.
+void startRecording();
+// The texts kept since startRecording(); a test that never called it stops.
 QStringList shownTexts();
 // Called with each box's text as the box is shown (benchmarks time replies so).
 void setShownHook(std::function<void(const QString&)> hook);
-void clearShownTexts();
 
 }  // namespace MessageBox
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "core/message/recipient_check.h"
-#include "core/settings/preferences.h"
 #include "core/settings/settings.h"
 #include "gui/help_launcher.h"
 #include "gui/message_box.h"
@@ -60,7 +59,7 @@ void OptionsDialog::enableProxyFields(bool enabled) {
 }
 
 void OptionsDialog::showStoredPreferences() {
-    const Preferences stored = Preferences::load();
+    const Preferences stored = Preferences::load(settings_);
     QList<std::pair<QString, QString>> regions;  // name, code
     for (const QString& code : phoneRegions())
         regions.append({phoneRegionName(code), code});
@@ -77,13 +76,13 @@ void OptionsDialog::showStoredPreferences() {
     ui_->costThreshold->setValue(stored.costThreshold);
 }
 
-void OptionsDialog::savePreferences() {
+Preferences OptionsDialog::chosenPreferences() const {
     Preferences chosen;
     chosen.region = ui_->region->currentData().toString();
     chosen.checkRecipients = ui_->checkRecipients->isChecked();
     chosen.confirmCost = ui_->confirmCost->isChecked();
     chosen.costThreshold = ui_->costThreshold->value();
-    chosen.save();
+    return chosen;
 }
 
 bool OptionsDialog::applyOptions() {
@@ -100,15 +99,16 @@ bool OptionsDialog::applyOptions() {
         chosen.proxyServer = server;
         chosen.proxyPort = port;
     }
-    chosen.save(settings_);
+    const bool saved = chosen.save(settings_) && chosenPreferences().save(settings_);
     stored_ = ConnectionSettings::load(settings_);
-    savePreferences();
+    if (!saved)
+        Q_EMIT saveFailed(settings_.errorString());
     if (!complete) {
         MessageBox::tell(this, u"Please enter proxy address and port"_s);
         (server.isEmpty() ? ui_->proxysrv : ui_->proxyport)->setFocus();
     }
     Q_EMIT connectionChanged();
-    return complete;
+    return saved && complete;
 }
 
 }  // namespace pelicast

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/gateway/connection_settings.h"
+#include "core/settings/preferences.h"
 
 namespace pelicast {
 
@@ -20,25 +21,28 @@ class OptionsDialog;
 // the recipient check, a second question above a cost). It shows the stored
 // choices as they were when it opened and keeps nothing of its own; OK and
 // Apply save the choices and emit connectionChanged(), so the main window
-// applies them at once.
+// applies them at once, or saveFailed() when they cannot be saved.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
     explicit OptionsDialog(Settings& settings, QWidget* parent = nullptr);
     ~OptionsDialog() override;
 
-    // Saves the choices and emits connectionChanged(); false (the transport
-    // saved all the same) when the custom proxy lacks its address or port.
+    // Saves the choices and emits connectionChanged(); false when they
+    // cannot be saved, or (the transport saved all the same) when the custom
+    // proxy lacks its address or port.
     bool applyOptions();
 
 Q_SIGNALS:
     void connectionChanged();
+    // With the reason; the dialog stays open with the choices as chosen.
+    void saveFailed(const QString& reason);
 
 private:
     void showStoredChoices();
     void enableProxyFields(bool enabled);
     void showStoredPreferences();
-    void savePreferences();
+    Preferences chosenPreferences() const;
 
     std::unique_ptr<Ui::OptionsDialog> ui_;
     Settings& settings_;

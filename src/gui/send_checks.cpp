@@ -17,15 +17,16 @@ using Icon = MessageBox::Icon;
 
 }  // namespace
 
-SendChecks::SendChecks(QWidget* window, QWidget* originatorField, QWidget* recipientsField,
-                       QWidget* messageField)
-    : window_(window),
+SendChecks::SendChecks(const Settings& settings, QWidget* window, QWidget* originatorField,
+                       QWidget* recipientsField, QWidget* messageField)
+    : settings_(settings),
+      window_(window),
       originatorField_(originatorField),
       recipientsField_(recipientsField),
       messageField_(messageField) {}
 
 std::optional<DraftReview> SendChecks::review(const MessageDraft& draft) {
-    DraftReview review = reviewDraft(draft, Preferences::load());
+    DraftReview review = reviewDraft(draft, Preferences::load(settings_));
     if (review.tooLong) {
         MessageBox::tell(window_, review.tooLong->text(), u"Message"_s, Icon::Warning);
         messageField_->setFocus();

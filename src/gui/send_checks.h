@@ -10,13 +10,15 @@ class QWidget;
 
 namespace pelicast {
 
+class Settings;
+
 // Presents the review of a draft between the field checks and "Send SMS ?":
 // tells what stops the send and focuses the field to look at, asks where the
 // user may choose. Whatever the answer, the window's fields stay as typed.
 class SendChecks {
 public:
-    SendChecks(QWidget* window, QWidget* originatorField, QWidget* recipientsField,
-               QWidget* messageField);
+    SendChecks(const Settings& settings, QWidget* window, QWidget* originatorField,
+               QWidget* recipientsField, QWidget* messageField);
 
     // The review of the draft to send, without repeated recipients when the
     // user wants each number once. Nothing when the user must look at a field
@@ -29,6 +31,7 @@ public:
 private:
     bool acceptOriginator(const std::optional<OriginatorFinding>& finding);
 
+    const Settings& settings_;
     QWidget* window_;
     QWidget* originatorField_;
     QWidget* recipientsField_;

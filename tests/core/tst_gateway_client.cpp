@@ -56,8 +56,8 @@ protected:
 std::unique_ptr<GatewayClient> clientFor(const QString& base, const QString& proxyPort = {}) {
     auto client = std::make_unique<GatewayClient>(GatewayLocation{base, base, u"quillo"_s});
     using Proxy = ConnectionSettings::Proxy;
-    client->setConnection({true, proxyPort.isNull() ? Proxy::Direct : Proxy::Custom, true,
-                           u"127.0.0.1"_s, proxyPort});
+    client->setConnection(
+        {true, proxyPort.isNull() ? Proxy::Direct : Proxy::Custom, u"127.0.0.1"_s, proxyPort});
     return client;
 }
 

@@ -62,7 +62,7 @@ private Q_SLOTS:
     }
     void init() {
         QFile::remove(Settings::fileName());
-        MessageBox::clearShownTexts();
+        MessageBox::startRecording();
         window_ = std::make_unique<MainWindow>(kLocation);
         window_->show();
     }

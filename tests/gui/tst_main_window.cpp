@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSqlQuery>
 #include <QSslConfiguration>
 #include <QTcpServer>
@@ -25,6 +26,7 @@
 #include "gui/main_window.h"
 #include "gui/message_box.h"
 #include "gui/message_text_edit.h"
+#include "gui/options_dialog.h"
 #include "support/gateway_process.h"
 
 using namespace pelicast;
@@ -94,7 +96,7 @@ private Q_SLOTS:
     }
     void init() {
         QFile::remove(Settings::fileName());
-        MessageBox::clearShownTexts();
+        MessageBox::startRecording();
     }
 
     void startsFromStoredSettings_data() {
@@ -302,6 +304,21 @@ private Q_SLOTS:
         QCOMPARE(record[u"sms"_s].toString(), message);
         QCOMPARE(record[u"from"_s].toString(), u"Shop"_s);
         QCOMPARE(record[u"rcpt"_s].toString(), u"0944123456;0977111222"_s);
+
+        // "udata" holds the keys it always held and no other. A choice made in
+        // Options goes to a section of its own; those not made are not written.
+        w.get<QAction>("opmenu")->trigger();
+        auto* options = w.window.findChild<OptionsDialog*>();
+        options->findChild<QCheckBox*>(u"confirmCost"_s)->setChecked(true);
+        options->findChild<QPushButton*>(u"cmdOK"_s)->click();
+        const QSettings file(Settings::fileName(), QSettings::IniFormat);
+        QStringList stored = file.allKeys();
+        stored.sort();
+        QCOMPARE(stored.join(u' '),
+                 u"preferences/confirmCost udata/credits udata/originator "
+                 u"udata/password udata/proxy udata/rcpt1 udata/rcpt2 "
+                 u"udata/rcpt3 udata/rcpt4 udata/transport udata/username"_s);
+        QCOMPARE(file.value(u"preferences/confirmCost"_s), u"true"_s);
     }
 
     // A gateway that is not there: the reason is shown, and the window is

@@ -134,7 +134,7 @@ void TestRecipientPicker::initTestCase() {
 
 void TestRecipientPicker::init() {
     QDir(home_.filePath(u"data"_s)).removeRecursively();
-    MessageBox::clearShownTexts();
+    MessageBox::startRecording();
 }
 
 void TestRecipientPicker::lists_data() {
@@ -297,7 +297,7 @@ void TestRecipientPicker::noContactSelected() {
             makeCurrent(picker, 0);
             writeBook(card("John", "Doe", "2"));
         }
-        MessageBox::clearShownTexts();
+        MessageBox::startRecording();
         for (qsizetype i = 0; i < messages.size(); ++i)
             MessageBox::setNextAnswer(Answer::Yes);
         press(picker, qPrintable(button));

@@ -56,7 +56,7 @@ private Q_SLOTS:
     void init() {
         QFile::remove(Settings::fileName());
         Settings().setValue(keys::kTransport, u"http"_s);
-        MessageBox::clearShownTexts();
+        MessageBox::startRecording();
         MessageBox::setShownHook([](const QString&) { MessageBox::setNextAnswer(Answer::Yes); });
         window_.reset(new MainWindow({gateway_.httpBase(), {}, u"quillo"_s}));
         window_->show();
@@ -129,7 +129,8 @@ private Q_SLOTS:
         QFETCH(bool, yes);
         QFETCH(QString, sent);
         const Preferences preferences{u"GB"_s, true, threshold > 0, threshold};
-        QVERIFY(preferences.save());
+        Settings settings;
+        QVERIFY(preferences.save(settings));
         DraftReview review =
             reviewDraft({u"anna"_s, {}, originator, recipients, message}, preferences);
         const QString warning = review.originator ? review.originator->text() : QString();

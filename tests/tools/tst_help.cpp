@@ -24,11 +24,12 @@ namespace {
 const QString sources = QStringLiteral(PELICAST_HELP_SOURCES);
 
 std::unique_ptr<QHelpEngine> openInstalled() {
-    QString error;
-    auto engine = openCollection(installedCollection(), &error);
-    if (!engine)
-        qWarning("%s", qPrintable(error));
-    return engine;
+    auto engine = openCollection(installedCollection());
+    if (!engine) {
+        qWarning("%s", qPrintable(engine.error()));
+        return nullptr;
+    }
+    return std::move(*engine);
 }
 
 QString pageTitle(const QString& page) {

@@ -68,6 +68,7 @@ private Q_SLOTS:
         settings.setScrambledValue(keys::kUsername, u"anna"_s);
         settings.setScrambledValue(keys::kPassword, u"s3cret"_s);
         QDir().mkpath(home_.filePath(u"data/Pelicast"_s));
+        QDir().mkpath(home_.filePath(u"blocked/Quillo/Quillo.conf"_s));  // settings as a folder
         // A file where a journal's folder would be, in the home as a data folder.
         QVERIFY(QFile(home_.filePath(u"Pelicast"_s)).open(QIODevice::WriteOnly));
         QFile book(home_.filePath(u"data/Pelicast/contacts.vcf"_s));
@@ -111,6 +112,11 @@ private Q_SLOTS:
         QTest::newRow("unreadable password file")
             << QStringList{u"--password-file"_s, QDir::tempPath()} + kSendHi << QStringList() << 4
             << 0 << "cannot be read";
+        QTest::newRow("unreadable settings")
+            << kSendHi << QStringList{u"XDG_CONFIG_HOME="_s + home_.filePath(u"blocked"_s)} << 4
+            << 0
+            << u"settings %1 cannot be read: not a file"_s.arg(
+                   home_.filePath(u"blocked/Quillo/Quillo.conf"_s));
     }
     void exitStatus() {
         QProcessEnvironment environment = this->environment(gateway_);
@@ -181,7 +187,7 @@ private Q_SLOTS:
             QCOMPARE(rows->index(row, Journal::Message).data(), u"from the window"_s);
         child<QTableView>(history, "requests")->selectRow(0);
         QVERIFY(child<QPlainTextEdit>(history, "reply")->toPlainText().startsWith(u"Message"_s));
-        MessageBox::clearShownTexts();
+        MessageBox::startRecording();
         child<QPushButton>(history, "sendAgain")->click();
         QCOMPARE(child<QPlainTextEdit>(&window, "sms")->toPlainText(), u"from the window"_s);
         QCOMPARE(child<QComboBox>(&window, "rcpt")->currentText(), u"0944111222"_s);
@@ -196,7 +202,7 @@ private Q_SLOTS:
         const qsizetype before = gateway_.outbox().size();
         MainWindow window({gateway_.httpBase(), gateway_.httpBase(), u"quillo"_s});
         fillWindow(window, u"hi"_s);
-        MessageBox::clearShownTexts();
+        MessageBox::startRecording();
         sendFromWindow(window, 2);  // the reply and the warning
         sendFromWindow(window);
         QTRY_COMPARE(MessageBox::shownTexts().size(), 5);

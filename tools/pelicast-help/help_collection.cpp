@@ -36,7 +36,7 @@ void removeStaleCopies(const QDir& cache, const QString& current) {
     }
 }
 
-bool copyCollection(const QString& source, const QString& target, QString* error) {
+Expected<void> copyCollection(const QString& source, const QString& target) {
     QHelpEngineCore original(source);
     original.setReadOnly(true);
     // Two viewers starting together must not write the same file: copy under
@@ -44,13 +44,14 @@ bool copyCollection(const QString& source, const QString& target, QString* error
     const QString partial = target + u".%1"_s.arg(QCoreApplication::applicationPid());
     QFile::remove(partial);
     if (!original.setupData() || !original.copyCollectionFile(partial)) {
-        *error = original.error();
         QFile::remove(partial);
-        return false;
+        return Unexpected{original.error()};
     }
     if (!QFile::rename(partial, target))
         QFile::remove(partial);
-    return QFileInfo::exists(target);
+    if (!QFileInfo::exists(target))
+        return Unexpected{QString()};
+    return {};
 }
 
 QString cannotOpen(const QString& collection, const QString& reason) {
@@ -65,33 +66,29 @@ QString installedCollection() {
     return installation::helpCollection();
 }
 
-std::unique_ptr<QHelpEngine> openCollection(const QString& collection, QString* error) {
+Expected<std::unique_ptr<QHelpEngine>> openCollection(const QString& collection) {
     const QFileInfo source(collection);
-    if (!source.isReadable()) {
-        *error = u"The help file %1 is missing."_s.arg(QDir::toNativeSeparators(collection));
-        return nullptr;
-    }
+    if (!source.isReadable())
+        return Unexpected{
+            u"The help file %1 is missing."_s.arg(QDir::toNativeSeparators(collection))};
     const QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                      u"/collections"_s);
     const QString folder = copyFolderName(source);
     const QString copy = cache.filePath(folder + u"/pelicast.qhc"_s);
-    QString reason;
     if (!QFileInfo::exists(copy)) {
         removeStaleCopies(cache, folder);
-        if (!cache.mkpath(folder) || !copyCollection(collection, copy, &reason)) {
-            *error = cannotOpen(collection, reason);
-            return nullptr;
-        }
+        if (!cache.mkpath(folder))
+            return Unexpected{cannotOpen(collection, QString())};
+        if (const Expected<void> copied = copyCollection(collection, copy); !copied)
+            return Unexpected{cannotOpen(collection, copied.error())};
     }
     auto engine = std::make_unique<QHelpEngine>(copy);
     engine->setReadOnly(false);  // the copy is ours, and setup completes it
     // A collection whose pages file is gone still names it: look for pages.
     const QString pages =
         engine->setupData() ? engine->registeredDocumentations().value(0) : QString();
-    if (pages.isEmpty() || engine->files(pages, QString()).isEmpty()) {
-        *error = cannotOpen(collection, engine->error());
-        return nullptr;
-    }
+    if (pages.isEmpty() || engine->files(pages, QString()).isEmpty())
+        return Unexpected{cannotOpen(collection, engine->error())};
     return engine;
 }
 

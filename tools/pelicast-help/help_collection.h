@@ -4,6 +4,8 @@
 #include <QString>
 #include <memory>
 
+#include "common/expected.h"
+
 class QHelpEngine;
 
 namespace pelicast::help {
@@ -14,8 +16,8 @@ QString installedCollection();
 
 // Opens `collection` through a private copy in the user's cache folder: the
 // help engine writes to its collection (settings, the search index beside
-// it), and the installed one is read-only. Null, with the reason in `error`,
-// when the collection cannot be read.
-std::unique_ptr<QHelpEngine> openCollection(const QString& collection, QString* error);
+// it), and the installed one is read-only. The reason when the collection
+// cannot be read.
+Expected<std::unique_ptr<QHelpEngine>> openCollection(const QString& collection);
 
 }  // namespace pelicast::help

@@ -36,15 +36,14 @@ int main(int argc, char* argv[]) {
     parser.process(application);  // --help, --help-all and --version end here
 
     using namespace pelicast::help;
-    QString error;
-    std::unique_ptr<QHelpEngine> engine = openCollection(installedCollection(), &error);
+    auto engine = openCollection(installedCollection());
     if (!engine) {
         // Also on the terminal, for a viewer started from a shell or a script.
-        std::fprintf(stderr, "pelicast-help: %s\n", qPrintable(error));
-        QMessageBox::critical(nullptr, u"Pelicast Help"_s, error);
+        std::fprintf(stderr, "pelicast-help: %s\n", qPrintable(engine.error()));
+        QMessageBox::critical(nullptr, u"Pelicast Help"_s, engine.error());
         return 1;
     }
-    HelpWindow window(std::move(engine));
+    HelpWindow window(std::move(*engine));
     window.showTopic(parser.value(topic));
     window.show();
     return QApplication::exec();

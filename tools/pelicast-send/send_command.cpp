@@ -175,15 +175,8 @@ private:
     }
 
     bool readSettings() {
-        const QFileInfo info(Settings::fileName());
-        if (!info.exists())
-            return true;
-        QFile file(info.filePath());
-        if (info.isFile() && file.open(QIODevice::ReadOnly))
-            return true;
-        return stop(kUnreadableData,
-                    u"Pelicast's settings %1 cannot be read: %2"_s.arg(
-                        info.filePath(), info.isFile() ? file.errorString() : u"not a file"_s));
+        return settings_.checkReadable() ||
+               stop(kUnreadableData, u"Pelicast's settings "_s + settings_.errorString());
     }
 
     bool readAccount(bool needPassword) {
@@ -279,7 +272,7 @@ private:
     // answer questions, so --once and --max-cost answer them beforehand and
     // the rest are warnings.
     bool reviewMessage() {
-        review_ = reviewDraft(draft_, Preferences::load(), maxCost_);
+        review_ = reviewDraft(draft_, Preferences::load(settings_), maxCost_);
         if (review_.tooLong)
             return stop(kBadUsage, review_.tooLong->text());
         if (review_.impossible)
@@ -346,8 +339,8 @@ private:
     int request(const char* page, const FormFields& fields) {
         GatewayClient client(location_);
         client.setConnection(ConnectionSettings::load(settings_));
-        JournalRecorder recorder(client);
-        QObject::connect(&recorder, &JournalRecorder::unavailable, [this](const QString& reason) {
+        JournalRecorder recorder(client, settings_);
+        QObject::connect(&recorder, &JournalRecorder::failed, [this](const QString& reason) {
             warn(reason + u" The request goes on without it."_s);
         });
         QEventLoop loop;

@@ -109,13 +109,12 @@ int main(int argc, char* argv[]) {
     AboutDialog about(GatewayLocation::builtIn(), &window);
     about.show();
 
-    QString error;
-    auto engine = help::openCollection(help::installedCollection(), &error);
+    auto engine = help::openCollection(help::installedCollection());
     if (!engine) {
-        std::fprintf(stderr, "help: %s\n", qPrintable(error));
+        std::fprintf(stderr, "help: %s\n", qPrintable(engine.error()));
         return 1;
     }
-    help::HelpWindow helpWindow(std::move(engine));
+    help::HelpWindow helpWindow(std::move(*engine));
     helpWindow.resize(760, 520);
     helpWindow.showTopic(u"main_window.htm"_s);
     helpWindow.show();

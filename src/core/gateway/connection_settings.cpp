@@ -30,7 +30,6 @@ ConnectionSettings ConnectionSettings::load(const Settings& settings) {
     // Only "http" exactly means plain HTTP; anything else, nothing included, HTTPS.
     connection.https = settings.value(keys::kTransport) != "http"_L1;
     const QString proxy = settings.value(keys::kProxy);
-    connection.proxyStored = settings.contains(keys::kProxy);
     if (proxy.isEmpty() || proxy == "1"_L1)
         connection.proxy = Proxy::System;
     else if (proxy == "0"_L1)
@@ -48,16 +47,13 @@ ConnectionSettings ConnectionSettings::loadAndStoreTransport(Settings& settings)
     return connection;
 }
 
-void ConnectionSettings::save(Settings& settings) const {
-    settings.setValue(keys::kTransport, https ? u"https"_s : u"http"_s);
-    // The system proxy is also what no key at all means: a choice nobody made
-    // is not written.
-    if (proxy != Proxy::System || proxyStored)
-        settings.setValue(keys::kProxy, QString::number(int(proxy)));
-    if (proxy == Proxy::Custom) {
-        settings.setValue(keys::kProxyServer, proxyServer);
-        settings.setValue(keys::kProxyPort, proxyPort);
-    }
+bool ConnectionSettings::save(Settings& settings) const {
+    if (!settings.setValue(keys::kTransport, https ? u"https"_s : u"http"_s) ||
+        !settings.setChoice(keys::kProxy, QString::number(int(proxy)),
+                            QString::number(int(Proxy::System))))
+        return false;
+    return proxy != Proxy::Custom || (settings.setValue(keys::kProxyServer, proxyServer) &&
+                                      settings.setValue(keys::kProxyPort, proxyPort));
 }
 
 QNetworkProxy ConnectionSettings::networkProxy(const QUrl& url) const {

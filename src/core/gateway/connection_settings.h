@@ -14,7 +14,6 @@ struct ConnectionSettings {
 
     bool https = true;
     Proxy proxy = Proxy::System;  // also what an absent "proxy" key means
-    bool proxyStored = false;     // whether a "proxy" key exists at all
     QString proxyServer;
     QString proxyPort;
 
@@ -24,10 +23,11 @@ struct ConnectionSettings {
     // after Options), so a first run stores "https". "proxy" is not written.
     static ConnectionSettings loadAndStoreTransport(Settings& settings);
     // Writes transport and proxy keys; nothing else. "proxy" is left out
-    // while it is the system proxy that no stored key named (proxyStored
-    // false), so a choice nobody made is not written; "proxysrv" and
-    // "proxyport" are written with a typed proxy only.
-    void save(Settings& settings) const;
+    // while it is the system proxy that no stored key named, so a choice
+    // nobody made is not written; "proxysrv" and "proxyport" are written with
+    // a typed proxy only. False when the file cannot be written; the reason
+    // is in settings.errorString().
+    bool save(Settings& settings) const;
 
     // The proxy the requests go through: none, the system's (asked through
     // QNetworkProxyFactory for `url`), or the typed one.

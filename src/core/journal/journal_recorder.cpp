@@ -20,8 +20,12 @@ constexpr std::chrono::milliseconds kRowDelay{500};
 
 }  // namespace
 
-JournalRecorder::JournalRecorder(GatewayClient& client, const QString& journalPath, QObject* parent)
-    : QObject(parent), writer_(new QObject), journal_(std::make_unique<Journal>(journalPath)) {
+JournalRecorder::JournalRecorder(GatewayClient& client, const Settings& settings,
+                                 const QString& journalPath, QObject* parent)
+    : QObject(parent),
+      settings_(settings),
+      writer_(new QObject),
+      journal_(std::make_unique<Journal>(journalPath)) {
     thread_.setObjectName(u"journal"_s);
     writer_->moveToThread(&thread_);
     thread_.start();
@@ -76,9 +80,8 @@ void JournalRecorder::waitForWrites() {
 RequestRecord JournalRecorder::recordOf(const QString& page, const FormFields& fields) const {
     RequestRecord record = RequestRecord::of(page, fields);
     // The balance the last reply stated, whichever program received it.
-    const Settings settings;
-    if (settings.contains(keys::kCredits))
-        record.balanceBefore = settings.value(keys::kCredits);
+    if (settings_.contains(keys::kCredits))
+        record.balanceBefore = settings_.value(keys::kCredits);
     return record;
 }
 
@@ -132,7 +135,7 @@ void JournalRecorder::reportFailure() {
     if (std::exchange(reported_, true))
         return;
     QMetaObject::invokeMethod(
-        this, [this, reason = journal_->errorString()] { Q_EMIT unavailable(reason); },
+        this, [this, reason = journal_->errorString()] { Q_EMIT failed(reason); },
         Qt::QueuedConnection);
 }
 

@@ -14,19 +14,21 @@
 namespace pelicast {
 
 class GatewayClient;
+class Settings;
 
 // Writes every request of one GatewayClient into the journal: one whole row
 // when it ends quickly, else a row while it is out, completed with the reply
 // or the failure. The journal is opened at the first request; when it cannot
-// be opened or written, requests go on and unavailable() tells once why.
+// be opened or written, requests go on and failed() tells once why.
 // Rows are written on a thread of their own, in order, so a request and its
 // reply never wait for the disk.
 class JournalRecorder : public QObject {
     Q_OBJECT
 public:
+    // Each row takes the balance the last reply stated from `settings`.
     // `journalPath` empty: the user's own journal.
-    explicit JournalRecorder(GatewayClient& client, const QString& journalPath = QString(),
-                             QObject* parent = nullptr);
+    JournalRecorder(GatewayClient& client, const Settings& settings,
+                    const QString& journalPath = QString(), QObject* parent = nullptr);
     // Writes what is still queued first.
     ~JournalRecorder() override;
 
@@ -41,7 +43,7 @@ Q_SIGNALS:
     // A row was added or completed.
     void recorded();
     // The journal cannot be used; emitted at the first failure only.
-    void unavailable(const QString& reason);
+    void failed(const QString& reason);
 
 private:
     RequestRecord recordOf(const QString& page, const FormFields& fields) const;
@@ -55,6 +57,7 @@ private:
     void reportRecorded();
     void reportFailure();
 
+    const Settings& settings_;
     RequestRecord pending_;
     bool rowDue_ = false;  // pending_ is recorded, its row not yet asked for
     QTimer rowDelay_;

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/preferences.h"
 
-#include <QFile>
-#include <QSettings>
+#include <QVariant>
 
 #include "core/message/recipient_check.h"
 #include "core/settings/settings.h"
@@ -13,10 +12,7 @@ namespace pelicast {
 
 namespace {
 
-const QString kRegion = u"preferences/region"_s;
-const QString kCheckRecipients = u"preferences/checkRecipients"_s;
-const QString kConfirmCost = u"preferences/confirmCost"_s;
-const QString kCostThreshold = u"preferences/costThreshold"_s;
+namespace key = keys::preferences;
 
 // What absent keys mean.
 Preferences defaults() {
@@ -25,38 +21,36 @@ Preferences defaults() {
     return preferences;
 }
 
+// As QSettings writes a bool, and reads one back.
+QString text(bool on) {
+    return on ? u"true"_s : u"false"_s;
+}
+bool flag(const QString& text) {
+    return QVariant(text).toBool();
+}
+
 }  // namespace
 
-Preferences Preferences::load() {
-    const QSettings file(Settings::fileName(), QSettings::IniFormat);
-    Preferences preferences = defaults();
-    preferences.region = file.value(kRegion, preferences.region).toString();
-    preferences.checkRecipients = file.value(kCheckRecipients, true).toBool();
-    preferences.confirmCost = file.value(kConfirmCost, false).toBool();
-    const int threshold = file.value(kCostThreshold).toInt();
-    if (threshold > 0)
-        preferences.costThreshold = threshold;
+Preferences Preferences::load(const Settings& settings) {
+    const Preferences absent = defaults();
+    Preferences preferences;
+    preferences.region = settings.value(key::kRegion, absent.region);
+    preferences.checkRecipients =
+        flag(settings.value(key::kCheckRecipients, text(absent.checkRecipients)));
+    preferences.confirmCost = flag(settings.value(key::kConfirmCost, text(absent.confirmCost)));
+    const int threshold = settings.value(key::kCostThreshold).toInt();
+    preferences.costThreshold = threshold > 0 ? threshold : absent.costThreshold;
     return preferences;
 }
 
-bool Preferences::save() const {
-    // The owner's write permission is asked for even when root runs the
-    // program: a read-only settings file stays as it is.
-    if (QFile::exists(Settings::fileName()) &&
-        !(QFile::permissions(Settings::fileName()) & QFileDevice::WriteOwner))
-        return false;
-    QSettings file(Settings::fileName(), QSettings::IniFormat);
+bool Preferences::save(Settings& settings) const {
     const Preferences absent = defaults();
-    const auto write = [&file](const QString& key, const QVariant& value, const QVariant& absent) {
-        if (file.contains(key) || value != absent)
-            file.setValue(key, value);
-    };
-    write(kRegion, region, absent.region);
-    write(kCheckRecipients, checkRecipients, absent.checkRecipients);
-    write(kConfirmCost, confirmCost, absent.confirmCost);
-    write(kCostThreshold, costThreshold, absent.costThreshold);
-    file.sync();
-    return file.status() == QSettings::NoError;
+    return settings.setChoice(key::kRegion, region, absent.region) &&
+           settings.setChoice(key::kCheckRecipients, text(checkRecipients),
+                              text(absent.checkRecipients)) &&
+           settings.setChoice(key::kConfirmCost, text(confirmCost), text(absent.confirmCost)) &&
+           settings.setChoice(key::kCostThreshold, QString::number(costThreshold),
+                              QString::number(absent.costThreshold));
 }
 
 }  // namespace pelicast

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <utility>
 
 #include "core/settings/owner_only.h"
 
@@ -16,18 +17,22 @@ namespace pelicast {
 
 namespace {
 
-QString keyPath(const char* key) {
-    return u"udata/"_s + QLatin1String(key);
+QString keyPath(SettingsKey key) {
+    return QLatin1String(key.section) + u'/' + QLatin1String(key.name);
 }
 
-qsizetype maxLength(const char* key) {
-    const auto isKey = [key](const char* recent) { return qstrcmp(recent, key) == 0; };
-    return std::any_of(std::begin(keys::kRecent), std::end(keys::kRecent), isKey)
+qsizetype maxLength(SettingsKey key) {
+    return std::find(std::begin(keys::kRecent), std::end(keys::kRecent), key) !=
+                   std::end(keys::kRecent)
                ? Settings::kMaxRecipientsLength
                : Settings::kMaxValueLength;
 }
 
 }  // namespace
+
+bool SettingsKey::operator==(const SettingsKey& other) const {
+    return qstrcmp(section, other.section) == 0 && qstrcmp(name, other.name) == 0;
+}
 
 Settings::Settings(QObject* parent)
     : QObject(parent), settings_(fileName(), QSettings::IniFormat) {}
@@ -37,30 +42,30 @@ QString Settings::fileName() {
            u"/Quillo/Quillo.conf"_s;
 }
 
-QString Settings::value(const char* key) const {
+QString Settings::value(SettingsKey key, const QString& absent) const {
     // Picks up what another running copy wrote meanwhile.
     settings_.sync();
-    const QString text = settings_.value(keyPath(key)).toString();
+    const QString text = settings_.value(keyPath(key), absent).toString();
     return text.size() > maxLength(key) ? QString() : text;
 }
 
-bool Settings::contains(const char* key) const {
+bool Settings::contains(SettingsKey key) const {
     settings_.sync();
     return settings_.contains(keyPath(key));
 }
 
-void Settings::setValue(const char* key, const QString& value) {
+bool Settings::setValue(SettingsKey key, const QString& value) {
     const QString path = keyPath(key);
     settings_.sync();
     if (settings_.contains(path) && settings_.value(path).toString() == value)
-        return;
+        return true;
 
     QString problem = prepareFile();
     if (problem.isEmpty()) {
         settings_.setValue(path, value);
         settings_.sync();
         if (settings_.status() != QSettings::AccessError)  // a format error is no write error
-            return;
+            return true;
         // QSettings tells no reason; trying the same kind of write finds most.
         QSaveFile probe(settings_.fileName());
         problem =
@@ -68,10 +73,14 @@ void Settings::setValue(const char* key, const QString& value) {
                 ? tr("%1 cannot be written.").arg(settings_.fileName())
                 : tr("%1 cannot be written: %2").arg(settings_.fileName(), probe.errorString());
     }
-    const bool first = error_.isEmpty();
     error_ = problem;
-    if (first)
+    if (!std::exchange(failureTold_, true))
         Q_EMIT saveFailed(problem);
+    return false;
+}
+
+bool Settings::setChoice(SettingsKey key, const QString& value, const QString& absent) {
+    return (value == absent && !contains(key)) || setValue(key, value);
 }
 
 // The file holds the scrambled password. QSettings replaces it through a save
@@ -97,32 +106,42 @@ QString Settings::prepareFile() {
     return {};
 }
 
-QString Settings::scrambledValue(const char* key) const {
+QString Settings::scrambledValue(SettingsKey key) const {
     return scramble(value(key));
 }
 
-void Settings::setScrambledValue(const char* key, const QString& plain) {
-    setValue(key, scramble(plain));
+bool Settings::setScrambledValue(SettingsKey key, const QString& plain) {
+    return setValue(key, scramble(plain));
 }
 
 QStringList Settings::recentRecipients() const {
     QStringList recent;
-    for (const char* key : keys::kRecent)
+    for (const SettingsKey key : keys::kRecent)
         recent.append(value(key));
     return recent;
 }
 
-void Settings::rememberRecipients(const QString& recipients) {
+bool Settings::rememberRecipients(const QString& recipients) {
     const QStringList recent = recentRecipients();
     if (recent.contains(recipients))
-        return;
-    for (qsizetype i = std::size(keys::kRecent) - 1; i > 0; --i)
-        setValue(keys::kRecent[i], recent.at(i - 1));
-    setValue(keys::kRecent[0], recipients);
+        return true;
+    for (qsizetype i = std::size(keys::kRecent) - 1; i > 0; --i) {
+        if (!setValue(keys::kRecent[i], recent.at(i - 1)))
+            return false;
+    }
+    return setValue(keys::kRecent[0], recipients);
 }
 
-bool Settings::isWritable() const {
-    return error_.isEmpty();
+bool Settings::checkReadable() {
+    const QFileInfo info(settings_.fileName());
+    if (!info.exists())
+        return true;
+    QFile file(info.filePath());
+    if (info.isFile() && file.open(QIODevice::ReadOnly))
+        return true;
+    error_ = tr("%1 cannot be read: %2")
+                 .arg(info.filePath(), info.isFile() ? file.errorString() : tr("not a file"));
+    return false;
 }
 
 QString Settings::errorString() const {

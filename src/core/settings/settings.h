@@ -8,29 +8,58 @@
 
 namespace pelicast {
 
-// Every key of the program's section of the settings file. A key never
-// written reads as "".
+// A key of the settings file: the section it lies in and its name there.
+struct SettingsKey {
+    const char* section;
+    const char* name;
+
+    bool operator==(const SettingsKey& other) const;
+};
+
+// Every key of the settings file. A key never written reads as "".
 namespace keys {
-inline constexpr auto kUsername = "username";      // scrambled
-inline constexpr auto kPassword = "password";      // scrambled; "" unless remembered
-inline constexpr auto kOriginator = "originator";  // scrambled
-inline constexpr auto kRecent1 = "rcpt1";          // most recent recipients text
-inline constexpr auto kRecent2 = "rcpt2";
-inline constexpr auto kRecent3 = "rcpt3";
-inline constexpr auto kRecent4 = "rcpt4";
-inline constexpr auto kCredits = "credits";      // text after "Credits Left:" in the last reply
-inline constexpr auto kNewGroups = "newgroups";  // last group answer of an upload
-inline constexpr auto kTransport = "transport";  // "http" or "https"
-inline constexpr auto kProxy = "proxy";          // "0" direct, "1" system, "2" custom
-inline constexpr auto kProxyServer = "proxysrv";
-inline constexpr auto kProxyPort = "proxyport";
-inline constexpr const char* kRecent[] = {kRecent1, kRecent2, kRecent3, kRecent4};
+
+// Section "udata": the account, the recent recipients, the balance and the
+// connection, with the names and values the program has always kept there.
+inline constexpr auto kAccountSection = "udata";
+// Scrambled (scramble()); the password is "" unless remembered.
+inline constexpr SettingsKey kUsername{kAccountSection, "username"};
+inline constexpr SettingsKey kPassword{kAccountSection, "password"};
+inline constexpr SettingsKey kOriginator{kAccountSection, "originator"};
+// The recipients texts, most recent first.
+inline constexpr SettingsKey kRecent1{kAccountSection, "rcpt1"};
+inline constexpr SettingsKey kRecent2{kAccountSection, "rcpt2"};
+inline constexpr SettingsKey kRecent3{kAccountSection, "rcpt3"};
+inline constexpr SettingsKey kRecent4{kAccountSection, "rcpt4"};
+// The text after "Credits Left:" in the last reply.
+inline constexpr SettingsKey kCredits{kAccountSection, "credits"};
+// The last group answer of an upload.
+inline constexpr SettingsKey kNewGroups{kAccountSection, "newgroups"};
+// "http" or "https".
+inline constexpr SettingsKey kTransport{kAccountSection, "transport"};
+// "0" direct, "1" system, "2" custom, with server and port.
+inline constexpr SettingsKey kProxy{kAccountSection, "proxy"};
+inline constexpr SettingsKey kProxyServer{kAccountSection, "proxysrv"};
+inline constexpr SettingsKey kProxyPort{kAccountSection, "proxyport"};
+inline constexpr SettingsKey kRecent[] = {kRecent1, kRecent2, kRecent3, kRecent4};
+
+// Section "preferences": the choices the program keeps beyond those, never
+// in "udata", which holds no other key. core/settings/preferences.h reads
+// and writes them.
+namespace preferences {
+inline constexpr auto kSection = "preferences";
+inline constexpr SettingsKey kRegion{kSection, "region"};  // two-letter code; "" for none
+inline constexpr SettingsKey kCheckRecipients{kSection, "checkRecipients"};  // "true" or "false"
+inline constexpr SettingsKey kConfirmCost{kSection, "confirmCost"};          // "true" or "false"
+inline constexpr SettingsKey kCostThreshold{kSection, "costThreshold"};      // credits
+}  // namespace preferences
+
 }  // namespace keys
 
 // The program's settings: `~/.config/Quillo/Quillo.conf` (the XDG config
-// folder), section "udata", readable by the user only. Each write reaches
-// the file at once; an unchanged value is not rewritten. A file without the
-// owner's write permission is never written, not even by root.
+// folder), readable by the user only; nothing else opens it. Each write
+// reaches the file at once; an unchanged value is not rewritten. A file
+// without the owner's write permission is never written, not even by root.
 class Settings : public QObject {
     Q_OBJECT
 public:
@@ -45,27 +74,36 @@ public:
     // The full path of the settings file.
     static QString fileName();
 
-    QString value(const char* key) const;
-    bool contains(const char* key) const;
-    void setValue(const char* key, const QString& value);
+    // `absent` is what a key never written reads as.
+    QString value(SettingsKey key, const QString& absent = {}) const;
+    bool contains(SettingsKey key) const;
+    // False when the value could not reach the file; the reason is in
+    // errorString().
+    bool setValue(SettingsKey key, const QString& value);
+    // setValue(), except that an absent key stays absent while `value` is
+    // what its absence means: a choice the user never made is not stored,
+    // and follows the program's default.
+    bool setChoice(SettingsKey key, const QString& value, const QString& absent);
 
     // The account values are kept scrambled; these read and write them plain.
-    QString scrambledValue(const char* key) const;
-    void setScrambledValue(const char* key, const QString& plain);
+    QString scrambledValue(SettingsKey key) const;
+    bool setScrambledValue(SettingsKey key, const QString& plain);
 
     // The four recent recipients texts, most recent first.
     QStringList recentRecipients() const;
     // Puts `recipients` first unless it is already among the four.
-    void rememberRecipients(const QString& recipients);
+    bool rememberRecipients(const QString& recipients);
 
-    // False once a write could not reach the file (read-only file, a folder
-    // that cannot be created or written); the reason is in errorString().
-    bool isWritable() const;
+    // False, with the reason in errorString(), when the file exists but
+    // cannot be read: every value would read as absent.
+    bool checkReadable();
+
+    // Why the last write or check failed.
     QString errorString() const;
 
 Q_SIGNALS:
-    // The first write that fails, with the reason; later failures are not
-    // told again.
+    // The first write that fails, with the reason, so that one place can
+    // tell the user; later failures are not told again.
     void saveFailed(const QString& reason);
 
 private:
@@ -73,6 +111,7 @@ private:
 
     mutable QSettings settings_;
     QString error_;
+    bool failureTold_ = false;
 };
 
 // Repeating-key exclusive-or of UTF-16 code units; applying it twice with the
