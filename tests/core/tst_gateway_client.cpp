@@ -150,7 +150,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, body);
         ScriptedServer server(status, contentType, body);
         const auto client = clientFor(base.isNull() ? server.base() : base, proxyPort);
-        client->setLimits({std::chrono::milliseconds(300), std::chrono::seconds(10), 1 << 20});
+        GatewayClient::Limits limits;  // the reply cap as shipped: the 1 MiB rows test it
+        limits.idle = std::chrono::milliseconds(300);
+        limits.total = std::chrono::seconds(10);
+        client->setLimits(limits);
         if (base.startsWith(u"https"_s))  // trusting the system's authorities only
             QSslConfiguration::setDefaultConfiguration(systemTls_);
         const qsizetype sent = gateway_.outbox().size();
@@ -179,6 +182,24 @@ private Q_SLOTS:
         QVERIFY(!client->post(QLatin1String(protocol::kSendPage), kCreditCheck));
         QTRY_VERIFY(postedFromSlot && server.lastRequest.startsWith("POST /quillo/next "));
         QTRY_COMPARE(busy.size(), 4);
+    }
+
+    void readsBalances_data() {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QString>("balance");  // null: the reply states none
+        QTest::newRow("at the end") << u"Message sent.\r\nCredits Left: 87"_s << u" 87"_s;
+        QTest::newRow("up to a second marker")
+            << u"Credits Left: 5\r\nCredits Left: 6"_s << u" 5\r\n"_s;
+        QTest::newRow("nothing behind") << u"Credits Left:"_s << u""_s;
+        QTest::newRow("markup kept as text") << u"Credits Left:<b>9</b>"_s << u"<b>9</b>"_s;
+        QTest::newRow("other letter case") << u"CREDITS LEFT: 5"_s << QString();
+        QTest::newRow("no marker") << u"Wrong password."_s << QString();
+    }
+    void readsBalances() {
+        QFETCH(QString, reply);
+        QFETCH(QString, balance);
+        QCOMPARE(balanceFromReply(reply), balance);
+        QCOMPARE(balanceFromReply(reply).isNull(), balance.isNull());
     }
 };
 

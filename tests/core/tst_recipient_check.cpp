@@ -26,6 +26,9 @@ private Q_SLOTS:
             << ways + u"12;(0044) 7700 900123"_s << QString() << QStringList()
             << QList<QStringList>{{u"0044 7700 900.123"_s, u"(0044) 7700 900123"_s}}
             << ways + u"12"_s;
+        QTest::newRow("no region: blanks inside a number do not count")
+            << u"0944 123 456;0944123456"_s << QString() << QStringList()
+            << QList<QStringList>{{u"0944 123 456"_s, u"0944123456"_s}} << u"0944 123 456"_s;
         QTest::newRow("an unknown region is none")
             << u"12;1-2"_s << u"XX"_s << QStringList() << QList<QStringList>{{u"12"_s, u"1-2"_s}}
             << u"12"_s;

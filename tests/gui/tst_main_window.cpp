@@ -15,7 +15,6 @@
 #include <QSslConfiguration>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -76,7 +75,6 @@ QString newestOutcome() {
 
 class TestMainWindow : public QObject {
     Q_OBJECT
-    QTemporaryDir home_;
     testing::GatewayProcess gateway_;
     // Started once for its ports, then stopped: nothing listens there.
     testing::GatewayProcess stopped_;
@@ -87,7 +85,6 @@ class TestMainWindow : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
         QSslConfiguration::setDefaultConfiguration(testing::GatewayProcess::sslConfiguration());
         QVERIFY2(gateway_.start({{u"anna"_s, u"s3cret"_s, 1000}}),
                  qPrintable(gateway_.errorString()));
@@ -274,11 +271,13 @@ private Q_SLOTS:
 
     void sendsEndToEnd_data() {
         QTest::addColumn<QString>("transport");
-        QTest::newRow("http") << "http";
-        QTest::newRow("https") << "https";
+        QTest::addColumn<bool>("remember");  // the password
+        QTest::newRow("http, password remembered") << "http" << true;
+        QTest::newRow("https, password forgotten") << "https" << false;
     }
     void sendsEndToEnd() {
         QFETCH(QString, transport);
+        QFETCH(bool, remember);
         Settings settings;
         settings.setValue(keys::kTransport, transport);
         settings.setValue(keys::kProxy, u"0"_s);
@@ -289,6 +288,7 @@ private Q_SLOTS:
         Window w(locationOf(gateway_));
         w.fill(u" anna"_s, u"0944123456;0977111222"_s, u" "_s + message);
         w.get<QLineEdit>("Orig")->setText(u"Shop"_s);
+        w.get<QCheckBox>("remember")->setChecked(remember);
         MessageBox::setNextAnswer(Answer::Yes);
         MessageBox::setNextAnswer(Answer::Ok);
         w.get<QPushButton>("OKButton")->click();
@@ -300,6 +300,7 @@ private Q_SLOTS:
         QCOMPARE(w.text("chkcr"), u"Credits Left:"_s + balance);
         QCOMPARE(Settings().value(keys::kCredits), balance);
         QCOMPARE(Settings().value(keys::kRecent1), u"0944123456;0977111222"_s);
+        QCOMPARE(Settings().scrambledValue(keys::kPassword), remember ? u"s3cret"_s : QString());
         const QJsonObject record = gateway_.outbox().last();
         QCOMPARE(record[u"sms"_s].toString(), message);
         QCOMPARE(record[u"from"_s].toString(), u"Shop"_s);

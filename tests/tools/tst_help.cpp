@@ -67,21 +67,26 @@ private Q_SLOTS:
         QVERIFY(created.wait() || engine->contentModel()->rowCount() > 0);
         QSet<QString> contents;
         collectContents(*engine->contentModel(), {}, &contents);
-        for (const QString& page : QDir(sources + u"/html"_s).entryList({u"*.htm"_s})) {
+        const QStringList pages = QDir(sources + u"/html"_s).entryList({u"*.htm"_s});
+        QVERIFY(pages.size() > 5);
+        for (const QString& page : pages) {
             QVERIFY(!engine->fileData(QUrl(u"qthelp://pelicast/help/html/"_s + page)).isEmpty());
             QVERIFY2(contents.contains(page), qPrintable(page));
         }
         QFile project(sources + u"/pelicast.qhp"_s);
         QVERIFY(project.open(QIODevice::ReadOnly));
+        int keywords = 0;
         for (QXmlStreamReader xml(&project); !xml.atEnd();) {
             if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"keyword")
                 continue;
             const QString name = xml.attributes().value(u"name"_s).toString();
             const QList<QHelpLink> links = engine->documentsForKeyword(name);
             QVERIFY2(!links.isEmpty(), qPrintable(name));
+            ++keywords;
             QCOMPARE(links.first().url.fileName(),
                      xml.attributes().value(u"ref"_s).toString().section(u'/', -1));
         }
+        QVERIFY(keywords > 5);
     }
 
     void showsTopic_data() {

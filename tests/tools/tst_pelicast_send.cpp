@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // pelicast-send as a script runs it, a child process talking to the gateway
-// stand-in, beside the main window: the exit status of each outcome, one
-// journal that both write at once, and the History window over it.
+// stand-in, beside the main window: the exit status of each outcome, and one
+// journal that both write at once.
 #include <QtSql>
 #include <QtTest>
 #include <QtWidgets>
@@ -9,7 +9,6 @@
 #include "core/gateway/gateway_client.h"
 #include "core/journal/journal_recorder.h"
 #include "core/settings/settings.h"
-#include "gui/history_window.h"
 #include "gui/main_window.h"
 #include "gui/message_box.h"
 #include "support/gateway_process.h"
@@ -173,26 +172,6 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly) && wal.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll() + wal.readAll();
         QVERIFY(bytes.contains("from the window") && !bytes.contains("s3cret"));
-    }
-
-    // Over the rows above: search, the reply shown, and "Send again", which
-    // fills the main window and sends nothing.
-    void historyWindow() {
-        MainWindow window({gateway_.httpBase(), gateway_.httpBase(), u"quillo"_s});
-        child<QAction>(&window, "historymenu")->trigger();
-        auto* history = child<HistoryWindow>(&window, "history");
-        child<QLineEdit>(history, "search")->setText(u"WINDOW"_s);
-        QAbstractItemModel* rows = child<QTableView>(history, "requests")->model();
-        for (int row = 0; row < rows->rowCount(); ++row)
-            QCOMPARE(rows->index(row, Journal::Message).data(), u"from the window"_s);
-        child<QTableView>(history, "requests")->selectRow(0);
-        QVERIFY(child<QPlainTextEdit>(history, "reply")->toPlainText().startsWith(u"Message"_s));
-        MessageBox::startRecording();
-        child<QPushButton>(history, "sendAgain")->click();
-        QCOMPARE(child<QPlainTextEdit>(&window, "sms")->toPlainText(), u"from the window"_s);
-        QCOMPARE(child<QComboBox>(&window, "rcpt")->currentText(), u"0944111222"_s);
-        QVERIFY(MessageBox::shownTexts().isEmpty() &&
-                !window.findChild<GatewayClient*>()->isBusy());
     }
 
     // Where no journal can be, messages go out all the same, and the user is

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The History window over a journal in the test's home, opened from the main
+// window: search, the reply shown, and "Send again", which fills the main
+// window and sends nothing.
+#include <QtTest>
+#include <QtWidgets>
+
+#include "core/gateway/gateway_client.h"
+#include "core/journal/journal.h"
+#include "gui/history_window.h"
+#include "gui/main_window.h"
+#include "gui/message_box.h"
+
+using namespace pelicast;
+using namespace Qt::StringLiterals;
+
+class TestHistoryWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        Journal journal;
+        QVERIFY2(journal.open(), qPrintable(journal.errorString()));
+        const QStringList messages{u"from the window"_s, u"from a script"_s, u"Window?"_s};
+        for (qsizetype i = 0; i < messages.size(); ++i) {
+            RequestRecord sent;
+            sent.recipients = u"0944111222"_s;
+            sent.message = messages[i];
+            sent.time = QDateTime::currentDateTimeUtc().addSecs(i - 10);
+            sent.setReply(u"Message accepted.\r\nCredits Left: 90"_s);
+            QVERIFY(journal.add(sent) > 0);
+        }
+    }
+
+    void searchesAndSendsAgain() {
+        MainWindow window({u"http://www."_s, u"https://secure."_s, u"quillo.example"_s});
+        window.findChild<QAction*>(u"historymenu"_s)->trigger();
+        const auto* history = window.findChild<HistoryWindow*>(u"history"_s);
+        QVERIFY(history);
+        history->findChild<QLineEdit*>(u"search"_s)->setText(u"WINDOW"_s);
+        auto* requests = history->findChild<QTableView*>(u"requests"_s);
+        QCOMPARE(requests->model()->rowCount(), 2);  // newest first
+        QCOMPARE(requests->model()->index(0, Journal::Message).data(), u"Window?"_s);
+        QCOMPARE(requests->model()->index(1, Journal::Message).data(), u"from the window"_s);
+        requests->selectRow(1);
+        QVERIFY(history->findChild<QPlainTextEdit*>(u"reply"_s)
+                    ->toPlainText()
+                    .startsWith(u"Message accepted."_s));
+        MessageBox::startRecording();
+        history->findChild<QPushButton*>(u"sendAgain"_s)->click();
+        QCOMPARE(window.findChild<QPlainTextEdit*>(u"sms"_s)->toPlainText(), u"from the window"_s);
+        QCOMPARE(window.findChild<QComboBox*>(u"rcpt"_s)->currentText(), u"0944111222"_s);
+        QVERIFY(MessageBox::shownTexts().isEmpty() &&
+                !window.findChild<GatewayClient*>()->isBusy());
+    }
+};
+
+QTEST_MAIN(TestHistoryWindow)
+#include "tst_history_window.moc"
