@@ -31,9 +31,20 @@ const phone_numbers::Functions* rules() {
     return functions;
 }
 
-// The number of a picker label is in the brackets that end it; they may hold
-// brackets of their own.
-QStringView numberOf(QStringView element) {
+QString withoutPunctuation(QStringView number) {
+    QString compact;
+    compact.reserve(number.size());
+    for (QChar ch : number) {
+        if (!ch.isSpace() && !QStringView(u"-.()[]").contains(ch))
+            compact += ch;
+    }
+    return compact;
+}
+
+}  // namespace
+
+// The brackets of a label may hold brackets of their own.
+QStringView recipientNumber(QStringView element) {
     if (!element.endsWith(u')'))
         return element;
     int depth = 0;
@@ -46,31 +57,24 @@ QStringView numberOf(QStringView element) {
     return element;
 }
 
-QString withoutPunctuation(QStringView number) {
-    QString compact;
-    compact.reserve(number.size());
-    for (QChar ch : number) {
-        if (!ch.isSpace() && !QStringView(u"-.()[]").contains(ch))
-            compact += ch;
-    }
-    return compact;
-}
+NumberKeys::NumberKeys(const QString& region)
+    : byText_(!isPhoneRegion(region)), region_(region.toStdString()) {}
 
-// What two elements that name one number share: the country code and the
-// national number; "" for a number the region cannot have.
-QString numberKey(const QString& compact, const std::string& region) {
+QString NumberKeys::of(QStringView element) const {
+    const QString compact = withoutPunctuation(recipientNumber(element));
+    // Without a region nothing is refused, not even an element that is all
+    // punctuation.
+    if (byText_)
+        return compact.isEmpty() ? element.toString() : compact;
     int countryCode = 0;
     std::string national;
-    if (!rules()->read(compact.toStdString(), region, &countryCode, &national))
+    if (!rules()->read(compact.toStdString(), region_, &countryCode, &national))
         return {};
     return QString::number(countryCode) + u' ' + QString::fromStdString(national);
 }
 
-}  // namespace
-
 RecipientReport checkRecipients(const QString& recipients, const QString& region) {
-    const bool byText = !isPhoneRegion(region);
-    const std::string regionCode = region.toStdString();
+    const NumberKeys numberKeys(region);
     RecipientReport report;
     const QList<QStringView> pieces = QStringView(recipients).split(u';');
     QList<bool> kept(pieces.size(), true);
@@ -81,26 +85,21 @@ RecipientReport checkRecipients(const QString& recipients, const QString& region
         const QStringView element = pieces.at(i).trimmed();
         if (element.isEmpty())
             continue;
-        const QString compact = withoutPunctuation(numberOf(element));
-        // Without a region nothing is refused, not even an element that is
-        // all punctuation.
-        QString key = compact.isEmpty() && byText ? element.toString() : compact;
-        if (!byText) {
-            auto cached = keys.constFind(compact);
-            if (cached == keys.cend())
-                cached = keys.insert(compact, numberKey(compact, regionCode));
-            key = *cached;
-        }
+        const QString text = element.toString();
+        auto cached = keys.constFind(text);
+        if (cached == keys.cend())
+            cached = keys.insert(text, numberKeys.of(element));
+        const QString key = *cached;
         if (key.isEmpty()) {
-            report.impossible.append(element.toString());
+            report.impossible.append(text);
             continue;
         }
         const qsizetype first = seen.value(key, -1);
         if (first < 0) {
             seen.insert(key, named.size());
-            named.append({element.toString()});
+            named.append({text});
         } else {
-            named[first].append(element.toString());
+            named[first].append(text);
             kept[i] = false;
         }
     }

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <string>
 
 namespace pelicast {
 
@@ -26,6 +28,26 @@ struct RecipientReport {
 // by their text without spaces, dashes, dots and brackets, and none is
 // refused.
 RecipientReport checkRecipients(const QString& recipients, const QString& region);
+
+// The number an element names: a picker label's is in the brackets that end
+// it; anything else is its own.
+QStringView recipientNumber(QStringView element);
+
+// What elements that name one number share, to find repeats: in a region,
+// its country code and national number ("30 6941234567"), "" for an element
+// that cannot be a number of the region; without a region (or an unknown
+// one), its text without blanks, dashes, dots and brackets. A picker label
+// is read by the number in its brackets.
+class NumberKeys {
+public:
+    explicit NumberKeys(const QString& region);
+    bool byText() const { return byText_; }
+    QString of(QStringView element) const;
+
+private:
+    bool byText_;
+    std::string region_;
+};
 
 // The two-letter codes of the regions whose numbers can be read, sorted.
 QStringList phoneRegions();

@@ -108,6 +108,20 @@ SmsLength measureSms(QStringView text) {
     return length;
 }
 
+QString unicodeCharacters(QStringView text) {
+    QString found;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (gsmSeptets(text.at(i)) != 0)
+            continue;
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView character = text.sliced(i, length);
+        if (!found.contains(character))
+            found += character;
+        i += length - 1;
+    }
+    return found;
+}
+
 QList<LookAlike> findLookAlikes(QStringView text, qsizetype room) {
     QList<LookAlike> found;
     for (qsizetype i = 0; i < text.size(); ++i) {

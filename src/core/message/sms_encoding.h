@@ -33,6 +33,10 @@ SmsLength measureSms(QStringView text);
 // table, 2 in the extension table, 0 when it forces UCS-2.
 int gsmSeptets(QChar ch);
 
+// The characters of `text` in neither GSM table, which make it go as UCS-2,
+// each once, in the order met.
+QString unicodeCharacters(QStringView text);
+
 // A character that forces UCS-2 and has a GSM look-alike: a typographic
 // quote, apostrophe or dash, the ellipsis, a space other than U+0020, a
 // bullet, or an invisible character (replaced by nothing). Letters have

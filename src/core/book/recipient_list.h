@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <memory>
+
+namespace pelicast {
+
+class AddressBook;
+class RecipientTable;
+
+// One person a batch goes to.
+struct Recipient {
+    QString element;     // as it goes in "rcpt": a number, or a picker label
+    QString number;      // the number it names
+    QStringList values;  // one per field of its list, "" where it has none
+};
+
+// A row or element that gets no message, and why.
+struct LeftOutRecipient {
+    enum class Reason {
+        Repeat,      // its number is an earlier one's: that one gets the message
+        Impossible,  // not a possible number of the region
+        NoNumber,    // a row with an empty number cell
+        EmptyGroup,  // a group with no member that has a mobile number
+    };
+    Reason reason = Reason::Repeat;
+    qsizetype row = 0;  // the file's row; 0 for a typed element
+    QString element;
+    qsizetype keptRow = 0;  // a repeat: the row, or element, that was kept
+    QString kept;
+    // "Row 12: 0694 123 456 is the number of row 3." in the user's words.
+    QString text() const;
+};
+
+// The people a batch goes to, each once, with the values of the fields a
+// message may hold. Numbers are compared as the recipient check compares
+// them (NumberKeys): in `region`, or by their text when it is "" (the user
+// turned the check off). Copies share the data.
+class RecipientList {
+public:
+    RecipientList();
+
+    // The rows of a list file, the number in `numberColumn`; the fields are
+    // the columns. Blank rows are passed over.
+    static RecipientList fromTable(RecipientTable table, int numberColumn, const QString& region);
+    // The elements of a recipients text (numbers, picker labels, group
+    // labels, which stand for their members), each with the fields of its
+    // contact in `book`, found by label or else by number: "first", "last"
+    // and "name" (given, family and formatted name; the formatted name is
+    // the other two where the card has none).
+    static RecipientList fromText(const QString& recipients, const AddressBook& book,
+                                  const QString& region);
+
+    qsizetype count() const;
+    bool isEmpty() const { return count() == 0; }
+    Recipient at(qsizetype i) const;
+    QString element(qsizetype i) const;
+    // The file's row of recipient `i`; 0 for a typed one.
+    qsizetype row(qsizetype i) const;
+
+    // What a message may hold for these recipients, in the list's order,
+    // as "{name}" (the Insert field menu).
+    const QStringList& fieldNames() const;
+    // The field named `name` without regard to case, -1 for none.
+    int fieldIndex(QStringView name) const;
+    QString value(qsizetype i, int field) const;
+
+    // In the order of the file or text.
+    const QList<LeftOutRecipient>& leftOut() const;
+
+private:
+    struct Data;
+    std::shared_ptr<const Data> d;
+};
+
+}  // namespace pelicast
