@@ -8,6 +8,7 @@
 #include "core/book/recipient_list.h"
 #include "core/book/recipient_table.h"
 #include "core/message/batch_plan.h"
+#include "core/message/first_occurrence.h"
 
 using namespace pelicast;
 using namespace Qt::StringLiterals;
@@ -127,6 +128,25 @@ private Q_SLOTS:
                 u"“Doe, Jo (6941110002)” has the number of “+30 694 111 0002”."_s,
                 u"“Nikolić, Ana (6941110001)” has the number of “Nikolić, Ana (6941110001)”."_s,
                 u"“Choir (group)” has no member with a mobile number."_s}));
+    }
+
+    // Two keys whose hashes agree are still told apart.
+    void findsRepeatsWhereHashesAgree() {
+        QHash<quint32, QString> met;
+        QStringList keys;
+        for (int i = 0; keys.isEmpty(); ++i) {
+            const QString key = QString::number(i);
+            const auto hash = quint32(qHash(key, QHashSeed::globalSeed()));
+            if (met.contains(hash))
+                keys = {met.value(hash), key};
+            met.insert(hash, key);
+        }
+        keys += keys;
+        FirstOccurrence first([&](qsizetype i) { return keys.at(i); });
+        QList<qsizetype> earlier;
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            earlier.append(first.earlier(keys.at(i), i));
+        QCOMPARE(earlier, (QList<qsizetype>{-1, -1, 0, 1}));
     }
 
     void plansRequests_data() {

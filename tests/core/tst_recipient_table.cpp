@@ -63,9 +63,11 @@ private Q_SLOTS:
             << QByteArray("Name|Age|Born|Mobile\nJo|34|15.01.1990|0694111222\n") << u"|"_s
             << QStringList{u"Name"_s, u"Age"_s, u"Born"_s, u"Mobile"_s}
             << QList<QStringList>{{u"Jo"_s, u"34"_s, u"15.01.1990"_s, u"0694111222"_s}} << 3;
-        QTest::newRow("a number in the first row: no header")
-            << QByteArray("Jo,0694111222\nAl,0694111223\n") << u","_s << QStringList()
-            << QList<QStringList>{{u"Jo"_s, u"0694111222"_s}, {u"Al"_s, u"0694111223"_s}} << 1;
+        QTest::newRow("a number in the first row: no header; quotes inside a cell")
+            << QByteArray("Jo \"Bud\",0694111222\nAl 5\",0694111223\n") << u","_s << QStringList()
+            << QList<QStringList>{{u"Jo \"Bud\""_s, u"0694111222"_s},
+                                  {u"Al 5\""_s, u"0694111223"_s}}
+            << 1;
         QTest::newRow("one name twice: no header")
             << QByteArray("Mobile,mobile\n0694111222,0694111223\n") << u","_s << QStringList()
             << QList<QStringList>{{u"Mobile"_s, u"mobile"_s}, {u"0694111222"_s, u"0694111223"_s}}

@@ -91,26 +91,31 @@ Shape shapeOf(QByteArrayView cell) {
 }
 
 // The number of cells of each of the first records that end in `sample`,
-// blank lines left out, with `delimiter` between cells.
+// blank lines left out, with `delimiter` between cells; a quote opens a
+// quoted cell only at the start of one, as split() reads them.
 std::vector<int> cellCounts(QByteArrayView sample, bool whole, char delimiter) {
     std::vector<int> counts;
     int cells = 1;
-    bool quoted = false, blank = true;
+    bool quoted = false, blank = true, cellStart = true;
     for (qsizetype i = 0; i < sample.size() && int(counts.size()) < kSampleRecords; ++i) {
         const char c = sample[i];
-        if (c == '"') {
-            quoted = !quoted;  // a doubled quote turns it back
-        } else if (quoted) {
+        if (quoted) {
+            if (c == '"' && i + 1 < sample.size() && sample[i + 1] == '"')
+                ++i;
+            else
+                quoted = c != '"';
         } else if (c == delimiter) {
             ++cells;
+            cellStart = true;
         } else if (c == '\n' || c == '\r') {
             if (!blank || cells > 1)
                 counts.push_back(cells);
             cells = 1;
-            blank = true;
-            continue;
+            blank = cellStart = true;
+        } else if (c != ' ' && (c != '\t' || delimiter == '\t')) {
+            quoted = c == '"' && cellStart;
+            blank = cellStart = false;
         }
-        blank = blank && (c == ' ' || (c == '\t' && delimiter != '\t'));
     }
     if (whole && !quoted && (!blank || cells > 1) && int(counts.size()) < kSampleRecords)
         counts.push_back(cells);
