@@ -90,6 +90,8 @@ void storeDemoAccount() {
     Settings settings;
     settings.setScrambledValue(keys::kUsername, QStringLiteral("demo"));
     settings.setScrambledValue(keys::kPassword, QStringLiteral("demo"));
+    // Told before that, without a keyring, the password is kept here.
+    settings.setValue(keys::keyring::kFileNoticeShown, QStringLiteral("true"));
     settings.setValue(keys::kTransport, QStringLiteral("https"));
     settings.setValue(keys::kProxy, QStringLiteral("0"));
 }

@@ -25,6 +25,7 @@
 #include "gui/history_window.h"
 #include "gui/message_box.h"
 #include "gui/options_dialog.h"
+#include "gui/password_keeper.h"
 #include "gui/pictures.h"
 #include "gui/recipient_picker.h"
 #include "gui/send_checks.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
       client_(new GatewayClient(std::move(location), this)),
       recorder_(new JournalRecorder(*client_, settings_, {}, this)) {
     ui_->setupUi(this);
+    passwords_ = new PasswordKeeper(settings_, ui_->Uname, ui_->Pass, ui_->remember, this);
     setUpPictures();
     // Completion would silently add remembered recipients to a typed one; the
     // drop-down list of recent recipients is all the help this field gives.
@@ -171,12 +173,11 @@ void MainWindow::connectWebLinks() {
 
 void MainWindow::restoreFields() {
     ui_->Uname->setText(settings_.scrambledValue(keys::kUsername));
-    ui_->Pass->setText(settings_.scrambledValue(keys::kPassword));
+    passwords_->restore();
     ui_->Orig->setText(settings_.scrambledValue(keys::kOriginator));
     ui_->rcpt->addItems(settings_.recentRecipients());
     ui_->rcpt->setCurrentIndex(-1);
     ui_->rcpt->setEditText({});
-    ui_->remember->setChecked(!ui_->Pass->text().isEmpty());
     if (ui_->Orig->text().isEmpty())
         ui_->Orig->setText(QLatin1String(protocol::kServiceOriginator));
     const QString credits = settings_.value(keys::kCredits);
@@ -221,6 +222,7 @@ bool MainWindow::isMissing(const QString& text, const QString& message, QWidget*
 }
 
 bool MainWindow::isAccountMissing() {
+    passwords_->finishLookUp();
     return isMissing(ui_->Uname->text(), u"Please enter Your Quillo username"_s, ui_->Uname) ||
            isMissing(ui_->Pass->text(), u"Please enter Your Quillo password"_s, ui_->Pass);
 }
@@ -230,12 +232,12 @@ void MainWindow::sendMessage() {
     // account it was sent with.
     if (refuseWhileBusy())
         return;
+    passwords_->finishLookUp();
     const MessageDraft draft{ui_->Uname->text(), ui_->Pass->text(), ui_->Orig->text(),
                              ui_->rcpt->currentText(), ui_->sms->text()};
     settings_.setScrambledValue(keys::kUsername, draft.user);
     settings_.setScrambledValue(keys::kOriginator, draft.originator);
-    settings_.setScrambledValue(keys::kPassword,
-                                ui_->remember->isChecked() ? draft.password : QString());
+    passwords_->store(draft.user, draft.password, ui_->remember->isChecked());
     if (isMissing(draft.user, u"Please enter Your Quillo Username"_s, ui_->Uname) ||
         isMissing(draft.password, u"Please enter Password for User "_s + draft.user, ui_->Pass) ||
         isMissing(draft.recipients, u"Please enter the recipient of You sms message"_s,
@@ -390,11 +392,13 @@ void MainWindow::openWebPage(const QUrl& url) {
 
 bool MainWindow::event(QEvent* event) {
     // What the first frame does not need comes once it is out: the program's
-    // icon for the window manager, and beside the user's typing what only a
-    // request needs (a request begun meanwhile loads that itself).
+    // icon for the window manager, the remembered password from the keyring
+    // (D-Bus), and beside the user's typing what only a request needs (a
+    // request begun meanwhile loads that itself).
     if (event->type() == QEvent::Paint && !std::exchange(painted_, true))
         QTimer::singleShot(0, this, [this] {
             QApplication::setWindowIcon(pictureIcon("pelicast"));
+            passwords_->lookUp();
             if (!client_->isBusy())
                 preloadRequestLibraries();
         });

@@ -19,6 +19,7 @@ class GatewayClient;
 class HistoryWindow;
 class JournalRecorder;
 class OptionsDialog;
+class PasswordKeeper;
 class RecipientPicker;
 class SendChecks;
 
@@ -75,6 +76,7 @@ private:
     Settings settings_;
     GatewayClient* client_;
     JournalRecorder* recorder_;
+    PasswordKeeper* passwords_;
     std::unique_ptr<SendChecks> sendChecks_;
     QPointer<RecipientPicker> picker_;
     QPointer<OptionsDialog> options_;

@@ -291,6 +291,8 @@ private Q_SLOTS:
         w.get<QCheckBox>("remember")->setChecked(remember);
         MessageBox::setNextAnswer(Answer::Yes);
         MessageBox::setNextAnswer(Answer::Ok);
+        if (remember)  // no keyring here: where the password is kept, and why
+            MessageBox::setNextAnswer(Answer::Ok);
         w.get<QPushButton>("OKButton")->click();
         QCOMPARE(w.text("status"), u"Sending SMS..."_s);
 
@@ -301,6 +303,8 @@ private Q_SLOTS:
         QCOMPARE(Settings().value(keys::kCredits), balance);
         QCOMPARE(Settings().value(keys::kRecent1), u"0944123456;0977111222"_s);
         QCOMPARE(Settings().scrambledValue(keys::kPassword), remember ? u"s3cret"_s : QString());
+        QCOMPARE(MessageBox::shownTexts().filter(u"kept in Pelicast's settings file"_s).size(),
+                 int(remember));
         const QJsonObject record = gateway_.outbox().last();
         QCOMPARE(record[u"sms"_s].toString(), message);
         QCOMPARE(record[u"from"_s].toString(), u"Shop"_s);
@@ -316,9 +320,10 @@ private Q_SLOTS:
         QStringList stored = file.allKeys();
         stored.sort();
         QCOMPARE(stored.join(u' '),
-                 u"preferences/confirmCost udata/credits udata/originator "
-                 u"udata/password udata/proxy udata/rcpt1 udata/rcpt2 "
-                 u"udata/rcpt3 udata/rcpt4 udata/transport udata/username"_s);
+                 (remember ? u"keyring/fileNoticeShown "_s : QString()) +
+                     u"preferences/confirmCost udata/credits udata/originator "
+                     u"udata/password udata/proxy udata/rcpt1 udata/rcpt2 "
+                     u"udata/rcpt3 udata/rcpt4 udata/transport udata/username"_s);
         QCOMPARE(file.value(u"preferences/confirmCost"_s), u"true"_s);
     }
 

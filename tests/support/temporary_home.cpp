@@ -22,6 +22,11 @@ struct TemporaryHome {
         qputenv("XDG_DATA_HOME", home + "/.local/share");
         qputenv("XDG_CACHE_HOME", home + "/.cache");
         qputenv("XDG_STATE_HOME", home + "/.local/state");
+        // Nor does a test reach the desktop's session bus, and with it the
+        // user's keyring, unless support/with-keyring started a bus of its
+        // own for it.
+        if (qEnvironmentVariableIsEmpty("PELICAST_TEST_KEYRING"))
+            qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + home + "/no-session-bus");
     }
 };
 

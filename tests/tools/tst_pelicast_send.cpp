@@ -66,6 +66,8 @@ private Q_SLOTS:
         settings.setValue(keys::kTransport, u"http"_s);
         settings.setScrambledValue(keys::kUsername, u"anna"_s);
         settings.setScrambledValue(keys::kPassword, u"s3cret"_s);
+        // Told before where the password is kept: these windows show no notice.
+        settings.setValue(keys::keyring::kFileNoticeShown, u"true"_s);
         QDir().mkpath(home_.filePath(u"data/Pelicast"_s));
         QDir().mkpath(home_.filePath(u"blocked/Quillo/Quillo.conf"_s));  // settings as a folder
         // A file where a journal's folder would be, in the home as a data folder.
@@ -108,6 +110,9 @@ private Q_SLOTS:
         QTest::newRow("password as an argument")
             << QStringList{u"--password=s3cret"_s} + kSendHi << QStringList() << 2 << 0
             << "never taken on the command line";
+        QTest::newRow("no keyring, no password")  // the file's is anna's
+            << QStringList{u"--user"_s, u"poor"_s} + kSendHi << QStringList() << 4 << 0
+            << "No password for poor: No keyring of the desktop could be used";
         QTest::newRow("unreadable password file")
             << QStringList{u"--password-file"_s, QDir::tempPath()} + kSendHi << QStringList() << 4
             << 0 << "cannot be read";

@@ -19,6 +19,7 @@
 #include "core/journal/journal_recorder.h"
 #include "core/journal/request_record.h"
 #include "core/message/draft_review.h"
+#include "core/settings/keyring.h"
 #include "core/settings/preferences.h"
 #include "core/settings/settings.h"
 
@@ -42,16 +43,24 @@ const auto kDescription =
     "Sends an SMS through the Quillo gateway, or asks for the balance, with the "
     "settings, address book and journal of Pelicast.\n"
     "\n"
-    "The account is the one Pelicast remembers (the user name, and the password "
-    "where \"Remember Password\" is ticked), or --user with --password-file or the "
-    "environment variable PELICAST_PASSWORD. A password is never taken on the "
-    "command line, where other users can see it.\n"
+    "The account is the one Pelicast remembers, or --user. A password is never "
+    "taken on the command line, where other users can see it.\n"
     "\n"
     "The message is checked as Pelicast's window checks it, by the settings of "
     "its Options: recipients that cannot be phone numbers of the default region "
     "stop it; numbers named twice and an originator that networks may drop are "
     "warned about; a message that costs more than the credits set at \"Ask "
     "again above\" is refused, unless --max-cost allows it.\n"
+    "\n"
+    "The password, the first found of:\n"
+    "  1  the first line of the --password-file\n"
+    "  2  the environment variable PELICAST_PASSWORD\n"
+    "  3  the desktop's keyring (Secret Service: service \"Pelicast\", the user\n"
+    "     name as key), where Pelicast keeps it when \"Remember Password\" is\n"
+    "     ticked; a keyring that is locked, or does not answer within 5\n"
+    "     seconds, gives none: an unlock prompt is not waited for\n"
+    "  4  the settings file, where Pelicast keeps it (scrambled) for the\n"
+    "     account it remembers where no keyring could\n"
     "\n"
     "Exit status:\n"
     "  0  the gateway accepted the request\n"
@@ -65,7 +74,8 @@ const auto kDescription =
     "     the balance before sending again (pelicast-send never retries by\n"
     "     itself)\n"
     "  4  the user's data (settings, address book, password file) could not be\n"
-    "     read"_L1;
+    "     read, or no password is available: none given, none kept, or the\n"
+    "     keyring locked or not answering"_L1;
 
 QString terminalText(QString text) {
     return text.replace(u"\r\n"_s, u"\n"_s);
@@ -184,7 +194,9 @@ private:
         draft_.user = parser_.isSet(u"user"_s) ? parser_.value(u"user"_s) : storedUser;
         if (draft_.user.isEmpty())
             return stop(kBadUsage, u"No account: Pelicast remembers no user name; give --user."_s);
+        QString problem = u"Pelicast keeps none."_s;
         if (parser_.isSet(u"password-file"_s)) {
+            problem = u"The password file holds none."_s;
             QFile file(parser_.value(u"password-file"_s));
             if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
                 return stop(kUnreadableData,
@@ -196,13 +208,19 @@ private:
             draft_.password = QString::fromUtf8(file.readLine()).remove(u'\n').remove(u'\r');
         } else if (qEnvironmentVariableIsSet(kPasswordVariable)) {
             draft_.password = qEnvironmentVariable(kPasswordVariable);
-        } else if (draft_.user == storedUser) {
-            draft_.password = settings_.scrambledValue(keys::kPassword);
+            problem = u"PELICAST_PASSWORD is empty."_s;
+        } else if (needPassword) {
+            const Expected<QString> kept = Keyring::readNow(draft_.user);
+            draft_.password = kept ? *kept : QString();
+            if (draft_.password.isEmpty() && draft_.user == storedUser)
+                draft_.password = settings_.scrambledValue(keys::kPassword);
+            if (!kept)
+                problem = kept.error();
         }
         if (needPassword && draft_.password.isEmpty())
-            return stop(kBadUsage,
-                        u"No password for %1: Pelicast remembers none; give "
-                        "--password-file or set PELICAST_PASSWORD."_s.arg(draft_.user));
+            return stop(kUnreadableData,
+                        u"No password for %1: %2 Give --password-file or set "
+                        "PELICAST_PASSWORD."_s.arg(draft_.user, problem));
         draft_.originator = parser_.isSet(u"from"_s) ? parser_.value(u"from"_s)
                                                      : settings_.scrambledValue(keys::kOriginator);
         // The window shows the service's name in an empty originator field.

@@ -46,6 +46,8 @@ bool storeDemoData() {
     Settings settings;
     settings.setScrambledValue(keys::kUsername, u"demo"_s);
     settings.setScrambledValue(keys::kPassword, u"demo"_s);
+    // Told before that, without a keyring, the password is kept here.
+    settings.setValue(keys::keyring::kFileNoticeShown, u"true"_s);
     settings.setScrambledValue(keys::kOriginator, u"Quillo"_s);
     settings.setValue(keys::kRecent1, u"0944120331;0977410552"_s);
     settings.setValue(keys::kRecent2, u"0933208114"_s);

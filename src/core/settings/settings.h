@@ -22,7 +22,8 @@ namespace keys {
 // Section "udata": the account, the recent recipients, the balance and the
 // connection, with the names and values the program has always kept there.
 inline constexpr auto kAccountSection = "udata";
-// Scrambled (scramble()); the password is "" unless remembered.
+// Scrambled (scramble()). The password is "" unless remembered where no
+// keyring of the desktop could keep it (core/settings/keyring.h).
 inline constexpr SettingsKey kUsername{kAccountSection, "username"};
 inline constexpr SettingsKey kPassword{kAccountSection, "password"};
 inline constexpr SettingsKey kOriginator{kAccountSection, "originator"};
@@ -53,6 +54,14 @@ inline constexpr SettingsKey kCheckRecipients{kSection, "checkRecipients"};  // 
 inline constexpr SettingsKey kConfirmCost{kSection, "confirmCost"};          // "true" or "false"
 inline constexpr SettingsKey kCostThreshold{kSection, "costThreshold"};      // credits
 }  // namespace preferences
+
+// Section "keyring": what the window keeps about the desktop's keyring.
+namespace keyring {
+inline constexpr auto kSection = "keyring";
+// "true" once the user was told that, for want of a keyring, the password is
+// kept in this file; "false" again once a keyring keeps it.
+inline constexpr SettingsKey kFileNoticeShown{kSection, "fileNoticeShown"};
+}  // namespace keyring
 
 }  // namespace keys
 
