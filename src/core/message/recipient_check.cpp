@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QLibrary>
 #include <QLocale>
+#include <QTimeZone>
+#include <algorithm>
 
 #include "core/message/phone_numbers.h"
 #include "core/settings/installation.h"
@@ -56,6 +58,16 @@ QString withoutPunctuation(QStringView number) {
     return compact;
 }
 
+// "+…" or "00…", read without a region; "00" as the prefix most of the
+// world dials abroad with.
+bool isInternational(QStringView compact) {
+    return compact.startsWith(u'+') || compact.startsWith(u"00");
+}
+
+QString internationalForm(const QString& compact) {
+    return compact.startsWith(u"00") ? u'+' + compact.sliced(2) : compact;
+}
+
 // What two elements that name one number share: the country code and the
 // national number; "" for a number the region cannot have.
 QString numberKey(const QString& compact, const std::string& region) {
@@ -68,9 +80,13 @@ QString numberKey(const QString& compact, const std::string& region) {
 
 }  // namespace
 
-RecipientReport checkRecipients(const QString& recipients, const QString& region) {
-    const bool byText = !isPhoneRegion(region);
-    const std::string regionCode = region.toStdString();
+RecipientReport checkRecipients(const QString& recipients, const QString& region,
+                                bool regionKnown) {
+    const bool inRegion = isPhoneRegion(region);
+    // Without the rules, nothing can be read: compared as text all the same.
+    const bool byText = !inRegion && (regionKnown || !rules());
+    // libphonenumber's code for "no region": international numbers only.
+    const std::string regionCode = inRegion ? region.toStdString() : std::string("ZZ");
     RecipientReport report;
     const QList<QStringView> pieces = QStringView(recipients).split(u';');
     QList<bool> kept(pieces.size(), true);
@@ -85,10 +101,16 @@ RecipientReport checkRecipients(const QString& recipients, const QString& region
         // Without a region nothing is refused, not even an element that is
         // all punctuation.
         QString key = compact.isEmpty() && byText ? element.toString() : compact;
+        if (!byText && !inRegion && !isInternational(compact)) {
+            report.national.append(element.toString());
+            continue;
+        }
         if (!byText) {
             auto cached = keys.constFind(compact);
             if (cached == keys.cend())
-                cached = keys.insert(compact, numberKey(compact, regionCode));
+                cached = keys.insert(
+                    compact,
+                    numberKey(inRegion ? compact : internationalForm(compact), regionCode));
             key = *cached;
         }
         if (key.isEmpty()) {
@@ -130,6 +152,19 @@ QStringList phoneRegions() {
     return codes;
 }
 
+QStringList phoneRegionsByName() {
+    QList<std::pair<QString, QString>> regions;  // name, code
+    for (const QString& code : phoneRegions())
+        regions.append({phoneRegionName(code), code});
+    std::sort(regions.begin(), regions.end(), [](const auto& a, const auto& b) {
+        return QString::localeAwareCompare(a.first, b.first) < 0;
+    });
+    QStringList codes;
+    for (const auto& region : std::as_const(regions))
+        codes.append(region.second);
+    return codes;
+}
+
 bool isPhoneRegion(const QString& region) {
     return callingCode(region) != 0;
 }
@@ -150,6 +185,11 @@ QString phoneRegionName(const QString& region) {
 QString systemPhoneRegion() {
     const QString region = QLocale::territoryToCode(QLocale::system().territory());
     return isPhoneRegion(region) ? region : QString();
+}
+
+QString guessedPhoneRegion() {
+    const QString region = QLocale::territoryToCode(QTimeZone::systemTimeZone().territory());
+    return isPhoneRegion(region) ? region : systemPhoneRegion();
 }
 
 }  // namespace pelicast

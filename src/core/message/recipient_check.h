@@ -18,17 +18,25 @@ struct RecipientReport {
     // The recipients text without the second and later element of each
     // group; the text itself when there are none.
     QString withoutRepeats;
+    // Elements in national format while no region is known to read them in.
+    QStringList national;
 };
 
 // Reads every element as a phone number of `region` (a two-letter code).
 // A picker label, "Surname, Firstname (number)", is read by the number in
 // its brackets. With a region that is "" or unknown, elements are compared
 // by their text without spaces, dashes, dots and brackets, and none is
-// refused.
-RecipientReport checkRecipients(const QString& recipients, const QString& region);
+// refused; unless `regionKnown` is false (no region was chosen, and the
+// system names none): then elements in international format ("+30…",
+// "0030…") are read as always, and the others are listed in `national`, as
+// no region tells whose numbers they are.
+RecipientReport checkRecipients(const QString& recipients, const QString& region,
+                                bool regionKnown = true);
 
 // The two-letter codes of the regions whose numbers can be read, sorted.
 QStringList phoneRegions();
+// The same, sorted by phoneRegionName() as the user's language sorts.
+QStringList phoneRegionsByName();
 bool isPhoneRegion(const QString& region);
 // The country calling code of a region (30 for "GR"), 0 for an unknown one.
 int callingCode(const QString& region);
@@ -37,5 +45,8 @@ QString phoneRegionName(const QString& region);
 // The region of the system locale, or "" when it names none that is known
 // (the C locale).
 QString systemPhoneRegion();
+// A guess for the user to confirm: the region of the system's time zone,
+// else of the system locale; "" when neither names one.
+QString guessedPhoneRegion();
 
 }  // namespace pelicast
