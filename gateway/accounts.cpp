@@ -10,11 +10,15 @@
 #include <QSaveFile>
 #include <optional>
 
+#include "common/bounded_read.h"
+
 namespace pelicast::gateway {
 
 namespace {
 
 const Account kDemoAccount{QStringLiteral("demo"), QStringLiteral("demo"), 1000};
+// Thousands of test accounts fit in a small part of this.
+constexpr qint64 kMaxAccountsFile = qint64(16) << 20;
 
 std::optional<Account> accountFrom(const QJsonValue& value) {
     const QJsonObject object = value.toObject();
@@ -35,12 +39,13 @@ bool AccountStore::load() {
         accounts_ = {kDemoAccount};
         return save();
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error_ = QStringLiteral("Cannot read %1: %2").arg(path_, file.errorString());
+    const Expected<QByteArray> text = readRegularFile(path_, kMaxAccountsFile);
+    if (!text) {
+        error_ = QStringLiteral("Cannot read %1: %2").arg(path_, text.error());
         return false;
     }
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(*text, &parseError);
     const QJsonValue list = document.object().value(QLatin1String("accounts"));
     if (parseError.error != QJsonParseError::NoError || !list.isArray()) {
         error_ = QStringLiteral("%1 is not an accounts file.").arg(path_);

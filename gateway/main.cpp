@@ -5,7 +5,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QSslCertificate>
@@ -17,6 +16,8 @@
 #include <optional>
 
 #include "accounts.h"
+#include "common/bounded_read.h"
+#include "common/command_output.h"
 #include "gateway_service.h"
 #include "http_front.h"
 #include "outbox.h"
@@ -117,20 +118,21 @@ Options parseOptions(const QCoreApplication& application) {
     return options;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+// A PEM certificate chain or key is a few KiB.
+QByteArray readPem(const QString& path) {
+    const pelicast::Expected<QByteArray> text = pelicast::readRegularFile(path, 1 << 20);
+    if (!text) {
+        fail(QStringLiteral("cannot read %1: %2").arg(path, text.error()));
     }
-    return file.readAll();
+    return *text;
 }
 
 void setUpTls(HttpFront& front, const Options& options) {
-    const auto certificates = QSslCertificate::fromData(readAll(options.certificate));
+    const auto certificates = QSslCertificate::fromData(readPem(options.certificate));
     if (certificates.isEmpty()) {
         fail(QStringLiteral("%1 holds no PEM certificate.").arg(options.certificate));
     }
-    const QByteArray keyData = readAll(options.key);
+    const QByteArray keyData = readPem(options.key);
     for (const QSsl::KeyAlgorithm algorithm : {QSsl::Ec, QSsl::Rsa}) {
         const QSslKey key(keyData, algorithm, QSsl::Pem, QSsl::PrivateKey);
         if (!key.isNull()) {
@@ -187,6 +189,10 @@ int main(int argc, char* argv[]) {
     QTextStream(stderr) << "pelicast-gateway: accounts " << accounts.path() << ", outbox "
                         << outbox.path() << Qt::endl;
     // The one line on standard output: a starting script or test waits for it.
-    QTextStream(stdout) << ready << Qt::endl;
+    QTextStream out(stdout);
+    out << ready << '\n';
+    if (const pelicast::Expected<void> written = pelicast::flushOutput(out); !written) {
+        fail(QStringLiteral("cannot write to standard output: %1").arg(written.error()));
+    }
     return application.exec();
 }

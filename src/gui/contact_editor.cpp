@@ -89,7 +89,7 @@ bool ContactEditor::saveContact() {
         reportAddressBookError(this, AddressBookStep::Read, book.errorString());
         return false;
     }
-    if (editedName_.isEmpty()) {
+    if (editedIndex_ < 0) {
         Contact contact;
         contact.firstName = ui_->Fname->text();
         contact.surname = ui_->Lname->text();

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QSaveFile>
 
+#include "core/settings/owner_only.h"
 #include "gui/help_launcher.h"
 #include "gui/message_box.h"
 #include "ui_history_window.h"
@@ -171,6 +172,9 @@ bool HistoryWindow::exportCsv(const QString& path) {
     if (!journal_.open())
         reason = journal_.errorString();
     else if (!file.open(QIODevice::WriteOnly))
+        reason = file.errorString();
+    // What was sent to whom: the user's only, as the journal is.
+    else if (!file.setPermissions(kOwnerOnly))
         reason = file.errorString();
     else if (!journal_.exportCsv(filter(), file))
         reason = journal_.errorString();

@@ -121,6 +121,32 @@ QString askText(QWidget* parent, const QString& prompt, const QString& title,
     return ok ? text : QString();
 }
 
+QString askChoice(QWidget* parent, const QString& prompt, const QString& title,
+                  const QList<std::pair<QString, QString>>& choices, const QString& current) {
+    record(prompt);
+    if (!scripted().texts.isEmpty())
+        return scripted().texts.dequeue();
+    QStringList shown;
+    QString currentText;
+    for (const auto& [text, value] : choices) {
+        shown.append(text);
+        if (value == current)
+            currentText = text;
+    }
+    QInputDialog box(parent);
+    box.setWindowTitle(titleOr(title));
+    box.setLabelText(prompt);
+    box.setOption(QInputDialog::UseListViewForComboBoxItems);
+    box.setComboBoxItems(shown);
+    // Without a current entry, Return does nothing until the user picks one.
+    if (!currentText.isEmpty())
+        box.setTextValue(currentText);
+    if (box.exec() != QDialog::Accepted)
+        return {};
+    const qsizetype chosen = shown.indexOf(box.textValue());
+    return chosen < 0 ? QString() : choices.at(chosen).second;
+}
+
 void setNextAnswer(Answer answer) {
     scripted().answers.enqueue(answer);
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +29,13 @@ Answer ask(QWidget* parent, const QString& text, const QString& title = {},
 // A one-line text box; returns the text typed, or "" when the user cancels.
 QString askText(QWidget* parent, const QString& prompt, const QString& title,
                 const QString& proposed);
+
+// A list to choose one entry of: `choices` are (shown text, value) pairs, the
+// one of value `current` chosen at the start, if any; returns the value of
+// the entry chosen, or "" when the user cancels. Tests answer it with
+// setNextText(value).
+QString askChoice(QWidget* parent, const QString& prompt, const QString& title,
+                  const QList<std::pair<QString, QString>>& choices, const QString& current = {});
 
 // For tests.
 void setNextAnswer(Answer answer);

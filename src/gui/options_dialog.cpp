@@ -60,16 +60,16 @@ void OptionsDialog::enableProxyFields(bool enabled) {
 
 void OptionsDialog::showStoredPreferences() {
     const Preferences stored = Preferences::load(settings_);
-    QList<std::pair<QString, QString>> regions;  // name, code
-    for (const QString& code : phoneRegions())
-        regions.append({phoneRegionName(code), code});
-    std::sort(regions.begin(), regions.end(), [](const auto& a, const auto& b) {
-        return QString::localeAwareCompare(a.first, b.first) < 0;
-    });
     ui_->region->addItem(u"None: compare numbers as written"_s, QString());
-    for (const auto& [name, code] : std::as_const(regions))
-        ui_->region->addItem(name, code);
-    ui_->region->setCurrentIndex(std::max(0, ui_->region->findData(stored.region)));
+    for (const QString& code : phoneRegionsByName())
+        ui_->region->addItem(phoneRegionName(code), code);
+    // Nothing chosen while no region is known: a send asks for one.
+    ui_->region->setPlaceholderText(u"Not set: asked at the first send"_s);
+    ui_->region->setCurrentIndex(stored.regionSource == Preferences::RegionSource::Unknown
+                                     ? -1
+                                     : std::max(0, ui_->region->findData(stored.region)));
+    regionChosen_ = stored.regionSource == Preferences::RegionSource::Chosen;
+    connect(ui_->region, &QComboBox::activated, this, [this] { regionChosen_ = true; });
     ui_->checkRecipients->setChecked(stored.checkRecipients);
     ui_->confirmCost->setChecked(stored.confirmCost);
     ui_->costThreshold->setEnabled(stored.confirmCost);
@@ -79,6 +79,10 @@ void OptionsDialog::showStoredPreferences() {
 Preferences OptionsDialog::chosenPreferences() const {
     Preferences chosen;
     chosen.region = ui_->region->currentData().toString();
+    // One the user never picked keeps following the system.
+    chosen.regionSource = regionChosen_                     ? Preferences::RegionSource::Chosen
+                          : ui_->region->currentIndex() < 0 ? Preferences::RegionSource::Unknown
+                                                            : Preferences::RegionSource::System;
     chosen.checkRecipients = ui_->checkRecipients->isChecked();
     chosen.confirmCost = ui_->confirmCost->isChecked();
     chosen.costThreshold = ui_->costThreshold->value();

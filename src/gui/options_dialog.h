@@ -48,6 +48,7 @@ private:
     Settings& settings_;
     ConnectionSettings stored_;
     QButtonGroup proxyButtons_;
+    bool regionChosen_ = false;  // stored as chosen, or picked here
 };
 
 }  // namespace pelicast

@@ -22,6 +22,8 @@ namespace {
 
 constexpr auto kContacts = "Contacts"_L1;
 constexpr auto kGroups = "Groups"_L1;
+// A contact entry's index in the book: two contacts may show one label.
+constexpr int kBookIndexRole = Qt::UserRole;
 
 // The list's entries as plain strings with a tick each: a book of 30,000
 // contacts makes one string list, not 30,000 items. The view draws the texts
@@ -31,9 +33,11 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     // Replaces every entry, dropping the ticks. A placeholder has no box.
-    void setEntries(QStringList entries, bool tickable) {
+    // `indexes`: each contact entry's index in the book; none for groups.
+    void setEntries(QStringList entries, QList<int> indexes, bool tickable) {
         beginResetModel();
         entries_ = std::move(entries);
+        indexes_ = std::move(indexes);
         ticked_ = QList<bool>(entries_.size(), false);
         tickable_ = tickable;
         endResetModel();
@@ -58,6 +62,8 @@ public:
             return {};
         if (role == Qt::DisplayRole)
             return entries_.at(index.row());
+        if (role == kBookIndexRole)
+            return indexes_.value(index.row(), -1);
         if (role == Qt::CheckStateRole && tickable_)
             return ticked_.at(index.row()) ? Qt::Checked : Qt::Unchecked;
         return {};
@@ -79,6 +85,7 @@ public:
 
 private:
     QStringList entries_;
+    QList<int> indexes_;
     QList<bool> ticked_;
     bool tickable_ = false;
 };
@@ -144,14 +151,17 @@ void RecipientPicker::Private::rebuildList() {
     const bool groups = category == kGroups;
     AddressBook book;
     const bool read = book.load();
-    QStringList entries;
+    ContactEntries entries;
     if (read)
-        entries = groups ? groupLabels(book) : contactLabels(book);
-    sortIgnoringCase(entries);
-    const bool empty = entries.isEmpty();
+        entries = groups ? ContactEntries{groupLabels(book), {}} : contactEntries(book);
+    if (groups)
+        sortIgnoringCase(entries.labels);
+    else
+        sortIgnoringCase(entries.labels, entries.indexes);
+    const bool empty = entries.labels.isEmpty();
     if (empty)
-        entries.append(u"No "_s + (category.isEmpty() ? QString(kContacts) : category));
-    model->setEntries(std::move(entries), !empty);
+        entries.labels.append(u"No "_s + (category.isEmpty() ? QString(kContacts) : category));
+    model->setEntries(std::move(entries.labels), std::move(entries.indexes), !empty);
     ui.con_idx->setEnabled(!empty);
     ui.editcon->setEnabled(!groups && !empty);
     ui.delcon->setEnabled(!groups && !empty);
@@ -200,9 +210,9 @@ void RecipientPicker::Private::takeRecipients(bool replace) {
         Q_EMIT q->recipientsAdded(recipients);
 }
 
-// Reads the book and finds the first contact whose label is the current
-// entry's text: its index, -1 when none, nothing when the book could not be
-// read (the user has been told).
+// Reads the book and finds the contact of the current entry: its index, -1
+// when no entry is current, nothing when the book could not be read or no
+// longer holds that contact where the list found it (the user has been told).
 std::optional<int> RecipientPicker::Private::findCurrentContact(AddressBook& book) {
     const QModelIndex current = ui.con_idx->currentIndex();
     if (!current.isValid() || !ui.con_idx->isEnabled())
@@ -211,12 +221,17 @@ std::optional<int> RecipientPicker::Private::findCurrentContact(AddressBook& boo
         reportAddressBookError(q, AddressBookStep::Read, book.errorString());
         return std::nullopt;
     }
-    const QString label = current.data().toString();
-    for (int index = 0; index < book.count(); ++index) {
-        if (book.isReadable(index) && contactLabel(book.contact(index)) == label)
-            return index;
-    }
-    return -1;
+    // By its place in the book, never by its label, which another contact
+    // may show too; another program may have changed the book meanwhile.
+    const int index = current.data(kBookIndexRole).toInt();
+    if (book.isReadable(index) && contactLabel(book.contact(index)) == current.data().toString())
+        return index;
+    MessageBox::tell(q,
+                     u"The address book has changed since the list was shown. Please choose the "
+                     u"contact again."_s,
+                     u"Address Book"_s, MessageBox::Icon::Warning);
+    rebuildList();
+    return std::nullopt;
 }
 
 void RecipientPicker::Private::editContact() {

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "core/message/recipient_check.h"
 #include "core/settings/preferences.h"
 #include "gui/message_box.h"
 
@@ -17,7 +18,7 @@ using Icon = MessageBox::Icon;
 
 }  // namespace
 
-SendChecks::SendChecks(const Settings& settings, QWidget* window, QWidget* originatorField,
+SendChecks::SendChecks(Settings& settings, QWidget* window, QWidget* originatorField,
                        QWidget* recipientsField, QWidget* messageField)
     : settings_(settings),
       window_(window),
@@ -26,11 +27,20 @@ SendChecks::SendChecks(const Settings& settings, QWidget* window, QWidget* origi
       messageField_(messageField) {}
 
 std::optional<DraftReview> SendChecks::review(const MessageDraft& draft) {
-    DraftReview review = reviewDraft(draft, Preferences::load(settings_));
-    if (review.tooLong) {
-        MessageBox::tell(window_, review.tooLong->text(), u"Message"_s, Icon::Warning);
+    Preferences preferences = Preferences::load(settings_);
+    DraftReview review = reviewDraft(draft, preferences);
+    if (review.tooLong || review.control) {
+        MessageBox::tell(window_, review.tooLong ? review.tooLong->text() : review.control->text(),
+                         u"Message"_s, Icon::Warning);
         messageField_->setFocus();
         return std::nullopt;
+    }
+    if (review.noRegion) {
+        if (!chooseRegion(*review.noRegion, preferences)) {
+            recipientsField_->setFocus();
+            return std::nullopt;
+        }
+        review = reviewDraft(draft, preferences);
     }
     if (review.impossible) {
         MessageBox::tell(window_,
@@ -46,6 +56,31 @@ std::optional<DraftReview> SendChecks::review(const MessageDraft& draft) {
     if (!acceptOriginator(review.originator))
         return std::nullopt;
     return review;
+}
+
+bool SendChecks::chooseRegion(const RegionFinding& finding, Preferences& preferences) {
+    // The guess first and chosen, so that Return confirms it; none without one.
+    const QString guess = guessedPhoneRegion();
+    QList<std::pair<QString, QString>> choices;
+    if (!guess.isEmpty())
+        choices.append({phoneRegionName(guess), guess});
+    for (const QString& code : phoneRegionsByName()) {
+        if (code != guess)
+            choices.append({phoneRegionName(code), code});
+    }
+    const QString region = MessageBox::askChoice(
+        window_,
+        finding.text() +
+            u"\n\nWhich country are they numbers of? It is kept as the default region, which "
+            u"Options can change."_s,
+        u"Default region"_s, choices, guess);
+    if (region.isEmpty())
+        return false;
+    preferences.region = region;
+    preferences.regionSource = Preferences::RegionSource::Chosen;
+    // A failed save is told by the window; this send uses the region all the same.
+    preferences.save(settings_);
+    return true;
 }
 
 bool SendChecks::acceptOriginator(const std::optional<OriginatorFinding>& finding) {

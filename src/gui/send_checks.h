@@ -11,13 +11,14 @@ class QWidget;
 namespace pelicast {
 
 class Settings;
+struct Preferences;
 
 // Presents the review of a draft between the field checks and "Send SMS ?":
 // tells what stops the send and focuses the field to look at, asks where the
 // user may choose. Whatever the answer, the window's fields stay as typed.
 class SendChecks {
 public:
-    SendChecks(const Settings& settings, QWidget* window, QWidget* originatorField,
+    SendChecks(Settings& settings, QWidget* window, QWidget* originatorField,
                QWidget* recipientsField, QWidget* messageField);
 
     // The review of the draft to send, without repeated recipients when the
@@ -30,8 +31,11 @@ public:
 
 private:
     bool acceptOriginator(const std::optional<OriginatorFinding>& finding);
+    // Asks for the region the national numbers are in and keeps it as the
+    // default; false when the user cancels.
+    bool chooseRegion(const RegionFinding& finding, Preferences& preferences);
 
-    const Settings& settings_;
+    Settings& settings_;
     QWidget* window_;
     QWidget* originatorField_;
     QWidget* recipientsField_;

@@ -16,6 +16,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/bounded_read.h"
+
 namespace pelicast::vcard {
 
 namespace {
@@ -79,9 +81,9 @@ void remember(const QString& key, const FileStamp& stamp, std::shared_ptr<const 
 // which the book keeps open but does not read again; else into memory, as a
 // save needs it, safe from another program shortening the file meanwhile.
 std::shared_ptr<const Book> readBook(const QString& path, FileError* error, bool mapped) {
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly)) {
-        fail(error, FileError::ReadFailed, path, file->errorString());
+    auto file = std::make_unique<QFile>();
+    if (const Expected<void> opened = openRegularFile(*file, path, kMaxBookSize); !opened) {
+        fail(error, FileError::ReadFailed, path, opened.error());
         return nullptr;
     }
     const qint64 size = file->size();
@@ -97,16 +99,16 @@ std::shared_ptr<const Book> readBook(const QString& path, FileError* error, bool
             fail(error, FileError::NotVCard, path);
         return book;
     }
-    QByteArray data = opened->readAll();
-    if (opened->error() != QFileDevice::NoError) {
-        fail(error, FileError::ReadFailed, path, opened->errorString());
+    Expected<QByteArray> data = readToEnd(*opened, kMaxBookSize);
+    if (!data) {
+        fail(error, FileError::ReadFailed, path, data.error());
         return nullptr;
     }
-    if (!isVCardText(data)) {
+    if (!isVCardText(*data)) {
         fail(error, FileError::NotVCard, path);
         return nullptr;
     }
-    return std::make_shared<const Book>(std::move(data));
+    return std::make_shared<const Book>(std::move(*data));
 }
 
 }  // namespace

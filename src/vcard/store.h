@@ -12,6 +12,10 @@
 // books) and writing changes onto it safely.
 namespace pelicast::vcard {
 
+// The most a vCard file may hold, far above the largest real address book:
+// a larger file, or a device such as /dev/zero, is refused, not read.
+inline constexpr qint64 kMaxBookSize = qint64(256) << 20;
+
 // What tells whether a file changed since it was read.
 struct FileStamp {
     bool exists = false;

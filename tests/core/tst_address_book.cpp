@@ -65,9 +65,11 @@ class TestAddressBook : public QObject {
 
     // Runs pelicast-contacts, which looks for the user's own book in this
     // test's folder; what it wrote to standard output when it succeeded, else
-    // to standard error.
-    QString tool(const QStringList& arguments) {
+    // to standard error. A first argument ">FILE" is where its output goes.
+    QString tool(QStringList arguments) {
         QProcess process;
+        if (arguments.value(0).startsWith(u'>'))
+            process.setStandardOutputFile(arguments.takeFirst().mid(1));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"XDG_DATA_HOME"_s, dir_.filePath(u"data"_s));
         process.setProcessEnvironment(environment);
@@ -218,6 +220,23 @@ private Q_SLOTS:
         QTest::newRow("export over a text file")
             << QStringList{u"--book"_s, path_, u"export"_s, notes} << 1
             << u"\"%1\" exists and is not a vCard file; not overwritten.\n"_s.arg(notes);
+        // Read whole, each of these would take all the memory or wait forever.
+        const QString fifo = dir_.filePath(u"fifo"_s), huge = dir_.filePath(u"huge.vcf"_s);
+        QTest::newRow("import of /dev/zero") << QStringList{u"import"_s, u"/dev/zero"_s} << 1
+                                             << u"\"/dev/zero\": not a regular file."_s;
+        QTest::newRow("import of a FIFO")
+            << QStringList{u"import"_s, fifo} << 1 << u"fifo\": not a regular file."_s;
+        QTest::newRow("import of a folder")
+            << QStringList{u"import"_s, dir_.path()} << 1 << u"a folder, not a file."_s;
+        QTest::newRow("import above the limit")
+            << QStringList{u"import"_s, huge} << 1 << u"larger than the limit of 256 MiB."_s;
+        QTest::newRow("export to /dev/zero")
+            << QStringList{u"export"_s, u"/dev/zero"_s} << 1 << u"Cannot export to \"/dev/zero\""_s;
+        QTest::newRow("a FIFO as the book")
+            << QStringList{u"--book"_s, fifo, u"list"_s} << 1 << u"not a regular file"_s;
+        QTest::newRow("list to a full disk")
+            << QStringList{u">/dev/full"_s, u"--book"_s, path_, u"list"_s} << 1
+            << u"cannot be written: No space left on device"_s;
     }
     void toolRefusesMisuseAndOtherFiles() {
         QFETCH(QStringList, arguments);
@@ -225,6 +244,9 @@ private Q_SLOTS:
         QFETCH(QString, error);
         const QString notes = dir_.filePath(u"notes.txt"_s);
         writeAll(notes, "just text\n");
+        ::mkfifo(QFile::encodeName(dir_.filePath(u"fifo"_s)).constData(), 0600);
+        QFile huge(dir_.filePath(u"huge.vcf"_s));  // sparse: takes no room
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(257 << 20));
         const QString output = tool(arguments);
         QCOMPARE(exitCode_, exitCode);
         QVERIFY2(output.contains(error), qPrintable(output));

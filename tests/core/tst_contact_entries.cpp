@@ -68,10 +68,12 @@ private Q_SLOTS:
         QTest::newRow("members") << card("N:A;A\nTEL;CELL:1\nCATEGORIES:Team") + kUnreadable +
                                         card("N:B;B\nTEL;CELL:2\nCATEGORIES:Team,Team") +
                                         card("N:C;C\nTEL;CELL:3\nCATEGORIES:team") +
-                                        card("N:D;D\nCATEGORIES:Team")
-                                 << QStringList{u"A, A (1)"_s, u"B, B (2)"_s, u"C, C (3)"_s}
+                                        card("N:D;D\nCATEGORIES:Team") +
+                                        card("FN:Only FN\nTEL;CELL:4\nCATEGORIES:Team")
+                                 << QStringList{u"A, A (1)"_s, u"B, B (2)"_s, u"C, C (3)"_s,
+                                                u"Only FN (4)"_s}
                                  << QStringList{u"Team (group)"_s}
-                                 << u"A, A (1);B, B (2);B, B (2);"_s << 1;
+                                 << u"A, A (1);B, B (2);B, B (2);Only FN (4);"_s << 1;
     }
     void listsContactsAndGroups() {
         QFETCH(QByteArray, contents);

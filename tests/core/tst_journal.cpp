@@ -93,12 +93,20 @@ private Q_SLOTS:
                                     u"Say \"hi\"\r\nΚαλημέρα"_s);
         sent.setReply(u"OK\r\nCredits Left: 95"_s);
         journal.add(sent);
+        // What a spreadsheet would evaluate stays text; a recipient's number stays a number.
+        RequestRecord formulas =
+            record(u"2026-03-02"_s, Kind::Send, u"+30 944 123456"_s, u"=cmd|' /C calc'!A0"_s);
+        std::tie(formulas.account, formulas.originator) = std::make_tuple(u"@user"_s, u"-2+3"_s);
+        formulas.setReply(u"\tCredits Left:+1"_s);
+        journal.add(formulas);
         QBuffer csv;
         csv.open(QIODevice::WriteOnly);
         QVERIFY(journal.exportCsv({}, csv));
         QCOMPARE(QString::fromUtf8(csv.data()),
                  u"time,kind,account,originator,recipients,message,recipient_count,parts,"
                  "encoding,cost,outcome,reason,reply,balance_before,balance_after\r\n"
+                 "2026-03-02T12:00:00.000Z,send,'@user,'-2+3,+30 944 123456,'=cmd|' /C calc'!A0,"
+                 "0,0,,0,replied,,'\tCredits Left:+1,,'+1\r\n"
                  "2026-03-01T12:00:00.000Z,send,,,\"Papadaki, Maria (0944)\",\"Say \"\"hi\"\"\r\n"
                  "Καλημέρα\",0,0,,0,replied,,\"OK\r\nCredits Left: 95\",, 95\r\n"_s);
     }

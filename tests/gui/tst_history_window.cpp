@@ -35,8 +35,15 @@ private Q_SLOTS:
     void searchesAndSendsAgain() {
         MainWindow window({u"http://www."_s, u"https://secure."_s, u"quillo.example"_s});
         window.findChild<QAction*>(u"historymenu"_s)->trigger();
-        const auto* history = window.findChild<HistoryWindow*>(u"history"_s);
+        auto* history = window.findChild<HistoryWindow*>(u"history"_s);
         QVERIFY(history);
+        // Exported over a file others could read: it is the user's only now.
+        const QString csv = QDir::home().filePath(u"history.csv"_s);
+        QVERIFY(QFile(csv).open(QIODevice::WriteOnly) &&
+                QFile::setPermissions(csv, QFile::ReadOther));
+        QVERIFY(history->exportCsv(csv));
+        QCOMPARE(QFile::permissions(csv),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
         history->findChild<QLineEdit*>(u"search"_s)->setText(u"WINDOW"_s);
         auto* requests = history->findChild<QTableView*>(u"requests"_s);
         QCOMPARE(requests->model()->rowCount(), 2);  // newest first

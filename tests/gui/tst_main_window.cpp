@@ -281,6 +281,7 @@ private Q_SLOTS:
         Settings settings;
         settings.setValue(keys::kTransport, transport);
         settings.setValue(keys::kProxy, u"0"_s);
+        settings.setValue(keys::preferences::kRegion, u"GR"_s);
         const qint64 after = gateway_.credits(u"anna"_s) - 12;
         // Characters a form reader would cut at, turn into spaces or decode twice.
         const QString message = u"Tea & cake: 2+2=4, 100% sure\r\nΚαλημέρα"_s;
@@ -321,7 +322,7 @@ private Q_SLOTS:
         stored.sort();
         QCOMPARE(stored.join(u' '),
                  (remember ? u"keyring/fileNoticeShown "_s : QString()) +
-                     u"preferences/confirmCost udata/credits udata/originator "
+                     u"preferences/confirmCost preferences/region udata/credits udata/originator "
                      u"udata/password udata/proxy udata/rcpt1 udata/rcpt2 "
                      u"udata/rcpt3 udata/rcpt4 udata/transport udata/username"_s);
         QCOMPARE(file.value(u"preferences/confirmCost"_s), u"true"_s);

@@ -71,6 +71,7 @@ private Q_SLOTS:
         window_.reset();
         QFile::remove(Settings::fileName());
         Settings().setValue(keys::kTransport, u"http"_s);
+        Settings().setValue(keys::preferences::kRegion, u"GR"_s);
         Settings().setScrambledValue(keys::kUsername, u"anna"_s);
         QVERIFY(keep(u"anna"_s, {}) && keep(u"bob"_s, {}));
         MessageBox::startRecording();

@@ -2,6 +2,8 @@
 // pelicast-send as a script runs it, a child process talking to the gateway
 // stand-in, beside the main window: the exit status of each outcome, and one
 // journal that both write at once.
+#include <sys/stat.h>
+
 #include <QtSql>
 #include <QtTest>
 #include <QtWidgets>
@@ -57,7 +59,10 @@ private Q_SLOTS:
     void initTestCase() {
         qputenv("XDG_CONFIG_HOME", home_.filePath(u"config"_s).toUtf8());
         qputenv("XDG_DATA_HOME", home_.filePath(u"data"_s).toUtf8());
-        QVERIFY2(gateway_.start({{u"anna"_s, u"s3cret"_s, 1000}, {u"poor"_s, u"pw"_s, 3}}),
+        // The stand-in's balance reply names the account: here with ESC and BEL.
+        QVERIFY2(gateway_.start({{u"anna"_s, u"s3cret"_s, 1000},
+                                 {u"poor"_s, u"pw"_s, 3},
+                                 {u"\x1b]0;owned\aeve"_s, u"pw"_s, 7}}),
                  qPrintable(gateway_.errorString()));
         QVERIFY2(stopped_.start(), qPrintable(stopped_.errorString()));
         stopped_.stop();
@@ -68,10 +73,14 @@ private Q_SLOTS:
         settings.setScrambledValue(keys::kPassword, u"s3cret"_s);
         // Told before where the password is kept: these windows show no notice.
         settings.setValue(keys::keyring::kFileNoticeShown, u"true"_s);
+        settings.setValue(keys::preferences::kRegion, u"GR"_s);
         QDir().mkpath(home_.filePath(u"data/Pelicast"_s));
         QDir().mkpath(home_.filePath(u"blocked/Quillo/Quillo.conf"_s));  // settings as a folder
         // A file where a journal's folder would be, in the home as a data folder.
         QVERIFY(QFile(home_.filePath(u"Pelicast"_s)).open(QIODevice::WriteOnly));
+        QFile nul(home_.filePath(u"nul.txt"_s));
+        QVERIFY(nul.open(QIODevice::WriteOnly) && nul.write("a\0b", 3) == 3);
+        QCOMPARE(::mkfifo(QFile::encodeName(home_.filePath(u"fifo"_s)).constData(), 0600), 0);
         QFile book(home_.filePath(u"data/Pelicast/contacts.vcf"_s));
         QVERIFY(book.open(QIODevice::WriteOnly));
         book.write(
@@ -82,7 +91,8 @@ private Q_SLOTS:
 
     void exitStatus_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("variables");  // NAME=value, beside the test's own
+        // NAME=value, beside the test's own; <FILE, >FILE: standard input, output
+        QTest::addColumn<QStringList>("variables");
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("sent");
         QTest::addColumn<QString>("said");
@@ -116,6 +126,40 @@ private Q_SLOTS:
         QTest::newRow("unreadable password file")
             << QStringList{u"--password-file"_s, QDir::tempPath()} + kSendHi << QStringList() << 4
             << 0 << "cannot be read";
+        QTest::newRow("password file a FIFO")
+            << QStringList{u"--password-file"_s, home_.filePath(u"fifo"_s)} + kSendHi
+            << QStringList() << 4 << 0 << "fifo cannot be read: not a regular file";
+        const QStringList cron{u"LC_ALL=C"_s, u"XDG_CONFIG_HOME="_s + home_.filePath(u"none"_s),
+                               u"PELICAST_PASSWORD=s3cret"_s};
+        const QStringList anna{u"--user"_s, u"anna"_s, u"--text"_s, u"hi"_s, u"--to"_s};
+        QTest::newRow("C locale, no region: a national number")
+            << anna + QStringList{u"12"_s} << cron << 2 << 0 << "(--region GR)";
+        QTest::newRow("C.UTF-8, no region: international numbers are checked")
+            << anna + QStringList{u"+306944111222;+999 1"_s}
+            << cron + QStringList{u"LC_ALL="_s, u"LC_NUMERIC="_s, u"LANG=C.UTF-8"_s} << 2 << 0
+            << "not a possible phone number:\n    +999 1";
+        QTest::newRow("--region") << anna + QStringList{u"0944111222"_s, u"--region"_s, u"gr"_s}
+                                  << cron << 0 << 1 << "Message accepted";
+        const QStringList fromStandardInput{u"--to"_s, u"0944111222"_s, u"--text"_s, u"-"_s};
+        QTest::newRow("endless standard input") << fromStandardInput << QStringList{u"</dev/zero"_s}
+                                                << 2 << 0 << "larger than the limit of 4 KiB";
+        QTest::newRow("NUL in the text")
+            << fromStandardInput << QStringList{u"<"_s + home_.filePath(u"nul.txt"_s)} << 2 << 0
+            << "control character U+0000";
+        QTest::newRow("standard output full")
+            << QStringList{u"--credits"_s} << QStringList{u">/dev/full"_s} << 5 << 0
+            << "cannot be written: No space left on device";
+        QTest::newRow("escape sequences in the reply")
+            << QStringList{u"--credits"_s, u"--user"_s, u"\x1b]0;owned\aeve"_s}
+            << QStringList{u"PELICAST_PASSWORD=pw"_s} << 0 << 0
+            << "Account \uFFFD]0;owned\uFFFDeve.";
+        QTest::newRow("usage error as JSON")
+            << QStringList{u"--json"_s, u"--bogus"_s} << QStringList() << 2 << 0
+            << "{\"error\":\"Unknown option 'bogus'.\",\"outcome\":\"error\"}";
+        QTest::newRow("blank recipients") << QStringList{u"--to"_s, u";; ;"_s, u"--text"_s, u"hi"_s}
+                                          << QStringList() << 2 << 0 << "blank recipient";
+        QTest::newRow("an option given twice") << kSendHi + QStringList{u"--text"_s, u"bye"_s}
+                                               << QStringList() << 2 << 0 << "given 2 times";
         QTest::newRow("unreadable settings")
             << kSendHi << QStringList{u"XDG_CONFIG_HOME="_s + home_.filePath(u"blocked"_s)} << 4
             << 0
@@ -124,11 +168,17 @@ private Q_SLOTS:
     }
     void exitStatus() {
         QProcessEnvironment environment = this->environment(gateway_);
-        QFETCH(QStringList, variables);
-        for (const QString& variable : variables)
-            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
-        const qsizetype before = gateway_.outbox().size();
         QProcess command;
+        QFETCH(QStringList, variables);
+        for (const QString& variable : variables) {
+            if (variable.startsWith(u'<'))
+                command.setStandardInputFile(variable.mid(1));
+            else if (variable.startsWith(u'>'))
+                command.setStandardOutputFile(variable.mid(1));
+            else
+                environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        }
+        const qsizetype before = gateway_.outbox().size();
         command.setProcessEnvironment(environment);
         QFETCH(QStringList, arguments);
         command.start(QStringLiteral(PELICAST_SEND), arguments);

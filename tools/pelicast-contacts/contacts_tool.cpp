@@ -3,10 +3,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 
+#include "common/command_output.h"
 #include "core/book/address_book.h"
 #include "core/book/contact_entries.h"
+#include "core/message/printable_text.h"
 
 namespace pelicast {
 
@@ -20,16 +21,18 @@ const auto kCommands =
     "                  (\"Surname, Firstname (mobile)\"), then a tab and its groups.\n"
     "  import FILE...  Adds the cards of other vCard files (2.1, 3.0 or 4.0, as any\n"
     "                  address book exports them). A card whose UID, or whose name\n"
-    "                  and mobile number, is already in the book is skipped.\n"
+    "                  and mobile number, is already in the book is skipped. Each\n"
+    "                  file, as the book itself, is a regular file of at most 256 MiB.\n"
     "  export FILE     Writes the whole address book to FILE as a vCard file.\n"
     "\nWithout --book the tool works on the address book Pelicast uses.\n"_L1;
 
 int list(const AddressBook& book, QTextStream& out) {
     for (int i = 0; i < book.count(); ++i) {
         const Contact contact = book.contact(i);
-        out << contactLabel(contact);
+        // A card from elsewhere may hold what a terminal takes for commands.
+        out << printableText(contactLabel(contact));
         if (!contact.groups.isEmpty())
-            out << '\t' << contact.groups.join(u", "_s);
+            out << '\t' << printableText(contact.groups.join(u", "_s));
         out << '\n';
     }
     return 0;
@@ -39,16 +42,12 @@ int import(AddressBook& book, const QStringList& files, QTextStream& out, QTextS
     // Every file is read and checked first, so that a bad one changes nothing.
     QList<QByteArray> contents;
     for (const QString& path : files) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            err << u"Cannot read \"%1\": %2"_s.arg(path, file.errorString()) << '\n';
+        Expected<QByteArray> text = AddressBook::readVCardFile(path);
+        if (!text) {
+            err << text.error() << '\n';
             return 1;
         }
-        contents.append(file.readAll());
-        if (!AddressBook::isVCardText(contents.last())) {
-            err << u"\"%1\" is not a vCard file."_s.arg(path) << '\n';
-            return 1;
-        }
+        contents.append(std::move(*text));
     }
     AddressBook::ImportCount total;
     for (const QByteArray& text : std::as_const(contents)) {
@@ -77,9 +76,7 @@ int exportBook(AddressBook& book, const QString& file, QTextStream& out, QTextSt
     return 0;
 }
 
-}  // namespace
-
-int runContactsTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int runCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Lists, imports and exports the contacts of Pelicast's address book."_s);
@@ -126,6 +123,13 @@ int runContactsTool(const QStringList& arguments, QTextStream& out, QTextStream&
     if (command == "import"_L1)
         return import(book, files, out, err);
     return exportBook(book, files.first(), out, err);
+}
+
+}  // namespace
+
+int runContactsTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    const int status = runCommand(arguments, out, err);
+    return finishOutput(out, err, status, status == 0 ? 1 : status);
 }
 
 }  // namespace pelicast

@@ -5,8 +5,10 @@
 #include <QCommandLineParser>
 #include <QHelpEngine>
 #include <QMessageBox>
+#include <QTextStream>
 #include <cstdio>
 
+#include "common/command_output.h"
 #include "help_collection.h"
 #include "help_window.h"
 
@@ -33,7 +35,16 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n\n%s", qPrintable(problem), qPrintable(parser.helpText()));
         return 2;
     }
-    parser.process(application);  // --help, --help-all and --version end here
+    // Written here, not by process(), so that a failed write is told.
+    if (parser.isSet(u"help"_s) || parser.isSet(u"version"_s)) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        out << (parser.isSet(u"help"_s) ? parser.helpText()
+                                        : QApplication::applicationName() + u' ' +
+                                              QApplication::applicationVersion() + u'\n');
+        return pelicast::finishOutput(out, err, 0, 1);
+    }
+    parser.process(application);  // --help-all ends here
 
     using namespace pelicast::help;
     auto engine = openCollection(installedCollection());

@@ -5,12 +5,14 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringDecoder>
+#include <algorithm>
 
+#include "common/bounded_read.h"
+#include "common/command_output.h"
 #include "core/book/address_book.h"
 #include "core/book/contact_entries.h"
 #include "core/gateway/connection_settings.h"
@@ -19,9 +21,12 @@
 #include "core/journal/journal_recorder.h"
 #include "core/journal/request_record.h"
 #include "core/message/draft_review.h"
+#include "core/message/printable_text.h"
+#include "core/message/recipient_check.h"
 #include "core/settings/keyring.h"
 #include "core/settings/preferences.h"
 #include "core/settings/settings.h"
+#include "send_options.h"
 
 using namespace Qt::StringLiterals;
 
@@ -35,7 +40,12 @@ enum ExitStatus {
     kBadUsage = 2,
     kNetworkFailure = 3,
     kUnreadableData = 4,
+    kOutputLost = 5,
 };
+
+// A message is at most a few hundred bytes; a password one line.
+constexpr qint64 kMaxMessageInput = 4 * 1024;
+constexpr qint64 kMaxPasswordFile = 4 * 1024;
 
 constexpr auto kPasswordVariable = "PELICAST_PASSWORD";
 
@@ -48,7 +58,9 @@ const auto kDescription =
     "\n"
     "The message is checked as Pelicast's window checks it, by the settings of "
     "its Options: recipients that cannot be phone numbers of the default region "
-    "stop it; numbers named twice and an originator that networks may drop are "
+    "stop it, and so do numbers in national format when no region is known (none "
+    "set in Options or by --region, and none in the system's language settings, "
+    "as under cron); numbers named twice and an originator that networks may drop are "
     "warned about; a message that costs more than the credits set at \"Ask "
     "again above\" is refused, unless --max-cost allows it.\n"
     "\n"
@@ -67,19 +79,21 @@ const auto kDescription =
     "  1  the gateway refused it (its reply is printed): the reply states no\n"
     "     balance, or says that nothing was sent\n"
     "  2  bad usage or input, or a message the checks refuse (a recipient that\n"
-    "     is not a possible number, a cost above the limit), in a dry run as\n"
-    "     in a send\n"
+    "     is not a possible number, a national number while no region is known,\n"
+    "     a cost above the limit), in a dry run as in a send\n"
     "  3  network or TLS failure, or an HTTP error status; when the request\n"
     "     went out, the gateway may have sent the message all the same: check\n"
     "     the balance before sending again (pelicast-send never retries by\n"
     "     itself)\n"
     "  4  the user's data (settings, address book, password file) could not be\n"
     "     read, or no password is available: none given, none kept, or the\n"
-    "     keyring locked or not answering"_L1;
-
-QString terminalText(QString text) {
-    return text.replace(u"\r\n"_s, u"\n"_s);
-}
+    "     keyring locked or not answering\n"
+    "  5  the outcome could not be written to standard output (a full disk);\n"
+    "     the request's outcome is in Pelicast's History\n"
+    "\n"
+    "The gateway's reply is printed with control characters other than line "
+    "feed and tab shown as the replacement character U+FFFD; --json gives it "
+    "exactly."_L1;
 
 class SendCommand {
 public:
@@ -113,45 +127,17 @@ private:
         parser_.setApplicationDescription(kDescription);
         parser_.addHelpOption();
         parser_.addVersionOption();
-        parser_.addOptions({
-            {u"to"_s,
-             u"A recipient: a mobile number, or \"Surname, Firstname (number)\" as the "
-             "address book writes it. Several are separated by \";\" or given by "
-             "repeating --to."_s,
-             u"recipients"_s},
-            {u"group"_s,
-             u"Adds every member of this address-book group who has a mobile number; "
-             "may be repeated."_s,
-             u"name"_s},
-            {u"from"_s, u"The originator (default: the one Pelicast remembers, else Quillo)."_s,
-             u"originator"_s},
-            {u"text"_s, u"The message; \"-\" reads it from standard input."_s, u"message"_s},
-            {u"user"_s, u"The account's user name (default: the one Pelicast remembers)."_s,
-             u"name"_s},
-            {u"password-file"_s,
-             u"Reads the account's password from the first line of this file."_s, u"file"_s},
-            {u"credits"_s, u"Asks for the account's balance instead of sending."_s},
-            {u"dry-run"_s,
-             u"Prints what would be sent (recipients, parts and encoding, cost) and sends "
-             "nothing."_s},
-            {u"max-cost"_s,
-             u"Sends only when the message costs at most this many credits. For this run it "
-             "replaces the limit set in Options (\"Ask again above\"), whether that is "
-             "ticked or not."_s,
-             u"credits"_s},
-            {u"once"_s,
-             u"Sends once to each number when the recipients name a number more than once "
-             "(by default each is sent, and paid for)."_s},
-            {u"json"_s, u"Prints one JSON object with the outcome, the reply and the balance."_s},
-        });
-        if (!parser_.parse(arguments)) {
+        addSendOptions(parser_);
+        // Known even when the rest cannot be read, so a usage error is JSON too.
+        const bool parsed = parser_.parse(arguments);
+        json_ = parser_.isSet(u"json"_s);
+        if (!parsed) {
             if (parser_.unknownOptionNames().contains(u"password"_s))
                 return stop(kBadUsage,
                             u"A password is never taken on the command line: use "
                             "--password-file or PELICAST_PASSWORD."_s);
             return stop(kBadUsage, parser_.errorText(), true);
         }
-        json_ = parser_.isSet(u"json"_s);
         if (parser_.isSet(u"help"_s) || parser_.isSet(u"version"_s)) {
             if (parser_.isSet(u"help"_s))
                 out_ << parser_.helpText();
@@ -166,9 +152,14 @@ private:
                 kBadUsage,
                 u"Unexpected argument \"%1\"."_s.arg(parser_.positionalArguments().constFirst()),
                 true);
+        for (const QString& option : singleValueOptions()) {
+            if (parser_.values(option).size() > 1)
+                return stop(kBadUsage, u"--%1 is given %2 times; give it once."_s.arg(option).arg(
+                                           parser_.values(option).size()));
+        }
         if (parser_.isSet(u"credits"_s)) {
             for (const QString& option :
-                 {u"to"_s, u"group"_s, u"text"_s, u"from"_s, u"max-cost"_s}) {
+                 {u"to"_s, u"group"_s, u"text"_s, u"from"_s, u"max-cost"_s, u"region"_s}) {
                 if (parser_.isSet(option))
                     return stop(kBadUsage,
                                 u"--credits sends no message: leave out --%1."_s.arg(option));
@@ -180,6 +171,14 @@ private:
             if (!number || *maxCost_ < 0)
                 return stop(kBadUsage, u"--max-cost takes a number of credits, not \"%1\"."_s.arg(
                                            parser_.value(u"max-cost"_s)));
+        }
+        if (parser_.isSet(u"region"_s)) {
+            region_ = parser_.value(u"region"_s).toUpper();
+            if (!isPhoneRegion(*region_))
+                return stop(
+                    kBadUsage,
+                    u"--region takes a country's two-letter code, such as GR, not \"%1\"."_s.arg(
+                        parser_.value(u"region"_s)));
         }
         return true;
     }
@@ -197,15 +196,15 @@ private:
         QString problem = u"Pelicast keeps none."_s;
         if (parser_.isSet(u"password-file"_s)) {
             problem = u"The password file holds none."_s;
-            QFile file(parser_.value(u"password-file"_s));
-            if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+            const QString path = parser_.value(u"password-file"_s);
+            const Expected<QByteArray> secret = readRegularFile(path, kMaxPasswordFile);
+            if (!secret)
                 return stop(kUnreadableData,
-                            u"The password file %1 cannot be read: %2"_s.arg(
-                                file.fileName(),
-                                QFileInfo(file).isFile() ? file.errorString() : u"not a file"_s));
-            if (file.permissions() & (QFile::ReadGroup | QFile::ReadOther))
-                warn(u"The password file %1 can be read by other users."_s.arg(file.fileName()));
-            draft_.password = QString::fromUtf8(file.readLine()).remove(u'\n').remove(u'\r');
+                            u"The password file %1 cannot be read: %2"_s.arg(path, secret.error()));
+            if (QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther))
+                warn(u"The password file %1 can be read by other users."_s.arg(path));
+            // The first line, with or without a line end after it.
+            draft_.password = QString::fromUtf8(secret->split('\n').constFirst()).remove(u'\r');
         } else if (qEnvironmentVariableIsSet(kPasswordVariable)) {
             draft_.password = qEnvironmentVariable(kPasswordVariable);
             problem = u"PELICAST_PASSWORD is empty."_s;
@@ -230,8 +229,17 @@ private:
     }
 
     bool readRecipients() {
-        for (const QString& value : parser_.values(u"to"_s))
-            recipients_ += value.split(u';', Qt::SkipEmptyParts);
+        for (const QString& value : parser_.values(u"to"_s)) {
+            const QStringList elements = value.split(u';', Qt::SkipEmptyParts);
+            const bool blank =
+                std::any_of(elements.cbegin(), elements.cend(),
+                            [](const QString& element) { return element.trimmed().isEmpty(); });
+            if (elements.isEmpty() || blank)
+                return stop(kBadUsage,
+                            u"--to \"%1\" holds a blank recipient; recipients are "
+                            "separated by \";\"."_s.arg(value));
+            recipients_ += elements;
+        }
         const QStringList groups = parser_.values(u"group"_s);
         if (!groups.isEmpty()) {
             AddressBook book;
@@ -271,8 +279,12 @@ private:
             QFile in;
             if (!in.open(stdin, QIODevice::ReadOnly))
                 return stop(kBadUsage, u"Standard input cannot be read: "_s + in.errorString());
+            const Expected<QByteArray> bytes = readToEnd(in, kMaxMessageInput);
+            if (!bytes)
+                return stop(kBadUsage, u"The message on standard input cannot be read: "_s +
+                                           bytes.error() + u'.');
             QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            text = decoder.decode(in.readAll());
+            text = decoder.decode(*bytes);
             if (decoder.hasError())
                 return stop(kBadUsage, u"The text on standard input is not UTF-8."_s);
             // The line end that echo and here-documents add is not part of it.
@@ -290,9 +302,22 @@ private:
     // answer questions, so --once and --max-cost answer them beforehand and
     // the rest are warnings.
     bool reviewMessage() {
-        review_ = reviewDraft(draft_, Preferences::load(settings_), maxCost_);
+        Preferences preferences = Preferences::load(settings_);
+        if (region_) {
+            preferences.region = *region_;
+            preferences.regionSource = Preferences::RegionSource::Chosen;
+        }
+        review_ = reviewDraft(draft_, preferences, maxCost_);
         if (review_.tooLong)
             return stop(kBadUsage, review_.tooLong->text());
+        if (review_.control)
+            return stop(kBadUsage, review_.control->text());
+        if (review_.noRegion)
+            return stop(kBadUsage, review_.noRegion->text() +
+                                       u"\nGive --region with the country's two-letter code "
+                                       "(--region GR), or choose the default region in Pelicast's "
+                                       "Options; numbers in international format (+30…) need "
+                                       "neither."_s);
         if (review_.impossible)
             return stop(kBadUsage,
                         review_.impossible->text() + u'\n' + review_.impossible->advice());
@@ -369,7 +394,7 @@ private:
             loop.quit();
         });
         QObject::connect(&client, &GatewayClient::failed, &loop, [&](const QString& message) {
-            failure = terminalText(message);
+            failure = message;
             loop.quit();
         });
         client.post(QLatin1String(page), fields);
@@ -380,7 +405,7 @@ private:
         if (!failure.isEmpty()) {
             if (json_)
                 print({{u"outcome"_s, u"failed"_s}, {u"error"_s, failure}}, {});
-            err_ << failure << '\n';
+            err_ << printableText(failure) << '\n';
             return kNetworkFailure;
         }
         // Kept as the window keeps it, which shows it at its next start.
@@ -391,7 +416,7 @@ private:
         print({{u"outcome"_s, accepted ? u"accepted"_s : u"refused"_s},
                {u"reply"_s, reply},
                {u"balance"_s, balance.isNull() ? QJsonValue() : QJsonValue(balance.trimmed())}},
-              terminalText(reply));
+              reply);
         return accepted ? kAccepted : kRefused;
     }
 
@@ -399,7 +424,7 @@ private:
         if (json_)
             out_ << QJsonDocument(result).toJson(QJsonDocument::Compact) << '\n';
         else if (!text.isEmpty())
-            out_ << text << '\n';
+            out_ << printableText(text) << '\n';
     }
 
     void warn(const QString& text) { say(u"pelicast-send: warning: ", text); }
@@ -417,7 +442,8 @@ private:
 
     // Every line says whose it is; an indented one belongs to a list above.
     void say(QStringView prefix, const QString& text) {
-        for (QStringView line : QStringView(text).split(u'\n'))
+        const QString shown = printableText(text);
+        for (QStringView line : QStringView(shown).split(u'\n'))
             err_ << (line.startsWith(u' ') ? QStringView() : prefix) << line << '\n';
     }
 
@@ -431,6 +457,7 @@ private:
     MessageDraft draft_;
     QStringList recipients_;
     std::optional<qint64> maxCost_;
+    std::optional<QString> region_;
     DraftReview review_;
 };
 
@@ -438,7 +465,8 @@ private:
 
 int runSendCommand(const QStringList& arguments, const GatewayLocation& location, QTextStream& out,
                    QTextStream& err) {
-    return SendCommand(location, out, err).run(arguments);
+    const int status = SendCommand(location, out, err).run(arguments);
+    return finishOutput(out, err, status, status == kAccepted ? kOutputLost : status);
 }
 
 }  // namespace pelicast

@@ -2,11 +2,12 @@
 #include "core/book/address_book.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QStandardPaths>
 #include <utility>
 
+#include "common/bounded_read.h"
 #include "vcard/book.h"
 #include "vcard/card.h"
 #include "vcard/store.h"
@@ -333,8 +334,13 @@ QString AddressBook::errorString() const {
     return d->error;
 }
 
-bool AddressBook::isVCardText(QByteArrayView data) {
-    return vcard::isVCardText(data);
+Expected<QByteArray> AddressBook::readVCardFile(const QString& path) {
+    Expected<QByteArray> data = readRegularFile(path, vcard::kMaxBookSize);
+    if (!data)
+        return Unexpected{u"Cannot read \"%1\": %2."_s.arg(shown(path), data.error())};
+    if (!vcard::isVCardText(*data))
+        return Unexpected{u"\"%1\" is not a vCard file."_s.arg(shown(path))};
+    return data;
 }
 
 AddressBook::ImportCount AddressBook::importCards(QByteArrayView vcardText) {
@@ -373,11 +379,16 @@ AddressBook::ImportCount AddressBook::importCards(QByteArrayView vcardText) {
 
 bool AddressBook::exportTo(const QString& path) {
     d->error.clear();
-    QFile existing(path);
-    if (existing.exists() &&
-        (!existing.open(QIODevice::ReadOnly) || !vcard::isVCardText(existing.readAll()))) {
-        d->error = u"\"%1\" exists and is not a vCard file; not overwritten."_s.arg(path);
-        return false;
+    if (QFileInfo::exists(path)) {
+        const Expected<QByteArray> existing = readRegularFile(path, vcard::kMaxBookSize);
+        if (!existing) {
+            d->error = u"Cannot export to \"%1\": %2."_s.arg(shown(path), existing.error());
+            return false;
+        }
+        if (!vcard::isVCardText(*existing)) {
+            d->error = u"\"%1\" exists and is not a vCard file; not overwritten."_s.arg(path);
+            return false;
+        }
     }
     vcard::FileError error;
     // Onto the book as read; should the file have been rewritten in place

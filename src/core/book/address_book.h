@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <memory>
 
+#include "common/expected.h"
+
 namespace pelicast {
 
 // One address-book entry as the program sees it. Every other detail of the
@@ -66,8 +68,10 @@ public:
 
     // For the command-line tool.
 
-    // Whether `data` can be an address book: blank, or vCard text.
-    static bool isVCardText(QByteArrayView data);
+    // The bytes of the vCard file at `path`, to import; or why not, in
+    // words for the user: not a regular file, larger than any address book
+    // (256 MiB), not vCard text.
+    static Expected<QByteArray> readVCardFile(const QString& path);
     struct ImportCount {
         int added = 0;
         int skipped = 0;

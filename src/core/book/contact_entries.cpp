@@ -59,6 +59,8 @@ std::vector<quint32> orderIgnoringCase(const QStringList& entries, qsizetype tot
 }  // namespace
 
 QString contactLabel(const Contact& contact) {
+    if (contact.surname.isEmpty() && contact.firstName.isEmpty() && !contact.displayName.isEmpty())
+        return contact.displayName % " ("_L1 % contact.mobile % u')';
     return contact.surname % ", "_L1 % contact.firstName % " ("_L1 % contact.mobile % u')';
 }
 
@@ -74,17 +76,24 @@ QString groupNameOfLabel(const QString& label) {
     return isGroupLabel(label) ? label.chopped(kGroupSuffix.size()) : QString();
 }
 
-QStringList contactLabels(const AddressBook& book) {
-    QStringList labels;
-    labels.reserve(book.count());
+ContactEntries contactEntries(const AddressBook& book) {
+    ContactEntries entries;
+    entries.labels.reserve(book.count());
+    entries.indexes.reserve(book.count());
     for (int i = 0; i < book.count(); ++i) {
         if (!book.isReadable(i))
             continue;
         const Contact contact = book.contact(i);
-        if (!contact.mobile.isEmpty())
-            labels.append(contactLabel(contact));
+        if (contact.mobile.isEmpty())
+            continue;
+        entries.labels.append(contactLabel(contact));
+        entries.indexes.append(i);
     }
-    return labels;
+    return entries;
+}
+
+QStringList contactLabels(const AddressBook& book) {
+    return contactEntries(book).labels;
 }
 
 QStringList groupLabels(const AddressBook& book) {
@@ -146,6 +155,11 @@ MembersOfGroups membersOfGroups(const AddressBook& book, const QStringList& labe
 }
 
 void sortIgnoringCase(QStringList& entries) {
+    QList<int> none(entries.size());
+    sortIgnoringCase(entries, none);
+}
+
+void sortIgnoringCase(QStringList& entries, QList<int>& alongside) {
     qsizetype total = 0;
     bool narrow = true;  // every folded letter fits a byte, as in most books
     for (const QString& entry : std::as_const(entries)) {
@@ -157,9 +171,14 @@ void sortIgnoringCase(QStringList& entries) {
                                               : orderIgnoringCase<char16_t>(entries, total);
     QStringList sorted;
     sorted.reserve(entries.size());
-    for (const quint32 i : order)
+    QList<int> moved;
+    moved.reserve(alongside.size());
+    for (const quint32 i : order) {
         sorted.append(std::move(entries[i]));
+        moved.append(alongside.at(i));
+    }
     entries = std::move(sorted);
+    alongside = std::move(moved);
 }
 
 ContactList contactList(const AddressBook& book) {

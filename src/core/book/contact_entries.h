@@ -11,14 +11,21 @@ namespace pelicast {
 class AddressBook;
 struct Contact;
 
-// "Surname, Firstname (mobile)": how the picker shows and finds a contact.
+// "Surname, Firstname (mobile)": how the picker shows a contact; "Name
+// (mobile)" for one with a formatted name only.
 QString contactLabel(const Contact& contact);
 // "Name (group)": how the picker shows a group.
 QString groupLabel(const QString& name);
 bool isGroupLabel(const QString& text);
 QString groupNameOfLabel(const QString& label);
 
-// The label of every readable contact with a mobile number, in book order.
+// Every readable contact with a mobile number, in book order: its label, and
+// its index in the book, which tells apart contacts of one label.
+struct ContactEntries {
+    QStringList labels;
+    QList<int> indexes;
+};
+ContactEntries contactEntries(const AddressBook& book);
 QStringList contactLabels(const AddressBook& book);
 // One label per group name, in the spelling met first; names that differ only
 // in case are one group.
@@ -36,8 +43,9 @@ struct MembersOfGroups {
 MembersOfGroups membersOfGroups(const AddressBook& book, const QStringList& labels);
 
 // Sorts ascending without regard to case; entries equal but for case keep
-// their order.
+// their order. `alongside`, of the same size, is put in the same order.
 void sortIgnoringCase(QStringList& entries);
+void sortIgnoringCase(QStringList& entries, QList<int>& alongside);
 
 // The whole book as the three parallel lists of a contact-list upload, one
 // line per contact with a mobile number, every line preceded by CR LF.

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 #include <span>
 
@@ -53,11 +54,26 @@ QVariant nullable(const QString& value) {
     return value.isNull() ? QVariant() : QVariant(value);
 }
 
-QByteArray csvField(const QString& value) {
+// One phone number in international format, "+30 944 123456": a
+// spreadsheet reads it as a number, which is what it is.
+bool isPhoneNumber(QStringView value) {
+    return value.size() > 1 && value.front() == u'+' && value.back() != u' ' &&
+           std::all_of(value.begin() + 1, value.end(),
+                       [](QChar c) { return (c >= u'0' && c <= u'9') || c == u' '; });
+}
+
+// A cell that a spreadsheet would evaluate ("=", "+", "-", "@", tab or CR
+// first) starts with "'", which keeps it text; but for a phone number among
+// the recipients.
+QByteArray csvField(QString value, int column) {
+    static const QString formula = u"=+-@\t\r"_s;
+    if (!value.isEmpty() && formula.contains(value.front()) &&
+        !(column == Journal::Recipients && isPhoneNumber(value)))
+        value.prepend(u'\'');
     static const QString special = u"\",\r\n"_s;
     for (const QChar c : value) {
         if (special.contains(c))
-            return '"' + QString(value).replace(u'"', u"\"\""_s).toUtf8() + '"';
+            return '"' + value.replace(u'"', u"\"\""_s).toUtf8() + '"';
     }
     return value.toUtf8();
 }
@@ -263,8 +279,8 @@ bool Journal::exportCsv(const JournalFilter& filter, QIODevice& out) {
         return fail(query.lastError().text());
     const auto writeRow = [&out](const QStringList& fields) {
         QByteArray line;
-        for (const QString& field : fields)
-            line += csvField(field) + ',';
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            line += csvField(fields.at(i), int(Time + i)) + ',';
         line.back() = '\r';
         line += '\n';
         return out.write(line) == line.size();

@@ -73,7 +73,9 @@ public:
     // fetches rows as they are shown.
     QSqlQuery select(const JournalFilter& filter) const;
     // The same rows as CSV (RFC 4180, UTF-8, CR LF line ends) under a header
-    // row naming the columns, without the id.
+    // row naming the columns, without the id. A cell that a spreadsheet
+    // would take for a formula (first "=", "+", "-", "@", tab or CR) gets a
+    // leading "'", except a recipients cell that is one number "+" digits.
     bool exportCsv(const JournalFilter& filter, QIODevice& out);
 
     QSqlDatabase database() const;

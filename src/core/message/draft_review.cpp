@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "core/gateway/form_fields.h"
+#include "core/message/printable_text.h"
 #include "core/message/recipient_check.h"
 #include "core/settings/preferences.h"
 
@@ -49,10 +50,27 @@ QString LengthFinding::text() const {
         .arg(kMessageLimit);
 }
 
+QString ControlFinding::text() const {
+    return tr("The message holds the control character U+%1, which phones do not show; only line "
+              "breaks and tabs may be in a message.")
+        .arg(QString::number(character.unicode(), 16).toUpper().rightJustified(4, u'0'));
+}
+
 QString ImpossibleFinding::text() const {
+    if (regionName.isEmpty())
+        return (recipients.size() == 1 ? tr("This recipient is not a possible phone number:")
+                                       : tr("These recipients are not possible phone numbers:")) +
+               indented(recipients);
     return (recipients.size() == 1 ? tr("This recipient is not a possible phone number of %1:")
                                    : tr("These recipients are not possible phone numbers of %1:"))
                .arg(regionName) +
+           indented(recipients);
+}
+
+QString RegionFinding::text() const {
+    return (recipients.size() == 1
+                ? tr("No default region is set, so this national number cannot be checked:")
+                : tr("No default region is set, so these national numbers cannot be checked:")) +
            indented(recipients);
 }
 
@@ -125,11 +143,19 @@ DraftReview reviewDraft(const MessageDraft& draft, const Preferences& preference
     review.length = measureSms(draft.message);
     if (const qsizetype characters = messageCharacters(draft.message); characters > kMessageLimit)
         review.tooLong = LengthFinding{characters};
+    if (const qsizetype at = firstForbiddenControl(draft.message); at >= 0)
+        review.control = ControlFinding{draft.message.at(at)};
     if (preferences.checkRecipients) {
-        const RecipientReport report = checkRecipients(draft.recipients, preferences.region);
+        const bool regionKnown = preferences.regionSource != Preferences::RegionSource::Unknown;
+        const RecipientReport report =
+            checkRecipients(draft.recipients, preferences.region, regionKnown);
+        if (!report.national.isEmpty())
+            review.noRegion = RegionFinding{report.national};
         if (!report.impossible.isEmpty())
             review.impossible =
-                ImpossibleFinding{report.impossible, phoneRegionName(preferences.region)};
+                ImpossibleFinding{report.impossible, isPhoneRegion(preferences.region)
+                                                         ? phoneRegionName(preferences.region)
+                                                         : QString()};
         if (!report.repeats.isEmpty())
             review.repeats = RepeatFinding{report.repeats, report.withoutRepeats};
     }

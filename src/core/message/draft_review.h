@@ -30,12 +30,27 @@ struct LengthFinding {
     QString text() const;
 };
 
+// Control characters other than line breaks and tab (NUL, ESC, ...), which
+// no phone shows: nothing is sent.
+struct ControlFinding {
+    QChar character;  // the first
+    QString text() const;
+};
+
 // Recipients that cannot be numbers of the region: nothing is sent.
 struct ImpossibleFinding {
     QStringList recipients;
-    QString regionName;  // "Greece (+30)"
+    QString regionName;  // "Greece (+30)"; "" without a region
     QString text() const;
     QString advice() const;
+};
+
+// Recipients in national format while no region is known (none chosen, and
+// the system names none, as under cron): whose numbers they are would be a
+// guess, so nothing is sent until a region is set.
+struct RegionFinding {
+    QStringList recipients;
+    QString text() const;
 };
 
 // Recipients that name one number; each would be sent and paid for.
@@ -84,6 +99,8 @@ struct DraftReview {
     std::optional<CostLimit> limit;
     // In the order they are presented.
     std::optional<LengthFinding> tooLong;
+    std::optional<ControlFinding> control;
+    std::optional<RegionFinding> noRegion;
     std::optional<ImpossibleFinding> impossible;
     std::optional<RepeatFinding> repeats;
     std::optional<OriginatorFinding> originator;

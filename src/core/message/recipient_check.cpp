@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QLibrary>
 #include <QLocale>
+#include <QTimeZone>
+#include <algorithm>
 
 #include "core/message/phone_numbers.h"
 #include "core/settings/installation.h"
@@ -41,6 +43,16 @@ QString withoutPunctuation(QStringView number) {
     return compact;
 }
 
+// "+…" or "00…", read without a region; "00" as the prefix most of the
+// world dials abroad with.
+bool isInternational(QStringView compact) {
+    return compact.startsWith(u'+') || compact.startsWith(u"00");
+}
+
+QString internationalForm(const QString& compact) {
+    return compact.startsWith(u"00") ? u'+' + compact.sliced(2) : compact;
+}
+
 }  // namespace
 
 // The brackets of a label may hold brackets of their own.
@@ -57,8 +69,17 @@ QStringView recipientNumber(QStringView element) {
     return element;
 }
 
-NumberKeys::NumberKeys(const QString& region)
-    : byText_(!isPhoneRegion(region)), region_(region.toStdString()) {}
+NumberKeys::NumberKeys(const QString& region, bool regionKnown)
+    : inRegion_(isPhoneRegion(region)),
+      // Without the rules nothing can be read: compared as text all the same.
+      byText_(!inRegion_ && (regionKnown || !rules())),
+      // libphonenumber's code for "no region": international numbers only.
+      region_(inRegion_ ? region.toStdString() : std::string("ZZ")) {}
+
+bool NumberKeys::needsRegion(QStringView element) const {
+    return !byText_ && !inRegion_ &&
+           !isInternational(withoutPunctuation(recipientNumber(element)));
+}
 
 QString NumberKeys::of(QStringView element) const {
     const QString compact = withoutPunctuation(recipientNumber(element));
@@ -66,15 +87,19 @@ QString NumberKeys::of(QStringView element) const {
     // punctuation.
     if (byText_)
         return compact.isEmpty() ? element.toString() : compact;
+    if (needsRegion(element))
+        return {};
     int countryCode = 0;
     std::string national;
-    if (!rules()->read(compact.toStdString(), region_, &countryCode, &national))
+    if (!rules()->read((inRegion_ ? compact : internationalForm(compact)).toStdString(), region_,
+                       &countryCode, &national))
         return {};
     return QString::number(countryCode) + u' ' + QString::fromStdString(national);
 }
 
-RecipientReport checkRecipients(const QString& recipients, const QString& region) {
-    const NumberKeys numberKeys(region);
+RecipientReport checkRecipients(const QString& recipients, const QString& region,
+                                bool regionKnown) {
+    const NumberKeys numberKeys(region, regionKnown);
     RecipientReport report;
     const QList<QStringView> pieces = QStringView(recipients).split(u';');
     QList<bool> kept(pieces.size(), true);
@@ -86,6 +111,10 @@ RecipientReport checkRecipients(const QString& recipients, const QString& region
         if (element.isEmpty())
             continue;
         const QString text = element.toString();
+        if (numberKeys.needsRegion(element)) {
+            report.national.append(text);
+            continue;
+        }
         auto cached = keys.constFind(text);
         if (cached == keys.cend())
             cached = keys.insert(text, numberKeys.of(element));
@@ -129,6 +158,19 @@ QStringList phoneRegions() {
     return codes;
 }
 
+QStringList phoneRegionsByName() {
+    QList<std::pair<QString, QString>> regions;  // name, code
+    for (const QString& code : phoneRegions())
+        regions.append({phoneRegionName(code), code});
+    std::sort(regions.begin(), regions.end(), [](const auto& a, const auto& b) {
+        return QString::localeAwareCompare(a.first, b.first) < 0;
+    });
+    QStringList codes;
+    for (const auto& region : std::as_const(regions))
+        codes.append(region.second);
+    return codes;
+}
+
 bool isPhoneRegion(const QString& region) {
     return callingCode(region) != 0;
 }
@@ -149,6 +191,11 @@ QString phoneRegionName(const QString& region) {
 QString systemPhoneRegion() {
     const QString region = QLocale::territoryToCode(QLocale::system().territory());
     return isPhoneRegion(region) ? region : QString();
+}
+
+QString guessedPhoneRegion() {
+    const QString region = QLocale::territoryToCode(QTimeZone::systemTimeZone().territory());
+    return isPhoneRegion(region) ? region : systemPhoneRegion();
 }
 
 }  // namespace pelicast

@@ -18,6 +18,8 @@ namespace key = keys::preferences;
 Preferences defaults() {
     Preferences preferences;
     preferences.region = systemPhoneRegion();
+    preferences.regionSource = preferences.region.isEmpty() ? Preferences::RegionSource::Unknown
+                                                            : Preferences::RegionSource::System;
     return preferences;
 }
 
@@ -35,6 +37,8 @@ Preferences Preferences::load(const Settings& settings) {
     const Preferences absent = defaults();
     Preferences preferences;
     preferences.region = settings.value(key::kRegion, absent.region);
+    preferences.regionSource =
+        settings.contains(key::kRegion) ? RegionSource::Chosen : absent.regionSource;
     preferences.checkRecipients =
         flag(settings.value(key::kCheckRecipients, text(absent.checkRecipients)));
     preferences.confirmCost = flag(settings.value(key::kConfirmCost, text(absent.confirmCost)));
@@ -45,7 +49,7 @@ Preferences Preferences::load(const Settings& settings) {
 
 bool Preferences::save(Settings& settings) const {
     const Preferences absent = defaults();
-    return settings.setChoice(key::kRegion, region, absent.region) &&
+    return (regionSource != RegionSource::Chosen || settings.setValue(key::kRegion, region)) &&
            settings.setChoice(key::kCheckRecipients, text(checkRecipients),
                               text(absent.checkRecipients)) &&
            settings.setChoice(key::kConfirmCost, text(confirmCost), text(absent.confirmCost)) &&

@@ -12,10 +12,18 @@ class Settings;
 // differs from what an absent key means, so the region follows the system
 // locale until the user chooses one.
 struct Preferences {
+    // Where the region comes from: the user's choice (in Options or when a
+    // send asked; "" is the choice "None"), the system locale, or nowhere
+    // (the C locale of cron and services): then no national number is read.
+    enum class RegionSource { Chosen, System, Unknown };
+
     QString region;  // two-letter code the recipients are read in; "" for none
     bool checkRecipients = true;
     bool confirmCost = false;  // ask a second time above costThreshold
     int costThreshold = 100;   // credits
+    // Saved only when Chosen, then even where the system names the same: a
+    // region chosen once holds under any locale.
+    RegionSource regionSource = RegionSource::Chosen;
 
     static Preferences load(const Settings& settings);
     // False when the settings file cannot be written; the reason is in
