@@ -52,6 +52,7 @@ private Q_SLOTS:
                 QCOMPARE(length.units, found.replacement.size());
             }
         }
+        QCOMPARE(replaceLookAlikes(u"\u00AD’"_s), u"'"_s);  // no limit after a dropped one
         QCOMPARE(characterName(U'’'), u"right single quotation mark"_s);
     }
 
