@@ -10,11 +10,13 @@
 #include <QSaveFile>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast::gateway {
 
 namespace {
 
-const Account kDemoAccount{QStringLiteral("demo"), QStringLiteral("demo"), 1000};
+const Account kDemoAccount{u"demo"_s, u"demo"_s, 1000};
 
 std::optional<Account> accountFrom(const QJsonValue& value) {
     const QJsonObject object = value.toObject();
@@ -36,22 +38,21 @@ bool AccountStore::load(QString* error) {
         return save(error);
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot read %1: %2").arg(path_, file.errorString());
+        *error = u"Cannot read %1: %2"_s.arg(path_, file.errorString());
         return false;
     }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     const QJsonValue list = document.object().value(QLatin1String("accounts"));
     if (parseError.error != QJsonParseError::NoError || !list.isArray()) {
-        *error = QStringLiteral("%1 is not an accounts file.").arg(path_);
+        *error = u"%1 is not an accounts file."_s.arg(path_);
         return false;
     }
     accounts_.clear();
-    for (const QJsonValue& entry : list.toArray()) {
+    for (const QJsonValue entry : list.toArray()) {
         const auto account = accountFrom(entry);
         if (!account) {
-            *error =
-                QStringLiteral("%1 holds an account without user, password or credits.").arg(path_);
+            *error = u"%1 holds an account without user, password or credits."_s.arg(path_);
             return false;
         }
         accounts_ << *account;
@@ -80,7 +81,7 @@ bool AccountStore::setCredits(const QString& user, qint64 credits, QString* erro
             return true;
         }
     }
-    *error = QStringLiteral("No account %1.").arg(user);
+    *error = u"No account %1."_s.arg(user);
     return false;
 }
 
@@ -95,7 +96,7 @@ bool AccountStore::save(QString* error) const {
     QSaveFile file(path_);
     // Unbuffered, so that the write itself tells whether all of it went out.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
+        *error = u"Cannot write %1: %2"_s.arg(path_, file.errorString());
         return false;
     }
     // Passwords are stored in the clear: readable by their owner only.
@@ -103,7 +104,7 @@ bool AccountStore::save(QString* error) const {
     const QByteArray text = QJsonDocument(QJsonObject{{QLatin1String("accounts"), list}}).toJson();
     // A short write is never committed; the destructor throws it away.
     if (file.write(text) != text.size() || !file.commit()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
+        *error = u"Cannot write %1: %2"_s.arg(path_, file.errorString());
         return false;
     }
     return true;
