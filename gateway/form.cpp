@@ -5,6 +5,8 @@
 
 #include "core/gateway/gateway_protocol.h"
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast::gateway {
 
 using namespace protocol;
@@ -37,7 +39,7 @@ std::optional<QString> decodeComponent(QByteArrayView encoded, QString* error) {
             const int high = i + 2 < encoded.size() ? hexDigit(encoded[i + 1]) : -1;
             const int low = high >= 0 ? hexDigit(encoded[i + 2]) : -1;
             if (low < 0) {
-                *error = QStringLiteral("Broken percent escape.");
+                *error = u"Broken percent escape."_s;
                 return std::nullopt;
             }
             bytes += char(high * 16 + low);
@@ -47,7 +49,7 @@ std::optional<QString> decodeComponent(QByteArrayView encoded, QString* error) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError()) {
-        *error = QStringLiteral("The form is not UTF-8 text.");
+        *error = u"The form is not UTF-8 text."_s;
         return std::nullopt;
     }
     return text;
@@ -69,7 +71,7 @@ std::optional<Form> Form::decode(const QByteArray& body, QString* error) {
             return std::nullopt;
         }
         if (form.fields_.contains(*name)) {
-            *error = QStringLiteral("The field \"%1\" comes more than once.").arg(*name);
+            *error = u"The field \"%1\" comes more than once."_s.arg(*name);
             return std::nullopt;
         }
         form.fields_.insert(*name, *value);
@@ -78,7 +80,7 @@ std::optional<Form> Form::decode(const QByteArray& body, QString* error) {
 }
 
 QString joinedBySemicolons(const QString& value) {
-    return QString(value).replace(QLatin1String(kListSeparator), QStringLiteral(";"));
+    return QString(value).replace(QLatin1String(kListSeparator), u";"_s);
 }
 
 QStringList separatedItems(const QString& value) {

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast::gateway {
 
 bool Outbox::append(QJsonObject record, QString* error) const {
@@ -20,7 +22,7 @@ bool Outbox::append(QJsonObject record, QString* error) const {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append,
                    QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
         file.write(line) != line.size() || !file.flush()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
+        *error = u"Cannot write %1: %2"_s.arg(path_, file.errorString());
         return false;
     }
     return true;
