@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast::bench {
 
 namespace {
@@ -41,7 +43,7 @@ QByteArray quotedPrintable(const QByteArray& text) {
 }  // namespace
 
 QString groupName(int index) {
-    return QStringLiteral("Group %1").arg(index, 3, 10, QLatin1Char('0'));
+    return u"Group %1"_s.arg(index, 3, 10, QLatin1Char('0'));
 }
 
 QByteArray generateAddressBook(const BookShape& shape) {

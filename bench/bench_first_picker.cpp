@@ -19,6 +19,8 @@
 #include "gui/main_window.h"
 #include "gui/recipient_picker.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace pelicast;
 
 namespace {
@@ -26,8 +28,8 @@ namespace {
 constexpr int kRebuilds = 11;
 
 double rebuildMs(RecipientPicker& picker) {
-    auto* category = picker.findChild<QComboBox*>(QStringLiteral("con_cat"));
-    const int contacts = category->findText(QStringLiteral("Contacts"));
+    auto* category = picker.findChild<QComboBox*>(u"con_cat"_s);
+    const int contacts = category->findText(u"Contacts"_s);
     const double start = bench::cpuMs();
     category->setCurrentIndex(contacts);
     Q_EMIT category->activated(contacts);

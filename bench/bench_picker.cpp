@@ -19,6 +19,8 @@
 #include "core/book/contact_entries.h"
 #include "gui/recipient_picker.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace pelicast;
 
 namespace {
@@ -33,8 +35,8 @@ struct Bench {
     RecipientPicker* picker = new RecipientPicker(&mainWindow);
     QString recipients;
 
-    QComboBox& category() { return *picker->findChild<QComboBox*>(QStringLiteral("con_cat")); }
-    QListView& list() { return *picker->findChild<QListView*>(QStringLiteral("con_idx")); }
+    QComboBox& category() { return *picker->findChild<QComboBox*>(u"con_cat"_s); }
+    QListView& list() { return *picker->findChild<QListView*>(u"con_idx"_s); }
     void rebuild(const char* mode) {
         const int index = category().findText(QLatin1String(mode));
         category().setCurrentIndex(index);
@@ -72,7 +74,7 @@ void BM_ExpandTenGroups(benchmark::State& state) {
     for (int i = 0; i < kTickedGroups; ++i)
         model.setData(model.index(i * (kGroups / kTickedGroups), 0), Qt::Checked,
                       Qt::CheckStateRole);
-    auto* replace = gBench->picker->findChild<QPushButton*>(QStringLiteral("OKButton"));
+    auto* replace = gBench->picker->findChild<QPushButton*>(u"OKButton"_s);
     for (auto _ : state)
         replace->click();
     state.counters["recipients"] = double(gBench->recipients.count(QLatin1Char(';')));
@@ -88,9 +90,9 @@ void BM_UploadBody(benchmark::State& state) {
     qsizetype size = 0;
     for (auto _ : state) {
         const ContactList list = bookContactList();
-        size = encodeForm(contactUploadFields(QStringLiteral("demo"), QStringLiteral("secret"),
-                                              list, QStringLiteral("Friends;Work"), true))
-                   .size();
+        size =
+            encodeForm(contactUploadFields(u"demo"_s, u"secret"_s, list, u"Friends;Work"_s, true))
+                .size();
     }
     state.counters["body_chars"] = double(size);
 }
@@ -99,8 +101,7 @@ void BM_UploadBodyFromLists(benchmark::State& state) {
     const ContactList list = bookContactList();
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            encodeForm(contactUploadFields(QStringLiteral("demo"), QStringLiteral("secret"), list,
-                                           QStringLiteral("Friends;Work"), true)));
+            encodeForm(contactUploadFields(u"demo"_s, u"secret"_s, list, u"Friends;Work"_s, true)));
 }
 
 void timed(benchmark::internal::Benchmark* b) {

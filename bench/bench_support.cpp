@@ -17,6 +17,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast::bench {
 
 namespace {
@@ -81,11 +83,11 @@ void printFigure(const char* name, double value) {
 }
 
 bool useAsUserBook(const QString& book) {
-    const QString data = QDir::tempPath() + QStringLiteral("/pelicast-bench-data-") +
+    const QString data = QDir::tempPath() + u"/pelicast-bench-data-"_s +
                          QString::number(QCoreApplication::applicationPid());
-    if (!QDir().mkpath(data + QStringLiteral("/Pelicast")))
+    if (!QDir().mkpath(data + u"/Pelicast"_s))
         return false;
-    const QString link = data + QStringLiteral("/Pelicast/contacts.vcf");
+    const QString link = data + u"/Pelicast/contacts.vcf"_s;
     QFile::remove(link);
     if (!QFile::link(QFileInfo(book).absoluteFilePath(), link))
         return false;
@@ -98,8 +100,8 @@ void afterFirstPaint(QWidget* window, std::function<void()> done) {
 }
 
 void setUpBareMainWindow(QMainWindow& window) {
-    window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
-    window.setCentralWidget(new QLabel(QStringLiteral("Credits Left: Unknown")));
+    window.menuBar()->addMenu(u"&File"_s)->addAction(u"E&xit"_s);
+    window.setCentralWidget(new QLabel(u"Credits Left: Unknown"_s));
     window.resize(420, 415);
 }
 

@@ -25,11 +25,11 @@ namespace {
             return u"vcard_checks.cpp:%1: %2"_s.arg(__LINE__).arg(QLatin1String(#condition)); \
     } while (false)
 
-#define REQUIRE_NOTHING_BROKEN(check)   \
-    do {                                \
-        const QString broken = (check); \
-        if (!broken.isEmpty())          \
-            return broken;              \
+#define REQUIRE_NOTHING_BROKEN(check) \
+    do {                              \
+        QString broken = (check);     \
+        if (!broken.isEmpty())        \
+            return broken;            \
     } while (false)
 
 constexpr Field kFields[] = {

@@ -12,11 +12,13 @@
 
 #include "common/bounded_read.h"
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast::gateway {
 
 namespace {
 
-const Account kDemoAccount{QStringLiteral("demo"), QStringLiteral("demo"), 1000};
+const Account kDemoAccount{u"demo"_s, u"demo"_s, 1000};
 // Thousands of test accounts fit in a small part of this.
 constexpr qint64 kMaxAccountsFile = qint64(16) << 20;
 
@@ -41,22 +43,21 @@ bool AccountStore::load() {
     }
     const Expected<QByteArray> text = readRegularFile(path_, kMaxAccountsFile);
     if (!text) {
-        error_ = QStringLiteral("Cannot read %1: %2").arg(path_, text.error());
+        error_ = u"Cannot read %1: %2"_s.arg(path_, text.error());
         return false;
     }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(*text, &parseError);
     const QJsonValue list = document.object().value(QLatin1String("accounts"));
     if (parseError.error != QJsonParseError::NoError || !list.isArray()) {
-        error_ = QStringLiteral("%1 is not an accounts file.").arg(path_);
+        error_ = u"%1 is not an accounts file."_s.arg(path_);
         return false;
     }
     accounts_.clear();
-    for (const QJsonValue& entry : list.toArray()) {
+    for (const auto& entry : list.toArray()) {
         const auto account = accountFrom(entry);
         if (!account) {
-            error_ =
-                QStringLiteral("%1 holds an account without user, password or credits.").arg(path_);
+            error_ = u"%1 holds an account without user, password or credits."_s.arg(path_);
             return false;
         }
         accounts_ << *account;
@@ -85,7 +86,7 @@ bool AccountStore::setCredits(const QString& user, qint64 credits) {
             return true;
         }
     }
-    error_ = QStringLiteral("No account %1.").arg(user);
+    error_ = u"No account %1."_s.arg(user);
     return false;
 }
 
@@ -100,7 +101,7 @@ bool AccountStore::save() {
     QSaveFile file(path_);
     // Unbuffered, so that the write itself tells whether all of it went out.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error_ = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
+        error_ = u"Cannot write %1: %2"_s.arg(path_, file.errorString());
         return false;
     }
     // Passwords are stored in the clear: readable by their owner only.
@@ -108,7 +109,7 @@ bool AccountStore::save() {
     const QByteArray text = QJsonDocument(QJsonObject{{QLatin1String("accounts"), list}}).toJson();
     // A short write is never committed; the destructor throws it away.
     if (file.write(text) != text.size() || !file.commit()) {
-        error_ = QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString());
+        error_ = u"Cannot write %1: %2"_s.arg(path_, file.errorString());
         return false;
     }
     return true;

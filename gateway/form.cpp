@@ -5,6 +5,8 @@
 
 #include "core/gateway/gateway_protocol.h"
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast::gateway {
 
 using namespace protocol;
@@ -37,7 +39,7 @@ Expected<QString> decodeComponent(QByteArrayView encoded) {
             const int high = i + 2 < encoded.size() ? hexDigit(encoded[i + 1]) : -1;
             const int low = high >= 0 ? hexDigit(encoded[i + 2]) : -1;
             if (low < 0) {
-                return Unexpected{QStringLiteral("Broken percent escape.")};
+                return Unexpected{u"Broken percent escape."_s};
             }
             bytes += char(high * 16 + low);
             i += 2;
@@ -46,7 +48,7 @@ Expected<QString> decodeComponent(QByteArrayView encoded) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError()) {
-        return Unexpected{QStringLiteral("The form is not UTF-8 text.")};
+        return Unexpected{u"The form is not UTF-8 text."_s};
     }
     return text;
 }
@@ -69,7 +71,7 @@ Expected<Form> Form::decode(const QByteArray& body) {
             return Unexpected{value.error()};
         }
         if (form.fields_.contains(*name)) {
-            return Unexpected{QStringLiteral("The field \"%1\" comes more than once.").arg(*name)};
+            return Unexpected{u"The field \"%1\" comes more than once."_s.arg(*name)};
         }
         form.fields_.insert(*name, *value);
     }
@@ -77,7 +79,7 @@ Expected<Form> Form::decode(const QByteArray& body) {
 }
 
 QString joinedBySemicolons(const QString& value) {
-    return QString(value).replace(QLatin1String(kListSeparator), QStringLiteral(";"));
+    return QString(value).replace(QLatin1String(kListSeparator), u";"_s);
 }
 
 QStringList separatedItems(const QString& value) {

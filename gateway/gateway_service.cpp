@@ -8,6 +8,8 @@
 #include "core/gateway/gateway_protocol.h"
 #include "form.h"
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast::gateway {
 
 using namespace protocol;
@@ -27,24 +29,22 @@ Response withBalance(const QString& text, qint64 credits) {
 
 Response refused() {
     // No balance: it is shown to the account's holder only.
-    return plain(200, QStringLiteral("Wrong user name or password."));
+    return plain(200, u"Wrong user name or password."_s);
 }
 
 Response badRequest(const QString& why) {
-    return plain(400, QStringLiteral("Bad request. ") + why);
+    return plain(400, u"Bad request. "_s + why);
 }
 
 Response storageFailure(const QString& why) {
-    return plain(500, QStringLiteral("The gateway could not store the request: ") + why);
+    return plain(500, u"The gateway could not store the request: "_s + why);
 }
 
 Response htmlPage(const QString& title, const QString& text) {
     const QString html =
-        QStringLiteral(
-            "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>%1</title>"
-            "</head>\n<body><h1>%1</h1>\n<p>%2</p>\n"
-            "<p>This is the local gateway stand-in.</p></body></html>\n")
-            .arg(title, text);
+        u"<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>%1</title>"
+        "</head>\n<body><h1>%1</h1>\n<p>%2</p>\n"
+        "<p>This is the local gateway stand-in.</p></body></html>\n"_s.arg(title, text);
     return {200, "text/html; charset=utf-8", html.toUtf8()};
 }
 
@@ -58,7 +58,7 @@ QJsonArray jsonArray(const QStringList& texts) {
 }
 
 QString countOf(qsizetype count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+    return u"%1 %2"_s.arg(count).arg(QLatin1String(count == 1 ? one : many));
 }
 
 }  // namespace
@@ -67,16 +67,14 @@ Response GatewayService::handle(const QByteArray& method, const QString& path,
                                 const QByteArray& contentType, const QByteArray& body) {
     const QString page = path.section(QLatin1Char('/'), -1);
     if (page.isEmpty()) {
-        return htmlPage(QStringLiteral("Quillo SMS gateway"),
-                        QStringLiteral("Send SMS to any mobile number."));
+        return htmlPage(u"Quillo SMS gateway"_s, u"Send SMS to any mobile number."_s);
     }
     if (page == QLatin1String(kNewUserPage)) {
-        return htmlPage(QStringLiteral("Create an account"),
-                        QStringLiteral("Use the account \"demo\" with the password \"demo\"."));
+        return htmlPage(u"Create an account"_s,
+                        u"Use the account \"demo\" with the password \"demo\"."_s);
     }
     if (page == QLatin1String(kBuyPage)) {
-        return htmlPage(QStringLiteral("Buy credits"),
-                        QStringLiteral("The demo account starts with 1000 credits."));
+        return htmlPage(u"Buy credits"_s, u"The demo account starts with 1000 credits."_s);
     }
 
     using Handler = Response (GatewayService::*)(const Form&);
@@ -95,11 +93,10 @@ Response GatewayService::handle(const QByteArray& method, const QString& path,
             continue;
         }
         if (method != "POST") {
-            return plain(405, QStringLiteral("This page takes a form sent by POST."));
+            return plain(405, u"This page takes a form sent by POST."_s);
         }
         if (!isFormBody(contentType)) {
-            return badRequest(
-                QStringLiteral("The body must be %1.").arg(QLatin1String(kFormContentType)));
+            return badRequest(u"The body must be %1."_s.arg(QLatin1String(kFormContentType)));
         }
         const auto form = Form::decode(body);
         if (!form) {
@@ -107,12 +104,11 @@ Response GatewayService::handle(const QByteArray& method, const QString& path,
         }
         const QStringList missing = form->missing(formPage.fields);
         if (!missing.isEmpty()) {
-            return badRequest(
-                QStringLiteral("Missing field(s): %1.").arg(missing.join(QLatin1String(", "))));
+            return badRequest(u"Missing field(s): %1."_s.arg(missing.join(QLatin1String(", "))));
         }
         return (this->*formPage.handler)(*form);
     }
-    return plain(404, QStringLiteral("No such page."));
+    return plain(404, u"No such page."_s);
 }
 
 Response GatewayService::credits(const Form& form) {
@@ -120,7 +116,7 @@ Response GatewayService::credits(const Form& form) {
     if (!account) {
         return refused();
     }
-    return withBalance(QStringLiteral("Account %1.").arg(account->user), account->credits);
+    return withBalance(u"Account %1."_s.arg(account->user), account->credits);
 }
 
 Response GatewayService::send(const Form& form) {
@@ -131,11 +127,10 @@ Response GatewayService::send(const Form& form) {
     const QString message = form.value(kSms);
     const QStringList recipients = separatedItems(form.value(kRcpt));
     if (message.trimmed().isEmpty()) {
-        return withBalance(QStringLiteral("The message is empty. Nothing was sent."),
-                           account->credits);
+        return withBalance(u"The message is empty. Nothing was sent."_s, account->credits);
     }
     if (recipients.isEmpty()) {
-        return withBalance(QStringLiteral("No recipient. Nothing was sent."), account->credits);
+        return withBalance(u"No recipient. Nothing was sent."_s, account->credits);
     }
     const QString originator = form.value(kFrom);
     const int price = originator.isEmpty() || originator == QLatin1String(kServiceOriginator)
@@ -143,14 +138,13 @@ Response GatewayService::send(const Form& form) {
                           : kOwnOriginatorPrice;
     const qint64 cost = qint64(recipients.size()) * price;
     if (cost > account->credits) {
-        return withBalance(
-            QStringLiteral("Not enough credits: %1 at %2 credits cost %3. Nothing was sent.")
-                .arg(countOf(recipients.size(), "recipient", "recipients"))
-                .arg(price)
-                .arg(cost),
-            account->credits);
+        return withBalance(u"Not enough credits: %1 at %2 credits cost %3. Nothing was sent."_s
+                               .arg(countOf(recipients.size(), "recipient", "recipients"))
+                               .arg(price)
+                               .arg(cost),
+                           account->credits);
     }
-    const QString accepted = QStringLiteral("Message accepted for %1, %2 credits charged.")
+    const QString accepted = u"Message accepted for %1, %2 credits charged."_s
                                  .arg(countOf(recipients.size(), "recipient", "recipients"))
                                  .arg(cost);
     return deliver(*account, cost,
@@ -174,18 +168,17 @@ Response GatewayService::upload(const Form& form) {
     const QStringList numbers = crlfLines(form.value(kNewNum));
     const QStringList emails = crlfLines(form.value(kNewEmails));
     if (numbers.size() != names.size() || emails.size() != names.size()) {
-        return badRequest(QStringLiteral("The name, number and e-mail lists differ in length."));
+        return badRequest(u"The name, number and e-mail lists differ in length."_s);
     }
     const bool replace = form.has(kDelOld);
     if (replace && form.value(kDelOld) != QLatin1String(kDelOldValue)) {
-        return badRequest(QStringLiteral("The field delold takes only the value %1.")
-                              .arg(QLatin1String(kDelOldValue)));
+        return badRequest(
+            u"The field delold takes only the value %1."_s.arg(QLatin1String(kDelOldValue)));
     }
     const QStringList groups = separatedItems(form.value(kNewGroups));
-    const QString accepted =
-        QStringLiteral("Contact list received: %1%2.")
-            .arg(countOf(names.size(), "contact", "contacts"),
-                 replace ? QStringLiteral(", existing groups replaced") : QString());
+    const QString accepted = u"Contact list received: %1%2."_s.arg(
+        countOf(names.size(), "contact", "contacts"),
+        replace ? u", existing groups replaced"_s : QString());
     return deliver(*account, 0,
                    {{QLatin1String("page"), QLatin1String(kUploadPage)},
                     {QLatin1String(kUser), account->user},
@@ -209,9 +202,10 @@ Response GatewayService::deliver(const Account& account, qint64 cost, QJsonObjec
         return storageFailure(recorded.error());
     }
     if (cost > 0 && !accounts_.setCredits(user, left)) {
-        return plain(500, QStringLiteral("The request was recorded, but its cost could not be "
-                                         "charged: ") +
-                              accounts_.errorString());
+        return plain(500,
+                     u"The request was recorded, but its cost could not be "
+                     "charged: "_s +
+                         accounts_.errorString());
     }
     return withBalance(acceptedText, left);
 }

@@ -22,6 +22,8 @@
 #include "http_front.h"
 #include "outbox.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace pelicast::gateway;
 
 namespace {
@@ -43,15 +45,15 @@ quint16 portOption(const QCommandLineParser& parser, const QString& name) {
     bool ok = false;
     const uint port = parser.value(name).toUInt(&ok);
     if (!ok || port > 65535) {
-        fail(QStringLiteral("--%1 takes a port number from 0 to 65535.").arg(name));
+        fail(u"--%1 takes a port number from 0 to 65535."_s.arg(name));
     }
     return quint16(port);
 }
 
 Options parseOptions(const QCoreApplication& application) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "A local stand-in for the Quillo SMS gateway. It serves comsend.asp, "
+    parser.setApplicationDescription(
+        u"A local stand-in for the Quillo SMS gateway. It serves comsend.asp, "
         "comcredits.asp and commultiaddc.asp under any folder, keeps the accounts in a "
         "JSON file (created with the account demo/demo and 1000 credits when missing) and "
         "appends every accepted message and contact list to an outbox file, one JSON "
@@ -59,32 +61,25 @@ Options parseOptions(const QCoreApplication& application) {
         "on standard output. It answers one request per connection and closes a connection "
         "that falls silent for 5 seconds or takes 30 in all; it refuses bodies over 256 KiB "
         "from their announced length, and keeps at most 64 connections, the oldest "
-        "making room for a new one."));
+        "making room for a new one."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                            QStringLiteral("/pelicast-gateway");
+                            u"/pelicast-gateway"_s;
     parser.addOptions({
-        {QStringLiteral("address"),
-         QStringLiteral("Address to listen on (default 127.0.0.1: loopback only)."),
-         QStringLiteral("address"), QStringLiteral("127.0.0.1")},
-        {QStringLiteral("http-port"),
-         QStringLiteral("Port for plain HTTP; 0 takes any free port (default 18080)."),
-         QStringLiteral("port"), QStringLiteral("18080")},
-        {QStringLiteral("https-port"),
-         QStringLiteral("Port for HTTPS, which needs --cert and --key; 0 takes any free port "
-                        "(default 18443)."),
-         QStringLiteral("port"), QStringLiteral("18443")},
-        {QStringLiteral("cert"), QStringLiteral("Server certificate (PEM) for HTTPS."),
-         QStringLiteral("file")},
-        {QStringLiteral("key"), QStringLiteral("Private key (PEM, unencrypted) for HTTPS."),
-         QStringLiteral("file")},
-        {QStringLiteral("accounts"),
-         QStringLiteral("Accounts file (default %1/accounts.json).").arg(dataDir),
-         QStringLiteral("file"), dataDir + QStringLiteral("/accounts.json")},
-        {QStringLiteral("outbox"),
-         QStringLiteral("Outbox file (default outbox.jsonl beside the accounts file)."),
-         QStringLiteral("file")},
+        {u"address"_s, u"Address to listen on (default 127.0.0.1: loopback only)."_s, u"address"_s,
+         u"127.0.0.1"_s},
+        {u"http-port"_s, u"Port for plain HTTP; 0 takes any free port (default 18080)."_s,
+         u"port"_s, u"18080"_s},
+        {u"https-port"_s,
+         u"Port for HTTPS, which needs --cert and --key; 0 takes any free port "
+         "(default 18443)."_s,
+         u"port"_s, u"18443"_s},
+        {u"cert"_s, u"Server certificate (PEM) for HTTPS."_s, u"file"_s},
+        {u"key"_s, u"Private key (PEM, unencrypted) for HTTPS."_s, u"file"_s},
+        {u"accounts"_s, u"Accounts file (default %1/accounts.json)."_s.arg(dataDir), u"file"_s,
+         dataDir + u"/accounts.json"_s},
+        {u"outbox"_s, u"Outbox file (default outbox.jsonl beside the accounts file)."_s, u"file"_s},
     });
     // A wrong command line ends with code 2 and the usage line, as in the other programs.
     const QString usage = parser.helpText().section(QLatin1Char('\n'), 0, 0);
@@ -92,29 +87,28 @@ Options parseOptions(const QCoreApplication& application) {
         fail(parser.errorText() + QLatin1Char('\n') + usage);
     }
     if (!parser.positionalArguments().isEmpty()) {
-        fail(QStringLiteral("unexpected argument %1; see --help.\n%2")
-                 .arg(parser.positionalArguments().first(), usage));
+        fail(u"unexpected argument %1; see --help.\n%2"_s.arg(parser.positionalArguments().first(),
+                                                              usage));
     }
     parser.process(application);  // --help and --version end here
 
     Options options;
-    if (!options.address.setAddress(parser.value(QStringLiteral("address")))) {
-        fail(QStringLiteral("--address takes an IP address."));
+    if (!options.address.setAddress(parser.value(u"address"_s))) {
+        fail(u"--address takes an IP address."_s);
     }
-    options.httpPort = portOption(parser, QStringLiteral("http-port"));
-    options.certificate = parser.value(QStringLiteral("cert"));
-    options.key = parser.value(QStringLiteral("key"));
+    options.httpPort = portOption(parser, u"http-port"_s);
+    options.certificate = parser.value(u"cert"_s);
+    options.key = parser.value(u"key"_s);
     if (options.certificate.isEmpty() != options.key.isEmpty()) {
-        fail(QStringLiteral("HTTPS needs both --cert and --key."));
+        fail(u"HTTPS needs both --cert and --key."_s);
     }
     if (!options.certificate.isEmpty()) {
-        options.httpsPort = portOption(parser, QStringLiteral("https-port"));
+        options.httpsPort = portOption(parser, u"https-port"_s);
     }
-    options.accounts = parser.value(QStringLiteral("accounts"));
-    options.outbox =
-        parser.isSet(QStringLiteral("outbox"))
-            ? parser.value(QStringLiteral("outbox"))
-            : QFileInfo(options.accounts).absoluteDir().filePath(QStringLiteral("outbox.jsonl"));
+    options.accounts = parser.value(u"accounts"_s);
+    options.outbox = parser.isSet(u"outbox"_s)
+                         ? parser.value(u"outbox"_s)
+                         : QFileInfo(options.accounts).absoluteDir().filePath(u"outbox.jsonl"_s);
     return options;
 }
 
@@ -122,7 +116,7 @@ Options parseOptions(const QCoreApplication& application) {
 QByteArray readPem(const QString& path) {
     const pelicast::Expected<QByteArray> text = pelicast::readRegularFile(path, 1 << 20);
     if (!text) {
-        fail(QStringLiteral("cannot read %1: %2").arg(path, text.error()));
+        fail(u"cannot read %1: %2"_s.arg(path, text.error()));
     }
     return *text;
 }
@@ -130,7 +124,7 @@ QByteArray readPem(const QString& path) {
 void setUpTls(HttpFront& front, const Options& options) {
     const auto certificates = QSslCertificate::fromData(readPem(options.certificate));
     if (certificates.isEmpty()) {
-        fail(QStringLiteral("%1 holds no PEM certificate.").arg(options.certificate));
+        fail(u"%1 holds no PEM certificate."_s.arg(options.certificate));
     }
     const QByteArray keyData = readPem(options.key);
     for (const QSsl::KeyAlgorithm algorithm : {QSsl::Ec, QSsl::Rsa}) {
@@ -144,20 +138,20 @@ void setUpTls(HttpFront& front, const Options& options) {
             return;
         }
     }
-    fail(QStringLiteral("%1 holds no unencrypted PEM private key.").arg(options.key));
+    fail(u"%1 holds no unencrypted PEM private key."_s.arg(options.key));
 }
 
 QString endpoint(const QHostAddress& address, quint16 port) {
     const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
-                             ? QStringLiteral("[%1]").arg(address.toString())
+                             ? u"[%1]"_s.arg(address.toString())
                              : address.toString();
-    return QStringLiteral("%1:%2").arg(host).arg(port);
+    return u"%1:%2"_s.arg(host).arg(port);
 }
 
 quint16 listenOn(HttpFront& front, const Options& options, quint16 port, const char* scheme) {
     if (!front.listen(options.address, port)) {
-        fail(QStringLiteral("cannot listen for %1 on %2: %3")
-                 .arg(QLatin1String(scheme), endpoint(options.address, port), front.errorString()));
+        fail(u"cannot listen for %1 on %2: %3"_s.arg(
+            QLatin1String(scheme), endpoint(options.address, port), front.errorString()));
     }
     return front.serverPort();
 }
@@ -166,7 +160,7 @@ quint16 listenOn(HttpFront& front, const Options& options, quint16 port, const c
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("pelicast-gateway"));
+    QCoreApplication::setApplicationName(u"pelicast-gateway"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(PELICAST_VERSION));
     const Options options = parseOptions(application);
 
@@ -177,13 +171,13 @@ int main(int argc, char* argv[]) {
     const Outbox outbox(options.outbox);
     GatewayService service(accounts, outbox);
 
-    HttpFront http(service, QStringLiteral("http"));
-    QString ready = QStringLiteral("http=") +
-                    endpoint(options.address, listenOn(http, options, options.httpPort, "http"));
-    HttpFront https(service, QStringLiteral("https"));
+    HttpFront http(service, u"http"_s);
+    QString ready =
+        u"http="_s + endpoint(options.address, listenOn(http, options, options.httpPort, "http"));
+    HttpFront https(service, u"https"_s);
     if (options.httpsPort) {
         setUpTls(https, options);
-        ready += QStringLiteral(" https=") +
+        ready += u" https="_s +
                  endpoint(options.address, listenOn(https, options, *options.httpsPort, "https"));
     }
     QTextStream(stderr) << "pelicast-gateway: accounts " << accounts.path() << ", outbox "
@@ -192,7 +186,7 @@ int main(int argc, char* argv[]) {
     QTextStream out(stdout);
     out << ready << '\n';
     if (const pelicast::Expected<void> written = pelicast::flushOutput(out); !written) {
-        fail(QStringLiteral("cannot write to standard output: %1").arg(written.error()));
+        fail(u"cannot write to standard output: %1"_s.arg(written.error()));
     }
     return application.exec();
 }

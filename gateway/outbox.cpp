@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast::gateway {
 
 Expected<void> Outbox::append(QJsonObject record) const {
@@ -20,7 +22,7 @@ Expected<void> Outbox::append(QJsonObject record) const {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append,
                    QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
         file.write(line) != line.size() || !file.flush()) {
-        return Unexpected{QStringLiteral("Cannot write %1: %2").arg(path_, file.errorString())};
+        return Unexpected{u"Cannot write %1: %2"_s.arg(path_, file.errorString())};
     }
     return {};
 }

@@ -17,6 +17,8 @@
 #include "gui/main_window.h"
 #include "support/gateway_process.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace pelicast;
 
 namespace {
@@ -42,7 +44,7 @@ int main(int argc, char* argv[]) {
     const double maxRatio = argc > 2 ? QString::fromLocal8Bit(argv[2]).toDouble() : 1.2;
 
     testing::GatewayProcess gateway;
-    if (!gateway.start({{QStringLiteral("demo"), QStringLiteral("demo"), 1000}})) {
+    if (!gateway.start({{u"demo"_s, u"demo"_s, 1000}})) {
         std::fprintf(stderr, "stand-in: %s\n", qPrintable(gateway.errorString()));
         return 2;
     }

@@ -31,6 +31,8 @@
 #include "gui/main_window.h"
 #include "support/gateway_process.h"
 
+using namespace Qt::StringLiterals;
+
 using namespace pelicast;
 
 namespace {
@@ -81,14 +83,14 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     int clickAfterMs = 0;
-    if (const qsizetype at = arguments.indexOf(QStringLiteral("--click-after"));
+    if (const qsizetype at = arguments.indexOf(u"--click-after"_s);
         at >= 0 && at + 1 < arguments.size()) {
         clickAfterMs = arguments.at(at + 1).toInt();
         arguments.remove(at, 2);
     }
     const QString mode = arguments.value(0);
     testing::GatewayProcess gateway;
-    if (!gateway.start({{QStringLiteral("demo"), QStringLiteral("demo"), 1000000}})) {
+    if (!gateway.start({{u"demo"_s, u"demo"_s, 1000000}})) {
         std::fprintf(stderr, "stand-in: %s\n", qPrintable(gateway.errorString()));
         return 2;
     }

@@ -12,6 +12,8 @@
 #include "gui/main_window.h"
 #include "gui/message_box.h"
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast::bench {
 
 namespace {
@@ -88,16 +90,16 @@ QByteArray creditCheckBody() {
 
 void storeDemoAccount() {
     Settings settings;
-    settings.setScrambledValue(keys::kUsername, QStringLiteral("demo"));
-    settings.setScrambledValue(keys::kPassword, QStringLiteral("demo"));
+    settings.setScrambledValue(keys::kUsername, u"demo"_s);
+    settings.setScrambledValue(keys::kPassword, u"demo"_s);
     // Told before that, without a keyring, the password is kept here.
-    settings.setValue(keys::keyring::kFileNoticeShown, QStringLiteral("true"));
-    settings.setValue(keys::kTransport, QStringLiteral("https"));
-    settings.setValue(keys::kProxy, QStringLiteral("0"));
+    settings.setValue(keys::keyring::kFileNoticeShown, u"true"_s);
+    settings.setValue(keys::kTransport, u"https"_s);
+    settings.setValue(keys::kProxy, u"0"_s);
 }
 
 GatewayLocation standInLocation(const QString& httpBase, const QString& httpsBase) {
-    return {httpBase, httpsBase, QStringLiteral("quillo")};
+    return {httpBase, httpsBase, u"quillo"_s};
 }
 
 }  // namespace pelicast::bench

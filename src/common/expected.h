@@ -11,6 +11,9 @@ namespace pelicast {
 // The reason an Expected holds in place of its value, as std::unexpected.
 template <typename E = QString>
 struct Unexpected {
+    // A constructor, not an aggregate: clang before 16 cannot build an
+    // aggregate from parentheses.
+    explicit Unexpected(E reason) : error(std::move(reason)) {}
     E error;
 };
 template <typename E>

@@ -168,18 +168,21 @@ void HistoryWindow::chooseExportFile() {
 
 bool HistoryWindow::exportCsv(const QString& path) {
     QSaveFile file(path);
-    QString reason;
-    if (!journal_.open())
-        reason = journal_.errorString();
-    else if (!file.open(QIODevice::WriteOnly))
-        reason = file.errorString();
-    // What was sent to whom: the user's only, as the journal is.
-    else if (!file.setPermissions(kOwnerOnly))
-        reason = file.errorString();
-    else if (!journal_.exportCsv(filter(), file))
-        reason = journal_.errorString();
-    else if (!file.commit())
-        reason = file.errorString();
+    // Each step in turn; the first that fails says why.
+    const QString reason = [&] {
+        if (!journal_.open())
+            return journal_.errorString();
+        if (!file.open(QIODevice::WriteOnly))
+            return file.errorString();
+        // What was sent to whom: the user's only, as the journal is.
+        if (!file.setPermissions(kOwnerOnly))
+            return file.errorString();
+        if (!journal_.exportCsv(filter(), file))
+            return journal_.errorString();
+        if (!file.commit())
+            return file.errorString();
+        return QString();
+    }();
     if (reason.isEmpty())
         return true;
     file.cancelWriting();

@@ -4,19 +4,21 @@
 #include <QMutex>
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <optional>
 
 #include <sys/stat.h>
-#include <time.h>
 #include <unistd.h>
 
 #include "vcard/writer.h"
+
+using namespace Qt::StringLiterals;
 
 namespace pelicast::vcard {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
+const QString kCrLf = u"\r\n"_s;
 
 void ensureLineBreak(QByteArray& out) {
     if (!out.isEmpty() && !out.endsWith('\n') && !out.endsWith('\r'))
@@ -112,7 +114,7 @@ void Book::parse(QByteArrayView data, QList<Segment>* segments) {
         card.isGroup = info.isGroup;
         card.decoded = info.decoded;
         if (!info.members.isEmpty())
-            members_.insert(index, std::move(info.members));
+            members_[index] = std::move(info.members);
         cards_.push_back(card);
         if (utf8(index, Field::Uid).isEmpty())
             bytesHashes_.insert(index, qHashBits(bytes.data(), size_t(bytes.size())));

@@ -7,12 +7,14 @@
 
 #include "vcard/writer.h"
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast::vcard {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-const QString kUrnUuid = QStringLiteral("urn:uuid:");
+const QString kCrLf = u"\r\n"_s;
+const QString kUrnUuid = u"urn:uuid:"_s;
 
 // A line without a colon is no property: it is kept, but never read or written.
 bool isProperty(const ContentLine& line, QByteArrayView name) {
@@ -87,7 +89,7 @@ void setOrAdd(QList<ContentLine>& properties, Predicate matches, const QString& 
 void setNameComponent(QList<ContentLine>& properties, int component, const QString& value) {
     qsizetype index = indexOf(properties, [](const ContentLine& l) { return isProperty(l, "N"); });
     if (index < 0) {
-        properties.append(makeLine("N", {}, QStringLiteral(";;;;")));
+        properties.append(makeLine("N", {}, u";;;;"_s));
         index = properties.size() - 1;
     }
     ContentLine& line = properties[index];
@@ -410,8 +412,7 @@ QList<ContentLine> newCardProperties(const QString& uid, const QString& name,
     const QString given = blank < 0 ? QString() : name.first(blank);
     QList<ContentLine> properties{
         makeLine("FN", {}, escape(name)),
-        makeLine("N", {},
-                 escape(family) + QLatin1Char(';') + escape(given) + QStringLiteral(";;;")),
+        makeLine("N", {}, escape(family) + QLatin1Char(';') + escape(given) + u";;;"_s),
     };
     if (!email.isEmpty())
         properties.append(makeLine("EMAIL", {{"TYPE", "HOME"}}, escape(email)));

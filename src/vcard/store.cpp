@@ -18,6 +18,8 @@
 
 #include "common/bounded_read.h"
 
+using namespace Qt::StringLiterals;
+
 namespace pelicast::vcard {
 
 namespace {
@@ -194,8 +196,8 @@ bool commitFile(const QString& path, QByteArrayView contents, const QByteArray* 
 // file itself, linked, so that no copy can fail for want of space (a file
 // system without hard links gets a copy of `replaced`, its bytes).
 bool keepAsBackup(const QString& path, const QByteArray& replaced, FileError* error) {
-    const QString backup = path + QStringLiteral(".bak");
-    const QByteArray staged = QFile::encodeName(backup + QStringLiteral("-new"));
+    const QString backup = path + u".bak"_s;
+    const QByteArray staged = QFile::encodeName(backup + u"-new"_s);
     ::unlink(staged.constData());
     if (::linkat(AT_FDCWD, QFile::encodeName(path).constData(), AT_FDCWD, staged.constData(),
                  AT_SYMLINK_FOLLOW) != 0)
@@ -238,12 +240,12 @@ bool commitFile(const QString& path, QByteArrayView contents, const QByteArray* 
 // QLockFile tells only that it could not make its file; making one alike
 // gives the system's reason.
 QString lockFailureReason(const QString& lockPath) {
-    QTemporaryFile probe(lockPath + QStringLiteral("-XXXXXX"));
+    QTemporaryFile probe(lockPath + u"-XXXXXX"_s);
     if (!probe.open())
         return probe.errorString();
     if (!writeAll(probe, QByteArray(512, '\n')) || !probe.flush())
         return probe.errorString();
-    return QStringLiteral("the lock file could not be made");
+    return u"the lock file could not be made"_s;
 }
 
 }  // namespace
@@ -254,7 +256,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& contents, FileEr
 
 bool saveBook(const QString& path, const Book& base, const Edits& edits, FileError* error,
               int* importsLeftOut) {
-    const QString lockPath = path + QStringLiteral(".lock");
+    const QString lockPath = path + u".lock"_s;
     QLockFile lock(lockPath);
     if (!lock.tryLock(kLockWaitMs)) {
         if (lock.error() == QLockFile::LockFailedError)

@@ -23,7 +23,7 @@ class TestBatchPlan : public QObject {
     QTemporaryDir dir_;
 
     QString write(const QString& name, const QByteArray& contents) {
-        const QString path = dir_.filePath(name);
+        QString path = dir_.filePath(name);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) < 0)
             qFatal("cannot write %s", qPrintable(path));

@@ -71,7 +71,7 @@ private Q_SLOTS:
         QFETCH(JournalFilter, filter);
         Journal journal(dir_.filePath(u"filters.sqlite"_s));
         QVERIFY(journal.open());
-        if (journal.select({}).next() == false) {
+        if (!journal.select({}).next()) {
             journal.add(record(u"2026-03-01"_s, Kind::Send, u"0944111222"_s, u"50% off"_s));
             journal.add(record(u"2026-03-01"_s, Kind::Send, u"0944111222"_s, u"500 units"_s));
             journal.add(

@@ -15,7 +15,7 @@ class TestRecipientTable : public QObject {
     QTemporaryDir dir_;
 
     QString write(const QByteArray& contents) {
-        const QString path = dir_.filePath(u"list.csv"_s);
+        QString path = dir_.filePath(u"list.csv"_s);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) < 0)
             qFatal("cannot write %s", qPrintable(path));

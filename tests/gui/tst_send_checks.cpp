@@ -68,7 +68,8 @@ private Q_SLOTS:
         Settings().setValue(keys::kTransport, u"http"_s);
         MessageBox::startRecording();
         MessageBox::setShownHook(answerYes);
-        window_.reset(new MainWindow({gateway_.httpBase(), {}, u"quillo"_s}));
+        window_ =
+            std::make_unique<MainWindow>(GatewayLocation{gateway_.httpBase(), {}, u"quillo"_s});
         window_->show();
         get<QLineEdit>("Uname")->setText(u"anna"_s);
         get<QLineEdit>("Pass")->setText(u"s3cret"_s);

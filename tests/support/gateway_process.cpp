@@ -95,7 +95,7 @@ qint64 GatewayProcess::credits(const QString& user) const {
     QFile file(accountsPath());
     if (!file.open(QIODevice::ReadOnly))
         return -1;
-    for (const QJsonValue& account :
+    for (const QJsonValue account :
          QJsonDocument::fromJson(file.readAll())[u"accounts"_s].toArray()) {
         if (account[u"user"_s].toString() == user)
             return account[u"credits"_s].toInteger(-1);

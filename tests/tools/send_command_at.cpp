@@ -7,12 +7,14 @@
 
 #include "pelicast-send/send_command.h"
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("pelicast-send"));
+    QCoreApplication::setApplicationName(u"pelicast-send"_s);
     const QString base = qEnvironmentVariable("PELICAST_TEST_GATEWAY");
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return pelicast::runSendCommand(QCoreApplication::arguments(),
-                                    {base, base, QStringLiteral("quillo")}, out, err);
+    return pelicast::runSendCommand(QCoreApplication::arguments(), {base, base, u"quillo"_s}, out,
+                                    err);
 }

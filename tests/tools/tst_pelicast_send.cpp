@@ -197,7 +197,7 @@ private Q_SLOTS:
         constexpr int kCommands = 6;
         Journal journal;
         QVERIFY(journal.open());
-        QSqlQuery(u"DELETE FROM requests"_s, journal.database());
+        QVERIFY(QSqlQuery(journal.database()).exec(u"DELETE FROM requests"_s));
         int commandsLeft = kCommands;
         QProcess command;
         command.setProcessEnvironment(environment(gateway_));

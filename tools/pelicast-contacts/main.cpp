@@ -5,9 +5,11 @@
 
 #include "contacts_tool.h"
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("pelicast-contacts"));
+    QCoreApplication::setApplicationName(u"pelicast-contacts"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(PELICAST_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -4,9 +4,11 @@
 
 #include "send_command.h"
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("pelicast-send"));
+    QCoreApplication::setApplicationName(u"pelicast-send"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(PELICAST_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -10,6 +10,8 @@
 #include <QSvgRenderer>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
@@ -19,7 +21,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir output(arguments.at(1));
-    output.mkpath(QStringLiteral("."));
+    output.mkpath(u"."_s);
     for (const QString& item : arguments.mid(2)) {
         const qsizetype colon = item.lastIndexOf(QLatin1Char(':'));
         const QStringList size = item.mid(colon + 1).split(QLatin1Char('x'));
@@ -37,8 +39,8 @@ int main(int argc, char* argv[]) {
             QPainter painter(&image);
             renderer.render(&painter);
             painter.end();
-            const QString name = QFileInfo(svg).completeBaseName() +
-                                 (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+            const QString name =
+                QFileInfo(svg).completeBaseName() + (scale == 2 ? u"@2x.png"_s : u".png"_s);
             if (!image.save(output.filePath(name))) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(output.filePath(name)));
                 return 1;

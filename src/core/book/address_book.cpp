@@ -280,7 +280,7 @@ void AddressBook::update(int index, const Contact& contact) {
     if (card < 0)
         d->edits.created[~card] = std::move(edited);
     else
-        d->edits.changed.insert(card, std::move(edited));
+        d->edits.changed[card] = std::move(edited);
     d->modified = true;
 }
 

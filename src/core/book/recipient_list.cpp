@@ -39,7 +39,7 @@ LeftOutRecipient leftOutAs(LeftOutRecipient::Reason reason, qsizetype row, const
 }  // namespace
 
 QString LeftOutRecipient::text() const {
-    const QString where =
+    QString where =
         row > 0 ? tr("Row %1: “%2”").arg(row).arg(element) : tr("“%1”").arg(element);
     switch (reason) {
         case Reason::Repeat:

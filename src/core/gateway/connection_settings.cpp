@@ -42,7 +42,7 @@ ConnectionSettings ConnectionSettings::load(const Settings& settings) {
 }
 
 ConnectionSettings ConnectionSettings::loadAndStoreTransport(Settings& settings) {
-    const ConnectionSettings connection = load(settings);
+    ConnectionSettings connection = load(settings);
     settings.setValue(keys::kTransport, connection.https ? u"https"_s : u"http"_s);
     return connection;
 }

@@ -120,7 +120,7 @@ bool Journal::open() {
     if (!db.open())
         return fail(db.lastError().text());
     // Readers and one writer at a time, without blocking each other.
-    QSqlQuery(u"PRAGMA journal_mode=WAL"_s, db);
+    QSqlQuery(db).exec(u"PRAGMA journal_mode=WAL"_s);
     if (!migrate()) {
         db.close();
         return false;

@@ -77,8 +77,7 @@ NumberKeys::NumberKeys(const QString& region, bool regionKnown)
       region_(inRegion_ ? region.toStdString() : std::string("ZZ")) {}
 
 bool NumberKeys::needsRegion(QStringView element) const {
-    return !byText_ && !inRegion_ &&
-           !isInternational(withoutPunctuation(recipientNumber(element)));
+    return !byText_ && !inRegion_ && !isInternational(withoutPunctuation(recipientNumber(element)));
 }
 
 QString NumberKeys::of(QStringView element) const {

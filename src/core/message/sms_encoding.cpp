@@ -131,7 +131,9 @@ QList<LookAlike> findLookAlikes(QStringView text, qsizetype room) {
         const qsizetype growth = qsizetype(replacement->size()) - 1;
         if (growth > room)
             continue;
-        room -= growth;
+        // A dropped character gives room back, but "no limit" stays no limit.
+        if (growth >= 0 || room <= std::numeric_limits<qsizetype>::max() + growth)
+            room -= growth;
         found.append({i, QStringView(replacement->data(), qsizetype(replacement->size()))});
     }
     return found;
