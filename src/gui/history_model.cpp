@@ -24,17 +24,26 @@ QString kindLabel(const QString& stored) {
 }
 
 QString outcomeLabel(const QString& stored) {
+    using Outcome = RequestRecord::Outcome;
     switch (outcomeOfName(stored)) {
-        case RequestRecord::Outcome::Replied:
-            return HistoryModel::tr("Replied");
-        case RequestRecord::Outcome::Failed:
-            return HistoryModel::tr("Failed");
-        case RequestRecord::Outcome::Refused:
-            return HistoryModel::tr("Refused by you");
-        case RequestRecord::Outcome::Pending:
+        case Outcome::Queued:
+            return HistoryModel::tr("Queued");
+        case Outcome::Pending:
+            return HistoryModel::tr("Sending");
+        case Outcome::Accepted:
+            return HistoryModel::tr("Accepted");
+        case Outcome::Refused:
+            return HistoryModel::tr("Refused by the gateway");
+        case Outcome::Unclear:
+            return HistoryModel::tr("Unclear, check your balance");
+        case Outcome::Failed:
+            return HistoryModel::tr("Failed, not sent");
+        case Outcome::Declined:
+            return HistoryModel::tr("Declined by you");
+        case Outcome::Unknown:
             break;
     }
-    return HistoryModel::tr("No answer");
+    return HistoryModel::tr("No complete answer");
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ private Q_SLOTS:
                  u"time,kind,account,originator,recipients,message,recipient_count,parts,"
                  "encoding,cost,outcome,reason,reply,balance_before,balance_after\r\n"
                  "2026-03-01T12:00:00.000Z,send,,,\"Papadaki, Maria (0944)\",\"Say \"\"hi\"\"\r\n"
-                 "Καλημέρα\",0,0,,0,replied,,\"OK\r\nCredits Left: 95\",, 95\r\n"_s);
+                 "Καλημέρα\",0,0,,0,accepted,,\"OK\r\nCredits Left: 95\",, 95\r\n"_s);
     }
 };
 

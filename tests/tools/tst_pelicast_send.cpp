@@ -50,7 +50,7 @@ class TestPelicastSend : public QObject {
         for (int i = 0; i < boxes; ++i)
             MessageBox::setNextAnswer(Answer::Ok);
         child<QPushButton>(&window, "OKButton")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!window.findChild<GatewayClient*>()->isBusy(), kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.findChild<JournalRecorder*>()->isBusy(), kTimeoutMs);
     }
 
 private Q_SLOTS:
@@ -162,7 +162,7 @@ private Q_SLOTS:
         QSqlQuery rows = journal.select({});
         QStringList messages;
         for (; rows.next(); messages << rows.value(Journal::Message).toString()) {
-            QCOMPARE(rows.value(Journal::Outcome).toString(), u"replied"_s);
+            QCOMPARE(rows.value(Journal::Outcome).toString(), u"accepted"_s);
             const QString balance = rows.value(Journal::BalanceAfter).toString();
             QVERIFY(rows.value(Journal::Reply).toString().endsWith(u"Credits Left:"_s + balance));
         }

@@ -51,14 +51,20 @@ public:
     // after busyChanged(false), so a slot may post the next request.
     bool post(const QString& page, const FormFields& fields);
 
+    // What the user is told of a request to `page` that went out and got no
+    // complete answer: the gateway may have acted on it; the second is the
+    // advice alone.
+    static QString noCompleteAnswer(const QString& page);
+    static QString uncertainOutcome(const QString& page);
+
 Q_SIGNALS:
     void busyChanged(bool busy);
     // The whole reply text, decoded by its charset.
     void replied(const QString& reply);
     // The whole text of the box that tells the user the request failed: that
     // it did not reach the gateway, or, once it was sent, that the gateway
-    // may have acted on it; with the reason and advice.
-    void failed(const QString& message);
+    // may have acted on it (`uncertain`); with the reason and advice.
+    void failed(const QString& message, bool uncertain);
 
 private:
     void send(const QUrl& url, const QByteArray& body);
@@ -67,8 +73,7 @@ private:
     void complete(const QByteArray& contentType);
     void fail(const QString& reason);
     void failWithStatus(int status, const QByteArray& contentType);
-    QString uncertainOutcome() const;
-    void end(const QString& message);
+    void end(const QString& message, bool uncertain);
     void failLater(const QString& reason);
     void dropReply();
     void setBusy(bool busy);
@@ -96,5 +101,21 @@ private:
 // second marker or the end, or a null string when the reply states no
 // balance. A marker with nothing behind it gives an empty, non-null text.
 QString balanceFromReply(const QString& reply);
+
+// A balance longer than this is no balance a gateway states: it stays in the
+// reply (and History), but is neither shown as the balance nor stored.
+inline constexpr qsizetype kMaxBalanceLength = 32;
+// balanceFromReply(), or a null string when that is longer than the above.
+QString plausibleBalance(const QString& reply);
+
+// What a 2xx reply says of its request, by the one rule the window, the
+// journal and pelicast-send share: refused when it holds one of the refusal
+// words (protocol::kRefusalWords), with a balance or without; accepted when it
+// states a balance and holds none of them; unclear otherwise (empty, or a
+// text the program does not know), and the user checks the balance.
+enum class ReplyVerdict { Accepted, Refused, Unclear };
+ReplyVerdict verdictOf(const QString& reply);
+// The words an unclear reply is shown with.
+QString unclearReplyNotice();
 
 }  // namespace pelicast
