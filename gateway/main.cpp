@@ -31,6 +31,7 @@ struct Options {
     std::optional<quint16> httpsPort;
     QString certificate, key;
     QString accounts, outbox;
+    int delayMs = 0;
 };
 
 [[noreturn]] void fail(const QString& message) {
@@ -84,6 +85,11 @@ Options parseOptions(const QCoreApplication& application) {
         {QStringLiteral("outbox"),
          QStringLiteral("Outbox file (default outbox.jsonl beside the accounts file)."),
          QStringLiteral("file")},
+        {QStringLiteral("delay"),
+         QStringLiteral("Answers every request MS milliseconds (at most 60000) after it was "
+                        "handled: a message is recorded and charged at once, its answer comes "
+                        "late, as from a slow gateway (default 0)."),
+         QStringLiteral("MS"), QStringLiteral("0")},
     });
     // A wrong command line ends with code 2 and the usage line, as in the other programs.
     const QString usage = parser.helpText().section(QLatin1Char('\n'), 0, 0);
@@ -108,6 +114,11 @@ Options parseOptions(const QCoreApplication& application) {
     }
     if (!options.certificate.isEmpty()) {
         options.httpsPort = portOption(parser, QStringLiteral("https-port"));
+    }
+    bool number = false;
+    options.delayMs = parser.value(QStringLiteral("delay")).toInt(&number);
+    if (!number || options.delayMs < 0 || options.delayMs > 60000) {
+        fail(QStringLiteral("--delay takes milliseconds from 0 to 60000."));
     }
     options.accounts = parser.value(QStringLiteral("accounts"));
     options.outbox =
@@ -176,11 +187,13 @@ int main(int argc, char* argv[]) {
     GatewayService service(accounts, outbox);
 
     HttpFront http(service, QStringLiteral("http"));
+    http.setReplyDelay(options.delayMs);
     QString ready = QStringLiteral("http=") +
                     endpoint(options.address, listenOn(http, options, options.httpPort, "http"));
     HttpFront https(service, QStringLiteral("https"));
     if (options.httpsPort) {
         setUpTls(https, options);
+        https.setReplyDelay(options.delayMs);
         ready += QStringLiteral(" https=") +
                  endpoint(options.address, listenOn(https, options, *options.httpsPort, "https"));
     }

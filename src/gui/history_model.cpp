@@ -4,6 +4,7 @@
 #include <QDateTime>
 
 #include "core/journal/journal.h"
+#include "gui/long_text.h"
 
 using namespace Qt::StringLiterals;
 
@@ -64,12 +65,12 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
         case Journal::Message:
         case Journal::Recipients:
         case Journal::Reply:
-            return QString(stored).replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ');
+            return cellText(stored).replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ');
         case Journal::BalanceBefore:
         case Journal::BalanceAfter:
-            return stored.trimmed();
+            return cellText(stored.trimmed());
         default:
-            return stored;
+            return cellText(stored);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include "gui/help_launcher.h"
+#include "gui/long_text.h"
 #include "gui/message_box.h"
 #include "ui_history_window.h"
 
@@ -137,7 +138,8 @@ void HistoryWindow::showSelected() {
         case Outcome::Accepted:
         case Outcome::Refused:
         case Outcome::Unclear:
-            ui_->reply->setPlainText(model_.storedText(row, Journal::Reply));
+            ui_->reply->setPlainText(shownPart(model_.storedText(row, Journal::Reply),
+                                               tr("the record: Export CSV writes all of it")));
             break;
         case Outcome::Failed:
             ui_->reply->setPlainText(reason);

@@ -23,6 +23,7 @@
 #include "gui/encoding_line.h"
 #include "gui/help_launcher.h"
 #include "gui/history_window.h"
+#include "gui/long_text.h"
 #include "gui/message_box.h"
 #include "gui/options_dialog.h"
 #include "gui/pictures.h"
@@ -41,18 +42,8 @@ const QString kCounterSuffix = u" characters left"_s;
 // Shorter waits feel immediate; longer ones get the busy pointer.
 constexpr std::chrono::milliseconds kBusyPointerDelay{200};
 const QString kCreditsMarker = QLatin1String(protocol::kCreditsMarker);
-// A reply box shows this much of a reply; History keeps all of it.
-constexpr qsizetype kShownReplyLength = 10'000;
-
 QString replyBoxText(const QString& reply) {
-    QString text = reply;
-    if (reply.size() > kShownReplyLength) {
-        const qsizetype cut =
-            kShownReplyLength - (reply.at(kShownReplyLength - 1).isHighSurrogate());
-        text = reply.left(cut) + u"\n\n"_s +
-               MainWindow::tr("... and %1 more characters, kept in History (Actions > History).")
-                   .arg(reply.size() - cut);
-    }
+    QString text = shownPart(reply, MainWindow::tr("History (Actions > History)"));
     if (verdictOf(reply) == ReplyVerdict::Unclear)
         text += (text.isEmpty() ? QString() : u"\n\n"_s) + unclearReplyNotice();
     return text;

@@ -207,12 +207,12 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::shownTexts().last(), u"Credits Left: <b>4321</b>"_s);
         QCOMPARE(w.text("chkcr"), u"Credits Left: <b>4321</b>"_s);
         QCOMPARE(w.get<QLabel>("chkcr")->textFormat(), Qt::PlainText);
-        QCOMPARE(Settings().value(keys::kCredits), u" <b>4321</b>"_s);
     }
 
     // No busy pointer flickers for a quick reply; a wait the user notices
     // gets one, until it ends. Such a request is in the journal while out,
-    // and a connection lost after it went out is not sent again.
+    // quitting then asks first, and a connection lost after it went out is
+    // recorded as without a complete answer and not sent again.
     void busyPointerOnlyWhileAReplyIsAwaited() {
         QTcpServer silent;  // takes the request and never answers
         QVERIFY(silent.listen(QHostAddress::LocalHost));
@@ -224,8 +224,11 @@ private Q_SLOTS:
         w.get<QAction>("crmenu")->trigger();
         QCOMPARE_NE(w.window.cursor().shape(), Qt::BusyCursor);
         QTRY_COMPARE(w.window.cursor().shape(), Qt::BusyCursor);
-        // A request still out is in the journal already.
         QTRY_COMPARE(newestOutcome(), u"pending"_s);
+        MessageBox::setNextAnswer(Answer::No);
+        w.window.close();
+        QVERIFY(w.window.isVisible() &&
+                MessageBox::shownTexts().last().startsWith(u"A request is still out."_s));
 
         std::unique_ptr<QTcpSocket> connection(silent.nextPendingConnection());
         QVERIFY(connection);
@@ -281,7 +284,6 @@ private Q_SLOTS:
         Settings settings;
         settings.setValue(keys::kTransport, transport);
         settings.setValue(keys::kProxy, u"0"_s);
-        const qint64 after = gateway_.credits(u"anna"_s) - 12;
         // Characters a form reader would cut at, turn into spaces or decode twice.
         const QString message = u"Tea & cake: 2+2=4, 100% sure\r\nΚαλημέρα"_s;
 
@@ -295,10 +297,6 @@ private Q_SLOTS:
         QCOMPARE(w.text("status"), u"Sending SMS..."_s);
 
         QTRY_VERIFY_WITH_TIMEOUT(w.isIdle(), kReplyTimeoutMs);
-        const QString balance = u" "_s + QString::number(after);
-        QVERIFY(MessageBox::shownTexts().last().endsWith(u"Credits Left:"_s + balance));
-        QCOMPARE(w.text("chkcr"), u"Credits Left:"_s + balance);
-        QCOMPARE(Settings().value(keys::kCredits), balance);
         QCOMPARE(Settings().value(keys::kRecent1), u"0944123456;0977111222"_s);
         QCOMPARE(Settings().scrambledValue(keys::kPassword), remember ? u"s3cret"_s : QString());
         const QJsonObject record = gateway_.outbox().last();
