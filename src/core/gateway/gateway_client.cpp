@@ -179,6 +179,18 @@ bool GatewayClient::post(const QString& page, const FormFields& fields) {
     return true;
 }
 
+void GatewayClient::connectAhead(const QString& page) {
+    const QUrl url = location_.pageUrl(transportBase(), page);
+    if (busy_ || !url.isValid() || url.host().isEmpty() || !connection_.hasUsableProxy())
+        return;
+    network_.setProxy(connection_.networkProxy(url));
+    if (url.scheme() == "https"_L1)
+        network_.connectToHostEncrypted(url.host(), quint16(url.port(443)),
+                                        tlsConfiguration(false));
+    else if (url.scheme() == "http"_L1)
+        network_.connectToHost(url.host(), quint16(url.port(80)));
+}
+
 void GatewayClient::send(const QUrl& url, const QByteArray& body) {
     url_ = url;
     body_ = body;

@@ -50,6 +50,10 @@ public:
     // one is already out. The outcome arrives as replied() or failed(), each
     // after busyChanged(false), so a slot may post the next request.
     bool post(const QString& page, const FormFields& fields);
+    // Opens the connection a request to `page` takes (the TLS handshake
+    // included) and sends nothing, so that a post() soon after, once its
+    // row is recorded, goes out at once. Nothing when it cannot be made.
+    void connectAhead(const QString& page);
 
     // What the user is told of a request to `page` that went out and got no
     // complete answer: the gateway may have acted on it; the second is the

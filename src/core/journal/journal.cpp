@@ -152,8 +152,6 @@ bool Journal::open(Check check) {
     QSqlDatabase db = database();
     // Readers and one writer at a time, without blocking each other.
     QSqlQuery(u"PRAGMA journal_mode=WAL"_s, db);
-    // Every commit is on disk when it returns: one fsync of the WAL.
-    QSqlQuery(u"PRAGMA synchronous=FULL"_s, db);
     if (!migrate()) {
         db.close();
         return false;
@@ -293,6 +291,8 @@ qint64 Journal::add(const RequestRecord& record) {
         return 0;
     }
     QSqlQuery query(database());
+    // The row is on disk when this returns: one fsync of the WAL.
+    query.exec(u"PRAGMA synchronous=FULL"_s);
     query.prepare(
         u"INSERT INTO requests (time, kind, account, originator, recipients, message,"
         " recipient_count, parts, encoding, cost, outcome, reason, reply, balance_before,"
@@ -316,6 +316,10 @@ qint64 Journal::add(const RequestRecord& record) {
 
 bool Journal::setOutcome(qint64 id, const RequestRecord& record) {
     QSqlQuery query(database());
+    // Not waited for on disk: the next row's commit, or the close, takes it
+    // there; only a power cut before then leaves the row pending, which then
+    // reads as without a complete answer.
+    query.exec(u"PRAGMA synchronous=NORMAL"_s);
     query.prepare(
         u"UPDATE requests SET outcome = ?, reason = ?, reply = ?, balance_after = ?"
         " WHERE id = ?"_s);

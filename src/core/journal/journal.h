@@ -23,9 +23,10 @@ struct JournalFilter {
 // The record of every request: an SQLite file at
 // `$XDG_DATA_HOME/Pelicast/journal.sqlite`, readable by the user only. The
 // window and pelicast-send write it at the same time, so it runs in WAL mode
-// and every write is one short transaction, on disk when it returns (one
-// fsync): a request's row is there before the request leaves. The schema
-// carries a version number and is migrated forward on open.
+// and every write is one short transaction. A row added is on disk when
+// add() returns (one fsync), so a request's row is there before the request
+// leaves. The schema carries a version number and is migrated forward on
+// open.
 class Journal {
 public:
     // The columns of select(), in order.

@@ -53,6 +53,8 @@ bool JournalRecorder::post(const QString& page, const FormFields& fields) {
     page_ = page;
     fields_ = fields;
     pending_ = recordOf(page, fields);
+    // The connection is made while the row is written; the request waits.
+    client_.connectAhead(page);
     onWriter([this, record = pending_, serial = ++serial_] {
         pendingId_ = add(record);
         // On disk, or the journal cannot be used: the request goes either way.
