@@ -362,7 +362,8 @@ private:
         bool uncertain = false;
         int signal = 0;
         QObject::connect(&client, &GatewayClient::replied, &loop, [&](const QString& text) {
-            std::tie(answered, reply) = std::pair(true, text);
+            answered = true;
+            reply = text;
             loop.quit();
         });
         QObject::connect(&client, &GatewayClient::failed, &loop,
