@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The History window over a large journal: opening it (journal opened, first
 // rows fetched, window shown and painted) and a search typed into it, for a
-// word in every tenth row and for one in none (a walk over every row).
+// word in every tenth row and for one in none (a walk over every row). And
+// the journal's own work for a request: its opening with every page checked,
+// as the recorder opens it at start-up, and a pending row committed to disk,
+// which a request waits for before it leaves.
 // bench_history [--rows N] [benchmark options]; N is 100,000 unless given.
 #include <benchmark/benchmark.h>
 
@@ -82,8 +85,29 @@ void search(benchmark::State& state, const QString& text) {
     }
 }
 
+void openAndCheck(benchmark::State& state) {
+    for (auto _ : state) {
+        Journal journal(journalPath);
+        if (!journal.open(Journal::Check::Pages))
+            state.SkipWithError(qPrintable(journal.errorString()));
+    }
+}
+
+void recordPending(benchmark::State& state) {
+    Journal journal(journalPath);
+    journal.open();
+    RequestRecord record;
+    record.time = QDateTime::currentDateTimeUtc();
+    record.recipients = u"0944111222"_s;
+    record.message = u"Your table is ready."_s;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(journal.add(record));
+}
+
 }  // namespace
 
+BENCHMARK(openAndCheck)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(recordPending)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(openHistory)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(search, tenth, u"Invoice"_s)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(search, none, u"no such words"_s)->Unit(benchmark::kMillisecond)->UseRealTime();

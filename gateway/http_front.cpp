@@ -131,6 +131,14 @@ void HttpFront::readFrom(Connection* c) {
             continue;
         const Response response = service_.handle(c->method, c->path, c->contentType,
                                                   c->received.sliced(c->bodyStart, c->bodySize));
+        if (replyDelayMs_ > 0) {
+            c->answered = true;  // handled once, whatever else comes
+            c->timer.stop();
+            QTimer::singleShot(replyDelayMs_, c, [this, c, response] {
+                respond(c, response.status, response.contentType, response.body);
+            });
+            return;
+        }
         respond(c, response.status, response.contentType, response.body);
     }
 }

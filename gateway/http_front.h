@@ -32,6 +32,9 @@ public:
 
     // Serves HTTPS with `configuration` instead of plain HTTP.
     void useTls(const QSslConfiguration& configuration) { tls_ = configuration; }
+    // Answers each request this long after the service handled it: a slow
+    // gateway, which has acted on a request before its answer comes.
+    void setReplyDelay(int milliseconds) { replyDelayMs_ = milliseconds; }
 
 protected:
     void incomingConnection(qintptr descriptor) override;
@@ -50,6 +53,7 @@ private:
     GatewayService& service_;
     QString label_;
     std::optional<QSslConfiguration> tls_;
+    int replyDelayMs_ = 0;
     QList<Connection*> connections_;  // oldest first
 };
 

@@ -34,6 +34,7 @@ struct Options {
     std::optional<quint16> httpsPort;
     QString certificate, key;
     QString accounts, outbox;
+    int delayMs = 0;
 };
 
 [[noreturn]] void fail(const QString& message) {
@@ -67,19 +68,31 @@ Options parseOptions(const QCoreApplication& application) {
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                             u"/pelicast-gateway"_s;
     parser.addOptions({
-        {u"address"_s, u"Address to listen on (default 127.0.0.1: loopback only)."_s, u"address"_s,
-         u"127.0.0.1"_s},
-        {u"http-port"_s, u"Port for plain HTTP; 0 takes any free port (default 18080)."_s,
+        {u"address"_s,
+         u"Address to listen on (default 127.0.0.1: loopback only)."_s,
+         u"address"_s, u"127.0.0.1"_s},
+        {u"http-port"_s,
+         u"Port for plain HTTP; 0 takes any free port (default 18080)."_s,
          u"port"_s, u"18080"_s},
         {u"https-port"_s,
          u"Port for HTTPS, which needs --cert and --key; 0 takes any free port "
-         "(default 18443)."_s,
+                        "(default 18443)."_s,
          u"port"_s, u"18443"_s},
-        {u"cert"_s, u"Server certificate (PEM) for HTTPS."_s, u"file"_s},
-        {u"key"_s, u"Private key (PEM, unencrypted) for HTTPS."_s, u"file"_s},
-        {u"accounts"_s, u"Accounts file (default %1/accounts.json)."_s.arg(dataDir), u"file"_s,
-         dataDir + u"/accounts.json"_s},
-        {u"outbox"_s, u"Outbox file (default outbox.jsonl beside the accounts file)."_s, u"file"_s},
+        {u"cert"_s, u"Server certificate (PEM) for HTTPS."_s,
+         u"file"_s},
+        {u"key"_s, u"Private key (PEM, unencrypted) for HTTPS."_s,
+         u"file"_s},
+        {u"accounts"_s,
+         u"Accounts file (default %1/accounts.json)."_s.arg(dataDir),
+         u"file"_s, dataDir + u"/accounts.json"_s},
+        {u"outbox"_s,
+         u"Outbox file (default outbox.jsonl beside the accounts file)."_s,
+         u"file"_s},
+        {u"delay"_s,
+         u"Answers every request MS milliseconds (at most 60000) after it was "
+                        "handled: a message is recorded and charged at once, its answer comes "
+                        "late, as from a slow gateway (default 0)."_s,
+         u"MS"_s, u"0"_s},
     });
     // A wrong command line ends with code 2 and the usage line, as in the other programs.
     const QString usage = parser.helpText().section(QLatin1Char('\n'), 0, 0);
@@ -105,10 +118,16 @@ Options parseOptions(const QCoreApplication& application) {
     if (!options.certificate.isEmpty()) {
         options.httpsPort = portOption(parser, u"https-port"_s);
     }
+    bool number = false;
+    options.delayMs = parser.value(u"delay"_s).toInt(&number);
+    if (!number || options.delayMs < 0 || options.delayMs > 60000) {
+        fail(u"--delay takes milliseconds from 0 to 60000."_s);
+    }
     options.accounts = parser.value(u"accounts"_s);
-    options.outbox = parser.isSet(u"outbox"_s)
-                         ? parser.value(u"outbox"_s)
-                         : QFileInfo(options.accounts).absoluteDir().filePath(u"outbox.jsonl"_s);
+    options.outbox =
+        parser.isSet(u"outbox"_s)
+            ? parser.value(u"outbox"_s)
+            : QFileInfo(options.accounts).absoluteDir().filePath(u"outbox.jsonl"_s);
     return options;
 }
 
@@ -172,11 +191,13 @@ int main(int argc, char* argv[]) {
     GatewayService service(accounts, outbox);
 
     HttpFront http(service, u"http"_s);
-    QString ready =
-        u"http="_s + endpoint(options.address, listenOn(http, options, options.httpPort, "http"));
+    http.setReplyDelay(options.delayMs);
+    QString ready = u"http="_s +
+                    endpoint(options.address, listenOn(http, options, options.httpPort, "http"));
     HttpFront https(service, u"https"_s);
     if (options.httpsPort) {
         setUpTls(https, options);
+        https.setReplyDelay(options.delayMs);
         ready += u" https="_s +
                  endpoint(options.address, listenOn(https, options, *options.httpsPort, "https"));
     }

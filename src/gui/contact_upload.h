@@ -3,7 +3,6 @@
 
 #include <QString>
 #include <functional>
-#include <optional>
 
 #include "core/gateway/form_fields.h"
 
@@ -11,16 +10,15 @@ class QWidget;
 
 namespace pelicast {
 
-class GatewayClient;
+class JournalRecorder;
 class Settings;
 
 // The contact-list upload after the account fields were checked: asks for the
 // default groups and whether to replace existing groups, reads the address
-// book and posts it. `setStatus` is called with the status line's text
-// ("" when done without posting). Returns the fields posted, if a request
-// went out.
-std::optional<FormFields> uploadContacts(QWidget* parent, GatewayClient& client, Settings& settings,
-                                         const QString& user, const QString& password,
-                                         const std::function<void(const QString&)>& setStatus);
+// book and posts it through `recorder`. `setStatus` is called with the status
+// line's text ("" when done without posting). Returns whether it was posted.
+bool uploadContacts(QWidget* parent, JournalRecorder& recorder, Settings& settings,
+                    const QString& user, const QString& password,
+                    const std::function<void(const QString&)>& setStatus);
 
 }  // namespace pelicast

@@ -4,6 +4,7 @@
 #include <QDateTime>
 
 #include "core/journal/journal.h"
+#include "gui/long_text.h"
 
 using namespace Qt::StringLiterals;
 
@@ -24,17 +25,26 @@ QString kindLabel(const QString& stored) {
 }
 
 QString outcomeLabel(const QString& stored) {
+    using Outcome = RequestRecord::Outcome;
     switch (outcomeOfName(stored)) {
-        case RequestRecord::Outcome::Replied:
-            return HistoryModel::tr("Replied");
-        case RequestRecord::Outcome::Failed:
-            return HistoryModel::tr("Failed");
-        case RequestRecord::Outcome::Refused:
-            return HistoryModel::tr("Refused by you");
-        case RequestRecord::Outcome::Pending:
+        case Outcome::Queued:
+            return HistoryModel::tr("Queued");
+        case Outcome::Pending:
+            return HistoryModel::tr("Sending");
+        case Outcome::Accepted:
+            return HistoryModel::tr("Accepted");
+        case Outcome::Refused:
+            return HistoryModel::tr("Refused by the gateway");
+        case Outcome::Unclear:
+            return HistoryModel::tr("Unclear, check your balance");
+        case Outcome::Failed:
+            return HistoryModel::tr("Failed, not sent");
+        case Outcome::Declined:
+            return HistoryModel::tr("Declined by you");
+        case Outcome::Unknown:
             break;
     }
-    return HistoryModel::tr("No answer");
+    return HistoryModel::tr("No complete answer");
 }
 
 }  // namespace
@@ -55,12 +65,12 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
         case Journal::Message:
         case Journal::Recipients:
         case Journal::Reply:
-            return QString(stored).replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ');
+            return cellText(stored).replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ');
         case Journal::BalanceBefore:
         case Journal::BalanceAfter:
-            return stored.trimmed();
+            return cellText(stored.trimmed());
         default:
-            return stored;
+            return cellText(stored);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/settings/owner_only.h"
 #include "gui/help_launcher.h"
+#include "gui/long_text.h"
 #include "gui/message_box.h"
 #include "ui_history_window.h"
 
@@ -37,7 +38,7 @@ const std::pair<int, QString> kColumnSamples[] = {
     {Journal::Parts, u"Parts"_s},
     {Journal::Encoding, u"GSM 7-bit"_s},
     {Journal::Cost, u"00000"_s},
-    {Journal::Outcome, u"Refused by you"_s},
+    {Journal::Outcome, u"Unclear, check your"_s},
 };
 
 }  // namespace
@@ -133,20 +134,31 @@ void HistoryWindow::showSelected() {
         ui_->reply->clear();
         return;
     }
+    const QString reason = model_.storedText(row, Journal::Reason);
     switch (outcomeOfName(model_.storedText(row, Journal::Outcome))) {
-        case Outcome::Replied:
-            ui_->reply->setPlainText(model_.storedText(row, Journal::Reply));
+        case Outcome::Accepted:
+        case Outcome::Refused:
+        case Outcome::Unclear:
+            ui_->reply->setPlainText(shownPart(model_.storedText(row, Journal::Reply),
+                                               tr("the record: Export CSV writes all of it")));
             break;
         case Outcome::Failed:
-            ui_->reply->setPlainText(model_.storedText(row, Journal::Reason));
+            ui_->reply->setPlainText(reason);
             break;
-        case Outcome::Refused:
+        case Outcome::Unknown:
+            ui_->reply->setPlainText(
+                reason.isEmpty() ? tr("No complete answer came: the gateway may have acted on "
+                                      "the request. Check your balance before sending again.")
+                                 : reason);
+            break;
+        case Outcome::Declined:
             ui_->reply->setPlainText(tr("You answered No: nothing was sent."));
             break;
+        case Outcome::Queued:
+            ui_->reply->setPlainText(tr("Waiting to be sent."));
+            break;
         case Outcome::Pending:
-            ui_->reply->setPlainText(
-                tr("No answer is recorded: the request is still out, or the "
-                   "program ended before the answer came."));
+            ui_->reply->setPlainText(tr("Being sent: the answer has not come yet."));
             break;
     }
 }

@@ -23,6 +23,7 @@
 #include "gui/encoding_line.h"
 #include "gui/help_launcher.h"
 #include "gui/history_window.h"
+#include "gui/long_text.h"
 #include "gui/message_box.h"
 #include "gui/options_dialog.h"
 #include "gui/password_keeper.h"
@@ -42,6 +43,12 @@ const QString kCounterSuffix = u" characters left"_s;
 // Shorter waits feel immediate; longer ones get the busy pointer.
 constexpr std::chrono::milliseconds kBusyPointerDelay{200};
 const QString kCreditsMarker = QLatin1String(protocol::kCreditsMarker);
+QString replyBoxText(const QString& reply) {
+    QString text = shownPart(reply, MainWindow::tr("History (Actions > History)"));
+    if (verdictOf(reply) == ReplyVerdict::Unclear)
+        text += (text.isEmpty() ? QString() : u"\n\n"_s) + unclearReplyNotice();
+    return text;
+}
 
 }  // namespace
 
@@ -81,6 +88,12 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
         [this](const QString& reason) {
             MessageBox::tell(this, reason + u"\n\nRequests are not recorded, but they are sent."_s,
                              {}, MessageBox::Icon::Warning);
+        },
+        Qt::QueuedConnection);
+    connect(
+        recorder_, &JournalRecorder::journalSetAside, this,
+        [this](const QString& notice) {
+            MessageBox::tell(this, notice, {}, MessageBox::Icon::Warning);
         },
         Qt::QueuedConnection);
     connectWebLinks();
@@ -206,7 +219,7 @@ void MainWindow::newMessage() {
 }
 
 bool MainWindow::refuseWhileBusy() {
-    if (!client_->isBusy())
+    if (!recorder_->isBusy())
         return false;
     MessageBox::tell(this,
                      u"A request is already in progress. Please wait for the server's reply."_s);
@@ -255,7 +268,7 @@ void MainWindow::sendMessage() {
         sendChecks_->confirmCost(*review))
         post(protocol::kSendPage, fields, u"Sending SMS..."_s);
     else
-        recorder_->recordRefusal(QLatin1String(protocol::kSendPage), fields);
+        recorder_->recordDeclined(QLatin1String(protocol::kSendPage), fields);
     settings_.rememberRecipients(draft.recipients);
 }
 
@@ -265,7 +278,7 @@ void MainWindow::checkCredits() {
     const FormFields fields = creditCheckFields(ui_->Uname->text(), ui_->Pass->text());
     if (MessageBox::ask(this, u"Receive credit balance from Quillo server ?"_s,
                         u"Credit check"_s) != MessageBox::Answer::Yes) {
-        recorder_->recordRefusal(QLatin1String(protocol::kCreditsPage), fields);
+        recorder_->recordDeclined(QLatin1String(protocol::kCreditsPage), fields);
         return;
     }
     post(protocol::kCreditsPage, fields, u"Sending request..."_s);
@@ -274,27 +287,24 @@ void MainWindow::checkCredits() {
 void MainWindow::uploadContacts() {
     if (refuseWhileBusy() || isAccountMissing())
         return;
-    const std::optional<FormFields> posted =
-        pelicast::uploadContacts(this, *client_, settings_, ui_->Uname->text(), ui_->Pass->text(),
-                                 [this](const QString& status) { setRequestStatus(status); });
-    if (posted)
-        recorder_->recordRequest(QLatin1String(protocol::kUploadPage), *posted);
+    pelicast::uploadContacts(this, *recorder_, settings_, ui_->Uname->text(), ui_->Pass->text(),
+                             [this](const QString& status) { setRequestStatus(status); });
 }
 
+// Recorded first: the request leaves once its row is on disk.
 void MainWindow::post(const char* page, const FormFields& fields, const QString& status) {
-    if (!client_->post(QLatin1String(page), fields)) {
+    if (!recorder_->post(QLatin1String(page), fields)) {
         refuseWhileBusy();
         return;
     }
     setRequestStatus(status);
-    recorder_->recordRequest(QLatin1String(page), fields);
 }
 
 void MainWindow::showReply(const QString& reply) {
     setRequestStatus({});
-    MessageBox::tell(this, reply, u"Server Response:"_s);
+    MessageBox::tell(this, replyBoxText(reply), u"Server Response:"_s);
     // Every reply may state the balance, whichever request it answers.
-    const QString balance = balanceFromReply(reply);
+    const QString balance = plausibleBalance(reply);
     if (balance.isNull())
         return;
     ui_->chkcr->setText(kCreditsMarker + balance);
@@ -314,7 +324,7 @@ void MainWindow::setRequestStatus(const QString& text) {
 void MainWindow::showStatus() {
     const QString text = requestStatus_.isEmpty() ? pickerStatus_ : requestStatus_;
     ui_->status->setText(text);
-    if (text.isEmpty() && !client_->isBusy()) {
+    if (text.isEmpty() && !recorder_->isBusy()) {
         busyPointerDelay_.stop();
         unsetCursor();
     } else if (!busyPointerDelay_.isActive() && cursor().shape() != Qt::BusyCursor) {
@@ -399,13 +409,24 @@ bool MainWindow::event(QEvent* event) {
         QTimer::singleShot(0, this, [this] {
             QApplication::setWindowIcon(pictureIcon("pelicast"));
             passwords_->lookUp();
-            if (!client_->isBusy())
+            recorder_->prepare();
+            if (!recorder_->isBusy())
                 preloadRequestLibraries();
         });
     return QMainWindow::event(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    const bool busy = recorder_->isBusy();
+    if (busy && MessageBox::ask(this,
+                                tr("A request is still out. If you quit now, its answer is not "
+                                   "waited for. %1\n\nQuit all the same?")
+                                    .arg(GatewayClient::uncertainOutcome(recorder_->page())),
+                                {}, MessageBox::Answer::No,
+                                MessageBox::Icon::Warning) != MessageBox::Answer::Yes) {
+        event->ignore();
+        return;
+    }
     if (!ui_->sms->text().isEmpty() &&
         MessageBox::ask(this, u"Discard the unsent message?"_s, {}, MessageBox::Answer::No,
                         MessageBox::Icon::Question) != MessageBox::Answer::Yes) {
@@ -413,7 +434,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    // Every other window goes too, and a request still out is abandoned.
+    // Every other window goes too; a request still out is recorded as
+    // without a complete answer.
+    if (busy)
+        recorder_->abandon(tr("Pelicast was closed before the answer came."));
     QCoreApplication::quit();
 }
 

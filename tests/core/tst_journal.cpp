@@ -50,6 +50,47 @@ private Q_SLOTS:
         QVERIFY2(newer.errorString().contains(u"newer version"_s), qPrintable(newer.errorString()));
     }
 
+    // A journal of version 1 as that version wrote it: its words take this
+    // version's meanings, each reply judged by today's rule. A row pending
+    // longer than a request lives was left by a program that ended.
+    void migratesAndSettles() {
+        const QString path = dir_.filePath(u"version1.sqlite"_s);
+        {
+            auto db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"version1"_s);
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            for (const QString& statement :
+                 {u"CREATE TABLE requests (id INTEGER PRIMARY KEY, time TEXT NOT NULL, kind TEXT "
+                  "NOT NULL, account TEXT, originator TEXT, recipients TEXT, message TEXT, "
+                  "recipient_count INTEGER, parts INTEGER, encoding TEXT, cost INTEGER, outcome "
+                  "TEXT NOT NULL, reason TEXT, reply TEXT, balance_before TEXT, balance_after "
+                  "TEXT)"_s,
+                  u"INSERT INTO requests (time, kind, outcome, reply) VALUES "
+                  "('2026-03-01', 'send', 'replied', 'OK Credits Left: 95'), "
+                  "('2026-03-02', 'send', 'replied', 'Invalid recipient. Credits Left: 100'), "
+                  "('2026-03-03', 'send', 'replied', ''), ('2026-03-04', 'send', 'refused', ''), "
+                  "('2026-03-05', 'send', 'pending', ''), ('2026-03-06', 'send', 'failed', '')"_s,
+                  u"PRAGMA user_version = 1"_s})
+                QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
+        }
+        QSqlDatabase::removeDatabase(u"version1"_s);
+        for (const QDateTime& time : {QDateTime(QDate(2026, 3, 7), QTime(0, 0), Qt::UTC),
+                                      QDateTime::currentDateTimeUtc()}) {
+            Journal journal(path);  // each open settles what it finds
+            QVERIFY2(journal.open(), qPrintable(journal.errorString()));
+            RequestRecord pending;
+            pending.time = time;
+            journal.add(pending);
+        }
+        Journal journal(path);
+        QVERIFY(journal.open());
+        QStringList outcomes;
+        for (QSqlQuery rows = journal.select({}); rows.next();)
+            outcomes.prepend(rows.value(Journal::Outcome).toString());
+        QCOMPARE(outcomes.join(u' '),
+                 u"accepted refused unclear declined unknown failed unknown pending"_s);
+    }
+
     void filters_data() {
         QTest::addColumn<JournalFilter>("filter");
         QTest::addColumn<QStringList>("messages");  // newest first
@@ -106,9 +147,9 @@ private Q_SLOTS:
                  u"time,kind,account,originator,recipients,message,recipient_count,parts,"
                  "encoding,cost,outcome,reason,reply,balance_before,balance_after\r\n"
                  "2026-03-02T12:00:00.000Z,send,'@user,'-2+3,+30 944 123456,'=cmd|' /C calc'!A0,"
-                 "0,0,,0,replied,,'\tCredits Left:+1,,'+1\r\n"
+                 "0,0,,0,accepted,,'\tCredits Left:+1,,'+1\r\n"
                  "2026-03-01T12:00:00.000Z,send,,,\"Papadaki, Maria (0944)\",\"Say \"\"hi\"\"\r\n"
-                 "Καλημέρα\",0,0,,0,replied,,\"OK\r\nCredits Left: 95\",, 95\r\n"_s);
+                 "Καλημέρα\",0,0,,0,accepted,,\"OK\r\nCredits Left: 95\",, 95\r\n"_s);
     }
 };
 

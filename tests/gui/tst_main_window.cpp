@@ -50,7 +50,7 @@ struct Window {
     }
     QString text(const char* name) { return get<QLabel>(name)->text(); }
     QString edit(const char* name) { return get<QLineEdit>(name)->text(); }
-    GatewayClient* client() { return window.findChild<GatewayClient*>(); }
+    JournalRecorder* recorder() { return window.findChild<JournalRecorder*>(); }
     void fill(const QString& user, const QString& recipients, const QString& message) {
         get<QLineEdit>("Uname")->setText(user);
         get<QLineEdit>("Pass")->setText(u"s3cret"_s);
@@ -60,7 +60,7 @@ struct Window {
     // After a request: status line empty, pointer restored, nothing out.
     bool isIdle() {
         return text("status").isEmpty() && window.cursor().shape() != Qt::BusyCursor &&
-               !client()->isBusy();
+               !recorder()->isBusy();
     }
     MainWindow window;
 };
@@ -190,7 +190,7 @@ private Q_SLOTS:
         w.get<QCheckBox>("remember")->setChecked(true);
         MessageBox::setNextAnswer(Answer::Yes);
         w.get<QAction>("crmenu")->trigger();
-        QVERIFY(w.client()->isBusy());
+        QVERIFY(w.recorder()->isBusy());
         QCOMPARE(w.text("status"), u"Sending request..."_s);
 
         MessageBox::setNextAnswer(Answer::Ok);
@@ -207,12 +207,12 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::shownTexts().last(), u"Credits Left: <b>4321</b>"_s);
         QCOMPARE(w.text("chkcr"), u"Credits Left: <b>4321</b>"_s);
         QCOMPARE(w.get<QLabel>("chkcr")->textFormat(), Qt::PlainText);
-        QCOMPARE(Settings().value(keys::kCredits), u" <b>4321</b>"_s);
     }
 
     // No busy pointer flickers for a quick reply; a wait the user notices
     // gets one, until it ends. Such a request is in the journal while out,
-    // and a connection lost after it went out is not sent again.
+    // quitting then asks first, and a connection lost after it went out is
+    // recorded as without a complete answer and not sent again.
     void busyPointerOnlyWhileAReplyIsAwaited() {
         QTcpServer silent;  // takes the request and never answers
         QVERIFY(silent.listen(QHostAddress::LocalHost));
@@ -224,16 +224,19 @@ private Q_SLOTS:
         w.get<QAction>("crmenu")->trigger();
         QCOMPARE_NE(w.window.cursor().shape(), Qt::BusyCursor);
         QTRY_COMPARE(w.window.cursor().shape(), Qt::BusyCursor);
-        // A request still out is in the journal already.
         QTRY_COMPARE(newestOutcome(), u"pending"_s);
+        MessageBox::setNextAnswer(Answer::No);
+        w.window.close();
+        QVERIFY(w.window.isVisible() &&
+                MessageBox::shownTexts().last().startsWith(u"A request is still out."_s));
 
         std::unique_ptr<QTcpSocket> connection(silent.nextPendingConnection());
         QVERIFY(connection);
         MessageBox::setNextAnswer(Answer::Ok);  // the failure
         connection->close();
         QTRY_VERIFY_WITH_TIMEOUT(w.isIdle(), kReplyTimeoutMs);
-        w.window.findChild<JournalRecorder*>()->waitForWrites();
-        QCOMPARE(newestOutcome(), u"failed"_s);
+        w.recorder()->waitForWrites();
+        QCOMPARE(newestOutcome(), u"unknown"_s);
         // Delivered, so the gateway may have acted on it: never sent again.
         QVERIFY(MessageBox::shownTexts().last().startsWith(u"No complete answer came back."_s));
         QVERIFY(!silent.hasPendingConnections());
@@ -282,7 +285,6 @@ private Q_SLOTS:
         settings.setValue(keys::kTransport, transport);
         settings.setValue(keys::kProxy, u"0"_s);
         settings.setValue(keys::preferences::kRegion, u"GR"_s);
-        const qint64 after = gateway_.credits(u"anna"_s) - 12;
         // Characters a form reader would cut at, turn into spaces or decode twice.
         const QString message = u"Tea & cake: 2+2=4, 100% sure\r\nΚαλημέρα"_s;
 
@@ -298,10 +300,6 @@ private Q_SLOTS:
         QCOMPARE(w.text("status"), u"Sending SMS..."_s);
 
         QTRY_VERIFY_WITH_TIMEOUT(w.isIdle(), kReplyTimeoutMs);
-        const QString balance = u" "_s + QString::number(after);
-        QVERIFY(MessageBox::shownTexts().last().endsWith(u"Credits Left:"_s + balance));
-        QCOMPARE(w.text("chkcr"), u"Credits Left:"_s + balance);
-        QCOMPARE(Settings().value(keys::kCredits), balance);
         QCOMPARE(Settings().value(keys::kRecent1), u"0944123456;0977111222"_s);
         QCOMPARE(Settings().scrambledValue(keys::kPassword), remember ? u"s3cret"_s : QString());
         QCOMPARE(MessageBox::shownTexts().filter(u"kept in Pelicast's settings file"_s).size(),
@@ -343,7 +341,7 @@ private Q_SLOTS:
         MessageBox::setNextAnswer(Answer::Yes);
         MessageBox::setNextAnswer(Answer::Ok);
         w.get<QAction>("crmenu")->trigger();
-        QVERIFY(w.client()->isBusy());
+        QVERIFY(w.recorder()->isBusy());
         QTRY_VERIFY_WITH_TIMEOUT(w.isIdle(), kReplyTimeoutMs);
     }
 };

@@ -14,6 +14,7 @@
 
 #include "core/book/address_book.h"
 #include "core/gateway/gateway_client.h"
+#include "core/journal/journal_recorder.h"
 #include "core/settings/settings.h"
 #include "gui/contact_editor.h"
 #include "gui/contact_upload.h"
@@ -418,6 +419,7 @@ void TestRecipientPicker::upload() {
     ConnectionSettings direct;
     direct.proxy = ConnectionSettings::Proxy::Direct;
     client.setConnection(direct);
+    JournalRecorder recorder(client, settings);
     QSignalSpy replied(&client, &GatewayClient::replied);
     QStringList shownStatuses;
     MessageBox::setNextText(groups);
@@ -425,9 +427,8 @@ void TestRecipientPicker::upload() {
         MessageBox::setNextAnswer(Answer::Yes);  // replace existing groups
     if (!bookReadable)
         MessageBox::setNextAnswer(Answer::Ok);  // the failure
-    const bool posted = uploadContacts(nullptr, client, settings, u" demo "_s, u"secret"_s,
-                                       [&](const QString& text) { shownStatuses.append(text); })
-                            .has_value();
+    const bool posted = uploadContacts(nullptr, recorder, settings, u" demo "_s, u"secret"_s,
+                                       [&](const QString& text) { shownStatuses.append(text); });
     QCOMPARE(posted, !groups.isEmpty() && bookReadable);
     QCOMPARE(shownStatuses, statuses);
     QCOMPARE(settings.value(keys::kNewGroups), groups);

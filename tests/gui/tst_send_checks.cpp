@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "core/gateway/gateway_client.h"
+#include "core/journal/journal_recorder.h"
 #include "core/message/draft_review.h"
 #include "core/settings/preferences.h"
 #include "core/settings/settings.h"
@@ -48,7 +48,7 @@ class TestSendChecks : public QObject {
     // got, or a null string when nothing was sent.
     QString send() {
         get<QPushButton>("OKButton")->click();
-        auto* client = window_->findChild<GatewayClient*>();
+        auto* client = window_->findChild<JournalRecorder*>();
         if (!client->isBusy())
             return {};
         return QTest::qWaitFor([client] { return !client->isBusy(); }, 20000)

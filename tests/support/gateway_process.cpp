@@ -22,15 +22,17 @@ GatewayProcess::~GatewayProcess() {
     stop();
 }
 
-bool GatewayProcess::start(const QList<Account>& accounts) {
+bool GatewayProcess::start(const QList<Account>& accounts, const QStringList& options) {
     error_ = dir_.isValid() ? QString() : u"no temporary folder: "_s + dir_.errorString();
     if (!error_.isEmpty() || (!accounts.isEmpty() && !writeAccounts(accounts)))
         return false;
-    process_.start(QStringLiteral(PELICAST_TEST_GATEWAY),
-                   {u"--http-port"_s, QString::number(httpPort_), u"--https-port"_s,
+    process_.start(
+        QStringLiteral(PELICAST_TEST_GATEWAY),
+        QStringList{u"--http-port"_s, QString::number(httpPort_), u"--https-port"_s,
                     QString::number(httpsPort_), u"--cert"_s, QStringLiteral(PELICAST_TEST_CERT),
                     u"--key"_s, QStringLiteral(PELICAST_TEST_KEY), u"--accounts"_s, accountsPath(),
-                    u"--outbox"_s, outboxPath()});
+                    u"--outbox"_s, outboxPath()} +
+            options);
     if (!process_.waitForStarted(kStartTimeoutMs)) {
         error_ = process_.errorString();
         return false;

@@ -28,7 +28,8 @@ public:
     // accounts file; with none, the file is kept (the stand-in creates it with
     // demo/demo and 1000 credits when missing). A restart after stop() listens
     // on the same ports again, so addresses taken earlier stay valid.
-    bool start(const QList<Account>& accounts = {});
+    // `options` are added to the command line (--delay MS).
+    bool start(const QList<Account>& accounts = {}, const QStringList& options = {});
     // Ends it (SIGTERM) and waits; requests then fail with "connection refused".
     void stop();
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }

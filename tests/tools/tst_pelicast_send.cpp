@@ -4,11 +4,14 @@
 // journal that both write at once.
 #include <sys/stat.h>
 
+#include <QHttpServer>
 #include <QtSql>
 #include <QtTest>
 #include <QtWidgets>
+#include <csignal>
 
 #include "core/gateway/gateway_client.h"
+#include "core/gateway/gateway_protocol.h"
 #include "core/journal/journal_recorder.h"
 #include "core/settings/settings.h"
 #include "gui/main_window.h"
@@ -22,6 +25,7 @@ using Answer = MessageBox::Answer;
 namespace {
 
 constexpr int kTimeoutMs = 20000;
+constexpr int kDelayMs = 2000;
 const QStringList kSendHi{u"--to"_s, u"0944111222"_s, u"--text"_s, u"hi"_s};
 
 template <typename T>
@@ -36,10 +40,11 @@ class TestPelicastSend : public QObject {
     QTemporaryDir home_;
     testing::GatewayProcess gateway_;
     testing::GatewayProcess stopped_;  // its ports, with nothing listening
+    testing::GatewayProcess slow_;     // answers kDelayMs late
 
-    QProcessEnvironment environment(const testing::GatewayProcess& gateway) {
+    QProcessEnvironment environment(const QString& base) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"PELICAST_TEST_GATEWAY"_s, gateway.httpBase());
+        environment.insert(u"PELICAST_TEST_GATEWAY"_s, base);
         return environment;
     }
     void fillWindow(MainWindow& window, const QString& message) {
@@ -52,7 +57,8 @@ class TestPelicastSend : public QObject {
         for (int i = 0; i < boxes; ++i)
             MessageBox::setNextAnswer(Answer::Ok);
         child<QPushButton>(&window, "OKButton")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!window.findChild<GatewayClient*>()->isBusy(), kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.findChild<JournalRecorder*>()->isBusy(), kTimeoutMs);
+        window.findChild<JournalRecorder*>()->waitForWrites();
     }
 
 private Q_SLOTS:
@@ -66,6 +72,9 @@ private Q_SLOTS:
                  qPrintable(gateway_.errorString()));
         QVERIFY2(stopped_.start(), qPrintable(stopped_.errorString()));
         stopped_.stop();
+        QVERIFY2(slow_.start({{u"anna"_s, u"s3cret"_s, 1000}},
+                             {u"--delay"_s, QString::number(kDelayMs)}),
+                 qPrintable(slow_.errorString()));
         Settings settings;
         settings.setValue(keys::kProxy, u"0"_s);
         settings.setValue(keys::kTransport, u"http"_s);
@@ -81,6 +90,15 @@ private Q_SLOTS:
         QFile nul(home_.filePath(u"nul.txt"_s));
         QVERIFY(nul.open(QIODevice::WriteOnly) && nul.write("a\0b", 3) == 3);
         QCOMPARE(::mkfifo(QFile::encodeName(home_.filePath(u"fifo"_s)).constData(), 0600), 0);
+        {  // a journal with a page of garbage in it
+            Journal journal(home_.filePath(u"damaged/Pelicast/journal.sqlite"_s));
+            QVERIFY(journal.open());
+            for (int i = 0; i < 100; ++i)
+                journal.add(RequestRecord::of(QLatin1String(protocol::kSendPage), {}));
+        }
+        QFile damaged(home_.filePath(u"damaged/Pelicast/journal.sqlite"_s));
+        QVERIFY(damaged.open(QIODevice::ReadWrite) && damaged.seek(4096));
+        QVERIFY(damaged.write(QByteArray(4096, 'Z')) == 4096);
         QFile book(home_.filePath(u"data/Pelicast/contacts.vcf"_s));
         QVERIFY(book.open(QIODevice::WriteOnly));
         book.write(
@@ -100,15 +118,15 @@ private Q_SLOTS:
             << QStringList{u"--credits"_s} << QStringList() << 0 << 0 << "Credits Left: ";
         QTest::newRow("no journal, one warning")
             << kSendHi << QStringList{u"XDG_DATA_HOME="_s + home_.path()} << 0 << 1 << "journal";
+        QTest::newRow("damaged journal set aside")
+            << kSendHi << QStringList{u"XDG_DATA_HOME="_s + home_.filePath(u"damaged"_s)} << 0 << 1
+            << "was damaged. Pelicast set it aside, unchanged, as";
         QTest::newRow("dry run of a group")
             << QStringList{u"--group"_s, u"Friends"_s,   u"--text"_s,
                            u"hi"_s,      u"--dry-run"_s, u"--json"_s}
             << QStringList() << 0 << 0 << "Papadaki, Maria (0944123456)";
         QTest::newRow("wrong password") << kSendHi << QStringList{u"PELICAST_PASSWORD=wrong"_s} << 1
                                         << 0 << "Wrong user name or password.";
-        QTest::newRow("too few credits")
-            << QStringList{u"--user"_s, u"poor"_s} + kSendHi
-            << QStringList{u"PELICAST_PASSWORD=pw"_s} << 1 << 0 << "Nothing was sent.";
         QTest::newRow("stand-in stopped")
             << kSendHi << QStringList{u"PELICAST_TEST_GATEWAY="_s + stopped_.httpBase()} << 3 << 0
             << "did not reach the gateway";
@@ -167,7 +185,7 @@ private Q_SLOTS:
                    home_.filePath(u"blocked/Quillo/Quillo.conf"_s));
     }
     void exitStatus() {
-        QProcessEnvironment environment = this->environment(gateway_);
+        QProcessEnvironment environment = this->environment(gateway_.httpBase());
         QProcess command;
         QFETCH(QStringList, variables);
         for (const QString& variable : variables) {
@@ -191,6 +209,118 @@ private Q_SLOTS:
         QTEST(int(gateway_.outbox().size() - before), "sent");
     }
 
+    // Replies a broken or hostile gateway may send, through the window and
+    // pelicast-send: one verdict for both and the journal, the window's box
+    // at most 10,000 characters of it, and a balance that cannot be one kept
+    // out of the balance line and the settings; the journal keeps it all.
+    void hostileReplies_data() {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("told");     // in the window's box
+        QTest::addColumn<QString>("credits");  // stored afterwards; " 7" before
+        QTest::newRow("refusal words with a balance")
+            << u"Invalid recipient. Credits Left: 100"_s << "refused" << 1 << "Invalid"
+            << " 100";
+        QTest::newRow("empty") << QString() << "unclear" << 3 << "Unclear, check your"
+                               << " 7";
+        QTest::newRow("1 MiB in one line") << QString(1024 * 1024, u'x') << "unclear" << 3
+                                           << "xx\n\n... and 1038576 more characters"
+                                           << " 7";
+        QTest::newRow("500,000-digit balance")
+            << u"Credits Left: "_s + QString(500'000, u'9') << "accepted" << 0
+            << "99\n\n... and 490014 more characters, kept in History"
+            << " 7";
+    }
+    void hostileReplies() {
+        QFETCH(QString, reply);
+        QFETCH(QString, credits);
+        QHttpServer server;
+        server.route(u"/quillo/comsend.asp"_s, [&reply] { return reply; });
+        const QString base = u"http://127.0.0.1:%1/"_s.arg(server.listen(QHostAddress::LocalHost));
+        Settings().setValue(keys::kCredits, u" 7"_s);
+        MainWindow window({base, base, u"quillo"_s});
+        fillWindow(window, u"hi"_s);
+        MessageBox::startRecording();
+        sendFromWindow(window);
+        const QString box = MessageBox::shownTexts().constLast();
+        QFETCH(QString, told);
+        QVERIFY2(box.contains(told) && box.size() < 10'200, qPrintable(box.right(200)));
+        QCOMPARE(child<QLabel>(&window, "chkcr")->text().remove(u" (last run)"_s),
+                 u"Credits Left:"_s + credits);
+
+        QProcess command;
+        command.setProcessEnvironment(environment(base));
+        command.start(QStringLiteral(PELICAST_SEND), kSendHi + QStringList{u"--json"_s});
+        QTRY_COMPARE_WITH_TIMEOUT(command.state(), QProcess::NotRunning, kTimeoutMs);
+        QTEST(command.exitCode(), "status");
+        QTEST(QJsonDocument::fromJson(command.readAllStandardOutput())[u"outcome"_s].toString(),
+              "outcome");
+        QCOMPARE(Settings().value(keys::kCredits), credits);
+        Journal journal;
+        QVERIFY(journal.open());
+        QSqlQuery rows = journal.select({});
+        QVERIFY(rows.next());
+        QTEST(rows.value(Journal::Outcome).toString(), "outcome");
+        QCOMPARE(rows.value(Journal::Reply).toString(), reply);
+    }
+
+    // A signal before the request leaves ends pelicast-send as it ends any
+    // program. With the request out, its row says that no complete answer
+    // came, the user reads that it may have been sent, and the status is 3;
+    // once the answer came (its last write held up here), it changes nothing.
+    void signals_data() {
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("status");       // -1: ended by the signal
+        QTest::addColumn<QString>("outcome");  // of its row; null: none
+        QTest::newRow("SIGTERM reading the text") << "before" << SIGTERM << -1 << QString();
+        QTest::newRow("SIGINT while out") << "out" << SIGINT << 3 << "unknown";
+        QTest::newRow("SIGTERM while out") << "out" << SIGTERM << 3 << "unknown";
+        QTest::newRow("SIGHUP while out") << "out" << SIGHUP << 3 << "unknown";
+        QTest::newRow("SIGTERM after the answer") << "after" << SIGTERM << 0 << "accepted";
+    }
+    void signals() {
+        QFETCH(QString, moment);
+        QFETCH(int, signal);
+        testing::GatewayProcess& gateway = moment == "before"_L1 ? gateway_ : slow_;
+        const qsizetype sent = gateway.outbox().size();
+        Journal journal;
+        QVERIFY(journal.open());
+        const auto newest = [&journal] {
+            QSqlQuery rows = journal.select({});
+            return rows.next() ? rows.value(Journal::Id).toString() + u' ' +
+                                     rows.value(Journal::Outcome).toString()
+                               : QString();
+        };
+        const QString before = newest();
+        QProcess command;
+        command.setProcessEnvironment(environment(gateway.httpBase()));
+        command.start(
+            QStringLiteral(PELICAST_SEND),
+            moment == "before"_L1 ? QStringList{u"--to"_s, u"1"_s, u"--text"_s, u"-"_s} : kSendHi);
+        QSqlQuery lock(journal.database());
+        if (moment == "after"_L1) {
+            QTRY_VERIFY_WITH_TIMEOUT(newest() != before, kTimeoutMs);  // its pending row
+            QVERIFY(lock.exec(u"BEGIN IMMEDIATE"_s));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(moment == "before"_L1 || gateway.outbox().size() > sent,
+                                 kTimeoutMs);
+        QTest::qWait(moment == "after"_L1 ? kDelayMs + 300 : 300);
+        QVERIFY(command.processId() > 0);
+        ::kill(pid_t(command.processId()), signal);
+        lock.exec(u"ROLLBACK"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(command.state(), QProcess::NotRunning, kTimeoutMs);
+        QFETCH(int, status);
+        QCOMPARE(command.exitStatus(), status < 0 ? QProcess::CrashExit : QProcess::NormalExit);
+        QCOMPARE(command.exitCode(), status < 0 ? signal : status);
+        QCOMPARE(command.readAllStandardError().contains("The message may have been sent"),
+                 moment == "out"_L1);
+        const QString now = newest();
+        QTEST(now == before ? QString() : now.section(u' ', 1), "outcome");
+        QCOMPARE(gateway.outbox().size(), sent + (moment == "before"_L1 ? 0 : 1));
+    }
+
     // A script sending in a loop while the user sends from the window: every
     // request gets its row, with the gateway's reply and the balance it stated.
     void windowAndCommandWriteOneJournal() {
@@ -200,7 +330,7 @@ private Q_SLOTS:
         QVERIFY(QSqlQuery(journal.database()).exec(u"DELETE FROM requests"_s));
         int commandsLeft = kCommands;
         QProcess command;
-        command.setProcessEnvironment(environment(gateway_));
+        command.setProcessEnvironment(environment(gateway_.httpBase()));
         connect(&command, &QProcess::finished, this, [&] {
             if (--commandsLeft > 0)
                 command.start(QStringLiteral(PELICAST_SEND), kSendHi);
@@ -217,7 +347,7 @@ private Q_SLOTS:
         QSqlQuery rows = journal.select({});
         QStringList messages;
         for (; rows.next(); messages << rows.value(Journal::Message).toString()) {
-            QCOMPARE(rows.value(Journal::Outcome).toString(), u"replied"_s);
+            QCOMPARE(rows.value(Journal::Outcome).toString(), u"accepted"_s);
             const QString balance = rows.value(Journal::BalanceAfter).toString();
             QVERIFY(rows.value(Journal::Reply).toString().endsWith(u"Credits Left:"_s + balance));
         }

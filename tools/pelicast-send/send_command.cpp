@@ -27,6 +27,7 @@
 #include "core/settings/preferences.h"
 #include "core/settings/settings.h"
 #include "send_options.h"
+#include "signal_catcher.h"
 
 using namespace Qt::StringLiterals;
 
@@ -75,21 +76,28 @@ const auto kDescription =
     "     account it remembers where no keyring could\n"
     "\n"
     "Exit status:\n"
-    "  0  the gateway accepted the request\n"
-    "  1  the gateway refused it (its reply is printed): the reply states no\n"
-    "     balance, or says that nothing was sent\n"
+    "  0  the gateway accepted the request: its reply states the balance and\n"
+    "     says nothing of a refusal\n"
+    "  1  the gateway refused it (its reply is printed): the reply says that\n"
+    "     nothing was sent, that the user name or password is wrong, or that\n"
+    "     something is invalid, with a balance or without\n"
     "  2  bad usage or input, or a message the checks refuse (a recipient that\n"
     "     is not a possible number, a national number while no region is known,\n"
     "     a cost above the limit), in a dry run as in a send\n"
-    "  3  network or TLS failure, or an HTTP error status; when the request\n"
-    "     went out, the gateway may have sent the message all the same: check\n"
-    "     the balance before sending again (pelicast-send never retries by\n"
-    "     itself)\n"
+    "  3  no clear outcome: a network or TLS failure, an HTTP error status, an\n"
+    "     empty or unknown reply (\"Unclear, check your balance\"), or SIGINT,\n"
+    "     SIGTERM or SIGHUP while the request was out; when the request went\n"
+    "     out, the gateway may have sent the message all the same: check the\n"
+    "     balance before sending again (pelicast-send never retries by itself)\n"
     "  4  the user's data (settings, address book, password file) could not be\n"
     "     read, or no password is available: none given, none kept, or the\n"
     "     keyring locked or not answering\n"
     "  5  the outcome could not be written to standard output (a full disk);\n"
     "     the request's outcome is in Pelicast's History\n"
+    "\n"
+    "SIGINT, SIGTERM or SIGHUP before the request leaves end pelicast-send as\n"
+    "they end any program (the shell shows 130, 143 or 129): nothing was sent.\n"
+    "Once the answer came, they change nothing.\n"
     "\n"
     "The gateway's reply is printed with control characters other than line "
     "feed and tab shown as the replacement character U+FFFD; --json gives it "
@@ -386,38 +394,86 @@ private:
         QObject::connect(&recorder, &JournalRecorder::failed, [this](const QString& reason) {
             warn(reason + u" The request goes on without it."_s);
         });
+        QObject::connect(&recorder, &JournalRecorder::journalSetAside,
+                         [this](const QString& notice) { warn(notice); });
+        // From here a signal ends the program only once the request's row
+        // says what became of it.
+        SignalCatcher interrupts;
         QEventLoop loop;
+        bool answered = false;
         QString reply;
         QString failure;
+        bool uncertain = false;
+        int signal = 0;
         QObject::connect(&client, &GatewayClient::replied, &loop, [&](const QString& text) {
+            answered = true;
             reply = text;
             loop.quit();
         });
-        QObject::connect(&client, &GatewayClient::failed, &loop, [&](const QString& message) {
-            failure = message;
+        QObject::connect(&client, &GatewayClient::failed, &loop,
+                         [&](const QString& message, bool mayHaveActed) {
+                             answered = true;
+                             failure = message;
+                             uncertain = mayHaveActed;
+                             loop.quit();
+                         });
+        QObject::connect(&interrupts, &SignalCatcher::caught, &loop, [&](int number) {
+            signal = number;
             loop.quit();
         });
-        client.post(QLatin1String(page), fields);
-        recorder.recordRequest(QLatin1String(page), fields);
+        recorder.post(QLatin1String(page), fields);
         loop.exec();
+        if (!answered)
+            return interrupted(recorder, signal);
         recorder.waitForWrites();  // a journal warning comes before the outcome
 
         if (!failure.isEmpty()) {
             if (json_)
-                print({{u"outcome"_s, u"failed"_s}, {u"error"_s, failure}}, {});
+                print(
+                    {{u"outcome"_s, uncertain ? u"unknown"_s : u"failed"_s}, {u"error"_s, failure}},
+                    {});
             err_ << printableText(failure) << '\n';
             return kNetworkFailure;
         }
         // Kept as the window keeps it, which shows it at its next start.
-        const QString balance = balanceFromReply(reply);
+        const QString balance = plausibleBalance(reply);
         if (!balance.isNull())
             settings_.setValue(keys::kCredits, balance);
-        const bool accepted = isAcceptance(reply);
-        print({{u"outcome"_s, accepted ? u"accepted"_s : u"refused"_s},
+        const RequestRecord::Outcome outcome = outcomeOfReply(reply);
+        print({{u"outcome"_s, outcomeName(outcome)},
                {u"reply"_s, reply},
                {u"balance"_s, balance.isNull() ? QJsonValue() : QJsonValue(balance.trimmed())}},
               reply);
-        return accepted ? kAccepted : kRefused;
+        switch (outcome) {
+            case RequestRecord::Outcome::Accepted:
+                return kAccepted;
+            case RequestRecord::Outcome::Refused:
+                return kRefused;
+            default:
+                warn(unclearReplyNotice());
+                return kNetworkFailure;
+        }
+    }
+
+    // A request not yet posted never leaves, and the signal ends the program
+    // as it ends any; one that went out is recorded as without a complete
+    // answer, and the user told that it may have been sent.
+    int interrupted(JournalRecorder& recorder, int signal) {
+        const QString name = SignalCatcher::nameOf(signal);
+        if (!recorder.abandon(
+                u"pelicast-send was stopped by %1 before the answer came."_s.arg(name))) {
+            out_.flush();
+            err_.flush();
+            SignalCatcher::endBy(signal);
+        }
+        const QString message = u"Stopped by %1 with the request out. "_s.arg(name) +
+                                GatewayClient::noCompleteAnswer(recorder.page());
+        if (json_)
+            print({{u"outcome"_s, outcomeName(RequestRecord::Outcome::Unknown)},
+                   {u"error"_s, message}},
+                  {});
+        say(u"pelicast-send: ", message);
+        return kNetworkFailure;
     }
 
     void print(const QJsonObject& result, const QString& text) {

@@ -179,6 +179,18 @@ bool GatewayClient::post(const QString& page, const FormFields& fields) {
     return true;
 }
 
+void GatewayClient::connectAhead(const QString& page) {
+    const QUrl url = location_.pageUrl(transportBase(), page);
+    if (busy_ || !url.isValid() || url.host().isEmpty() || !connection_.hasUsableProxy())
+        return;
+    network_.setProxy(connection_.networkProxy(url));
+    if (url.scheme() == "https"_L1)
+        network_.connectToHostEncrypted(url.host(), quint16(url.port(443)),
+                                        tlsConfiguration(false));
+    else if (url.scheme() == "http"_L1)
+        network_.connectToHost(url.host(), quint16(url.port(80)));
+}
+
 void GatewayClient::send(const QUrl& url, const QByteArray& body) {
     url_ = url;
     body_ = body;
@@ -280,10 +292,11 @@ void GatewayClient::complete(const QByteArray& contentType) {
 
 void GatewayClient::fail(const QString& reason) {
     if (delivered_)
-        end(tr("No complete answer came back.") + u' ' + uncertainOutcome() + kParagraph + reason);
+        end(noCompleteAnswer(page_) + kParagraph + reason, true);
     else
         end(tr("The request did not reach the gateway.") + kParagraph + reason + kParagraph +
-            tr("Check your network connection and the Options, then try again."));
+                tr("Check your network connection and the Options, then try again."),
+            false);
 }
 
 // A client error means the gateway turned the request down; a redirect or a
@@ -293,29 +306,33 @@ void GatewayClient::failWithStatus(int status, const QByteArray& contentType) {
     const QString phrase = reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
     const QString statusLine = (QString::number(status) + u' ' + excerpt(phrase, 80)).trimmed();
     const QString text = excerpt(decodeReply(received_, contentType), 1000);
+    const bool refused = status >= 400 && status < 500;
     const QString headline =
-        status >= 400 && status < 500
-            ? tr("The gateway refused the request: HTTP %1.").arg(statusLine)
-            : tr("The gateway answered HTTP %1 instead of a reply.").arg(statusLine) + u' ' +
-                  uncertainOutcome();
-    end(text.isEmpty() ? headline : headline + kParagraph + text);
+        refused ? tr("The gateway refused the request: HTTP %1.").arg(statusLine)
+                : tr("The gateway answered HTTP %1 instead of a reply.").arg(statusLine) + u' ' +
+                      uncertainOutcome(page_);
+    end(text.isEmpty() ? headline : headline + kParagraph + text, !refused);
 }
 
-QString GatewayClient::uncertainOutcome() const {
-    if (page_ == QLatin1String(protocol::kSendPage))
+QString GatewayClient::noCompleteAnswer(const QString& page) {
+    return tr("No complete answer came back.") + u' ' + uncertainOutcome(page);
+}
+
+QString GatewayClient::uncertainOutcome(const QString& page) {
+    if (page == QLatin1String(protocol::kSendPage))
         return tr("The message may have been sent: check your balance before sending again.");
-    if (page_ == QLatin1String(protocol::kUploadPage))
+    if (page == QLatin1String(protocol::kUploadPage))
         return tr(
             "The contacts may have been received: check your groups at the gateway before "
             "uploading again.");
     return tr("Try again later.");
 }
 
-void GatewayClient::end(const QString& message) {
+void GatewayClient::end(const QString& message, bool uncertain) {
     dropReply();
     received_.clear();
     setBusy(false);
-    Q_EMIT failed(message);
+    Q_EMIT failed(message, uncertain);
 }
 
 void GatewayClient::failLater(const QString& reason) {
@@ -358,6 +375,26 @@ QString balanceFromReply(const QString& reply) {
     const qsizetype second = reply.indexOf(marker, from);
     const QString balance = reply.mid(from, second < 0 ? -1 : second - from);
     return balance.isNull() ? u""_s : balance;
+}
+
+QString plausibleBalance(const QString& reply) {
+    QString balance = balanceFromReply(reply);
+    return balance.size() > kMaxBalanceLength ? QString() : balance;
+}
+
+ReplyVerdict verdictOf(const QString& reply) {
+    for (const char* words : protocol::kRefusalWords) {
+        if (reply.contains(QLatin1String(words), Qt::CaseInsensitive))
+            return ReplyVerdict::Refused;
+    }
+    return reply.contains(QLatin1String(protocol::kCreditsMarker)) ? ReplyVerdict::Accepted
+                                                                   : ReplyVerdict::Unclear;
+}
+
+QString unclearReplyNotice() {
+    return GatewayClient::tr(
+        "Unclear, check your balance: the gateway's answer says neither that it took the "
+        "request nor that it refused it.");
 }
 
 }  // namespace pelicast

@@ -50,6 +50,16 @@ public:
     // one is already out. The outcome arrives as replied() or failed(), each
     // after busyChanged(false), so a slot may post the next request.
     bool post(const QString& page, const FormFields& fields);
+    // Opens the connection a request to `page` takes (the TLS handshake
+    // included) and sends nothing, so that a post() soon after, once its
+    // row is recorded, goes out at once. Nothing when it cannot be made.
+    void connectAhead(const QString& page);
+
+    // What the user is told of a request to `page` that went out and got no
+    // complete answer: the gateway may have acted on it; the second is the
+    // advice alone.
+    static QString noCompleteAnswer(const QString& page);
+    static QString uncertainOutcome(const QString& page);
 
 Q_SIGNALS:
     void busyChanged(bool busy);
@@ -57,8 +67,8 @@ Q_SIGNALS:
     void replied(const QString& reply);
     // The whole text of the box that tells the user the request failed: that
     // it did not reach the gateway, or, once it was sent, that the gateway
-    // may have acted on it; with the reason and advice.
-    void failed(const QString& message);
+    // may have acted on it (`uncertain`); with the reason and advice.
+    void failed(const QString& message, bool uncertain);
 
 private:
     void send(const QUrl& url, const QByteArray& body);
@@ -67,8 +77,7 @@ private:
     void complete(const QByteArray& contentType);
     void fail(const QString& reason);
     void failWithStatus(int status, const QByteArray& contentType);
-    QString uncertainOutcome() const;
-    void end(const QString& message);
+    void end(const QString& message, bool uncertain);
     void failLater(const QString& reason);
     void dropReply();
     void setBusy(bool busy);
@@ -96,5 +105,21 @@ private:
 // second marker or the end, or a null string when the reply states no
 // balance. A marker with nothing behind it gives an empty, non-null text.
 QString balanceFromReply(const QString& reply);
+
+// A balance longer than this is no balance a gateway states: it stays in the
+// reply (and History), but is neither shown as the balance nor stored.
+inline constexpr qsizetype kMaxBalanceLength = 32;
+// balanceFromReply(), or a null string when that is longer than the above.
+QString plausibleBalance(const QString& reply);
+
+// What a 2xx reply says of its request, by the one rule the window, the
+// journal and pelicast-send share: refused when it holds one of the refusal
+// words (protocol::kRefusalWords), with a balance or without; accepted when it
+// states a balance and holds none of them; unclear otherwise (empty, or a
+// text the program does not know), and the user checks the balance.
+enum class ReplyVerdict { Accepted, Refused, Unclear };
+ReplyVerdict verdictOf(const QString& reply);
+// The words an unclear reply is shown with.
+QString unclearReplyNotice();
 
 }  // namespace pelicast

@@ -47,6 +47,11 @@ inline constexpr auto kFormContentType = "application/x-www-form-urlencoded";
 // A reply states the account's balance after this marker, spelled and
 // capitalised exactly so.
 inline constexpr auto kCreditsMarker = "Credits Left:";
+// A reply holding one of these, in any case, says that the gateway did not
+// take the request on, even when it states a balance ("Invalid recipient.
+// Credits Left: 100").
+inline constexpr const char* kRefusalWords[] = {"Nothing was sent", "Wrong user name or password",
+                                                "Invalid"};
 
 // Messages sent under the service's own name (or no name) cost less per
 // recipient than those under a sender name of the user's choice.

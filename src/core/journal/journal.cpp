@@ -4,14 +4,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QSqlError>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <span>
+#include <utility>
 
+#include "core/gateway/gateway_client.h"
 #include "core/settings/owner_only.h"
 
 using namespace Qt::StringLiterals;
@@ -32,8 +36,51 @@ constexpr const char* kVersion1[] = {
     " balance_before TEXT, balance_after TEXT)",
     "CREATE INDEX requests_by_time ON requests (time)",
 };
-const std::span<const char* const> kMigrations[] = {kVersion1};
+constexpr const char* kVersion2[] = {
+    // "refused" meant that the user said No; a "pending" row was left by a
+    // program that ended with its request out.
+    "UPDATE requests SET outcome = 'declined' WHERE outcome = 'refused'",
+    "UPDATE requests SET outcome = 'unknown' WHERE outcome = 'pending'",
+    "CREATE INDEX requests_pending ON requests (time) WHERE outcome = 'pending'",
+};
+
+// "replied" becomes what the reply said, by the rule of today's rows.
+bool classifyReplies(QSqlQuery& query) {
+    if (!query.exec(u"SELECT id, reply FROM requests WHERE outcome = 'replied'"_s))
+        return false;
+    QList<std::pair<qint64, QString>> outcomes;
+    while (query.next())
+        outcomes.append(
+            {query.value(0).toLongLong(), outcomeName(outcomeOfReply(query.value(1).toString()))});
+    query.finish();
+    query.prepare(u"UPDATE requests SET outcome = ? WHERE id = ?"_s);
+    for (const auto& [id, outcome] : std::as_const(outcomes)) {
+        query.addBindValue(outcome);
+        query.addBindValue(id);
+        if (!query.exec())
+            return false;
+    }
+    return true;
+}
+
+struct Migration {
+    std::span<const char* const> statements;
+    bool (*then)(QSqlQuery&) = nullptr;
+};
+const Migration kMigrations[] = {{kVersion1}, {kVersion2, classifyReplies}};
 static_assert(std::size(kMigrations) == Journal::kSchemaVersion);
+
+// A request lives at most this long (GatewayClient's limit and a margin): a
+// row still pending after it was left by a program that ended.
+constexpr std::chrono::milliseconds kLongestRequest =
+    GatewayClient::Limits{}.total + std::chrono::minutes(1);
+
+// SQLite's words for a file that is not a database, or is damaged.
+bool isCorruption(const QSqlError& error) {
+    constexpr int kCorrupt = 11, kNotADatabase = 26;
+    const int code = error.nativeErrorCode().toInt() & 0xff;  // the primary code
+    return code == kCorrupt || code == kNotADatabase;
+}
 
 // The table's columns in the order of Journal::Column.
 constexpr const char* kColumns[] = {"id",         "time",       "kind",           "account",
@@ -103,29 +150,79 @@ QString Journal::defaultPath() {
            u"/Pelicast/journal.sqlite"_s;
 }
 
-bool Journal::open() {
+bool Journal::open(Check check) {
     if (isOpen())
         return true;
     error_.clear();
+    setAsidePath_.clear();
     if (!QSqlDatabase::isDriverAvailable(u"QSQLITE"_s))
         return fail(QObject::tr("Qt's SQLite driver is missing (Debian: libqt6sql6-sqlite)."));
-    if (!prepareFile())
+    if (!prepareFile() || !connectFile())
         return false;
-    QSqlDatabase db = QSqlDatabase::contains(connection_)
-                          ? database()
-                          : QSqlDatabase::addDatabase(u"QSQLITE"_s, connection_);
-    db.setDatabaseName(path_);
-    // A writer waits this long for another program's write to end.
-    db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=5000"_s);
-    if (!db.open())
-        return fail(db.lastError().text());
+    bool damaged = false;
+    if (check == Check::Pages && (!isDamaged(damaged) || damaged)) {
+        database().close();
+        if (!damaged || !setAside() || !prepareFile() || !connectFile())
+            return false;
+    }
+    QSqlDatabase db = database();
     // Readers and one writer at a time, without blocking each other.
     QSqlQuery(db).exec(u"PRAGMA journal_mode=WAL"_s);
     if (!migrate()) {
         db.close();
         return false;
     }
+    settleAbandoned();
     return true;
+}
+
+bool Journal::connectFile() {
+    QSqlDatabase db = QSqlDatabase::contains(connection_)
+                          ? database()
+                          : QSqlDatabase::addDatabase(u"QSQLITE"_s, connection_);
+    db.setDatabaseName(path_);
+    // A writer waits this long for another program's write to end.
+    db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=5000"_s);
+    return db.open() || fail(db.lastError().text());
+}
+
+// False when the file cannot be read at all; else `damaged` tells.
+bool Journal::isDamaged(bool& damaged) {
+    QSqlQuery query(database());
+    if (!query.exec(u"PRAGMA quick_check"_s)) {
+        damaged = isCorruption(query.lastError());
+        return damaged || fail(query.lastError().text());
+    }
+    damaged = !query.next() || query.value(0).toString() != "ok"_L1;
+    return true;
+}
+
+bool Journal::setAside() {
+    const QFileInfo info(path_);
+    const QString stamp = QDateTime::currentDateTime().toString(u"yyyy-MM-dd-HHmmss"_s);
+    const QString suffix = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
+    QString target;
+    for (int n = 1; target.isEmpty() || QFileInfo::exists(target); ++n)
+        target = info.dir().filePath(info.completeBaseName() + u"-damaged-"_s + stamp +
+                                     (n > 1 ? u"-%1"_s.arg(n) : QString()) + suffix);
+    QFile file(path_);
+    if (!file.rename(target))
+        return fail(QObject::tr("It is damaged, and it cannot be set aside as %1: %2")
+                        .arg(target, file.errorString()));
+    // What SQLite keeps beside it goes along, so the copy reads as it was.
+    for (const QString& companion : {u"-wal"_s, u"-shm"_s})
+        QFile::rename(path_ + companion, target + companion);
+    setAsidePath_ = target;
+    return true;
+}
+
+QString Journal::setAsideNotice() const {
+    if (setAsidePath_.isEmpty())
+        return {};
+    return QObject::tr(
+               "The record of your requests (%1) was damaged. Pelicast set it aside, unchanged, "
+               "as %2 and started a new one: History shows the requests from now on.")
+        .arg(path_, setAsidePath_);
 }
 
 bool Journal::isOpen() const {
@@ -173,12 +270,14 @@ bool Journal::migrate() {
         return newer();
     }
     for (; current >= 0 && current < kSchemaVersion; ++current) {
-        for (const char* statement : kMigrations[current]) {
-            if (!query.exec(QLatin1String(statement))) {
-                const QString why = query.lastError().text();
-                query.exec(u"ROLLBACK"_s);
-                return fail(why);
-            }
+        const Migration& migration = kMigrations[current];
+        bool done = true;
+        for (const char* statement : migration.statements)
+            done = done && query.exec(QLatin1String(statement));
+        if (!done || (migration.then && !migration.then(query))) {
+            const QString why = query.lastError().text();
+            query.exec(u"ROLLBACK"_s);
+            return fail(why);
         }
     }
     if (current < 0 || !query.exec(u"PRAGMA user_version = %1"_s.arg(kSchemaVersion)) ||
@@ -190,12 +289,26 @@ bool Journal::migrate() {
     return true;
 }
 
+void Journal::settleAbandoned() {
+    QSqlQuery query(database());
+    query.prepare(
+        u"UPDATE requests SET outcome = 'unknown', reason = ?"
+        " WHERE outcome = 'pending' AND time < ?"_s);
+    query.addBindValue(
+        QObject::tr("The program ended before the answer came: the gateway may have acted on it."));
+    query.addBindValue(utcText(QDateTime::currentDateTimeUtc().addMSecs(-kLongestRequest.count())));
+    // Another program finds them as well when this one cannot write.
+    query.exec();
+}
+
 qint64 Journal::add(const RequestRecord& record) {
     if (!isOpen()) {
         fail(QObject::tr("It is not open."));
         return 0;
     }
     QSqlQuery query(database());
+    // The row is on disk when this returns: one fsync of the WAL.
+    query.exec(u"PRAGMA synchronous=FULL"_s);
     query.prepare(
         u"INSERT INTO requests (time, kind, account, originator, recipients, message,"
         " recipient_count, parts, encoding, cost, outcome, reason, reply, balance_before,"
@@ -219,6 +332,10 @@ qint64 Journal::add(const RequestRecord& record) {
 
 bool Journal::setOutcome(qint64 id, const RequestRecord& record) {
     QSqlQuery query(database());
+    // Not waited for on disk: the next row's commit, or the close, takes it
+    // there; only a power cut before then leaves the row pending, which then
+    // reads as without a complete answer.
+    query.exec(u"PRAGMA synchronous=NORMAL"_s);
     query.prepare(
         u"UPDATE requests SET outcome = ?, reason = ?, reply = ?, balance_after = ?"
         " WHERE id = ?"_s);

@@ -23,8 +23,10 @@ struct JournalFilter {
 // The record of every request: an SQLite file at
 // `$XDG_DATA_HOME/Pelicast/journal.sqlite`, readable by the user only. The
 // window and pelicast-send write it at the same time, so it runs in WAL mode
-// and every write is one short transaction. The schema carries a version
-// number and is migrated forward on open.
+// and every write is one short transaction. A row added is on disk when
+// add() returns (one fsync), so a request's row is there before the request
+// leaves. The schema carries a version number and is migrated forward on
+// open.
 class Journal {
 public:
     // The columns of select(), in order.
@@ -47,7 +49,8 @@ public:
         BalanceAfter,
         ColumnCount
     };
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
+    enum class Check { None, Pages };
 
     // `path` empty: the user's own journal.
     explicit Journal(QString path = QString());
@@ -58,11 +61,19 @@ public:
     static QString defaultPath();
     const QString& path() const { return path_; }
 
-    // Creates or migrates the file as needed. False on failure, with the
-    // reason; a journal written by a newer version is left as it is.
-    bool open();
+    // Creates or migrates the file as needed, and turns rows left pending by
+    // programs that ended with their request out into unknown ones. False on
+    // failure, with the reason; a journal written by a newer version is left
+    // as it is. With Check::Pages every page is checked first (quick_check,
+    // as long as reading the file): a damaged file is set aside beside itself
+    // with the date in its name, never written into, and a new one started.
+    bool open(Check check = Check::None);
     bool isOpen() const;
     QString errorString() const { return error_; }
+    // Where open() set a damaged file aside, and the words that tell the
+    // user so; empty when it did not.
+    QString setAsidePath() const { return setAsidePath_; }
+    QString setAsideNotice() const;
 
     // Returns the new row's id, or 0 on failure.
     qint64 add(const RequestRecord& record);
@@ -82,13 +93,18 @@ public:
 
 private:
     bool prepareFile();
+    bool connectFile();
+    bool isDamaged(bool& damaged);
+    bool setAside();
     bool migrate();
+    void settleAbandoned();
     QSqlQuery query(const JournalFilter& filter, bool forwardOnly) const;
     bool fail(const QString& why);
 
     QString path_;
     QString connection_;
     QString error_;
+    QString setAsidePath_;
 };
 
 }  // namespace pelicast

@@ -2,7 +2,6 @@
 #include "core/journal/journal_recorder.h"
 
 #include <QCoreApplication>
-#include <chrono>
 #include <utility>
 
 #include "core/gateway/gateway_client.h"
@@ -12,39 +11,28 @@ using namespace Qt::StringLiterals;
 
 namespace pelicast {
 
-namespace {
-
-// A request answered within this gets one whole row, written after the
-// exchange instead of beside it; one still out then gets its row at once.
-constexpr std::chrono::milliseconds kRowDelay{500};
-
-}  // namespace
-
 JournalRecorder::JournalRecorder(GatewayClient& client, const Settings& settings,
                                  const QString& journalPath, QObject* parent)
     : QObject(parent),
+      client_(client),
       settings_(settings),
       writer_(new QObject),
       journal_(std::make_unique<Journal>(journalPath)) {
     thread_.setObjectName(u"journal"_s);
     writer_->moveToThread(&thread_);
     thread_.start();
-    rowDelay_.setSingleShot(true);
-    rowDelay_.setInterval(kRowDelay);
-    connect(&rowDelay_, &QTimer::timeout, this, &JournalRecorder::writePending);
     connect(&client, &GatewayClient::replied, this, [this](const QString& reply) {
         pending_.setReply(reply);
         complete();
     });
-    connect(&client, &GatewayClient::failed, this, [this](const QString& message) {
-        pending_.setFailure(message);
+    connect(&client, &GatewayClient::failed, this, [this](const QString& message, bool uncertain) {
+        pending_.setFailure(message, uncertain);
         complete();
     });
 }
 
 JournalRecorder::~JournalRecorder() {
-    // A request still out when the program ends is kept as pending.
-    writePending();
+    abandon(tr("The program ended before the answer came."));
     // The journal closes on the thread that opened it.
     onWriter([this] {
         journal_.reset();
@@ -54,20 +42,57 @@ JournalRecorder::~JournalRecorder() {
     delete writer_;
 }
 
-void JournalRecorder::recordRequest(const QString& page, const FormFields& fields) {
+void JournalRecorder::prepare() {
+    onWriter([this] { usable(); });
+}
+
+bool JournalRecorder::post(const QString& page, const FormFields& fields) {
+    if (isBusy())
+        return false;
+    state_ = State::Recording;
+    page_ = page;
+    fields_ = fields;
     pending_ = recordOf(page, fields);
-    rowDue_ = true;
-    rowDelay_.start();
+    // The connection is made while the row is written; the request waits.
+    client_.connectAhead(page);
+    onWriter([this, record = pending_, serial = ++serial_] {
+        pendingId_ = add(record);
+        // On disk, or the journal cannot be used: the request goes either way.
+        QMetaObject::invokeMethod(
+            this, [this, serial] { send(serial); }, Qt::QueuedConnection);
+    });
+    return true;
 }
 
-void JournalRecorder::writePending() {
-    if (std::exchange(rowDue_, false))
-        onWriter([this, record = pending_] { pendingId_ = add(record); });
+void JournalRecorder::send(quint64 serial) {
+    if (serial != serial_ || state_ != State::Recording)  // abandoned meanwhile
+        return;
+    state_ = State::Out;
+    client_.post(page_, std::exchange(fields_, {}));
 }
 
-void JournalRecorder::recordRefusal(const QString& page, const FormFields& fields) {
+bool JournalRecorder::isBusy() const {
+    return state_ != State::Idle || client_.isBusy();
+}
+
+bool JournalRecorder::abandon(const QString& why) {
+    if (state_ == State::Idle)
+        return false;
+    const bool out = state_ == State::Out;
+    state_ = State::Idle;
+    fields_ = {};
+    if (out)
+        pending_.setFailure(why, true);
+    else
+        pending_.setFailure(tr("The program ended before the request was sent."), false);
+    writeOutcome();
+    waitForWrites();
+    return out;
+}
+
+void JournalRecorder::recordDeclined(const QString& page, const FormFields& fields) {
     RequestRecord record = recordOf(page, fields);
-    record.outcome = RequestRecord::Outcome::Refused;
+    record.outcome = RequestRecord::Outcome::Declined;
     onWriter([this, record] { add(record); });
 }
 
@@ -86,11 +111,13 @@ RequestRecord JournalRecorder::recordOf(const QString& page, const FormFields& f
 }
 
 void JournalRecorder::complete() {
-    rowDelay_.stop();
-    if (std::exchange(rowDue_, false)) {  // ended quickly: one whole row
-        onWriter([this, record = pending_] { add(record); });
+    if (state_ != State::Out)  // not ours, or abandoned
         return;
-    }
+    state_ = State::Idle;
+    writeOutcome();
+}
+
+void JournalRecorder::writeOutcome() {
     onWriter([this, record = pending_] {
         const qint64 id = std::exchange(pendingId_, 0);
         if (id == 0)  // not recorded when it went out
@@ -120,10 +147,15 @@ qint64 JournalRecorder::add(const RequestRecord& record) {
 bool JournalRecorder::usable() {
     // Opened again at each request until it works: the user may mend it
     // while the program runs.
-    if (journal_->open())
+    if (journal_->isOpen())
         return true;
-    reportFailure();
-    return false;
+    const bool opened = journal_->open(Journal::Check::Pages);
+    if (const QString notice = journal_->setAsideNotice(); !notice.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this, notice] { Q_EMIT journalSetAside(notice); }, Qt::QueuedConnection);
+    if (!opened)
+        reportFailure();
+    return opened;
 }
 
 void JournalRecorder::reportRecorded() {

@@ -3,7 +3,6 @@
 
 #include <QObject>
 #include <QThread>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -16,12 +15,13 @@ namespace pelicast {
 class GatewayClient;
 class Settings;
 
-// Writes every request of one GatewayClient into the journal: one whole row
-// when it ends quickly, else a row while it is out, completed with the reply
-// or the failure. The journal is opened at the first request; when it cannot
-// be opened or written, requests go on and failed() tells once why.
-// Rows are written on a thread of their own, in order, so a request and its
-// reply never wait for the disk.
+// Records every request of one GatewayClient in the journal before it
+// leaves: post() writes the request's row as pending, and the client posts
+// the request once that row is on disk; the reply or the failure completes
+// the row. Rows are written on a thread of their own, in order, so the caller
+// never waits for the disk. The journal is opened and checked there by
+// prepare() or the first request; when it cannot be used, requests go all
+// the same and failed() tells once why.
 class JournalRecorder : public QObject {
     Q_OBJECT
 public:
@@ -29,13 +29,25 @@ public:
     // `journalPath` empty: the user's own journal.
     JournalRecorder(GatewayClient& client, const Settings& settings,
                     const QString& journalPath = QString(), QObject* parent = nullptr);
-    // Writes what is still queued first.
+    // What is busy is abandoned, every row written.
     ~JournalRecorder() override;
 
-    // Call when the client has just taken a request to `page` with `fields`.
-    void recordRequest(const QString& page, const FormFields& fields);
-    // Call when the user said No to the request: it is recorded as refused.
-    void recordRefusal(const QString& page, const FormFields& fields);
+    // Opens and checks the journal ahead of the first request.
+    void prepare();
+    // Records a request to `page` with `fields`, then posts it with the
+    // client. False, and nothing done, while a request is busy.
+    bool post(const QString& page, const FormFields& fields);
+    // From post() until its outcome (or while the client has one out).
+    bool isBusy() const;
+    // The page of the request post() was last given.
+    QString page() const { return page_; }
+    // The program ends while a request is busy: one that went out is
+    // recorded as without a complete answer, for `why`; one not yet posted
+    // never leaves and is recorded as failed. Returns whether it went out,
+    // once its row is written.
+    bool abandon(const QString& why);
+    // The user said No to a request to `page` with `fields`.
+    void recordDeclined(const QString& page, const FormFields& fields);
     // Returns once every row asked for so far is written, its signals sent.
     void waitForWrites();
 
@@ -44,11 +56,16 @@ Q_SIGNALS:
     void recorded();
     // The journal cannot be used; emitted at the first failure only.
     void failed(const QString& reason);
+    // The journal was damaged and set aside, a new one started.
+    void journalSetAside(const QString& notice);
 
 private:
+    enum class State { Idle, Recording, Out };
+
     RequestRecord recordOf(const QString& page, const FormFields& fields) const;
-    void writePending();
+    void send(quint64 serial);
     void complete();
+    void writeOutcome();
     void onWriter(std::function<void()> work);
 
     // On the writing thread only.
@@ -57,10 +74,13 @@ private:
     void reportRecorded();
     void reportFailure();
 
+    GatewayClient& client_;
     const Settings& settings_;
+    State state_ = State::Idle;
+    quint64 serial_ = 0;  // tells an abandoned request's late row from the current one
+    QString page_;
+    FormFields fields_;  // kept until posted: they hold the password
     RequestRecord pending_;
-    bool rowDue_ = false;  // pending_ is recorded, its row not yet asked for
-    QTimer rowDelay_;
     QThread thread_;
     QObject* writer_;  // lives on thread_: the calls queued to it run there
     // Used on thread_ only.

@@ -49,13 +49,13 @@ RequestRecord RequestRecord::of(const QString& page, const FormFields& fields) {
 }
 
 void RequestRecord::setReply(const QString& text) {
-    outcome = Outcome::Replied;
+    outcome = outcomeOfReply(text);
     reply = text;
     balanceAfter = balanceFromReply(text);
 }
 
-void RequestRecord::setFailure(const QString& why) {
-    outcome = Outcome::Failed;
+void RequestRecord::setFailure(const QString& why, bool uncertain) {
+    outcome = uncertain ? Outcome::Unknown : Outcome::Failed;
     reason = why;
 }
 
@@ -67,7 +67,8 @@ namespace {
 
 // The journal's words, in the order of the enums.
 constexpr QStringView kKindNames[] = {u"send", u"credits", u"upload"};
-constexpr QStringView kOutcomeNames[] = {u"pending", u"replied", u"failed", u"refused"};
+constexpr QStringView kOutcomeNames[] = {u"queued",  u"pending", u"accepted", u"refused",
+                                         u"unclear", u"unknown", u"failed",   u"declined"};
 
 template <typename Enum, std::size_t N>
 Enum fromName(const QStringView (&names)[N], QStringView name, Enum fallback) {
@@ -93,11 +94,19 @@ RequestRecord::Kind kindOfName(QStringView name) {
 }
 
 RequestRecord::Outcome outcomeOfName(QStringView name) {
-    return fromName(kOutcomeNames, name, RequestRecord::Outcome::Pending);
+    return fromName(kOutcomeNames, name, RequestRecord::Outcome::Unknown);
 }
 
-bool isAcceptance(const QString& reply) {
-    return !balanceFromReply(reply).isNull() && !reply.contains(u"Nothing was sent"_s);
+RequestRecord::Outcome outcomeOfReply(const QString& reply) {
+    switch (verdictOf(reply)) {
+        case ReplyVerdict::Accepted:
+            return RequestRecord::Outcome::Accepted;
+        case ReplyVerdict::Refused:
+            return RequestRecord::Outcome::Refused;
+        case ReplyVerdict::Unclear:
+            break;
+    }
+    return RequestRecord::Outcome::Unclear;
 }
 
 }  // namespace pelicast

@@ -13,7 +13,12 @@ namespace pelicast {
 // password.
 struct RequestRecord {
     enum class Kind { Send, CreditCheck, Upload };
-    enum class Outcome { Pending, Replied, Failed, Refused };
+    // queued: waits to be sent; pending: on its way (recorded before it
+    // leaves); accepted, refused, unclear: the gateway replied, classified by
+    // verdictOf(); unknown: it went out and no complete answer came, so the
+    // gateway may have acted on it; failed: it did not reach the gateway;
+    // declined: the user said No.
+    enum class Outcome { Queued, Pending, Accepted, Refused, Unclear, Unknown, Failed, Declined };
 
     Kind kind = Kind::Send;
     QDateTime time;  // UTC
@@ -26,7 +31,7 @@ struct RequestRecord {
     QString encoding;
     qint64 cost = 0;  // as quoted before sending
     Outcome outcome = Outcome::Pending;
-    QString reason;  // why it failed
+    QString reason;  // why it failed, or why no complete answer came
     QString reply;
     QString balanceBefore;  // null where not known
     QString balanceAfter;   // null when the reply states none
@@ -36,25 +41,24 @@ struct RequestRecord {
     // and cost by the rules the window quotes them with.
     static RequestRecord of(const QString& page, const FormFields& fields);
 
-    // The outcome once the gateway replied, or the request failed.
+    // The outcome once the gateway replied, or the request failed: `uncertain`
+    // when it went out, so that the gateway may have acted on it.
     void setReply(const QString& text);
-    void setFailure(const QString& why);
+    void setFailure(const QString& why, bool uncertain);
 };
 
 // "GSM 7-bit" or "UCS-2", as the journal keeps it.
 QString encodingName(SmsEncoding encoding);
 
 // The journal's word for a kind or outcome ("send", "credits", "upload";
-// "pending", "replied", "failed", "refused"), as stored and exported.
+// "queued", "pending", "accepted", "refused", "unclear", "unknown", "failed",
+// "declined"), as stored and exported.
 QString kindName(RequestRecord::Kind kind);
 QString outcomeName(RequestRecord::Outcome outcome);
-// The other way round; an unknown word reads as a send, or as pending.
+// The other way round; an unknown word reads as a send, or as unknown.
 RequestRecord::Kind kindOfName(QStringView name);
 RequestRecord::Outcome outcomeOfName(QStringView name);
-
-// Whether the gateway took the request on: its reply states the balance and
-// does not say that nothing was sent. A wrong password gets no balance; too
-// few credits or an empty message get "Nothing was sent.".
-bool isAcceptance(const QString& reply);
+// The outcome of a request the gateway answered with `reply`.
+RequestRecord::Outcome outcomeOfReply(const QString& reply);
 
 }  // namespace pelicast
