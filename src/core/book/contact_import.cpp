@@ -7,8 +7,8 @@ namespace pelicast {
 
 namespace {
 
-QString tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("ContactImport", text, nullptr, n);
+QString tr(const char* text) {
+    return QCoreApplication::translate("ContactImport", text);
 }
 
 }  // namespace
@@ -55,9 +55,9 @@ QString importCountText(const AddressBook::ImportCount& count) {
                        .arg(count.added)
                        .arg(count.skipped);
     if (count.undecoded > 0)
-        text += u' ' + tr("%n of the added contacts use a character set this system cannot read: "
-                          "their names may show wrongly.",
-                          count.undecoded);
+        text += u' ' + tr("Of the added contacts, %1 use a character set this system cannot read: "
+                          "their names may show wrongly.")
+                           .arg(count.undecoded);
     return text;
 }
 
