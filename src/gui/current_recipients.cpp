@@ -33,6 +33,15 @@ RecipientList CurrentRecipients::recipients() const {
                  : RecipientList::fromText(text, book, region());
 }
 
+// Stops at the first: typing goes on at the end of a field the file filled.
+bool CurrentRecipients::holdsFileElement(const QString& text) const {
+    for (QStringView piece : QStringView(text).split(u';')) {
+        if (fileElements_.contains(piece.trimmed().toString()))
+            return true;
+    }
+    return false;
+}
+
 QStringList CurrentRecipients::fieldNames() const {
     if (file_)
         return file_->fieldNames();
@@ -59,16 +68,18 @@ bool CurrentRecipients::loadFile(const QString& path) {
     file_ = std::move(list);
     fileName_ = QFileInfo(path).fileName();
     fileText_ = elements.join(u';');
+    fileElements_ = QSet<QString>(elements.cbegin(), elements.cend());
     field_->setEditText(fileText_);
     fieldEdited(fileText_);
     return true;
 }
 
 void CurrentRecipients::fieldEdited(const QString& text) {
-    if (file_ && text.trimmed().isEmpty()) {
+    if (file_ && text != fileText_ && !holdsFileElement(text)) {
         file_.reset();
         fileName_.clear();
         fileText_.clear();
+        fileElements_.clear();
     }
     const QStringList names = fieldNames();
     if (names == fieldNames_)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <optional>
 
@@ -17,9 +18,10 @@ class Settings;
 // Whom the main window's message goes to, with the values of their fields:
 // the recipients field `rcpt`, or the list file loaded into it. A file's
 // numbers are written into the field, so that a message without fields goes
-// as any other; the file stays the source until the field is emptied or
-// another file is loaded. Edited meanwhile, the field's elements that are
-// still numbers of the file keep their rows' values, others have none.
+// as any other; the file stays the source while the field holds one of its
+// numbers as the file wrote it (not once the field is emptied, or replaced
+// from the picker or History). Edited meanwhile, the field's elements that
+// are numbers of the file keep their rows' values, others have none.
 class CurrentRecipients : public QObject {
     Q_OBJECT
 public:
@@ -48,6 +50,7 @@ Q_SIGNALS:
 
 private:
     void fieldEdited(const QString& text);
+    bool holdsFileElement(const QString& text) const;
 
     Settings& settings_;
     QComboBox* field_;
@@ -55,6 +58,7 @@ private:
     std::optional<RecipientList> file_;
     QString fileName_;
     QString fileText_;  // the field's text as the file wrote it
+    QSet<QString> fileElements_;
     QStringList fieldNames_;
 };
 

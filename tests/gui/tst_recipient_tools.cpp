@@ -215,9 +215,7 @@ private Q_SLOTS:
         sms->setTextCursor(cursor);
         button->menu()->actions().first()->trigger();
         QCOMPARE(sms->text(), u"Dear {Company}, hi"_s);
-        // Emptied, the field forgets the file; a contact brings its fields.
-        rcpt->setEditText({});
-        QVERIFY(!button->isEnabled());
+        // Replaced, as the picker does, the field forgets the file.
         rcpt->setEditText(u"Berg, Anna (6941111111);"_s);
         QCOMPARE(menuTexts(button), (QStringList{u"{first}"_s, u"{last}"_s, u"{name}"_s}));
         now = window.currentRecipients();
