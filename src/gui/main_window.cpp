@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 #include <chrono>
 #include <limits>
@@ -20,14 +19,10 @@
 #include "core/journal/journal_recorder.h"
 #include "core/message/send_estimate.h"
 #include "gui/about_dialog.h"
-#include "gui/contact_import_dialog.h"
 #include "gui/contact_upload.h"
-#include "gui/current_recipients.h"
 #include "gui/encoding_line.h"
-#include "gui/group_actions.h"
 #include "gui/help_launcher.h"
 #include "gui/history_window.h"
-#include "gui/insert_field_button.h"
 #include "gui/message_box.h"
 #include "gui/options_dialog.h"
 #include "gui/password_keeper.h"
@@ -130,44 +125,6 @@ void MainWindow::setUpPictures() {
     ui_->helpb->setIcon(pictureIcon("help"));
     ui_->Image1->setPixmap(picture("gateway"));
     ui_->Image2->setPixmap(picture("maker"));
-}
-
-// Lists from files, the fields of a personal message, contacts and groups.
-void MainWindow::setUpRecipientTools() {
-    recipients_ = new CurrentRecipients(settings_, ui_->rcpt, this);
-    const auto addAction = [this](const QString& text, const char* name, auto slot) {
-        auto* action = new QAction(text, this);
-        action->setObjectName(QLatin1String(name));
-        ui_->Actions->insertAction(ui_->sendcontacts, action);
-        connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-    QAction* fromFile = addAction(tr("Recipients from &file..."), "recipientsFromFile",
-                                  [this] { recipients_->chooseFile(); });
-    addAction(tr("&Import contacts..."), "importContacts", [this] {
-        importContacts(this);
-        if (picker_)
-            picker_->reload();
-    });
-    addAction(tr("Save recipients as g&roup..."), "saveGroup", [this] {
-        saveRecipientsAsGroup(this, ui_->rcpt->currentText(), recipients_->region());
-        if (picker_)
-            picker_->reload();
-    });
-    auto* fileButton = new QToolButton(this);
-    fileButton->setObjectName(u"recipientsFromFileButton"_s);
-    fileButton->setText(tr("From fi&le..."));
-    fileButton->setToolTip(tr("Recipients from a CSV or TSV list file"));
-    connect(fileButton, &QToolButton::clicked, fromFile, &QAction::trigger);
-    ui_->formLayout->addWidget(fileButton, 4, 3, Qt::AlignLeft);
-    auto* insertField = new InsertFieldButton(ui_->sms, this);
-    ui_->sendLayout->insertWidget(2, insertField);
-    connect(recipients_, &CurrentRecipients::fieldNamesChanged, insertField,
-            &InsertFieldButton::setFields);
-}
-
-RecipientList MainWindow::currentRecipients() const {
-    return recipients_->recipients();
 }
 
 void MainWindow::connectActions() {
