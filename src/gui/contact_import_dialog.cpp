@@ -73,6 +73,8 @@ bool importContactFiles(QWidget* parent, const QStringList& paths) {
     poll.setInterval(50);
     bool saving = false;
     QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (progress.wasCanceled())
+            stop = true;
         const qint64 all = total;
         if (all <= 0 || saving)
             return;

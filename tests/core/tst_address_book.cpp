@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "core/book/address_book.h"
+#include "core/book/contact_import.h"
 #include "vcard/store.h"
 
 using namespace pelicast;
@@ -274,6 +275,16 @@ private Q_SLOTS:
         QCOMPARE(file.contains(kBen), benAsWritten);
         QVERIFY(file.contains("PHOTO;ENCODING=b;TYPE=JPEG:AAAA") || file.contains(kBen));
         QVERIFY(file.contains("keep me"));
+    }
+
+    void stoppedImportSavesNothing() {
+        const QString other = dir_.filePath(u"other.vcf"_s);
+        writeAll(other, "BEGIN:VCARD\nFN:Cleo\nN:Dorn;Cleo;;;\nEND:VCARD\n");
+        AddressBook book(path_);
+        QVERIFY(book.load());
+        const auto count = importVCardFiles(book, {other}, [](qint64, qint64) { return false; });
+        QVERIFY(!count && count.error().contains(u"stopped"_s));
+        QCOMPARE(readAll(path_), kBook);
     }
 
     void toolRefusesMisuseAndOtherFiles_data() {
