@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -107,7 +108,8 @@ void setCurrent(QListView* list, const QString& text) {
 
 class TestRecipientTools : public QObject {
     Q_OBJECT
-    QString list_ = QDir::temp().filePath(u"pelicast-list.csv"_s);
+    QTemporaryDir dir_;
+    QString list_ = dir_.filePath(u"list.csv"_s);
 
 private Q_SLOTS:
     void init() {
@@ -202,6 +204,12 @@ private Q_SLOTS:
         auto* button = control<QToolButton>(window, "insertField");
         auto* sms = control<MessageTextEdit>(window, "sms");
         QVERIFY(!button->isEnabled());
+        // A file that is no text says so, and changes nothing.
+        write(dir_.filePath(u"list.xls"_s), QByteArray("PK\0\x03", 4));
+        MessageBox::setNextAnswer(Answer::Ok);
+        QVERIFY(!window.findChild<CurrentRecipients*>()->loadFile(dir_.filePath(u"list.xls"_s)));
+        QVERIFY2(MessageBox::shownTexts().value(0).contains(u"list.xls"_s),
+                 qPrintable(MessageBox::shownTexts().value(0)));
         onDialog<RecipientFileDialog>(
             [](RecipientFileDialog& dialog) { dialog.accept(); },
             [&] { window.findChild<CurrentRecipients*>()->loadFile(list_); });
@@ -226,14 +234,13 @@ private Q_SLOTS:
         RecipientPicker picker;
         picker.showPicker();
         QVERIFY(control(picker, "emptyHint")->isVisible());
-        const QString cards = QDir::temp().filePath(u"pelicast-import.vcf"_s);
+        const QString cards = dir_.filePath(u"import.vcf"_s);
         write(cards, kAnna + kAnna + kBen + kTeam);
         for (int box = 0; box < 3; ++box)
             MessageBox::setNextAnswer(Answer::Ok);
         QVERIFY(importContactFiles(&picker, {cards}));
         QVERIFY(!importContactFiles(&picker, {cards, list_}));
         QVERIFY(!importContactFiles(&picker, {cards}));
-        QFile::remove(cards);
         picker.reload();
         QVERIFY(!control(picker, "emptyHint")->isVisible());
         QCOMPARE(MessageBox::shownTexts(),
