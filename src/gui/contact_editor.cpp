@@ -2,8 +2,10 @@
 #include "gui/contact_editor.h"
 
 #include <QKeySequence>
+#include <algorithm>
 
 #include "core/book/address_book.h"
+#include "core/book/contact_entries.h"
 #include "gui/address_book_error.h"
 #include "gui/help_launcher.h"
 #include "gui/message_box.h"
@@ -50,6 +52,7 @@ void ContactEditor::newContact() {
         box->clear();
     editedName_.clear();
     editedIndex_ = -1;
+    showGroups({});
     showEditor();
 }
 
@@ -60,6 +63,7 @@ void ContactEditor::editContact(const Contact& contact, int index) {
     ui_->Email->setText(contact.email);
     editedName_ = contact.displayName;
     editedIndex_ = index;
+    showGroups(contact.groups);
     showEditor();
 }
 
@@ -70,6 +74,41 @@ void ContactEditor::showEditor() {
     raise();
     activateWindow();
     ui_->Fname->setFocus();
+}
+
+void ContactEditor::showGroups(const QStringList& ticked) {
+    ui_->groups->clear();
+    AddressBook book;
+    QStringList names;
+    // Without the book the list stays empty; saving tells what is wrong.
+    if (book.load())
+        names = groupLabels(book);
+    sortIgnoringCase(names);
+    for (const QString& label : std::as_const(names)) {
+        const QString name = groupNameOfLabel(label);
+        if (name.isEmpty())
+            continue;
+        auto* item = new QListWidgetItem(name, ui_->groups);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(ticked.contains(name, Qt::CaseInsensitive) ? Qt::Checked
+                                                                       : Qt::Unchecked);
+    }
+    const bool any = ui_->groups->count() > 0;
+    ui_->groups->setVisible(any);
+    ui_->Label5->setVisible(any);
+    ui_->groups->setFixedHeight(ui_->groups->fontMetrics().lineSpacing() *
+                                    std::min(ui_->groups->count() + 1, 6) +
+                                2 * ui_->groups->frameWidth());
+}
+
+QStringList ContactEditor::tickedGroups(bool ticked) const {
+    QStringList names;
+    for (int row = 0; row < ui_->groups->count(); ++row) {
+        const QListWidgetItem* item = ui_->groups->item(row);
+        if ((item->checkState() == Qt::Checked) == ticked)
+            names.append(item->text());
+    }
+    return names;
 }
 
 void ContactEditor::accept() {
@@ -96,6 +135,7 @@ bool ContactEditor::saveContact() {
         contact.displayName = contact.firstName + u' ' + contact.surname;
         contact.mobile = ui_->Mnumber->text();
         contact.email = ui_->Email->text();
+        contact.groups = tickedGroups(true);
         book.add(contact);
     } else {
         const int index = indexToChange(book, editedIndex_, editedName_);
@@ -111,6 +151,12 @@ bool ContactEditor::saveContact() {
         contact.mobile = ui_->Mnumber->text();
         contact.email = ui_->Email->text();
         book.update(index, contact);
+        for (const QString& group : tickedGroups(true))
+            book.addToGroup(index, group);
+        for (const QString& group : tickedGroups(false)) {
+            if (book.groupsOf(index).contains(group, Qt::CaseInsensitive))
+                book.removeFromGroup(index, group);
+        }
         editedIndex_ = index;
     }
     if (!book.save()) {

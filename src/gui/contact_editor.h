@@ -13,8 +13,8 @@ class ContactEditor;
 
 struct Contact;
 
-// One contact's first and last name, mobile number and e-mail address, added
-// to the address book or changed there. OK and Cancel only hide the editor,
+// One contact's first and last name, mobile number, e-mail address and
+// groups, added to the address book or changed there. OK and Cancel only hide the editor,
 // so it keeps what it shows until it is given the next contact.
 class ContactEditor : public QDialog {
     Q_OBJECT
@@ -37,6 +37,9 @@ Q_SIGNALS:
 private:
     void showEditor();
     bool saveContact();
+    // Lists the book's groups, those in `ticked` ticked.
+    void showGroups(const QStringList& ticked);
+    QStringList tickedGroups(bool ticked) const;
 
     std::unique_ptr<Ui::ContactEditor> ui_;
     // The display name of the contact being changed; empty for a new contact.

@@ -113,6 +113,7 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
     connect(ui_->sms, &QPlainTextEdit::textChanged, this, &MainWindow::updateCounter);
     ui_->balanceLayout->insertWidget(1, new EncodingLine(ui_->sms));
     sendChecks_ = std::make_unique<SendChecks>(settings_, this, ui_->Orig, ui_->rcpt, ui_->sms);
+    setUpRecipientTools();
     // Queued: the first failed write may come during start-up or halfway
     // through an action; the user hears of it once, when the window is free,
     // unless Options told already.

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "core/book/recipient_list.h"
 #include "core/gateway/form_fields.h"
 #include "core/gateway/gateway_location.h"
 #include "core/settings/settings.h"
@@ -15,6 +16,7 @@ class QUrl;
 namespace pelicast {
 
 class AboutDialog;
+class CurrentRecipients;
 class GatewayClient;
 class HistoryWindow;
 class JournalRecorder;
@@ -36,6 +38,10 @@ public:
     explicit MainWindow(GatewayLocation location, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Everyone the message goes to, each once, with the values of the
+    // fields a message may hold (CurrentRecipients::recipients()).
+    RecipientList currentRecipients() const;
+
 public Q_SLOTS:
     void sendMessage();
     void checkCredits();
@@ -56,6 +62,7 @@ protected:
 
 private:
     void setUpPictures();
+    void setUpRecipientTools();
     void connectActions();
     void connectWebLinks();
     void restoreFields();
@@ -78,6 +85,7 @@ private:
     JournalRecorder* recorder_;
     PasswordKeeper* passwords_;
     std::unique_ptr<SendChecks> sendChecks_;
+    CurrentRecipients* recipients_;
     QPointer<RecipientPicker> picker_;
     QPointer<OptionsDialog> options_;
     QPointer<AboutDialog> about_;

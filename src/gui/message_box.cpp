@@ -111,13 +111,17 @@ Answer ask(QWidget* parent, const QString& text, const QString& title, Answer de
 }
 
 QString askText(QWidget* parent, const QString& prompt, const QString& title,
-                const QString& proposed) {
+                const QString& proposed, const QStringList& suggestions) {
     record(prompt);
     if (!scripted().texts.isEmpty())
         return scripted().texts.dequeue();
     bool ok = false;
     const QString text =
-        QInputDialog::getText(parent, titleOr(title), prompt, QLineEdit::Normal, proposed, &ok);
+        suggestions.isEmpty()
+            ? QInputDialog::getText(parent, titleOr(title), prompt, QLineEdit::Normal, proposed,
+                                    &ok)
+            : QInputDialog::getItem(parent, titleOr(title), prompt,
+                                    QStringList{proposed} + suggestions, 0, true, &ok);
     return ok ? text : QString();
 }
 

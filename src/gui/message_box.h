@@ -27,8 +27,10 @@ void tell(QWidget* parent, const QString& text, const QString& title = {}, Icon 
 Answer ask(QWidget* parent, const QString& text, const QString& title = {},
            Answer defaultAnswer = Answer::Yes, Icon icon = Icon::None);
 // A one-line text box; returns the text typed, or "" when the user cancels.
+// With `suggestions`, a drop-down list offers them, and any other text may
+// still be typed.
 QString askText(QWidget* parent, const QString& prompt, const QString& title,
-                const QString& proposed);
+                const QString& proposed, const QStringList& suggestions = {});
 
 // A list to choose one entry of: `choices` are (shown text, value) pairs, the
 // one of value `current` chosen at the start, if any; returns the value of

@@ -50,6 +50,13 @@ QString MessageTextEdit::fitting(const QString& text) const {
     return text.left(keep);
 }
 
+bool MessageTextEdit::insertWhole(const QString& text) {
+    if (fitting(text).size() < text.size())
+        return false;
+    insertPlainText(text);
+    return true;
+}
+
 void MessageTextEdit::keyPressEvent(QKeyEvent* event) {
     const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const QString typed = lineBreak ? u"\n"_s : event->text();

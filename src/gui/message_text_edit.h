@@ -19,6 +19,9 @@ public:
     void setText(const QString& text);
 
     int charactersLeft() const;
+    // Puts `text` in place of the selection, at the cursor, when all of it
+    // fits; false (and the field as it was) when not.
+    bool insertWhole(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

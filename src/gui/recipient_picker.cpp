@@ -3,6 +3,7 @@
 
 #include <QAbstractListModel>
 #include <QKeySequence>
+#include <QMenu>
 #include <algorithm>
 #include <optional>
 
@@ -10,6 +11,8 @@
 #include "core/book/contact_entries.h"
 #include "gui/address_book_error.h"
 #include "gui/contact_editor.h"
+#include "gui/contact_import_dialog.h"
+#include "gui/group_actions.h"
 #include "gui/help_launcher.h"
 #include "gui/message_box.h"
 #include "ui_recipient_picker.h"
@@ -41,6 +44,16 @@ public:
         ticked_ = QList<bool>(entries_.size(), false);
         tickable_ = tickable;
         endResetModel();
+    }
+
+    // The ticked contacts in list order, as (book index, label).
+    QList<std::pair<int, QString>> tickedContacts() const {
+        QList<std::pair<int, QString>> ticked;
+        for (qsizetype row = 0; row < indexes_.size(); ++row) {
+            if (ticked_.at(row))
+                ticked.append({indexes_.at(row), entries_.at(row)});
+        }
+        return ticked;
     }
 
     // In list order.
@@ -102,12 +115,15 @@ struct RecipientPicker::Private {
     void editContact();
     void deleteContact();
     ContactEditor& editor();
+    QList<std::pair<int, QString>> chosenContacts() const;
+    QString currentGroup() const;
     QWidget* dialogParent() { return q->isVisible() ? q : q->parentWidget(); }
 
     RecipientPicker* q;
     Ui::RecipientPicker ui;
     EntryModel* model;
     ContactEditor* editorWindow = nullptr;
+    GroupActions* groups = nullptr;
     bool loaded = false;
 };
 
@@ -126,6 +142,18 @@ RecipientPicker::RecipientPicker(QWidget* parent)
     connect(d->ui.addcon, &QPushButton::clicked, this, [this] { d->editor().newContact(); });
     connect(d->ui.editcon, &QPushButton::clicked, this, [this] { d->editContact(); });
     connect(d->ui.delcon, &QPushButton::clicked, this, [this] { d->deleteContact(); });
+    d->groups = new GroupActions(
+        this, [this] { return d->chosenContacts(); }, [this] { return d->currentGroup(); });
+    d->ui.groupsb->setMenu(d->groups->menu());
+    d->ui.con_idx->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(d->ui.con_idx, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        d->groups->menu()->exec(d->ui.con_idx->viewport()->mapToGlobal(at));
+    });
+    connect(d->groups, &GroupActions::changed, this, [this] { d->rebuildList(); });
+    connect(d->ui.importb, &QPushButton::clicked, this, [this] {
+        importContacts(this);
+        d->rebuildList();
+    });
     setHelpTopic(this, u"address_book.htm"_s);
 }
 
@@ -144,6 +172,11 @@ void RecipientPicker::showPicker() {
     raise();
     activateWindow();
     Q_EMIT statusChanged(QString());
+}
+
+void RecipientPicker::reload() {
+    if (d->loaded)
+        d->rebuildList();
 }
 
 void RecipientPicker::Private::rebuildList() {
@@ -165,6 +198,13 @@ void RecipientPicker::Private::rebuildList() {
     ui.con_idx->setEnabled(!empty);
     ui.editcon->setEnabled(!groups && !empty);
     ui.delcon->setEnabled(!groups && !empty);
+    this->groups->setList(groups, empty);
+    // An empty book tells how to fill it.
+    ui.emptyHint->setText(
+        groups ? tr("No groups yet. Tick contacts under Contacts, then choose Groups > New group.")
+               : tr("No contacts yet. Import a vCard file from another address book with Import "
+                    "contacts..., or add one with Add."));
+    ui.emptyHint->setVisible(read && empty);
     if (!read) {
         Q_EMIT q->statusChanged(QString());
         reportAddressBookError(dialogParent(), AddressBookStep::Read, book.errorString());
@@ -266,6 +306,21 @@ void RecipientPicker::Private::deleteContact() {
         return;
     }
     rebuildList();
+}
+
+QList<std::pair<int, QString>> RecipientPicker::Private::chosenContacts() const {
+    QList<std::pair<int, QString>> chosen = model->tickedContacts();
+    const QModelIndex current = ui.con_idx->currentIndex();
+    if (chosen.isEmpty() && current.isValid() && current.data(kBookIndexRole).toInt() >= 0)
+        chosen.append({current.data(kBookIndexRole).toInt(), current.data().toString()});
+    return chosen;
+}
+
+QString RecipientPicker::Private::currentGroup() const {
+    const QModelIndex current = ui.con_idx->currentIndex();
+    return current.isValid() && ui.con_idx->isEnabled()
+               ? groupNameOfLabel(current.data().toString())
+               : QString();
 }
 
 ContactEditor& RecipientPicker::Private::editor() {

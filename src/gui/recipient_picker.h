@@ -20,6 +20,8 @@ public:
     // Loads the book at the first call, then shows the picker without
     // blocking and brings it to the front.
     void showPicker();
+    // Builds the list again from the book, once it was shown.
+    void reload();
 
 Q_SIGNALS:
     // OK: the ticked entries replace the recipients.

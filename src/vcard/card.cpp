@@ -405,6 +405,13 @@ void setField(QList<ContentLine>& properties, Field field, const QString& value)
     }
 }
 
+bool removeMember(QList<ContentLine>& properties, const QString& uid) {
+    return properties.removeIf([&uid](const ContentLine& line) {
+        return (isProperty(line, "MEMBER") || isProperty(line, "X-ADDRESSBOOKSERVER-MEMBER")) &&
+               normalizedUid(unescape(decodeValue(line))) == uid;
+    }) > 0;
+}
+
 QList<ContentLine> newCardProperties(const QString& uid, const QString& name,
                                      const QString& email) {
     const qsizetype blank = name.lastIndexOf(QLatin1Char(' '));

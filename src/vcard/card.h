@@ -86,6 +86,10 @@ QList<ContentLine> readProperties(QByteArrayView card);
 // missing; an empty value removes a phone number, an e-mail or the categories.
 void setField(QList<ContentLine>& properties, Field field, const QString& value);
 
+// Takes the member of UID `uid` (normalized) out of a group card's MEMBER or
+// X-ADDRESSBOOKSERVER-MEMBER lines; false when the card does not list it.
+bool removeMember(QList<ContentLine>& properties, const QString& uid);
+
 // The properties of a new card; `name` is "given family", the part after the
 // last blank being the family name.
 QList<ContentLine> newCardProperties(const QString& uid, const QString& name, const QString& email);

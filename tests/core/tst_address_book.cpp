@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "core/book/address_book.h"
+#include "core/book/contact_import.h"
 #include "vcard/store.h"
 
 using namespace pelicast;
@@ -206,6 +207,84 @@ private Q_SLOTS:
         QCOMPARE(second.importsFoundOnSave(), 3);
         QCOMPARE(second.count(), 5);
         QCOMPARE(readAll(path_).count("KIND:group"), 1);
+    }
+
+    // Group changes on a book another program wrote: a group card, and a
+    // card no change touches, with a photo and properties of its own.
+    void groupChangesKeepWhatOthersWrote_data() {
+        QTest::addColumn<QString>("change");  // what, whom (0 Anna, 1 Ben), name[, new name]
+        QTest::addColumn<QStringList>("anna");
+        QTest::addColumn<QStringList>("ben");
+        QTest::addColumn<bool>("benAsWritten");
+        const QStringList friendsWork{u"Friends"_s, u"Work"_s}, team{u"Team"_s};
+        QTest::newRow("add to a new group")
+            << u"add 0 Choir"_s << QStringList{u"Friends"_s, u"Work"_s, u"Choir"_s} << team << true;
+        QTest::newRow("add a member of a group card")
+            << u"add 1 Choir"_s << friendsWork << QStringList{u"Team"_s, u"Choir"_s} << false;
+        QTest::newRow("add to a group it is in, in other letters")
+            << u"add 0 work"_s << friendsWork << team << true;
+        QTest::newRow("remove from a category")
+            << u"remove 0 work"_s << QStringList{u"Friends"_s} << team << true;
+        QTest::newRow("remove from a group card")
+            << u"remove 1 Team"_s << friendsWork << QStringList() << true;
+        QTest::newRow("rename") << u"rename 0 friends Pals"_s << QStringList{u"Pals"_s, u"Work"_s}
+                                << team << true;
+        QTest::newRow("rename into a group it is in")
+            << u"rename 0 Friends Work"_s << QStringList{u"Work"_s} << team << true;
+        QTest::newRow("rename a group card")
+            << u"rename 0 Team Crew"_s << friendsWork << QStringList{u"Crew"_s} << true;
+        QTest::newRow("delete") << u"delete 0 Work"_s << QStringList{u"Friends"_s} << team << true;
+        QTest::newRow("delete a group card")
+            << u"delete 0 TEAM"_s << friendsWork << QStringList() << true;
+    }
+    void groupChangesKeepWhatOthersWrote() {
+        QFETCH(QString, change);
+        QFETCH(QStringList, anna);
+        QFETCH(QStringList, ben);
+        QFETCH(bool, benAsWritten);
+        const QByteArray cleo =
+            "BEGIN:VCARD\nVERSION:4.0\nUID:c-3\nFN:Cleo Dorn\nN:Dorn;Cleo;;;\n"
+            "TEL;TYPE=cell:+41 3\nCATEGORIES:Club\nPHOTO:data:image/png;base64,iVBORw0KGgo=\n"
+            "X-ODD;TYPE=x:kept\nEND:VCARD\n";
+        const QByteArray teamCard =
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:g-1\r\nFN:Team\r\nN:Team;;;;\r\n"
+            "X-ADDRESSBOOKSERVER-KIND:group\r\nX-ADDRESSBOOKSERVER-MEMBER:urn:uuid:b-2\r\n"
+            "END:VCARD\r\n";
+        writeAll(path_, kBook + cleo + teamCard);
+        const QStringList words = change.split(u' ');
+        AddressBook book(path_);
+        QVERIFY(book.load());
+        const int index = words.at(1).toInt();
+        if (words.at(0) == "add"_L1)
+            book.addToGroup(index, words.at(2));
+        else if (words.at(0) == "remove"_L1)
+            book.removeFromGroup(index, words.at(2));
+        else if (words.at(0) == "rename"_L1)
+            book.renameGroup(words.at(2), words.at(3));
+        else
+            book.removeGroup(words.at(2));
+        QVERIFY(book.save());
+        AddressBook read(path_);
+        QVERIFY(read.load());
+        QCOMPARE(read.count(), 3);
+        QCOMPARE(read.groupsOf(0), anna);
+        QCOMPARE(read.groupsOf(1), ben);
+        QCOMPARE(read.groupsOf(2), QStringList{u"Club"_s});
+        const QByteArray file = readAll(path_);
+        QVERIFY(file.contains(cleo));
+        QCOMPARE(file.contains(kBen), benAsWritten);
+        QVERIFY(file.contains("PHOTO;ENCODING=b;TYPE=JPEG:AAAA") || file.contains(kBen));
+        QVERIFY(file.contains("keep me"));
+    }
+
+    void stoppedImportSavesNothing() {
+        const QString other = dir_.filePath(u"other.vcf"_s);
+        writeAll(other, "BEGIN:VCARD\nFN:Cleo\nN:Dorn;Cleo;;;\nEND:VCARD\n");
+        AddressBook book(path_);
+        QVERIFY(book.load());
+        const auto count = importVCardFiles(book, {other}, [](qint64, qint64) { return false; });
+        QVERIFY(!count && count.error().contains(u"stopped"_s));
+        QCOMPARE(readAll(path_), kBook);
     }
 
     void toolRefusesMisuseAndOtherFiles_data() {

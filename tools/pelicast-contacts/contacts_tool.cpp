@@ -7,6 +7,7 @@
 #include "common/command_output.h"
 #include "core/book/address_book.h"
 #include "core/book/contact_entries.h"
+#include "core/book/contact_import.h"
 #include "core/message/printable_text.h"
 
 namespace pelicast {
@@ -39,31 +40,12 @@ int list(const AddressBook& book, QTextStream& out) {
 }
 
 int import(AddressBook& book, const QStringList& files, QTextStream& out, QTextStream& err) {
-    // Every file is read and checked first, so that a bad one changes nothing.
-    QList<QByteArray> contents;
-    for (const QString& path : files) {
-        Expected<QByteArray> text = AddressBook::readVCardFile(path);
-        if (!text) {
-            err << text.error() << '\n';
-            return 1;
-        }
-        contents.append(std::move(*text));
-    }
-    AddressBook::ImportCount total;
-    for (const QByteArray& text : std::as_const(contents)) {
-        const AddressBook::ImportCount count = book.importCards(text);
-        total.added += count.added;
-        total.skipped += count.skipped;
-    }
-    if (!book.save()) {
-        err << book.errorString() << '\n';
+    const Expected<AddressBook::ImportCount> count = importVCardFiles(book, files);
+    if (!count) {
+        err << count.error() << '\n';
         return 1;
     }
-    // Another import of the same cards may have come first.
-    total.added -= book.importsFoundOnSave();
-    total.skipped += book.importsFoundOnSave();
-    out << u"Added %1 contacts, skipped %2 already in the address book.\n"_s.arg(total.added)
-               .arg(total.skipped);
+    out << importCountText(*count) << '\n';
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "common/bounded_read.h"
+#include "core/book/address_book_private.h"
 #include "vcard/book.h"
 #include "vcard/card.h"
 #include "vcard/store.h"
@@ -20,8 +21,6 @@ using vcard::EditedCard;
 using vcard::Field;
 
 namespace {
-
-const QString kCrLf = u"\r\n"_s;
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -54,17 +53,6 @@ QString messageOf(const vcard::FileError& error) {
     return QString();
 }
 
-// A contact's group names: the categories when it has any, else the names of
-// the group cards that list it. A text with CR LF is split at every CR LF.
-QStringList groupNames(const QString& categories, const QString& groupCardNames) {
-    const QString& text = categories.isEmpty() ? groupCardNames : categories;
-    if (text.isEmpty())
-        return {};
-    if (!text.contains(kCrLf))
-        return {text};
-    return text.split(kCrLf);
-}
-
 // Writes into `card` every field of `contact` that differs from what the card
 // holds now, in the order the contact editor has always written them.
 bool applyContact(QList<vcard::ContentLine>& properties, const CardInfo& info,
@@ -82,109 +70,13 @@ bool applyContact(QList<vcard::ContentLine>& properties, const CardInfo& info,
         }
     }
     if (groups != contact.groups) {
-        vcard::setField(properties, Field::Categories, contact.groups.join(kCrLf));
+        vcard::setField(properties, Field::Categories, contact.groups.join(book_detail::kCrLf));
         changed = true;
     }
     return changed;
 }
 
 }  // namespace
-
-struct AddressBook::Private {
-    QString path;
-    bool userBook = false;
-    std::shared_ptr<const vcard::Book> base = std::make_shared<const vcard::Book>(QByteArray());
-    vcard::Edits edits;
-    // Contact positions: a card index of `base`, or ~n for created card n.
-    // Left empty (reading the book's own order) until a contact is added or
-    // removed, so that a large book is walked without copying its order.
-    QList<int> order;
-    bool ordered = false;
-    bool modified = false;
-    int importsFoundOnSave = 0;
-    QString error;
-    // Group lists by categories text: a large book has few distinct ones, and
-    // the picker asks for every contact's.
-    mutable QHash<QByteArray, QStringList> groupLists;
-
-    int cardOf(int index) const { return ordered ? order[index] : base->contacts()[index]; }
-    const EditedCard* editedOf(int card) const {
-        if (card < 0)
-            return &edits.created[~card];
-        const auto changed = edits.changed.constFind(card);
-        return changed == edits.changed.constEnd() ? nullptr : &changed.value();
-    }
-    CardInfo infoOf(int card) const {
-        const EditedCard* edited = editedOf(card);
-        return edited ? edited->info : base->info(card);
-    }
-    QString fieldOf(int card, Field field) const {
-        const EditedCard* edited = editedOf(card);
-        return edited ? edited->info.fields.get(field) : base->field(card, field);
-    }
-    QStringList groupsOf(int card) const {
-        const EditedCard* edited = editedOf(card);
-        if (!edited) {
-            const QByteArrayView categories = base->utf8(card, Field::Categories);
-            if (categories.isEmpty())
-                return groupNames(QString(), base->groupCardNames(card));
-            const QByteArray key = QByteArray::fromRawData(categories.data(), categories.size());
-            auto list = groupLists.constFind(key);
-            if (list == groupLists.constEnd())
-                list = groupLists.insert(categories.toByteArray(),
-                                         groupNames(QString::fromUtf8(categories), QString()));
-            return list.value();
-        }
-        const QString categories = edited->info.fields.get(Field::Categories);
-        if (!categories.isEmpty())
-            return groupNames(categories, QString());
-        return groupNames(QString(),
-                          base->groupCardNamesOfUid(edited->info.fields.get(Field::Uid)));
-    }
-    // The properties of base card `card`. Should another program have
-    // rewritten the file in place since it was read, they are taken from the
-    // file as it is now, else made from the fields read.
-    QList<vcard::ContentLine> propertiesOf(int card) const {
-        if (base->hasSource())
-            return vcard::readProperties(base->rawCard(card));
-        const QString uid = vcard::normalizedUid(base->field(card, Field::Uid));
-        vcard::FileStamp stamp;
-        const std::shared_ptr<const vcard::Book> now = vcard::loadBook(path, stamp, nullptr);
-        for (int i = 0; now && now->hasSource() && !uid.isEmpty() && i < now->cardCount(); ++i) {
-            if (vcard::normalizedUid(now->field(i, Field::Uid)) == uid)
-                return vcard::readProperties(now->rawCard(i));
-        }
-        QList<vcard::ContentLine> properties;
-        for (const Field field :
-             {Field::FormattedName, Field::FamilyName, Field::GivenName, Field::CellPhone,
-              Field::HomeEmail, Field::Uid, Field::Categories})
-            vcard::setField(properties, field, base->field(card, field));
-        return properties;
-    }
-    void materializeOrder() {
-        if (ordered)
-            return;
-        order = base->contacts();
-        ordered = true;
-    }
-    int addCreated(EditedCard card) {
-        materializeOrder();
-        const bool isContact = !card.info.isGroup;
-        edits.created.append(std::move(card));
-        if (isContact)
-            order.append(~int(edits.created.size() - 1));
-        modified = true;
-        return int(order.size()) - 1;
-    }
-    void reset(std::shared_ptr<const vcard::Book> book) {
-        base = std::move(book);
-        edits = {};
-        order.clear();
-        ordered = false;
-        modified = false;
-        groupLists.clear();
-    }
-};
 
 AddressBook::AddressBook(QString path) : d(std::make_unique<Private>()) {
     d->userBook = path.isEmpty();
@@ -343,7 +235,8 @@ Expected<QByteArray> AddressBook::readVCardFile(const QString& path) {
     return data;
 }
 
-AddressBook::ImportCount AddressBook::importCards(QByteArrayView vcardText) {
+AddressBook::ImportCount AddressBook::importCards(
+    QByteArrayView vcardText, const std::function<bool(qsizetype done)>& progress) {
     vcard::KnownCards known;
     for (int i = 0; i < d->base->cardCount(); ++i) {
         if (!d->edits.deleted.contains(i))
@@ -354,9 +247,13 @@ AddressBook::ImportCount AddressBook::importCards(QByteArrayView vcardText) {
             known.add(created.info);
     }
     ImportCount result;
+    int cards = 0;
     for (const vcard::Segment& segment : vcard::splitCards(vcardText)) {
         if (!segment.isCard)
             continue;
+        // Often enough for a progress bar, seldom enough to cost nothing.
+        if (progress && ++cards % 512 == 0 && !progress(segment.begin))
+            break;
         const QByteArrayView bytes = vcardText.sliced(segment.begin, segment.end - segment.begin);
         const CardInfo info = vcard::readCardInfo(bytes);
         if (known.contains(info)) {
@@ -371,8 +268,10 @@ AddressBook::ImportCount AddressBook::importCards(QByteArrayView vcardText) {
         card.compact();
         known.add(card.info);
         d->addCreated(std::move(card));
-        if (!info.isGroup)
+        if (!info.isGroup) {
             ++result.added;
+            result.undecoded += info.decoded ? 0 : 1;
+        }
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "common/expected.h"
@@ -59,6 +60,24 @@ public:
     void remove(int index);
     bool isModified() const;
 
+    // Groups are the contacts' categories (Contact::groups), written as
+    // such; the group cards other address books write are renamed, removed
+    // or lose a member along with them. Group names compare without regard
+    // to case, as the picker lists them. Contacts that cannot be read are
+    // left as they are. No change removes a contact.
+
+    // Adds the contact to group `name` unless it is a member.
+    void addToGroup(int index, const QString& name);
+    // Takes the contact out of group `name`.
+    void removeFromGroup(int index, const QString& name);
+    // Group `from` becomes `to` for every member and group card; a member
+    // of both is in `to` once.
+    void renameGroup(const QString& from, const QString& to);
+    // No contact is in group `name` any more; its group cards are removed.
+    void removeGroup(const QString& name);
+    // The contacts of group `name`, in book order.
+    QList<int> membersOf(const QString& name) const;
+
     // False on failure (the file then stays as it was and the changes stay
     // here, to be saved again), with the reason. After a save the book reads
     // the file anew, other programs' changes included, so indexes may move.
@@ -66,7 +85,7 @@ public:
 
     QString errorString() const;
 
-    // For the command-line tool.
+    // For imports (contact_import.h).
 
     // The bytes of the vCard file at `path`, to import; or why not, in
     // words for the user: not a regular file, larger than any address book
@@ -74,14 +93,19 @@ public:
     static Expected<QByteArray> readVCardFile(const QString& path);
     struct ImportCount {
         int added = 0;
-        int skipped = 0;
+        int skipped = 0;    // already in the book
+        int undecoded = 0;  // added, in a character set this system cannot read
     };
     // Adds the cards of another vCard file (2.1, 3.0 or 4.0, as any address
     // book exports them), written as vCard 3.0. A contact whose UID, or whose
     // display name (else family and given name) and mobile number, the book
     // already holds is skipped and counted; a group card comes along unless
     // its UID is already there. save() checks again against the file.
-    ImportCount importCards(QByteArrayView vcardText);
+    // `progress`, when given, is told now and then how many bytes of the
+    // text are done; when it returns false the import stops there, and the
+    // book, holding part of it, is not to be saved.
+    ImportCount importCards(QByteArrayView vcardText,
+                            const std::function<bool(qsizetype done)>& progress = {});
     // After save(): how many imported contacts the save left out because the
     // file held them by then (the same cards imported by another program
     // meanwhile).

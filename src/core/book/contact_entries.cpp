@@ -10,6 +10,7 @@
 
 #include "core/book/address_book.h"
 #include "core/gateway/gateway_protocol.h"
+#include "core/message/recipient_check.h"
 
 namespace pelicast {
 
@@ -152,6 +153,57 @@ MembersOfGroups membersOfGroups(const AddressBook& book, const QStringList& labe
         }
     }
     return members;
+}
+
+int ContactFinder::find(const QString& element) const {
+    return find(element, keys_.of(element));
+}
+
+int ContactFinder::find(const QString& element, const QString& key) const {
+    const auto index = [this](QHash<QString, int>& map, bool& read, auto keyOf) {
+        for (int i = 0; !read && i < book_.count(); ++i) {
+            const Contact contact = book_.isReadable(i) ? book_.contact(i) : Contact();
+            if (contact.mobile.isEmpty())
+                continue;
+            if (const QString key = keyOf(contact); !map.contains(key))
+                map.insert(key, i);
+        }
+        read = true;
+    };
+    index(byLabel_, labelsRead_, [](const Contact& contact) { return contactLabel(contact); });
+    if (const int i = byLabel_.value(element, -1); i >= 0)
+        return i;
+    if (key.isEmpty())
+        return -1;
+    index(byNumber_, numbersRead_,
+          [this](const Contact& contact) { return keys_.of(contact.mobile); });
+    return byNumber_.value(key, -1);
+}
+
+NamedContacts contactsNamedIn(const QString& recipients, const AddressBook& book,
+                              const QString& region) {
+    const NumberKeys keys(region);
+    const ContactFinder finder(book, keys);
+    NamedContacts named;
+    QSet<int> seen;
+    const auto add = [&](int index) {
+        if (!seen.contains(index)) {
+            seen.insert(index);
+            named.indexes.append(index);
+        }
+    };
+    for (QStringView piece : QStringView(recipients).split(u';')) {
+        const QString element = piece.trimmed().toString();
+        if (element.isEmpty())
+            continue;
+        const QList<int> members = isGroupLabel(element) ? book.membersOf(groupNameOfLabel(element))
+                                                         : QList<int>{finder.find(element)};
+        if (members.isEmpty() || members.first() < 0)
+            named.unknown.append(element);
+        else
+            std::for_each(members.cbegin(), members.cend(), add);
+    }
+    return named;
 }
 
 void sortIgnoringCase(QStringList& entries) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,7 @@
 namespace pelicast {
 
 class AddressBook;
+class NumberKeys;
 struct Contact;
 
 // "Surname, Firstname (mobile)": how the picker shows a contact; "Name
@@ -41,6 +43,35 @@ struct MembersOfGroups {
     int skipped = 0;
 };
 MembersOfGroups membersOfGroups(const AddressBook& book, const QStringList& labels);
+
+// The contact a recipients element names: by its picker label, else by its
+// number as `keys` reads numbers; the first in book order where two contacts
+// share one. Only readable contacts with a mobile number count. The book is
+// walked when first needed, once for labels and once for numbers.
+class ContactFinder {
+public:
+    ContactFinder(const AddressBook& book, const NumberKeys& keys) : book_(book), keys_(keys) {}
+    // The contact's index in the book, -1 for none. `key`: the element's
+    // NumberKeys key, when the caller has it already.
+    int find(const QString& element) const;
+    int find(const QString& element, const QString& key) const;
+
+private:
+    const AddressBook& book_;
+    const NumberKeys& keys_;
+    mutable QHash<QString, int> byLabel_, byNumber_;
+    mutable bool labelsRead_ = false, numbersRead_ = false;
+};
+
+// The contacts a recipients text names, each once in the order named: each
+// element's (ContactFinder, numbers read in `region`), and the members of a
+// group label. The elements that name no contact, as typed.
+struct NamedContacts {
+    QList<int> indexes;
+    QStringList unknown;
+};
+NamedContacts contactsNamedIn(const QString& recipients, const AddressBook& book,
+                              const QString& region);
 
 // Sorts ascending without regard to case; entries equal but for case keep
 // their order. `alongside`, of the same size, is put in the same order.

@@ -105,34 +105,49 @@ RecipientList RecipientList::fromTable(RecipientTable table, int numberColumn,
     return list;
 }
 
+QStringList RecipientList::contactFields() {
+    return {u"first"_s, u"last"_s, u"name"_s};
+}
+
 RecipientList RecipientList::fromText(const QString& recipients, const AddressBook& book,
                                       const QString& region) {
-    auto data = std::make_shared<Data>();
-    data->fields = QStringList{u"first"_s, u"last"_s, u"name"_s};
     const NumberKeys keys(region);
+    const ContactFinder finder(book, keys);
+    return fromElements(
+        recipients, book, keys, contactFields(), [&](const QString& element, const QString& key) {
+            const int index = finder.find(element, key);
+            const Contact contact = index >= 0 ? book.contact(index) : Contact();
+            const QString name = contact.displayName.isEmpty()
+                                     ? QString(contact.firstName + u' ' + contact.surname).trimmed()
+                                     : contact.displayName;
+            return QStringList{contact.firstName, contact.surname, name};
+        });
+}
+
+RecipientList RecipientList::fromEditedText(const QString& recipients, const RecipientList& list,
+                                            const AddressBook& book, const QString& region) {
+    const NumberKeys keys(region);
+    QHash<QString, qsizetype> byKey;
+    byKey.reserve(list.count());
+    for (qsizetype i = 0; i < list.count(); ++i)
+        byKey.insert(keys.of(list.element(i)), i);
+    const int fields = int(list.fieldNames().size());
+    return fromElements(recipients, book, keys, list.fieldNames(),
+                        [&](const QString&, const QString& key) {
+                            const qsizetype i = byKey.value(key, -1);
+                            QStringList values(fields);
+                            for (int field = 0; i >= 0 && field < fields; ++field)
+                                values[field] = list.value(i, field);
+                            return values;
+                        });
+}
+
+RecipientList RecipientList::fromElements(const QString& recipients, const AddressBook& book,
+                                          const NumberKeys& keys, QStringList fields,
+                                          const ValuesOf& valuesOf) {
+    auto data = std::make_shared<Data>();
+    data->fields = std::move(fields);
     FirstOccurrence repeats([&](qsizetype i) { return keys.of(data->entries.at(i).first()); });
-    // The contacts by label and by number, the first in the book where two
-    // share one, made when first needed.
-    QHash<QString, int> byLabel, byNumber;
-    bool labelsRead = false, numbersRead = false;
-    const auto contactOf = [&](const QString& element, const QString& key) {
-        const auto index = [&](QHash<QString, int>& map, bool& read, auto keyOf) {
-            for (int i = 0; !read && i < book.count(); ++i) {
-                const Contact contact = book.isReadable(i) ? book.contact(i) : Contact();
-                if (contact.mobile.isEmpty())
-                    continue;
-                if (const QString key = keyOf(contact); !map.contains(key))
-                    map.insert(key, i);
-            }
-            read = true;
-        };
-        index(byLabel, labelsRead, [](const Contact& contact) { return contactLabel(contact); });
-        if (const int i = byLabel.value(element, -1); i >= 0)
-            return i;
-        index(byNumber, numbersRead,
-              [&](const Contact& contact) { return keys.of(contact.mobile); });
-        return byNumber.value(key, -1);
-    };
     const auto add = [&](const QString& element) {
         const QString key = canBeSent(element) ? keys.of(element) : QString();
         if (key.isEmpty()) {
@@ -144,12 +159,7 @@ RecipientList RecipientList::fromText(const QString& recipients, const AddressBo
                                            data->entries.at(kept).first()));
             return;
         }
-        const int index = contactOf(element, key);
-        const Contact contact = index >= 0 ? book.contact(index) : Contact();
-        const QString name = contact.displayName.isEmpty()
-                                 ? QString(contact.firstName + u' ' + contact.surname).trimmed()
-                                 : contact.displayName;
-        data->entries.append({element, contact.firstName, contact.surname, name});
+        data->entries.append(QStringList{element} + valuesOf(element, key));
     };
     for (QStringView piece : QStringView(recipients).split(u';')) {
         const QString element = piece.trimmed().toString();

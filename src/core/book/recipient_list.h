@@ -5,11 +5,13 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <functional>
 #include <memory>
 
 namespace pelicast {
 
 class AddressBook;
+class NumberKeys;
 class RecipientTable;
 
 // One person a batch goes to.
@@ -54,6 +56,14 @@ public:
     // the other two where the card has none).
     static RecipientList fromText(const QString& recipients, const AddressBook& book,
                                   const QString& region);
+    // The fields fromText() gives: "first", "last", "name".
+    static QStringList contactFields();
+    // The elements of a recipients text that was written from `list` and
+    // then edited: an element with the number of one of the list's
+    // recipients has that recipient's values, any other (typed, picked, a
+    // group's member) has none. The fields are the list's.
+    static RecipientList fromEditedText(const QString& recipients, const RecipientList& list,
+                                        const AddressBook& book, const QString& region);
 
     qsizetype count() const;
     bool isEmpty() const { return count() == 0; }
@@ -73,6 +83,13 @@ public:
     const QList<LeftOutRecipient>& leftOut() const;
 
 private:
+    // The elements of `recipients` (a group label stands for its members),
+    // each once, with `valuesOf(element, number key)`.
+    using ValuesOf = std::function<QStringList(const QString& element, const QString& key)>;
+    static RecipientList fromElements(const QString& recipients, const AddressBook& book,
+                                      const NumberKeys& keys, QStringList fields,
+                                      const ValuesOf& valuesOf);
+
     struct Data;
     std::shared_ptr<const Data> d;
 };

@@ -25,6 +25,10 @@ struct Preferences {
     // region chosen once holds under any locale.
     RegionSource regionSource = RegionSource::Chosen;
 
+    // The region lists of recipients read numbers in: "" when the check is
+    // off, which compares them as text.
+    QString numberRegion() const { return checkRecipients ? region : QString(); }
+
     static Preferences load(const Settings& settings);
     // False when the settings file cannot be written; the reason is in
     // settings.errorString().
