@@ -38,7 +38,7 @@ bool listsGroup(const QStringList& names, const QString& name) {
 // could not stand in a recipients text (the user told why).
 QString askGroupName(QWidget* parent, const QString& prompt, const QString& proposed,
                      const QStringList& suggestions = {}) {
-    const QString name =
+    QString name =
         MessageBox::askText(parent, prompt, tr("Group"), proposed, suggestions).trimmed();
     const bool fits = std::none_of(name.cbegin(), name.cend(),
                                    [](QChar c) { return c == u';' || c.unicode() < 0x20; });

@@ -54,7 +54,7 @@ void AddressBook::Private::editGroupCards(
             edits.deleted.insert(card);
         } else if (result == CardEdit::Changed) {
             edited.info = vcard::readCardInfo(edited.properties);
-            edits.changed.insert(card, std::move(edited));
+            edits.changed.insert(card, edited);
         }
         modified = modified || result != CardEdit::Unchanged;
     }

@@ -39,8 +39,7 @@ LeftOutRecipient leftOutAs(LeftOutRecipient::Reason reason, qsizetype row, const
 }  // namespace
 
 QString LeftOutRecipient::text() const {
-    QString where =
-        row > 0 ? tr("Row %1: “%2”").arg(row).arg(element) : tr("“%1”").arg(element);
+    QString where = row > 0 ? tr("Row %1: “%2”").arg(row).arg(element) : tr("“%1”").arg(element);
     switch (reason) {
         case Reason::Repeat:
             return keptRow > 0 ? tr("%1 has the number of row %2.").arg(where).arg(keptRow)
