@@ -153,11 +153,13 @@ private Q_SLOTS:
         Settings().setScrambledValue(keys::kPassword, from[4]);
         const QList<QDBusObjectPath> login{
             QDBusObjectPath("/org/freedesktop/secrets/collection/login")};
+        // A plain method call: QDBusInterface would introspect and cache a meta-object for good.
+        QDBusMessage lock = QDBusMessage::createMethodCall(
+            u"org.freedesktop.secrets"_s, u"/org/freedesktop/secrets"_s,
+            u"org.freedesktop.Secret.Service"_s, u"Lock"_s);
+        lock << QVariant::fromValue(login);
         if (from.size() > 5)
-            QVERIFY(QDBusInterface(u"org.freedesktop.secrets"_s, u"/org/freedesktop/secrets"_s,
-                                   u"org.freedesktop.Secret.Service"_s)
-                        .call(u"Lock"_s, QVariant::fromValue(login))
-                        .type() == QDBusMessage::ReplyMessage);
+            QVERIFY(QDBusConnection::sessionBus().call(lock).type() == QDBusMessage::ReplyMessage);
         QString out;
         QTextStream stream(&out);
         const int status = runSendCommand(arguments, location(), stream, stream);
