@@ -9,19 +9,25 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocalSocket>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QSslConfiguration>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 #include "core/gateway/gateway_client.h"
 #include "core/journal/journal.h"
 #include "core/journal/journal_recorder.h"
 #include "core/settings/settings.h"
+#include "gui/application.h"
+#include "gui/instance_channel.h"
 #include "gui/main_window.h"
 #include "gui/message_box.h"
 #include "gui/message_text_edit.h"
@@ -125,27 +131,31 @@ private Q_SLOTS:
         QCOMPARE(w.text("transp"), stored ? u"http://www."_s : u"https://secure."_s);
     }
 
+    // What does not fit is told at once; Undo takes a cut paste back whole.
     void counter_data() {
         QTest::addColumn<QString>("typed");  // "|" stands for the Enter key
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<int>("left");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("leftOut");  // characters told of
         const QString a49(49, u'a'), a150(150, u'a'), a160(160, u'a');
-        QTest::newRow("empty") << QString() << QString() << 160 << QString();
-        QTest::newRow("150") << a150 << QString() << 10 << a150;
+        QTest::newRow("empty") << QString() << QString() << 160 << QString() << 0;
+        QTest::newRow("150") << a150 << QString() << 10 << a150 << 0;
         QTest::newRow("a line break counts once")
-            << a49 + u"|"_s + a49 << QString() << 61 << a49 + u"\r\n"_s + a49;
+            << a49 + u"|"_s + a49 << QString() << 61 << a49 + u"\r\n"_s + a49 << 0;
         QTest::newRow("typing beyond the limit is refused")
-            << QString(170, u'a') << QString() << 0 << a160;
+            << QString(170, u'a') << QString() << 0 << a160 << 1;
         QTest::newRow("a line break needs two characters of room")
-            << QString(159, u'a') + u"|a"_s << QString() << 0 << a160;
+            << QString(159, u'a') + u"|a"_s << QString() << 0 << a160 << 1;
         QTest::newRow("a paste is cut to fit")
-            << a150 << u"0123\n456789ABCDEF"_s << 1 << a150 + u"0123\r\n4567"_s;
+            << a150 << u"0123\n456789ABCDEF"_s << 1 << a150 + u"0123\r\n4567"_s << 8;
     }
     void counter() {
         QFETCH(QString, typed);
         QFETCH(QString, pasted);
         QFETCH(int, left);
+        QFETCH(int, leftOut);
+        QToolTip::hideText();
         Window w;
         auto* sms = w.get<MessageTextEdit>("sms");
         const QStringList lines = typed.split(u'|');
@@ -160,6 +170,12 @@ private Q_SLOTS:
         }
         QCOMPARE(w.text("counter"), QString::number(left) + u" characters left"_s);
         QTEST(sms->text(), "text");
+        QCOMPARE(QToolTip::text().section(u". "_s, 0, 0),
+                 leftOut ? u"Characters left out: %1"_s.arg(leftOut) : QString());
+        if (!pasted.isEmpty()) {
+            sms->undo();
+            QCOMPARE(sms->text(), typed);
+        }
         w.get<QAction>("newmenu")->trigger();
         QCOMPARE(w.text("counter"), u"160 characters left"_s);
     }
@@ -324,6 +340,55 @@ private Q_SLOTS:
                      u"udata/password udata/proxy udata/rcpt1 udata/rcpt2 "
                      u"udata/rcpt3 udata/rcpt4 udata/transport udata/username"_s);
         QCOMPARE(file.value(u"preferences/confirmCost"_s), u"true"_s);
+    }
+
+    // One Pelicast per user: a second start brings the first to the front and
+    // ends; one that crashed leaves nothing in the way of the next.
+    void secondStart_data() {
+        QTest::addColumn<bool>("crashed");
+        QTest::newRow("a running one is raised") << false;
+        QTest::newRow("the socket of one that crashed") << true;
+    }
+    void secondStart() {
+        QFETCH(bool, crashed);
+        const auto start = [](QProcess& process) {
+            process.start(QStringLiteral(PELICAST_PROGRAM), QStringList());
+            QVERIFY(process.waitForStarted());
+        };
+        const auto listening = [] {
+            QLocalSocket socket;
+            socket.connectToServer(
+                QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+                u"/pelicast.socket"_s);
+            return socket.waitForConnected(100);
+        };
+        QProcess first, second;
+        Window w;
+        InstanceChannel channel(u"pelicast"_s);
+        if (crashed) {
+            start(first);
+            QTRY_VERIFY_WITH_TIMEOUT(listening(), kReplyTimeoutMs);
+            first.kill();
+            QVERIFY(first.waitForFinished());
+        } else {
+            QVERIFY(channel.claim());
+            raiseOnRequest(channel, w.window);
+            QVERIFY(channel.listen());
+            w.window.showMinimized();
+        }
+        start(second);
+        if (crashed) {  // it starts in the first one's place
+            QTRY_VERIFY_WITH_TIMEOUT(listening(), kReplyTimeoutMs);
+            QCOMPARE(second.state(), QProcess::Running);
+            second.terminate();
+            QVERIFY(second.waitForFinished());
+            return;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, kReplyTimeoutMs);
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY(!w.window.isMinimized());
+        QTRY_VERIFY(w.window.isActiveWindow());
     }
 
     // A gateway that is not there: the reason is shown, and the window is

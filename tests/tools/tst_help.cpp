@@ -6,12 +6,14 @@
 #include <QHelpEngine>
 #include <QHelpLink>
 #include <QHelpSearchEngine>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include "gui/instance_channel.h"
 #include "pelicast-help/help_browser.h"
 #include "pelicast-help/help_collection.h"
 #include "pelicast-help/help_window.h"
@@ -108,6 +110,23 @@ private Q_SLOTS:
         QTEST(window.showTopic(topic), "known");
         QCOMPARE(window.browser()->source().fileName(), page);
         QCOMPARE(window.browser()->documentTitle(), pageTitle(page));
+    }
+
+    // F1 again: the viewer started for it hands its topic to the open one and
+    // ends, so one help window stays.
+    void secondViewerShowsItsTopicInTheFirst() {
+        HelpWindow window(openInstalled());
+        pelicast::InstanceChannel channel(u"pelicast-help"_s);
+        QVERIFY(channel.claim());
+        connect(&channel, &pelicast::InstanceChannel::received, &window, &HelpWindow::showRequest);
+        QVERIFY(channel.listen());
+        for (const QString& topic : {u"options.htm"_s, u"history.htm"_s}) {
+            QProcess viewer;
+            viewer.start(QStringLiteral(PELICAST_HELP_VIEWER), {u"--topic"_s, topic});
+            QTRY_COMPARE_WITH_TIMEOUT(viewer.state(), QProcess::NotRunning, 20000);
+            QCOMPARE(viewer.exitCode(), 0);
+            QCOMPARE(window.browser()->source().fileName(), topic);
+        }
     }
 
     // The search index is written beside the private copy, not the installed
