@@ -62,36 +62,31 @@ Options parseOptions(const QCoreApplication& application) {
         "on standard output. It answers one request per connection and closes a connection "
         "that falls silent for 5 seconds or takes 30 in all; it refuses bodies over 256 KiB "
         "from their announced length, and keeps at most 64 connections, the oldest "
-        "making room for a new one."_s);
+        "making room for a new one. It runs until a signal ends it.\n\n"
+        "Exit status: 2 when it cannot start (a wrong command line, an accounts, "
+        "certificate or key file that cannot be read, or a port in use)."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                             u"/pelicast-gateway"_s;
     parser.addOptions({
-        {u"address"_s,
-         u"Address to listen on (default 127.0.0.1: loopback only)."_s,
-         u"address"_s, u"127.0.0.1"_s},
-        {u"http-port"_s,
-         u"Port for plain HTTP; 0 takes any free port (default 18080)."_s,
+        {u"address"_s, u"Address to listen on (default 127.0.0.1: loopback only)."_s, u"address"_s,
+         u"127.0.0.1"_s},
+        {u"http-port"_s, u"Port for plain HTTP; 0 takes any free port (default 18080)."_s,
          u"port"_s, u"18080"_s},
         {u"https-port"_s,
          u"Port for HTTPS, which needs --cert and --key; 0 takes any free port "
-                        "(default 18443)."_s,
+         "(default 18443)."_s,
          u"port"_s, u"18443"_s},
-        {u"cert"_s, u"Server certificate (PEM) for HTTPS."_s,
-         u"file"_s},
-        {u"key"_s, u"Private key (PEM, unencrypted) for HTTPS."_s,
-         u"file"_s},
-        {u"accounts"_s,
-         u"Accounts file (default %1/accounts.json)."_s.arg(dataDir),
-         u"file"_s, dataDir + u"/accounts.json"_s},
-        {u"outbox"_s,
-         u"Outbox file (default outbox.jsonl beside the accounts file)."_s,
-         u"file"_s},
+        {u"cert"_s, u"Server certificate (PEM) for HTTPS."_s, u"file"_s},
+        {u"key"_s, u"Private key (PEM, unencrypted) for HTTPS."_s, u"file"_s},
+        {u"accounts"_s, u"Accounts file (default %1/accounts.json)."_s.arg(dataDir), u"file"_s,
+         dataDir + u"/accounts.json"_s},
+        {u"outbox"_s, u"Outbox file (default outbox.jsonl beside the accounts file)."_s, u"file"_s},
         {u"delay"_s,
          u"Answers every request MS milliseconds (at most 60000) after it was "
-                        "handled: a message is recorded and charged at once, its answer comes "
-                        "late, as from a slow gateway (default 0)."_s,
+         "handled: a message is recorded and charged at once, its answer comes "
+         "late, as from a slow gateway (default 0)."_s,
          u"MS"_s, u"0"_s},
     });
     // A wrong command line ends with code 2 and the usage line, as in the other programs.
@@ -124,10 +119,9 @@ Options parseOptions(const QCoreApplication& application) {
         fail(u"--delay takes milliseconds from 0 to 60000."_s);
     }
     options.accounts = parser.value(u"accounts"_s);
-    options.outbox =
-        parser.isSet(u"outbox"_s)
-            ? parser.value(u"outbox"_s)
-            : QFileInfo(options.accounts).absoluteDir().filePath(u"outbox.jsonl"_s);
+    options.outbox = parser.isSet(u"outbox"_s)
+                         ? parser.value(u"outbox"_s)
+                         : QFileInfo(options.accounts).absoluteDir().filePath(u"outbox.jsonl"_s);
     return options;
 }
 
@@ -192,8 +186,8 @@ int main(int argc, char* argv[]) {
 
     HttpFront http(service, u"http"_s);
     http.setReplyDelay(options.delayMs);
-    QString ready = u"http="_s +
-                    endpoint(options.address, listenOn(http, options, options.httpPort, "http"));
+    QString ready =
+        u"http="_s + endpoint(options.address, listenOn(http, options, options.httpPort, "http"));
     HttpFront https(service, u"https"_s);
     if (options.httpsPort) {
         setUpTls(https, options);

@@ -68,12 +68,13 @@ std::optional<int> answerOnTerminal(Options& options, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Named before anything can fail, so that every error line says whose it is.
+    QCoreApplication::setApplicationName(u"pelicast-help"_s);
     Options options;
     if (const auto answered = answerOnTerminal(options, argc, argv))
         return *answered;
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(u"pelicast-help"_s);
     QApplication::setApplicationDisplayName(u"Pelicast Help"_s);
     QApplication::setApplicationVersion(QStringLiteral(PELICAST_VERSION));
     const QString topic = options.parser.value(options.topic);
