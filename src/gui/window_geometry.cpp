@@ -60,7 +60,11 @@ WindowGeometry* WindowGeometry::keep(QWidget* window, SettingsKey key, QSize def
 }
 
 WindowGeometry::WindowGeometry(QWidget* window, SettingsKey key, QSize defaultSize)
-    : QObject(window), window_(window), key_(key), defaultSize_(defaultSize) {
+    : QObject(window), window_(window), key_(key) {
+    // Now, so that a caller may still resize it, and a dialog is centred
+    // over its parent in this size.
+    if (!defaultSize.isEmpty())
+        window->resize(defaultSize);
     window->installEventFilter(this);
     // The program ends without hiding its windows.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
@@ -99,14 +103,7 @@ void WindowGeometry::restore() {
     // A dialog is placed over its parent before it is shown; a window of its
     // own is placed by the desktop unless it remembers a place.
     const bool placed = stored || window_->testAttribute(Qt::WA_Moved);
-    QRect rect = window_->geometry();
-    if (stored) {
-        rect = stored->rect;
-    } else if (first && !defaultSize_.isEmpty()) {
-        const QPoint center = rect.center();
-        rect.setSize(defaultSize_);
-        rect.moveCenter(center);
-    }
+    const QRect rect = stored ? stored->rect : window_->geometry();
     QScreen* screen = placed ? QGuiApplication::screenAt(rect.center()) : nullptr;
     if (!screen)
         screen = window_->screen();

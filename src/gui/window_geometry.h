@@ -19,10 +19,10 @@ namespace pelicast {
 class WindowGeometry : public QObject {
     Q_OBJECT
 public:
-    // Watches `window` (as its child): each time it is shown, it gets its
-    // remembered geometry, else `defaultSize` (or its own size when that is
-    // empty), fitted into the screen; hidden, closed or at the program's end
-    // its geometry is stored under `key`.
+    // Watches `window` (as its child), resized to `defaultSize` unless that
+    // is empty: the first time it is shown it gets its remembered geometry,
+    // else keeps its own; each time, fitted into the screen. Hidden, closed
+    // or at the program's end, its geometry is stored under `key`.
     static WindowGeometry* keep(QWidget* window, SettingsKey key, QSize defaultSize = {});
 
     // `rect` moved, and shrunk where it must be (never below `minimum`), to
@@ -41,7 +41,6 @@ private:
 
     QWidget* window_;
     SettingsKey key_;
-    QSize defaultSize_;
     Settings settings_;
     bool restored_ = false;
 };
