@@ -102,13 +102,21 @@ private Q_SLOTS:
         MessageBox::startRecording();
     }
 
+    // A first start says where to begin; a test gateway is named in the
+    // title and the status line.
     void startsFromStoredSettings_data() {
         QTest::addColumn<bool>("stored");
-        QTest::newRow("first start") << false;
-        QTest::newRow("stored") << true;
+        QTest::addColumn<QString>("gateway");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("first start")
+            << false << QString() << u"To begin, type your Quillo username and password."_s;
+        QTest::newRow("stored") << true << QString() << QString();
+        QTest::newRow("stored, test gateway")
+            << true << u"http://127.0.0.1:9/x/"_s << u"test gateway: http://127.0.0.1:9/x/"_s;
     }
     void startsFromStoredSettings() {
         QFETCH(bool, stored);
+        QFETCH(QString, gateway);
         if (stored) {
             Settings settings;
             settings.setScrambledValue(keys::kUsername, u"anna"_s);
@@ -118,7 +126,10 @@ private Q_SLOTS:
             settings.setValue(keys::kCredits, u" 87"_s);
             settings.setValue(keys::kTransport, u"http"_s);
         }
-        Window w;
+        Window w(gateway.isEmpty() ? kNowhere : *GatewayLocation::at(gateway));
+        QTEST(w.text("status"), "status");
+        QCOMPARE(w.window.windowTitle().endsWith(u"test gateway: "_s + gateway),
+                 !gateway.isEmpty());
         QCOMPARE(w.edit("Uname"), stored ? u"anna"_s : QString());
         QCOMPARE(w.edit("Pass"), stored ? u"581x"_s : QString());
         QCOMPARE(w.get<QCheckBox>("remember")->isChecked(), stored);
@@ -128,7 +139,9 @@ private Q_SLOTS:
         QCOMPARE(w.get<QComboBox>("rcpt")->currentText(), QString());
         QCOMPARE(w.text("chkcr"),
                  stored ? u"Credits Left: (last run) 87"_s : u"Credits Left: Unknown"_s);
-        QCOMPARE(w.text("transp"), stored ? u"http://www."_s : u"https://secure."_s);
+        QCOMPARE(w.text("transp"), !gateway.isEmpty() ? u"http://127.0.0.1:9/x"_s
+                                   : stored           ? u"http://www."_s
+                                                      : u"https://secure."_s);
     }
 
     // What does not fit is told at once; Undo takes a cut paste back whole.
@@ -340,6 +353,10 @@ private Q_SLOTS:
                      u"udata/password udata/proxy udata/rcpt1 udata/rcpt2 "
                      u"udata/rcpt3 udata/rcpt4 udata/transport udata/username"_s);
         QCOMPARE(file.value(u"preferences/confirmCost"_s), u"true"_s);
+        // The message just sent is no unsent message.
+        w.window.close();
+        QVERIFY(!MessageBox::shownTexts().contains(u"Discard the unsent message?"_s));
+        QVERIFY(!w.window.isVisible());
     }
 
     // One Pelicast per user: a second start brings the first to the front and
