@@ -62,7 +62,9 @@ Options parseOptions(const QCoreApplication& application) {
         "on standard output. It answers one request per connection and closes a connection "
         "that falls silent for 5 seconds or takes 30 in all; it refuses bodies over 256 KiB "
         "from their announced length, and keeps at most 64 connections, the oldest "
-        "making room for a new one."_s);
+        "making room for a new one. It runs until a signal ends it.\n\n"
+        "Exit status: 2 when it cannot start (a wrong command line, an accounts, "
+        "certificate or key file that cannot be read, or a port in use)."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +

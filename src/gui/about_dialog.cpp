@@ -2,27 +2,16 @@
 #include "gui/about_dialog.h"
 
 #include <QGuiApplication>
-#include <QProcess>
-#include <QStandardPaths>
+#include <QUrl>
 
-#include "gui/message_box.h"
 #include "gui/pictures.h"
+#include "gui/system_info_dialog.h"
 #include "gui/web_page.h"
 #include "ui_about_dialog.h"
 
 using namespace Qt::StringLiterals;
 
 namespace pelicast {
-
-namespace {
-
-// The system-information programs of the common desktops, the most detailed
-// first.
-constexpr const char* kSystemInformationPrograms[] = {"kinfocenter",          "hardinfo",
-                                                      "gnome-system-monitor", "mate-system-monitor",
-                                                      "xfce4-taskmanager",    "lxtask"};
-
-}  // namespace
 
 AboutDialog::AboutDialog(GatewayLocation location, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::AboutDialog>()), location_(std::move(location)) {
@@ -38,9 +27,14 @@ AboutDialog::AboutDialog(GatewayLocation location, QWidget* parent)
     ui_->lblTitle->setFont(titleFont);
     ui_->picIcon->setIcon(pictureIcon("pelicast"));
     ui_->Image1->setIcon(pictureIcon("maker"));
+    const QString project = QStringLiteral(PELICAST_HOMEPAGE);
+    ui_->lblProject->setText(
+        tr("Project page: %1").arg(u"<a href=\"%1\">%1</a>"_s.arg(project.toHtmlEscaped())));
+    connect(ui_->lblProject, &QLabel::linkActivated, this,
+            [this](const QString& link) { openWebPage(this, QUrl(link)); });
 
     connect(ui_->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ui_->cmdSysInfo, &QPushButton::clicked, this, &AboutDialog::startSystemInformation);
+    connect(ui_->cmdSysInfo, &QPushButton::clicked, this, &AboutDialog::showSystemInformation);
     connect(ui_->Image1, &QToolButton::clicked, this,
             [this] { openWebPage(this, weblinks::makerSite()); });
     connect(ui_->picIcon, &QToolButton::clicked, this,
@@ -49,13 +43,9 @@ AboutDialog::AboutDialog(GatewayLocation location, QWidget* parent)
 
 AboutDialog::~AboutDialog() = default;
 
-void AboutDialog::startSystemInformation() {
-    for (const char* name : kSystemInformationPrograms) {
-        const QString program = QStandardPaths::findExecutable(QLatin1String(name));
-        if (!program.isEmpty() && QProcess::startDetached(program, {}))
-            return;
-    }
-    MessageBox::tell(this, u"System Information Is Unavailable At This Time"_s);
+void AboutDialog::showSystemInformation() {
+    auto* dialog = new SystemInfoDialog(location_, this);
+    dialog->show();
 }
 
 }  // namespace pelicast

@@ -12,17 +12,17 @@ namespace Ui {
 class AboutDialog;
 }
 
-// The About box: title, version, description, a button that starts the
-// desktop's system-information program, and two pictures that open web pages.
+// The About box: title, version, description, licence and project page, a
+// button that shows a report of the system Pelicast runs on, and two
+// pictures that open web pages.
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
     explicit AboutDialog(GatewayLocation location, QWidget* parent = nullptr);
     ~AboutDialog() override;
 
-    // Starts the first system-information program found on the PATH, or says
-    // that there is none.
-    void startSystemInformation();
+    // Opens the report of the system (SystemInfoDialog).
+    void showSystemInformation();
 
 private:
     std::unique_ptr<Ui::AboutDialog> ui_;

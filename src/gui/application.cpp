@@ -9,6 +9,8 @@
 
 #include "core/gateway/gateway_location.h"
 #include "core/settings/installation.h"
+#include "gui/indicator_style.h"
+#include "gui/instance_channel.h"
 #include "gui/main_window.h"
 #include "gui/pictures.h"
 
@@ -18,20 +20,42 @@ namespace pelicast {
 
 namespace {
 
+// What a later start asks of the running one.
+const QString kRaise = u"raise"_s;
+
 struct Options {
     QCommandLineParser parser;
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption gateway{u"gateway"_s, GatewayLocation::optionDescription(), u"URL"_s};
 
     Options() {
         parser.setApplicationDescription(
-            u"Sends SMS text messages through the Quillo web SMS gateway."_s);
+            u"Sends SMS text messages through the Quillo web SMS gateway.\n\n"
+            "One Pelicast runs per user: started again, it brings the window of the "
+            "running one to the front and ends (exit status 0).\n\n"
+            "Exit status: 0 when the window was closed or another Pelicast took the "
+            "start over, 2 on a wrong command line or gateway address."_s);
+        parser.addOption(gateway);
+    }
+    Expected<GatewayLocation> location() const {
+        return GatewayLocation::chosen(parser.value(gateway), parser.isSet(gateway));
     }
 };
 
+int usageError(const QString& problem, const QCommandLineParser& parser) {
+    // Before the application object exists Qt cannot name the program.
+    std::fprintf(
+        stderr, "pelicast: %s\n%s\n", qPrintable(problem),
+        qPrintable(
+            parser.helpText().section(u'\n', 0, 0).replace(u"<executable_name>"_s, u"pelicast"_s)));
+    return 2;
+}
+
 // --help and --version answer on the terminal before anything needs a window
-// system, so they work without a display too. Unknown options are left to
-// the full parse, where Qt's own (-platform, -style) are known.
+// system, so they work without a display too, and so does a wrong gateway
+// address. Unknown options are left to the full parse, where Qt's own
+// (-platform, -style) are known.
 std::optional<int> answerOnTerminal(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -51,6 +75,8 @@ std::optional<int> answerOnTerminal(int argc, char** argv) {
                    stdout);
         return 0;
     }
+    if (const auto location = options.location(); !location)
+        return usageError(location.error(), options.parser);
     return std::nullopt;
 }
 
@@ -68,18 +94,38 @@ int runApplication(int argc, char** argv) {
     Options options;
     if (!options.parser.parse(QApplication::arguments()) ||
         !options.parser.positionalArguments().isEmpty()) {
-        const QString problem = options.parser.errorText().isEmpty()
-                                    ? u"Unexpected argument \"%1\"."_s.arg(
-                                          options.parser.positionalArguments().constFirst())
-                                    : options.parser.errorText();
-        std::fprintf(stderr, "pelicast: %s\n%s\n", qPrintable(problem),
-                     qPrintable(options.parser.helpText().section(u'\n', 0, 0)));
-        return 2;
+        return usageError(options.parser.errorText().isEmpty()
+                              ? u"Unexpected argument \"%1\"."_s.arg(
+                                    options.parser.positionalArguments().constFirst())
+                              : options.parser.errorText(),
+                          options.parser);
     }
     options.parser.process(application);  // --help-all ends here
-    MainWindow window(GatewayLocation::builtIn());
+    IndicatorStyle::install();
+
+    InstanceChannel instance(u"pelicast"_s);
+    if (!instance.claim()) {
+        if (instance.handOver(kRaise))
+            return 0;
+        // The running one does not answer: better a second window than none.
+        std::fputs("pelicast: another Pelicast runs but does not answer; starting anew.\n", stderr);
+    }
+    MainWindow window(*options.location());
+    // Listening costs the first frame nothing once it is out.
+    QObject::connect(&window, &MainWindow::firstFrameShown, &instance, [&] {
+        raiseOnRequest(instance, window);
+        instance.listen();
+    });
     window.show();
     return QApplication::exec();
+}
+
+void raiseOnRequest(InstanceChannel& instance, QWidget& window) {
+    QObject::connect(&instance, &InstanceChannel::received, &window,
+                     [&window](const QString& request) {
+                         if (request == kRaise)
+                             InstanceChannel::bringToFront(&window);
+                     });
 }
 
 }  // namespace pelicast

@@ -9,6 +9,7 @@
 #include "gui/address_book_error.h"
 #include "gui/help_launcher.h"
 #include "gui/message_box.h"
+#include "gui/window_geometry.h"
 #include "ui_contact_editor.h"
 
 using namespace Qt::StringLiterals;
@@ -43,6 +44,8 @@ ContactEditor::ContactEditor(QWidget* parent)
     connect(ui_->OK, &QPushButton::clicked, this, &ContactEditor::accept);
     connect(ui_->Cancel, &QPushButton::clicked, this, &ContactEditor::reject);
     setHelpTopic(this, u"contact_editor.htm"_s);
+    // Its size follows its fields; its place is kept.
+    WindowGeometry::keep(this, keys::windows::kEditor);
 }
 
 ContactEditor::~ContactEditor() = default;

@@ -10,6 +10,7 @@
 #include "gui/help_launcher.h"
 #include "gui/long_text.h"
 #include "gui/message_box.h"
+#include "gui/window_geometry.h"
 #include "ui_history_window.h"
 
 using namespace Qt::StringLiterals;
@@ -80,7 +81,8 @@ void HistoryWindow::setUpTable() {
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &HistoryWindow::showSelected);
     ui_->reply->setFixedHeight(lineHeight * 5);
-    resize(table->fontMetrics().averageCharWidth() * 170, lineHeight * 36);
+    WindowGeometry::keep(this, keys::windows::kHistory,
+                         {table->fontMetrics().averageCharWidth() * 170, lineHeight * 36});
 }
 
 bool HistoryWindow::showHistory() {

@@ -97,6 +97,11 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
         },
         Qt::QueuedConnection);
     connectWebLinks();
+    // Nobody types a real password into a stand-in by mistake.
+    if (client_->location().isTest())
+        setWindowTitle(windowTitle() + u" \u2013 "_s +
+                       tr("test gateway: %1").arg(client_->location().testAddress));
+    connect(ui_->Uname, &QLineEdit::textChanged, this, &MainWindow::showStatus);
     // The busy pointer appears only once work lasts long enough to notice:
     // a quick reply neither flickers nor waits while the desktop's cursor
     // theme loads for the first time.
@@ -125,6 +130,7 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
         },
         Qt::QueuedConnection);
     restoreFields();
+    showStatus();
 }
 
 MainWindow::~MainWindow() = default;
@@ -264,12 +270,12 @@ void MainWindow::sendMessage() {
     if (!review)
         return;
     const FormFields fields = sendMessageFields(review->draft);
-    if (MessageBox::ask(this, review->estimate.confirmation(), u"Send SMS ?"_s) ==
-            MessageBox::Answer::Yes &&
-        sendChecks_->confirmCost(*review))
-        post(protocol::kSendPage, fields, u"Sending SMS..."_s);
-    else
+    if (MessageBox::ask(this, review->estimate.confirmation(), u"Send SMS ?"_s) !=
+            MessageBox::Answer::Yes ||
+        !sendChecks_->confirmCost(*review))
         recorder_->recordDeclined(QLatin1String(protocol::kSendPage), fields);
+    else if (post(protocol::kSendPage, fields, u"Sending SMS..."_s))
+        lastSent_ = draft.message;
     settings_.rememberRecipients(draft.recipients);
 }
 
@@ -293,12 +299,13 @@ void MainWindow::uploadContacts() {
 }
 
 // Recorded first: the request leaves once its row is on disk.
-void MainWindow::post(const char* page, const FormFields& fields, const QString& status) {
+bool MainWindow::post(const char* page, const FormFields& fields, const QString& status) {
     if (!recorder_->post(QLatin1String(page), fields)) {
         refuseWhileBusy();
-        return;
+        return false;
     }
     setRequestStatus(status);
+    return true;
 }
 
 void MainWindow::showReply(const QString& reply) {
@@ -324,13 +331,23 @@ void MainWindow::setRequestStatus(const QString& text) {
 
 void MainWindow::showStatus() {
     const QString text = requestStatus_.isEmpty() ? pickerStatus_ : requestStatus_;
-    ui_->status->setText(text);
+    ui_->status->setText(text.isEmpty() ? idleStatus() : text);
     if (text.isEmpty() && !recorder_->isBusy()) {
         busyPointerDelay_.stop();
         unsetCursor();
     } else if (!busyPointerDelay_.isActive() && cursor().shape() != Qt::BusyCursor) {
         busyPointerDelay_.start();
     }
+}
+
+// With no work to show: the stand-in in use, and where a first run begins.
+QString MainWindow::idleStatus() const {
+    QStringList lines;
+    if (client_->location().isTest())
+        lines.append(tr("test gateway: %1").arg(client_->location().testAddress));
+    if (ui_->Uname->text().isEmpty())
+        lines.append(tr("To begin, type your Quillo username and password."));
+    return lines.join(u'\n');
 }
 
 void MainWindow::pickRecipients() {
@@ -413,6 +430,7 @@ bool MainWindow::event(QEvent* event) {
             recorder_->prepare();
             if (!recorder_->isBusy())
                 preloadRequestLibraries();
+            Q_EMIT firstFrameShown();
         });
     return QMainWindow::event(event);
 }
@@ -428,7 +446,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (!ui_->sms->text().isEmpty() &&
+    if (!ui_->sms->text().isEmpty() && ui_->sms->text() != lastSent_ &&
         MessageBox::ask(this, u"Discard the unsent message?"_s, {}, MessageBox::Answer::No,
                         MessageBox::Icon::Question) != MessageBox::Answer::Yes) {
         event->ignore();

@@ -54,6 +54,10 @@ public Q_SLOTS:
     void pickRecipients();
     void openWebPage(const QUrl& url);
 
+Q_SIGNALS:
+    // Once, when the first frame is out: what waits for it may start.
+    void firstFrameShown();
+
 protected:
     // Cancel, Exit and the title bar all end here: the program ends, unless
     // the user keeps an unsent message.
@@ -72,11 +76,12 @@ private:
     bool refuseWhileBusy();
     bool isMissing(const QString& text, const QString& message, QWidget* field);
     bool isAccountMissing();
-    void post(const char* page, const FormFields& fields, const QString& status);
+    bool post(const char* page, const FormFields& fields, const QString& status);
     void showReply(const QString& reply);
     void showFailure(const QString& reason);
     void setRequestStatus(const QString& text);
     void showStatus();
+    QString idleStatus() const;
     void tellSettingsFailure(QWidget* over, const QString& reason);
 
     std::unique_ptr<Ui::MainWindow> ui_;
@@ -93,6 +98,8 @@ private:
     // The status line shows the request's work first, else the picker's.
     QString requestStatus_;
     QString pickerStatus_;
+    // The text of the last message sent, which closing need not ask about.
+    QString lastSent_;
     bool painted_ = false;
     bool settingsFailureTold_ = false;
     QTimer busyPointerDelay_;

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextDocumentFragment>
+#include <QToolTip>
 
 #include "core/message/draft_review.h"
 
@@ -63,6 +64,7 @@ void MessageTextEdit::keyPressEvent(QKeyEvent* event) {
     const bool printable = lineBreak || (!typed.isEmpty() && typed.at(0).isPrint());
     if (printable && fitting(typed).size() < typed.size()) {
         event->accept();  // beyond the limit: refused
+        tellLeftOut(typed.size(), false);
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
@@ -73,7 +75,10 @@ void MessageTextEdit::insertFromMimeData(const QMimeData* source) {
         return;
     QString plain = source->text();
     plain.replace(kCrLf, u"\n"_s).replace(u'\r', u'\n');
-    insertPlainText(fitting(plain));
+    const QString fits = fitting(plain);
+    insertPlainText(fits);
+    if (fits.size() < plain.size())
+        tellLeftOut(plain.size() - fits.size(), true);
 }
 
 void MessageTextEdit::inputMethodEvent(QInputMethodEvent* event) {
@@ -83,9 +88,20 @@ void MessageTextEdit::inputMethodEvent(QInputMethodEvent* event) {
         QInputMethodEvent cut(event->preeditString(), event->attributes());
         cut.setCommitString(fits, event->replacementStart(), event->replacementLength());
         QPlainTextEdit::inputMethodEvent(&cut);
+        tellLeftOut(commit.size() - fits.size(), false);
         return;
     }
     QPlainTextEdit::inputMethodEvent(event);
+}
+
+// Told at the cursor at once; the limit itself stays as it is.
+void MessageTextEdit::tellLeftOut(qsizetype count, bool pasted) {
+    QString notice =
+        tr("Characters left out: %n. A message holds at most %1 characters.", nullptr, int(count))
+            .arg(kMessageLimit);
+    if (pasted)
+        notice += u' ' + tr("Undo (Ctrl+Z) takes the paste back.");
+    QToolTip::showText(viewport()->mapToGlobal(cursorRect().bottomLeft()), notice, this);
 }
 
 }  // namespace pelicast

@@ -7,8 +7,10 @@ namespace pelicast {
 
 // The message field: at most kMessageLimit characters, a line break counting
 // as one of them although it is sent as CR LF. Typing beyond the limit is
-// refused and a paste or drop is cut to what fits. A line break needs room
-// for both of its characters, so it cannot be the last one.
+// refused and a paste or drop is cut to what fits, and either way a balloon
+// at the cursor says at once how many characters were left out; a cut paste
+// is one step of Undo. A line break needs room for both of its characters,
+// so it cannot be the last one.
 class MessageTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -31,6 +33,7 @@ protected:
 private:
     // The longest start of `text` that fits once the selection is replaced.
     QString fitting(const QString& text) const;
+    void tellLeftOut(qsizetype count, bool pasted);
 };
 
 }  // namespace pelicast

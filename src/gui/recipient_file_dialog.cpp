@@ -21,6 +21,7 @@
 #include "core/book/recipient_table.h"
 #include "core/book/table_text.h"
 #include "gui/message_box.h"
+#include "gui/window_geometry.h"
 
 using namespace Qt::StringLiterals;
 
@@ -220,7 +221,8 @@ void RecipientFileDialog::Private::build() {
         showLeftOut->setArrowType(on ? Qt::DownArrow : Qt::RightArrow);
     });
     const QFontMetrics metrics = q->fontMetrics();
-    q->resize(metrics.averageCharWidth() * 90, metrics.lineSpacing() * 32);
+    WindowGeometry::keep(q, keys::windows::kRecipientFile,
+                         {metrics.averageCharWidth() * 90, metrics.lineSpacing() * 32});
 }
 
 // The table as it reads now: its rows, columns and the column of numbers.

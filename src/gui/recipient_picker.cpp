@@ -15,6 +15,7 @@
 #include "gui/group_actions.h"
 #include "gui/help_launcher.h"
 #include "gui/message_box.h"
+#include "gui/window_geometry.h"
 #include "ui_recipient_picker.h"
 
 using namespace Qt::StringLiterals;
@@ -155,6 +156,7 @@ RecipientPicker::RecipientPicker(QWidget* parent)
         d->rebuildList();
     });
     setHelpTopic(this, u"address_book.htm"_s);
+    WindowGeometry::keep(this, keys::windows::kPicker);
 }
 
 RecipientPicker::~RecipientPicker() = default;

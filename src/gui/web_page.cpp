@@ -2,6 +2,8 @@
 #include "gui/web_page.h"
 
 #include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "gui/message_box.h"
@@ -10,8 +12,39 @@ using namespace Qt::StringLiterals;
 
 namespace pelicast {
 
+namespace {
+
+// Long enough for xdg-mime to ask the desktop, short for a click.
+constexpr int kQueryMs = 3000;
+
+// No program opens web links: xdg-open, which links are handed to, is
+// missing, or the desktop names no program for the link's scheme (and
+// $BROWSER, xdg-open's last resort, names none either). Without xdg-mime
+// to ask, or when it does not answer, the desktop is trusted to find one.
+bool browserMissing(const QUrl& url) {
+    if (QStandardPaths::findExecutable(u"xdg-open"_s).isEmpty())
+        return true;
+    const QString query = QStandardPaths::findExecutable(u"xdg-mime"_s);
+    if (query.isEmpty() || !qEnvironmentVariableIsEmpty("BROWSER"))
+        return false;
+    QProcess process;
+    process.start(query, {u"query"_s, u"default"_s, u"x-scheme-handler/"_s + url.scheme()});
+    if (!process.waitForFinished(kQueryMs)) {
+        process.kill();
+        process.waitForFinished();
+        return false;
+    }
+    return process.exitStatus() == QProcess::NormalExit &&
+           process.readAllStandardOutput().trimmed().isEmpty();
+}
+
+}  // namespace
+
 void openWebPage(QWidget* parent, const QUrl& url) {
-    if (!QDesktopServices::openUrl(url))
+    if (browserMissing(url))
+        MessageBox::tell(parent, u"Could not find associated Browser"_s, u"Browser Not Found"_s,
+                         MessageBox::Icon::Warning);
+    else if (!QDesktopServices::openUrl(url))
         MessageBox::tell(parent, u"Web Page not Opened"_s, u"URL Failed"_s,
                          MessageBox::Icon::Warning);
 }

@@ -292,7 +292,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("error");
         const QString notes = dir_.filePath(u"notes.txt"_s);
-        QTest::newRow("no command") << QStringList() << 2 << u"Commands:"_s;
+        QTest::newRow("no command")
+            << QStringList() << 2 << u"pelicast-contacts: No command given; see --help.\nUsage: "_s;
         QTest::newRow("import of a text file")
             << QStringList{u"--book"_s, path_, u"import"_s, notes} << 1
             << u"\"%1\" is not a vCard file.\n"_s.arg(notes);
@@ -329,6 +330,9 @@ private Q_SLOTS:
         const QString output = tool(arguments);
         QCOMPARE(exitCode_, exitCode);
         QVERIFY2(output.contains(error), qPrintable(output));
+        for (const QString& line : output.split(u'\n', Qt::SkipEmptyParts))
+            QVERIFY2(line.startsWith(u"pelicast-contacts: "_s) || line.startsWith(u"Usage: "_s),
+                     qPrintable(line));
         QCOMPARE(readAll(path_), kBook);
         QCOMPARE(readAll(notes), QByteArray("just text\n"));
     }

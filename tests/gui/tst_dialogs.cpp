@@ -2,19 +2,24 @@
 // The Options dialog, the About box and the web links, opened from the main
 // window as a user opens them.
 #include <QAction>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/book/address_book.h"
 #include "core/settings/settings.h"
 #include "gui/about_dialog.h"
 #include "gui/main_window.h"
 #include "gui/message_box.h"
 #include "gui/options_dialog.h"
+#include "gui/system_info_dialog.h"
 
 using namespace pelicast;
 using namespace Qt::StringLiterals;
@@ -81,7 +86,7 @@ private Q_SLOTS:
         QFETCH(int, key);
         QPointer options = open<OptionsDialog>("opmenu");
         QVERIFY(child<QRadioButton>(options, "proxybut_1")->isChecked());
-        QCOMPARE(child<QRadioButton>(options, "proxybut_1")->text(),
+        QCOMPARE(child<QRadioButton>(options, "proxybut_1")->text().remove(u'&'),
                  u"Use system proxy settings"_s);
         QVERIFY(!child(options, "proxysrv")->isEnabled());
         child<QRadioButton>(options, "http_1")->click();
@@ -146,47 +151,74 @@ private Q_SLOTS:
         QTRY_VERIFY(!about);
     }
 
-    // Without a system-information program the user is told so.
-    void systemInformationUnavailable() {
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", home_.path().toUtf8());
-        MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    // A report to copy into a bug report: one fact a line.
+    void systemInformation() {
         child<QPushButton>(open<AboutDialog>("About"), "cmdSysInfo")->click();
-        qputenv("PATH", path);
-        QCOMPARE(MessageBox::shownTexts(),
-                 QStringList{u"System Information Is Unavailable At This Time"_s});
+        auto* report = child<QPlainTextEdit>(window_->findChild<SystemInfoDialog*>(), "report");
+        const QStringList lines = report->toPlainText().split(u'\n');
+        QCOMPARE(lines.first(), u"Pelicast 0.8.4"_s);
+        for (
+            const QString& line :
+            {u"Settings: "_s + Settings::fileName(),
+             u"Address book: "_s + AddressBook::defaultPath(),
+             u"Gateway: https://secure.quillo.example/ or http://www.quillo.example/ (built in)"_s})
+            QVERIFY2(lines.contains(line), qPrintable(line));
+        QVERIFY(lines.filter(QRegularExpression(u"^libphonenumber: \\d+\\.\\d+"_s)).size() == 1);
+        child<QPushButton>(report->window(), "copy")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), report->toPlainText());
     }
 
-    // The gateway's pages follow the transport in use; a browser that cannot
-    // be started is reported.
+    // The gateway's pages follow the transport in use. Where no program is
+    // there for web links, or it cannot be started, the user is told.
     void webLinks_data() {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("transport");
-        QTest::addColumn<QString>("url");
-        QTest::newRow("account over http")
-            << u"account"_s << u"http"_s << u"http://www.quillo.example/newuser.asp"_s;
-        QTest::newRow("home over https")
-            << u"quillomenu"_s << u"https"_s << u"https://secure.quillo.example/"_s;
-        QTest::newRow("no browser") << u"mainbuy"_s << u"https"_s << QString();
+        QTest::addColumn<QString>("tools");  // on the PATH: "open", "mime" answering "query"
+        QTest::addColumn<QString>("url");    // or what the box says
+        QTest::newRow("account over http") << u"account"_s << u"http"_s << u"open mime"_s
+                                           << u"http://www.quillo.example/newuser.asp"_s;
+        QTest::newRow("home over https") << u"quillomenu"_s << u"https"_s << u"open mime"_s
+                                         << u"https://secure.quillo.example/"_s;
+        QTest::newRow("no xdg-open")
+            << u"mainbuy"_s << u"https"_s << QString() << u"Could not find associated Browser"_s;
+        QTest::newRow("no program for https")
+            << u"mainbuy"_s << u"https"_s << u"open"_s << u"Could not find associated Browser"_s;
+        QTest::newRow("browser not started")
+            << u"mainbuy"_s << u"https"_s << u"open mime"_s << u"Web Page not Opened"_s;
     }
     void webLinks() {
         QFETCH(QString, action);
         QFETCH(QString, transport);
+        QFETCH(QString, tools);
         QFETCH(QString, url);
+        QTemporaryDir bin;
+        const auto script = [&](const QString& name, const QString& body) {
+            QFile file(bin.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\n" + body.toUtf8() + '\n');
+            file.setPermissions(file.permissions() | QFile::ExeOwner);
+        };
+        script(u"xdg-mime"_s, tools.contains(u"mime"_s) ? u"echo browser.desktop"_s : QString());
+        if (tools.contains(u"open"_s))
+            script(u"xdg-open"_s, QString());
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8());
         Settings().setValue(keys::kTransport, transport);
         window_ = std::make_unique<MainWindow>(kLocation);
         Browser browser;
+        const bool opens = url.contains(u"://"_s);
         // Without a handler the offscreen platform opens nothing.
-        if (url.isEmpty())
-            MessageBox::setNextAnswer(MessageBox::Answer::Ok);
-        else
+        if (opens)
             QDesktopServices::setUrlHandler(transport, &browser, "open");
+        else
+            MessageBox::setNextAnswer(MessageBox::Answer::Ok);
         child<QAction>(window_.get(), qPrintable(action))->trigger();
         QDesktopServices::unsetUrlHandler(transport);
-        if (url.isEmpty())
-            QCOMPARE(MessageBox::shownTexts(), QStringList{u"Web Page not Opened"_s});
-        else
+        qputenv("PATH", path);
+        if (opens)
             QCOMPARE(browser.opened, QList<QUrl>{QUrl(url)});
+        else
+            QCOMPARE(MessageBox::shownTexts(), QStringList{url});
     }
 };
 

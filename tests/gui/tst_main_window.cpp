@@ -9,19 +9,25 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocalSocket>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QSslConfiguration>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 
 #include "core/gateway/gateway_client.h"
 #include "core/journal/journal.h"
 #include "core/journal/journal_recorder.h"
 #include "core/settings/settings.h"
+#include "gui/application.h"
+#include "gui/instance_channel.h"
 #include "gui/main_window.h"
 #include "gui/message_box.h"
 #include "gui/message_text_edit.h"
@@ -96,13 +102,21 @@ private Q_SLOTS:
         MessageBox::startRecording();
     }
 
+    // A first start says where to begin; a test gateway is named in the
+    // title and the status line.
     void startsFromStoredSettings_data() {
         QTest::addColumn<bool>("stored");
-        QTest::newRow("first start") << false;
-        QTest::newRow("stored") << true;
+        QTest::addColumn<QString>("gateway");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("first start")
+            << false << QString() << u"To begin, type your Quillo username and password."_s;
+        QTest::newRow("stored") << true << QString() << QString();
+        QTest::newRow("stored, test gateway")
+            << true << u"http://127.0.0.1:9/x/"_s << u"test gateway: http://127.0.0.1:9/x/"_s;
     }
     void startsFromStoredSettings() {
         QFETCH(bool, stored);
+        QFETCH(QString, gateway);
         if (stored) {
             Settings settings;
             settings.setScrambledValue(keys::kUsername, u"anna"_s);
@@ -112,7 +126,10 @@ private Q_SLOTS:
             settings.setValue(keys::kCredits, u" 87"_s);
             settings.setValue(keys::kTransport, u"http"_s);
         }
-        Window w;
+        Window w(gateway.isEmpty() ? kNowhere : *GatewayLocation::at(gateway));
+        QTEST(w.text("status"), "status");
+        QCOMPARE(w.window.windowTitle().endsWith(u"test gateway: "_s + gateway),
+                 !gateway.isEmpty());
         QCOMPARE(w.edit("Uname"), stored ? u"anna"_s : QString());
         QCOMPARE(w.edit("Pass"), stored ? u"581x"_s : QString());
         QCOMPARE(w.get<QCheckBox>("remember")->isChecked(), stored);
@@ -122,30 +139,36 @@ private Q_SLOTS:
         QCOMPARE(w.get<QComboBox>("rcpt")->currentText(), QString());
         QCOMPARE(w.text("chkcr"),
                  stored ? u"Credits Left: (last run) 87"_s : u"Credits Left: Unknown"_s);
-        QCOMPARE(w.text("transp"), stored ? u"http://www."_s : u"https://secure."_s);
+        QCOMPARE(w.text("transp"), !gateway.isEmpty() ? u"http://127.0.0.1:9/x"_s
+                                   : stored           ? u"http://www."_s
+                                                      : u"https://secure."_s);
     }
 
+    // What does not fit is told at once; Undo takes a cut paste back whole.
     void counter_data() {
         QTest::addColumn<QString>("typed");  // "|" stands for the Enter key
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<int>("left");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("leftOut");  // characters told of
         const QString a49(49, u'a'), a150(150, u'a'), a160(160, u'a');
-        QTest::newRow("empty") << QString() << QString() << 160 << QString();
-        QTest::newRow("150") << a150 << QString() << 10 << a150;
+        QTest::newRow("empty") << QString() << QString() << 160 << QString() << 0;
+        QTest::newRow("150") << a150 << QString() << 10 << a150 << 0;
         QTest::newRow("a line break counts once")
-            << a49 + u"|"_s + a49 << QString() << 61 << a49 + u"\r\n"_s + a49;
+            << a49 + u"|"_s + a49 << QString() << 61 << a49 + u"\r\n"_s + a49 << 0;
         QTest::newRow("typing beyond the limit is refused")
-            << QString(170, u'a') << QString() << 0 << a160;
+            << QString(170, u'a') << QString() << 0 << a160 << 1;
         QTest::newRow("a line break needs two characters of room")
-            << QString(159, u'a') + u"|a"_s << QString() << 0 << a160;
+            << QString(159, u'a') + u"|a"_s << QString() << 0 << a160 << 1;
         QTest::newRow("a paste is cut to fit")
-            << a150 << u"0123\n456789ABCDEF"_s << 1 << a150 + u"0123\r\n4567"_s;
+            << a150 << u"0123\n456789ABCDEF"_s << 1 << a150 + u"0123\r\n4567"_s << 8;
     }
     void counter() {
         QFETCH(QString, typed);
         QFETCH(QString, pasted);
         QFETCH(int, left);
+        QFETCH(int, leftOut);
+        QToolTip::hideText();
         Window w;
         auto* sms = w.get<MessageTextEdit>("sms");
         const QStringList lines = typed.split(u'|');
@@ -160,6 +183,12 @@ private Q_SLOTS:
         }
         QCOMPARE(w.text("counter"), QString::number(left) + u" characters left"_s);
         QTEST(sms->text(), "text");
+        QCOMPARE(QToolTip::text().section(u". "_s, 0, 0),
+                 leftOut ? u"Characters left out: %1"_s.arg(leftOut) : QString());
+        if (!pasted.isEmpty()) {
+            sms->undo();
+            QCOMPARE(sms->text(), typed);
+        }
         w.get<QAction>("newmenu")->trigger();
         QCOMPARE(w.text("counter"), u"160 characters left"_s);
     }
@@ -324,6 +353,54 @@ private Q_SLOTS:
                      u"udata/password udata/proxy udata/rcpt1 udata/rcpt2 "
                      u"udata/rcpt3 udata/rcpt4 udata/transport udata/username"_s);
         QCOMPARE(file.value(u"preferences/confirmCost"_s), u"true"_s);
+        // The message just sent is no unsent message.
+        w.window.close();
+        QVERIFY(!MessageBox::shownTexts().contains(u"Discard the unsent message?"_s));
+        QVERIFY(!w.window.isVisible());
+    }
+
+    // One Pelicast per user: a second start brings the first to the front and
+    // ends; one that crashed leaves nothing in the way of the next.
+    void secondStart_data() {
+        QTest::addColumn<bool>("crashed");
+        QTest::newRow("a running one is raised") << false;
+        QTest::newRow("the socket of one that crashed") << true;
+    }
+    void secondStart() {
+        QFETCH(bool, crashed);
+        const auto listening = [] {
+            QLocalSocket socket;
+            socket.connectToServer(
+                QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+                u"/pelicast.socket"_s);
+            return socket.waitForConnected(100);
+        };
+        QProcess first, second;
+        Window w;
+        InstanceChannel channel(u"pelicast"_s);
+        if (crashed) {
+            first.start(QStringLiteral(PELICAST_PROGRAM), QStringList());
+            QTRY_VERIFY_WITH_TIMEOUT(listening(), kReplyTimeoutMs);
+            first.kill();
+            QVERIFY(first.waitForFinished());
+        } else {
+            QVERIFY(channel.claim() && channel.listen());
+            raiseOnRequest(channel, w.window);
+            w.window.showMinimized();
+        }
+        second.start(QStringLiteral(PELICAST_PROGRAM), QStringList());
+        // After a crash it starts in the first one's place; else it hands over.
+        QTRY_VERIFY_WITH_TIMEOUT(crashed ? listening() : second.state() == QProcess::NotRunning,
+                                 kReplyTimeoutMs);
+        QCOMPARE(second.state() == QProcess::Running, crashed);
+        if (crashed) {
+            second.kill();
+            QVERIFY(second.waitForFinished());
+            return;
+        }
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY(!w.window.isMinimized());
+        QTRY_VERIFY(w.window.isActiveWindow());
     }
 
     // A gateway that is not there: the reason is shown, and the window is

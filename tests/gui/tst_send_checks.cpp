@@ -60,7 +60,7 @@ private Q_SLOTS:
     void initTestCase() {
         qputenv("XDG_CONFIG_HOME", home_.path().toUtf8());
         QVERIFY(gateway_.start({{u"anna"_s, u"s3cret"_s, 1000}}));
-        qputenv("PELICAST_TEST_GATEWAY", gateway_.httpBase().toUtf8());  // for pelicast-send
+        qputenv("PELICAST_GATEWAY", gateway_.httpBase().toUtf8());  // for pelicast-send
         qputenv("PELICAST_PASSWORD", "s3cret");
     }
     void init() {
@@ -68,8 +68,7 @@ private Q_SLOTS:
         Settings().setValue(keys::kTransport, u"http"_s);
         MessageBox::startRecording();
         MessageBox::setShownHook(answerYes);
-        window_ =
-            std::make_unique<MainWindow>(GatewayLocation{gateway_.httpBase(), {}, u"quillo"_s});
+        window_ = std::make_unique<MainWindow>(*GatewayLocation::at(gateway_.httpBase()));
         window_->show();
         get<QLineEdit>("Uname")->setText(u"anna"_s);
         get<QLineEdit>("Pass")->setText(u"s3cret"_s);

@@ -22,6 +22,10 @@ struct TemporaryHome {
         qputenv("XDG_DATA_HOME", home + "/.local/share");
         qputenv("XDG_CACHE_HOME", home + "/.cache");
         qputenv("XDG_STATE_HOME", home + "/.local/state");
+        // Where a program finds the one already running (InstanceChannel).
+        QDir(dir.path())
+            .mkdir(u"runtime"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", home + "/runtime");
         // Nor does a test reach the desktop's session bus, and with it the
         // user's keyring, unless support/with-keyring started a bus of its
         // own for it.

@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help collection the build made, opened as the viewer opens it.
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QHelpContentModel>
 #include <QHelpEngine>
 #include <QHelpLink>
 #include <QHelpSearchEngine>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QXmlStreamReader>
 
+#include "gui/instance_channel.h"
 #include "pelicast-help/help_browser.h"
 #include "pelicast-help/help_collection.h"
 #include "pelicast-help/help_window.h"
@@ -48,6 +52,28 @@ void collectContents(const QHelpContentModel& model, const QModelIndex& parent,
         pages->insert(model.contentItemAt(index)->url().fileName());
         collectContents(model, index, pages);
     }
+}
+
+// Every text in the program's sources and forms, adjacent literals joined
+// ("a " "b" reads "a b"), so that a message split over lines is found whole.
+QString programTexts() {
+    QString texts;
+    static const QRegularExpression adjacent(uR"("\s*\n\s*u?")"_s);
+    for (const char* folder : {"src", "tools"}) {
+        QDirIterator files(QStringLiteral(PELICAST_SOURCES) + u'/' + QLatin1String(folder),
+                           {u"*.cpp"_s, u"*.h"_s, u"*.ui"_s}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            if (!file.open(QIODevice::ReadOnly))
+                qFatal("cannot read %s", qPrintable(file.fileName()));
+            QString text = QString::fromUtf8(file.readAll());
+            texts += file.fileName().endsWith(u".ui"_s)
+                         ? QTextDocumentFragment::fromHtml(text).toPlainText()
+                         : text.replace(adjacent, QString()).replace(u"\\\""_s, u"\""_s);
+        }
+    }
+    return texts;
 }
 
 }  // namespace
@@ -108,6 +134,54 @@ private Q_SLOTS:
         QTEST(window.showTopic(topic), "known");
         QCOMPARE(window.browser()->source().fileName(), page);
         QCOMPARE(window.browser()->documentTitle(), pageTitle(page));
+    }
+
+    // Every text the help quotes as the program's own (class "msg"): each
+    // piece between "..." stands in the code as it stands in the help.
+    void quotedMessagesAreInTheCode_data() {
+        QTest::addColumn<QString>("message");
+        static const QRegularExpression quoted(u"<(\\w+) class=\"msg\">(.*?)</\\1>"_s,
+                                               QRegularExpression::DotMatchesEverythingOption);
+        const QDir html(sources + u"/html"_s);
+        int count = 0;
+        for (const QString& page : html.entryList({u"*.htm"_s})) {
+            QFile file(html.filePath(page));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            for (const auto& match : quoted.globalMatch(text)) {
+                for (const QString& line : match.captured(2).split(u"<br>"_s)) {
+                    const QString message =
+                        QTextDocumentFragment::fromHtml(line).toPlainText().simplified();
+                    QTest::addRow("%s %d", qPrintable(page), ++count) << message;
+                }
+            }
+        }
+        QVERIFY(count > 30);
+    }
+    void quotedMessagesAreInTheCode() {
+        QFETCH(QString, message);
+        static const QString code = programTexts();
+        for (const QString& piece : message.split(u"..."_s, Qt::SkipEmptyParts)) {
+            if (!piece.trimmed().isEmpty())
+                QVERIFY2(code.contains(piece.trimmed()), qPrintable(piece.trimmed()));
+        }
+    }
+
+    // F1 again: the viewer started for it hands its topic to the open one and
+    // ends, so one help window stays.
+    void secondViewerShowsItsTopicInTheFirst() {
+        HelpWindow window(openInstalled());
+        pelicast::InstanceChannel channel(u"pelicast-help"_s);
+        QVERIFY(channel.claim());
+        connect(&channel, &pelicast::InstanceChannel::received, &window, &HelpWindow::showRequest);
+        QVERIFY(channel.listen());
+        for (const QString& topic : {u"options.htm"_s, u"history.htm"_s}) {
+            QProcess viewer;
+            viewer.start(QStringLiteral(PELICAST_HELP_VIEWER), {u"--topic"_s, topic});
+            QTRY_COMPARE_WITH_TIMEOUT(viewer.state(), QProcess::NotRunning, 20000);
+            QCOMPARE(viewer.exitCode(), 0);
+            QCOMPARE(window.browser()->source().fileName(), topic);
+        }
     }
 
     // The search index is written beside the private copy, not the installed

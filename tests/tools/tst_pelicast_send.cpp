@@ -44,7 +44,7 @@ class TestPelicastSend : public QObject {
 
     QProcessEnvironment environment(const QString& base) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"PELICAST_TEST_GATEWAY"_s, base);
+        environment.insert(u"PELICAST_GATEWAY"_s, base);
         return environment;
     }
     void fillWindow(MainWindow& window, const QString& message) {
@@ -128,7 +128,7 @@ private Q_SLOTS:
         QTest::newRow("wrong password") << kSendHi << QStringList{u"PELICAST_PASSWORD=wrong"_s} << 1
                                         << 0 << "Wrong user name or password.";
         QTest::newRow("stand-in stopped")
-            << kSendHi << QStringList{u"PELICAST_TEST_GATEWAY="_s + stopped_.httpBase()} << 3 << 0
+            << kSendHi << QStringList{u"PELICAST_GATEWAY="_s + stopped_.httpBase()} << 3 << 0
             << "did not reach the gateway";
         QTest::newRow("dry run above --max-cost, Options off")
             << QStringList{u"--dry-run"_s, u"--max-cost"_s, u"4"_s} + kSendHi << QStringList() << 2
@@ -236,10 +236,10 @@ private Q_SLOTS:
         QFETCH(QString, reply);
         QFETCH(QString, credits);
         QHttpServer server;
-        server.route(u"/quillo/comsend.asp"_s, [&reply] { return reply; });
+        server.route(u"/comsend.asp"_s, [&reply] { return reply; });
         const QString base = u"http://127.0.0.1:%1/"_s.arg(server.listen(QHostAddress::LocalHost));
         Settings().setValue(keys::kCredits, u" 7"_s);
-        MainWindow window({base, base, u"quillo"_s});
+        MainWindow window(*GatewayLocation::at(base));
         fillWindow(window, u"hi"_s);
         MessageBox::startRecording();
         sendFromWindow(window);
@@ -336,7 +336,7 @@ private Q_SLOTS:
                 command.start(QStringLiteral(PELICAST_SEND), kSendHi);
         });
         command.start(QStringLiteral(PELICAST_SEND), kSendHi);
-        MainWindow window({gateway_.httpBase(), gateway_.httpBase(), u"quillo"_s});
+        MainWindow window(*GatewayLocation::at(gateway_.httpBase()));
         fillWindow(window, u"from the window"_s);
         // The window goes on until the last command ends, so both write at once.
         int windowSends = 0;
@@ -364,7 +364,7 @@ private Q_SLOTS:
     void blockedJournalStillSends() {
         qputenv("XDG_DATA_HOME", home_.path().toUtf8());
         const qsizetype before = gateway_.outbox().size();
-        MainWindow window({gateway_.httpBase(), gateway_.httpBase(), u"quillo"_s});
+        MainWindow window(*GatewayLocation::at(gateway_.httpBase()));
         fillWindow(window, u"hi"_s);
         MessageBox::startRecording();
         sendFromWindow(window, 2);  // the reply and the warning

@@ -25,7 +25,18 @@ const auto kCommands =
     "                  and mobile number, is already in the book is skipped. Each\n"
     "                  file, as the book itself, is a regular file of at most 256 MiB.\n"
     "  export FILE     Writes the whole address book to FILE as a vCard file.\n"
-    "\nWithout --book the tool works on the address book Pelicast uses.\n"_L1;
+    "\nWithout --book the tool works on the address book Pelicast uses.\n"
+    "\nExit status:\n"
+    "  0  done\n"
+    "  1  the address book or a file could not be read or written\n"
+    "  2  a wrong command line\n"_L1;
+
+// Every error line says whose it is.
+int fail(QTextStream& err, const QString& message, int status = 1) {
+    for (const QString& line : message.split(u'\n'))
+        err << "pelicast-contacts: " << line << '\n';
+    return status;
+}
 
 int list(const AddressBook& book, QTextStream& out) {
     for (int i = 0; i < book.count(); ++i) {
@@ -41,19 +52,15 @@ int list(const AddressBook& book, QTextStream& out) {
 
 int import(AddressBook& book, const QStringList& files, QTextStream& out, QTextStream& err) {
     const Expected<AddressBook::ImportCount> count = importVCardFiles(book, files);
-    if (!count) {
-        err << count.error() << '\n';
-        return 1;
-    }
+    if (!count)
+        return fail(err, count.error());
     out << importCountText(*count) << '\n';
     return 0;
 }
 
 int exportBook(AddressBook& book, const QString& file, QTextStream& out, QTextStream& err) {
-    if (!book.exportTo(file)) {
-        err << book.errorString() << '\n';
-        return 1;
-    }
+    if (!book.exportTo(file))
+        return fail(err, book.errorString());
     out << u"Exported %1 contacts to %2.\n"_s.arg(book.count()).arg(file);
     return 0;
 }
@@ -70,10 +77,14 @@ int runCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
     parser.addOption(bookOption);
     parser.addPositionalArgument(u"command"_s, u"list, import FILE... or export FILE."_s);
     auto usage = [&parser]() { return parser.helpText() + kCommands; };
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n\n" << usage();
+    // A usage error ends with the usage line, as in the other programs.
+    const auto usageError = [&](const QString& problem) {
+        fail(err, problem);
+        err << usage().section(u'\n', 0, 0) << '\n';
         return 2;
-    }
+    };
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
     if (parser.isSet(help)) {
         out << usage();
         return 0;
@@ -89,17 +100,12 @@ int runCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const bool wellFormed = (command == "list"_L1 && files.isEmpty()) ||
                             (command == "import"_L1 && !files.isEmpty()) ||
                             (command == "export"_L1 && files.size() == 1);
-    if (!wellFormed) {
-        err << (command.isEmpty() ? u"No command given."_s : u"Wrong use of \"%1\"."_s.arg(command))
-            << "\n\n"
-            << usage();
-        return 2;
-    }
+    if (!wellFormed)
+        return usageError(command.isEmpty() ? u"No command given; see --help."_s
+                                            : u"Wrong use of \"%1\"; see --help."_s.arg(command));
     AddressBook book(parser.value(bookOption));
-    if (!book.load()) {
-        err << book.errorString() << '\n';
-        return 1;
-    }
+    if (!book.load())
+        return fail(err, book.errorString());
     if (command == "list"_L1)
         return list(book, out);
     if (command == "import"_L1)

@@ -15,6 +15,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/settings/settings.h"
+#include "gui/instance_channel.h"
+#include "gui/window_geometry.h"
 #include "help_browser.h"
 
 using namespace Qt::StringLiterals;
@@ -74,7 +77,7 @@ HelpWindow::HelpWindow(std::unique_ptr<QHelpEngine> engine, QWidget* parent)
     setCentralWidget(splitter);
     addNavigation();
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::markCurrentTopic);
-    resize(900, 640);
+    pelicast::WindowGeometry::keep(this, pelicast::keys::windows::kHelp, QSize(900, 640));
 }
 
 // The engine's widgets refer to its models: they go first.
@@ -153,6 +156,18 @@ bool HelpWindow::showTopic(const QString& topic) {
     }
     openPage(url);
     return true;
+}
+
+QString HelpWindow::topicRequest(const QString& topic) {
+    return u"topic "_s + topic;
+}
+
+void HelpWindow::showRequest(const QString& request) {
+    const QString prefix = topicRequest({});
+    if (!request.startsWith(prefix))
+        return;
+    showTopic(request.mid(prefix.size()));
+    pelicast::InstanceChannel::bringToFront(this);
 }
 
 void HelpWindow::showStartPage() {

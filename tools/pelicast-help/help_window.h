@@ -25,6 +25,11 @@ public:
     bool showTopic(const QString& topic);
     void showStartPage();
 
+    // What a later viewer, started for `topic`, hands over to the open one.
+    static QString topicRequest(const QString& topic);
+    // Shows the topic of a request handed over and comes to the front.
+    void showRequest(const QString& request);
+
     HelpBrowser* browser() const { return browser_; }
 
 private:

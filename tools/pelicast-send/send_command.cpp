@@ -188,6 +188,11 @@ private:
                     u"--region takes a country's two-letter code, such as GR, not \"%1\"."_s.arg(
                         parser_.value(u"region"_s)));
         }
+        const Expected<GatewayLocation> gateway = GatewayLocation::chosen(
+            parser_.value(u"gateway"_s), parser_.isSet(u"gateway"_s), location_);
+        if (!gateway)
+            return stop(kBadUsage, gateway.error());
+        location_ = *gateway;
         return true;
     }
 
@@ -432,7 +437,7 @@ private:
                 print(
                     {{u"outcome"_s, uncertain ? u"unknown"_s : u"failed"_s}, {u"error"_s, failure}},
                     {});
-            err_ << printableText(failure) << '\n';
+            say(u"pelicast-send: ", failure);
             return kNetworkFailure;
         }
         // Kept as the window keeps it, which shows it at its next start.
@@ -503,7 +508,7 @@ private:
             err_ << (line.startsWith(u' ') ? QStringView() : prefix) << line << '\n';
     }
 
-    const GatewayLocation& location_;
+    GatewayLocation location_;
     QTextStream& out_;
     QTextStream& err_;
     QCommandLineParser parser_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "send_options.h"
 
+#include "core/gateway/gateway_location.h"
+
 using namespace Qt::StringLiterals;
 
 namespace pelicast {
@@ -44,12 +46,13 @@ void addSendOptions(QCommandLineParser& parser) {
          u"Sends once to each number when the recipients name a number more than once "
          "(by default each is sent, and paid for)."_s},
         {u"json"_s, u"Prints one JSON object with the outcome, the reply and the balance."_s},
+        {u"gateway"_s, GatewayLocation::optionDescription(), u"URL"_s},
     });
 }
 
 const QStringList& singleValueOptions() {
-    static const QStringList options{u"from"_s,          u"text"_s,     u"user"_s,
-                                     u"password-file"_s, u"max-cost"_s, u"region"_s};
+    static const QStringList options{u"from"_s,     u"text"_s,   u"user"_s,   u"password-file"_s,
+                                     u"max-cost"_s, u"region"_s, u"gateway"_s};
     return options;
 }
 

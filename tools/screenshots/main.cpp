@@ -2,14 +2,18 @@
 // Opens every window of Pelicast over demo data (a settings file and an
 // address book in the temporary home the script sets) and saves a picture
 // of each as PNG, for the documentation.
-//   pelicast-screenshots OUTPUT_FOLDER
+//   pelicast-screenshots [--dark] OUTPUT_FOLDER
 // Run it on a real display server (scripts/screenshots uses Xvfb) so fonts
-// and styles look as users see them; it works offscreen too.
+// and styles look as users see them; it works offscreen too. --dark gives
+// the application the palette of a dark desktop theme, as such a desktop
+// would, so that every control can be seen to stay visible there.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QHelpEngine>
 #include <QListView>
+#include <QPalette>
+#include <QStyle>
 #include <QTimer>
 #include <cstdio>
 
@@ -17,6 +21,7 @@
 #include "core/settings/settings.h"
 #include "gui/about_dialog.h"
 #include "gui/contact_editor.h"
+#include "gui/indicator_style.h"
 #include "gui/main_window.h"
 #include "gui/message_text_edit.h"
 #include "gui/options_dialog.h"
@@ -76,6 +81,25 @@ void tickEntries(RecipientPicker& picker, int count) {
     list->setCurrentIndex(model->index(0, 0));
 }
 
+// The colours of a common dark desktop theme (Adwaita dark), in the roles
+// the platform theme fills; the style derives the rest.
+QPalette darkPalette() {
+    const QColor window(0x35, 0x35, 0x35), base(0x2d, 0x2d, 0x2d), text(0xee, 0xee, 0xec);
+    QPalette palette(text, window, window.lighter(130), window.darker(130), window.darker(110),
+                     text, text, base, window);
+    palette.setColor(QPalette::AlternateBase, base.lighter(115));
+    palette.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, text.darker(160));
+    palette.setColor(QPalette::Link, QColor(0x78, 0xae, 0xed));
+    palette.setColor(QPalette::Disabled, QPalette::Text, text.darker(170));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, text.darker(170));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, text.darker(170));
+    return palette;
+}
+
 bool save(QWidget* window, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name + u".png"_s);
     if (!window || !window->grab().save(path)) {
@@ -91,13 +115,18 @@ bool save(QWidget* window, const QDir& folder, const QString& name) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(u"Pelicast"_s);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    QStringList arguments = QApplication::arguments().mid(1);
+    const bool dark = arguments.removeAll(u"--dark"_s) > 0;
+    if (arguments.size() != 1) {
+        std::fprintf(stderr, "usage: %s [--dark] OUTPUT_FOLDER\n", argv[0]);
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (dark)
+        QApplication::setPalette(darkPalette());
+    IndicatorStyle::install();
+    const QDir folder(arguments.first());
     if (!folder.mkpath(u"."_s) || !storeDemoData()) {
-        std::fprintf(stderr, "cannot create %s or the demo data\n", argv[1]);
+        std::fprintf(stderr, "cannot create %s or the demo data\n", qPrintable(arguments.first()));
         return 2;
     }
 

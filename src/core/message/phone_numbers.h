@@ -18,6 +18,9 @@ struct Functions {
     std::vector<std::string> (*regions)();
     // The country calling code of `region`, 0 for an unknown one.
     int (*callingCode)(const std::string& region);
+    // The version of the libphonenumber loaded ("8.12"), from its file's
+    // name: the library states none. "" when it cannot be told.
+    std::string (*libraryVersion)();
 };
 
 // The function the module hands its Functions out with.

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The module of phone_numbers.h, over libphonenumber.
+#include <dlfcn.h>
 #include <phonenumbers/phonenumberutil.h>
 
+#include <climits>
+#include <cstdlib>
 #include <set>
 
 #include "core/message/phone_numbers.h"
@@ -33,7 +36,22 @@ int callingCode(const std::string& region) {
     return PhoneNumberUtil::GetInstance()->GetCountryCodeForRegion(region);
 }
 
-constexpr pelicast::phone_numbers::Functions kFunctions{read, regions, callingCode};
+// The file the library was loaded from, its links followed to the name
+// that ends in the full version: libphonenumber.so.8.12.
+std::string libraryVersion() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&PhoneNumberUtil::GetInstance), &info) == 0 ||
+        !info.dli_fname)
+        return {};
+    char resolved[PATH_MAX];
+    if (!realpath(info.dli_fname, resolved))
+        return {};
+    const std::string path(resolved);
+    const std::size_t at = path.rfind(".so.");
+    return at == std::string::npos ? std::string() : path.substr(at + 4);
+}
+
+constexpr pelicast::phone_numbers::Functions kFunctions{read, regions, callingCode, libraryVersion};
 
 }  // namespace
 

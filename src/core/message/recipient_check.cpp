@@ -170,6 +170,10 @@ QStringList phoneRegionsByName() {
     return codes;
 }
 
+QString phoneNumberLibraryVersion() {
+    return rules() ? QString::fromStdString(rules()->libraryVersion()) : QString();
+}
+
 bool isPhoneRegion(const QString& region) {
     return callingCode(region) != 0;
 }

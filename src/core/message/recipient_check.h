@@ -64,6 +64,9 @@ QStringList phoneRegions();
 // The same, sorted by phoneRegionName() as the user's language sorts.
 QStringList phoneRegionsByName();
 bool isPhoneRegion(const QString& region);
+// The version of libphonenumber the number rules come from; "" when the
+// module cannot be loaded or the version not told.
+QString phoneNumberLibraryVersion();
 // The country calling code of a region (30 for "GR"), 0 for an unknown one.
 int callingCode(const QString& region);
 // How a region is shown: "Greece (+30)".

@@ -132,4 +132,29 @@ Expected<QString> Keyring::readNow(const QString& account, std::chrono::millisec
                           .arg(std::chrono::duration_cast<std::chrono::seconds>(limit).count())};
 }
 
+QString Keyring::describe() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return tr("none: no session bus (%1)").arg(bus.lastError().message());
+    const auto names = [&bus](const QString& method) {
+        const QDBusMessage call =
+            QDBusMessage::createMethodCall(u"org.freedesktop.DBus"_s, u"/org/freedesktop/DBus"_s,
+                                           u"org.freedesktop.DBus"_s, method);
+        return bus.call(call, QDBus::Block, 2000).arguments().value(0).toStringList();
+    };
+    const QStringList running = names(u"ListNames"_s);
+    const QStringList startable = names(u"ListActivatableNames"_s);
+    const std::pair<QString, QString> keyrings[] = {
+        {u"org.freedesktop.secrets"_s, u"Secret Service"_s},
+        {u"org.kde.kwalletd6"_s, u"KWallet"_s},
+        {u"org.kde.kwalletd5"_s, u"KWallet"_s}};
+    for (const auto& [service, name] : keyrings) {
+        if (running.contains(service))
+            return tr("%1 (%2), running").arg(name, service);
+        if (startable.contains(service))
+            return tr("%1 (%2), started on demand").arg(name, service);
+    }
+    return tr("none on the session bus: a remembered password is kept in the settings file");
+}
+
 }  // namespace pelicast

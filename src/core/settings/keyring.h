@@ -39,6 +39,11 @@ public:
     static Expected<QString> readNow(const QString& account,
                                      std::chrono::milliseconds limit = kPatience);
 
+    // Which keyring the session bus offers, in a line for a report: the
+    // Secret Service or KWallet, running or started on demand, or none.
+    // Asks the bus, waiting at most a second or two.
+    static QString describe();
+
 Q_SIGNALS:
     // `password` is the one read ("" when none is kept), else "".
     void done(pelicast::Keyring::Task task, const QString& account, const QString& password);

@@ -63,6 +63,18 @@ inline constexpr auto kSection = "keyring";
 inline constexpr SettingsKey kFileNoticeShown{kSection, "fileNoticeShown"};
 }  // namespace keyring
 
+// Section "windows": the size and place of each resizable window
+// (gui/window_geometry.h), "x,y,width,height" in the desktop's logical
+// pixels, with ",maximized" when it was.
+namespace windows {
+inline constexpr auto kSection = "windows";
+inline constexpr SettingsKey kPicker{kSection, "picker"};
+inline constexpr SettingsKey kEditor{kSection, "editor"};
+inline constexpr SettingsKey kHistory{kSection, "history"};
+inline constexpr SettingsKey kRecipientFile{kSection, "recipientFile"};
+inline constexpr SettingsKey kHelp{kSection, "help"};
+}  // namespace windows
+
 }  // namespace keys
 
 // The program's settings: `~/.config/Quillo/Quillo.conf` (the XDG config
