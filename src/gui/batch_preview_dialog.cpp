@@ -22,13 +22,14 @@ namespace pelicast {
 
 namespace {
 
-// Texts as wide as a column's usual content; the message takes the rest.
+// Texts as wide as a column's usual content; the last takes the rest.
 const std::pair<int, const char*> kColumnSamples[] = {
-    {BatchPreviewModel::Recipients, "+30 694 000 0000; … (0000 in all)"},
+    {BatchPreviewModel::Recipients, "+30 694 000 0000; +30 694 0"},
+    {BatchPreviewModel::Message, "Dear Anna, the meeting on Friday is at 8 in the"},
     {BatchPreviewModel::Parts, "Parts"},
-    {BatchPreviewModel::Alphabet, "Unicode: ć, ’ (right single quotation"},
+    {BatchPreviewModel::Alphabet, "Unicode: ć, ’ (right"},
     {BatchPreviewModel::Cost, "00000"},
-    {BatchPreviewModel::Notes, "000 characters, over 160"},
+    {BatchPreviewModel::Notes, "no value for {first}"},
 };
 
 QString fieldList(const QStringList& names) {
@@ -77,9 +78,8 @@ BatchPreviewDialog::BatchPreviewDialog(const QString& text, const RecipientList&
     requests_->verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2);
     for (const auto& [column, sample] : kColumnSamples)
         requests_->horizontalHeader()->resizeSection(
-            column, metrics.horizontalAdvance(tr(sample)) + metrics.height() + 8);
-    requests_->horizontalHeader()->setSectionResizeMode(BatchPreviewModel::Message,
-                                                        QHeaderView::Stretch);
+            column, metrics.horizontalAdvance(QString::fromUtf8(sample)) + metrics.height() + 8);
+    requests_->horizontalHeader()->setStretchLastSection(true);
     replaceLookAlikes_ = new QCheckBox(tr("&Replace look-alikes in every message"), this);
     replaceLookAlikes_->setObjectName(u"replaceLookAlikes"_s);
     replaceLookAlikes_->setToolTip(
