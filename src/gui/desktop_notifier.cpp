@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/desktop_notifier.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QWidget>
 
 #include "core/settings/installation.h"
 
@@ -26,9 +25,8 @@ QDBusMessage notificationsCall(const QString& method) {
 
 DesktopNotifier::DesktopNotifier(QObject* parent) : QObject(parent) {}
 
-bool DesktopNotifier::notifyUnlessActive(const QWidget* window, const QString& summary,
-                                         const QString& body) {
-    if (window && window->isActiveWindow())
+bool DesktopNotifier::notifyUnlessActive(const QString& summary, const QString& body) {
+    if (QApplication::activeWindow())
         return false;
     notify(summary, body);
     return true;

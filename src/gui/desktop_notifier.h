@@ -4,8 +4,6 @@
 #include <QObject>
 #include <QString>
 
-class QWidget;
-
 namespace pelicast {
 
 // A notice on the desktop, for work that ends while the user looks at
@@ -22,9 +20,9 @@ public:
     // Shows `summary` and `body`, in place of this notifier's last notice
     // where that is still shown.
     void notify(const QString& summary, const QString& body);
-    // notify(), unless `window` is the active window: there the user sees
-    // the outcome already. Returns whether it notified.
-    bool notifyUnlessActive(const QWidget* window, const QString& summary, const QString& body);
+    // notify(), unless a window of the program is the active one: there the
+    // user sees the outcome already. Returns whether it notified.
+    bool notifyUnlessActive(const QString& summary, const QString& body);
 
 Q_SIGNALS:
     // The service took the notice (for tests and logs).
