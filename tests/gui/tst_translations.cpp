@@ -5,14 +5,9 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
+#include <QDateEdit>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QSpinBox>
-#include <QTabWidget>
 #include <QTest>
 
 #include "core/book/recipient_table.h"
@@ -25,51 +20,31 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Where (window, widget in the order the window makes them, what), and what it says.
+// Where (window, widget in the order the window makes it, what), and what it says.
 using Texts = QHash<QString, QString>;
-
-void add(Texts& texts, const QString& where, const QString& text) {
-    if (!text.isEmpty())
-        texts.insert(where, text);
-}
 
 void collect(Texts& texts, QWidget* window) {
     const QString name = QString::fromLatin1(window->metaObject()->className());
-    add(texts, name + u" title"_s, window->windowTitle());
+    texts.insert(name, window->windowTitle());
+    // What a widget shows, whatever its kind; a date edit's text is a date.
+    const char* const shown[] = {"text",        "title", "toolTip", "placeholderText",
+                                 "currentText", "suffix"};
     int n = 0;
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        const QString at = name + u'/' + QString::number(n++) + u'/' + w->objectName();
+        const QString at = name + u'/' + QString::number(n++) + u'/';
         // Each window's own; its dialogs are collected as windows of their own.
-        if (w->window() != window || (!w->isVisibleTo(window) && !qobject_cast<QMenu*>(w)))
+        if (w->window() != window || (!w->isVisibleTo(window) && !qobject_cast<QMenu*>(w)) ||
+            qobject_cast<QDateEdit*>(w) || qobject_cast<QDateEdit*>(w->parentWidget()))
             continue;
-        add(texts, at + u" tip"_s, w->toolTip());
-        if (auto* label = qobject_cast<QLabel*>(w))
-            add(texts, at, label->text());
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
-            add(texts, at, button->text());
-        if (auto* box = qobject_cast<QGroupBox*>(w))
-            add(texts, at, box->title());
-        if (auto* menu = qobject_cast<QMenu*>(w))
-            add(texts, at, menu->title());
-        if (auto* edit = qobject_cast<QLineEdit*>(w))
-            add(texts, at + u" hint"_s, edit->placeholderText());
-        if (auto* combo = qobject_cast<QComboBox*>(w))
-            add(texts, at,
-                combo->currentText().isEmpty() ? combo->placeholderText() : combo->currentText());
-        if (auto* spin = qobject_cast<QSpinBox*>(w))
-            add(texts, at, spin->suffix());
-        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-            for (int i = 0; i < tabs->count(); ++i)
-                add(texts, at + u" tab"_s, tabs->tabText(i));
-        }
-        if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
-            for (int c = 0; c < view->model()->columnCount(); ++c)
-                add(texts, at + u" column "_s + QString::number(c),
-                    view->model()->headerData(c, Qt::Horizontal).toString());
-        }
+        for (const char* property : shown)
+            texts.insert(at + QLatin1String(property), w->property(property).toString());
+        const auto* view = qobject_cast<QAbstractItemView*>(w);
+        for (int c = 0; view && view->model() && c < view->model()->columnCount(); ++c)
+            texts.insert(at + QString::number(c),
+                         view->model()->headerData(c, Qt::Horizontal).toString());
     }
     for (QAction* action : window->findChildren<QAction*>())
-        add(texts, name + u" action "_s + action->objectName(), action->text());
+        texts.insert(name + u'/' + action->objectName(), action->text());
 }
 
 // The main window and what its menus and buttons open, and the mapping step
@@ -102,51 +77,38 @@ Texts textsOfWindows(const QString& listFile) {
 class TestTranslations : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
-    QString listFile_;
 
 private Q_SLOTS:
-    void initTestCase() {
-        QCoreApplication::setApplicationName(u"Pelicast"_s);
-        QCoreApplication::setApplicationVersion(u"1.0"_s);
-        listFile_ = dir_.filePath(u"list.csv"_s);
-        QFile file(listFile_);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("6944111222,Maria\n6944111333,Nikos\n");
-    }
     void cleanup() { translations::install(QLocale(QLocale::English)); }
 
-    // `same`: texts the language writes as English does, beside names.
+    // `same`: what the language writes as English does, beside the names.
     void noEnglishLeft_data() {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("same");
-        QTest::newRow("German") << u"de"_s << QStringList{u"OK"_s,
-                                                          u"&Port"_s,
-                                                          u"Port"_s,
-                                                          u"Version 1.0"_s,
-                                                          u"&900 Credits"_s,
-                                                          u"&2.500 Credits"_s,
-                                                          u"&5.500 Credits"_s,
-                                                          u"&12.000 Credits"_s};
-        QTest::newRow("Greek") << u"el"_s << QStringList{u"0 SMS · GSM 7-bit"_s};
+        QTest::addColumn<QString>("same");
+        QTest::newRow("German") << u"de"_s << u"OK|&?Port|Version 1.0|&[0-9.]+ Credits"_s;
+        QTest::newRow("Greek") << u"el"_s << u"0 SMS · GSM 7-bit"_s;
     }
     void noEnglishLeft() {
         QFETCH(QString, language);
-        QFETCH(QStringList, same);
+        QFETCH(QString, same);
+        QCoreApplication::setApplicationName(u"Pelicast"_s);
+        QCoreApplication::setApplicationVersion(u"1.0"_s);
+        QFile list(dir_.filePath(u"list.csv"_s));
+        QVERIFY(list.open(QIODevice::WriteOnly) && list.write("6944111222,Maria\n") > 0);
+        list.close();
         QCOMPARE(translations::install(QLocale(QLocale::English)), u"en"_s);
-        const Texts english = textsOfWindows(listFile_);
+        const Texts english = textsOfWindows(list.fileName());
         QCOMPARE(translations::install(QLocale(language)), language);
-        const Texts translated = textsOfWindows(listFile_);
-        QCOMPARE(QSet(translated.keyBegin(), translated.keyEnd()),
-                 QSet(english.keyBegin(), english.keyEnd()));
+        const Texts translated = textsOfWindows(list.fileName());
+        QCOMPARE(translated.keys().size(), english.keys().size());
         // A text without a word ("<", "160") reads the same in every language.
-        static const QRegularExpression word(u"[A-Za-z]{2}"_s);
-        same << u"Pelicast"_s << u"Quillo"_s << u"S&MS"_s << u"&http"_s << u"UTF-8"_s;
+        const QRegularExpression kept(
+            u"^(Pelicast|Quillo|S&MS|&http|UTF-8|%1)$|^[^A-Za-z]*$"_s.arg(same));
         QStringList left;
         for (auto it = english.cbegin(); it != english.cend(); ++it) {
-            if (translated.value(it.key()) == *it && it->contains(word) && !same.contains(*it))
+            if (translated.value(it.key()) == *it && !it->contains(kept))
                 left.append(it.key() + u": "_s + *it);
         }
-        left.sort();
         QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
     }
 };
