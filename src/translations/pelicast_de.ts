@@ -1609,7 +1609,7 @@ Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenv
     </message>
     <message>
         <source>R&amp;emember Password</source>
-        <translation>Passwort &amp;merken</translation>
+        <translation>Passwort mer&amp;ken</translation>
     </message>
     <message>
         <source>Check to store the password</source>
@@ -1617,7 +1617,7 @@ Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenv
     </message>
     <message>
         <source>Ori&amp;ginator</source>
-        <translation>&amp;Absender</translation>
+        <translation>Absen&amp;der</translation>
     </message>
     <message>
         <source>Originator of the sms message</source>
@@ -1900,7 +1900,7 @@ Trotzdem beenden?</translation>
     </message>
     <message>
         <source>From fi&amp;le...</source>
-        <translation>Aus Dat&amp;ei...</translation>
+        <translation>A&amp;us Datei...</translation>
     </message>
     <message>
         <source>Recipients from a CSV or TSV list file</source>

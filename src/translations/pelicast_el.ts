@@ -1476,7 +1476,7 @@ The gateway&apos;s reply is printed with control characters other than line feed
     <name>pelicast::InsertFieldButton</name>
     <message>
         <source>Insert &amp;field</source>
-        <translation>Εισαγωγή &amp;πεδίου</translation>
+        <translation>Εισα&amp;γωγή πεδίου</translation>
     </message>
     <message>
         <source>Insert field</source>
@@ -1617,7 +1617,7 @@ The gateway&apos;s reply is printed with control characters other than line feed
     </message>
     <message>
         <source>Ori&amp;ginator</source>
-        <translation>Απο&amp;στολέας</translation>
+        <translation>Αποστο&amp;λέας</translation>
     </message>
     <message>
         <source>Originator of the sms message</source>
