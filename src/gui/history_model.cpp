@@ -103,14 +103,18 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
 QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QSqlQueryModel::headerData(section, orientation, role);
-    static const QString titles[] = {
-        tr("Id"),           tr("Time"),       tr("Kind"),        tr("Account"),
-        tr("Originator"),   tr("Recipients"), tr("Message"),     tr("Count"),
-        tr("Parts"),        tr("Encoding"),   tr("Cost quoted"), tr("Cost charged"),
-        tr("Outcome"),      tr("Reason"),     tr("Reply"),       tr("Balance before"),
-        tr("Balance after")};
+    // Translated when shown, so that they follow the language installed.
+    static const char* const titles[] = {QT_TR_NOOP("Id"),           QT_TR_NOOP("Time"),
+                                         QT_TR_NOOP("Kind"),         QT_TR_NOOP("Account"),
+                                         QT_TR_NOOP("Originator"),   QT_TR_NOOP("Recipients"),
+                                         QT_TR_NOOP("Message"),      QT_TR_NOOP("Count"),
+                                         QT_TR_NOOP("Parts"),        QT_TR_NOOP("Encoding"),
+                                         QT_TR_NOOP("Cost quoted"),  QT_TR_NOOP("Cost charged"),
+                                         QT_TR_NOOP("Outcome"),      QT_TR_NOOP("Reason"),
+                                         QT_TR_NOOP("Reply"),        QT_TR_NOOP("Balance before"),
+                                         QT_TR_NOOP("Balance after")};
     static_assert(std::size(titles) == Journal::ColumnCount);
-    return section >= 0 && section < Journal::ColumnCount ? titles[section] : QVariant();
+    return section >= 0 && section < Journal::ColumnCount ? tr(titles[section]) : QVariant();
 }
 
 QString HistoryModel::storedText(int row, int column) const {
