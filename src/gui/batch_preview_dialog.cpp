@@ -148,7 +148,7 @@ void BatchPreviewDialog::accept() {
         return;
     }
     if (MessageBox::ask(this, totals.text() + u"\r\n"_s + totals.estimate.confirmation(),
-                        u"Send SMS ?"_s) != MessageBox::Answer::Yes ||
+                        tr("Send SMS ?")) != MessageBox::Answer::Yes ||
         !confirmCost(this, checkCost(totals.estimate, limit_)))
         return;
     QDialog::accept();
