@@ -53,6 +53,8 @@ inline constexpr SettingsKey kRegion{kSection, "region"};  // two-letter code; "
 inline constexpr SettingsKey kCheckRecipients{kSection, "checkRecipients"};  // "true" or "false"
 inline constexpr SettingsKey kConfirmCost{kSection, "confirmCost"};          // "true" or "false"
 inline constexpr SettingsKey kCostThreshold{kSection, "costThreshold"};      // credits
+// Seconds between two requests of a batch ("1", "0.5").
+inline constexpr SettingsKey kPause{kSection, "pause"};
 }  // namespace preferences
 
 // Section "keyring": what the window keeps about the desktop's keyring.
