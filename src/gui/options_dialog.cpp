@@ -74,6 +74,7 @@ void OptionsDialog::showStoredPreferences() {
     ui_->confirmCost->setChecked(stored.confirmCost);
     ui_->costThreshold->setEnabled(stored.confirmCost);
     ui_->costThreshold->setValue(stored.costThreshold);
+    ui_->pause->setValue(double(stored.pause.count()) / 1000);
 }
 
 Preferences OptionsDialog::chosenPreferences() const {
@@ -86,6 +87,7 @@ Preferences OptionsDialog::chosenPreferences() const {
     chosen.checkRecipients = ui_->checkRecipients->isChecked();
     chosen.confirmCost = ui_->confirmCost->isChecked();
     chosen.costThreshold = ui_->costThreshold->value();
+    chosen.pause = std::chrono::milliseconds(qRound64(ui_->pause->value() * 1000));
     return chosen;
 }
 
