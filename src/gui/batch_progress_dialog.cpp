@@ -85,22 +85,24 @@ void BatchProgressDialog::start(qint64 total) {
     stop_->setEnabled(true);
     stop_->setText(tr("&Stop"));
     buttons_->button(QDialogButtonBox::Close)->hide();
-    showProgress(0, total, 0, -1ms);
+    BatchProgress none;
+    none.total = total;
+    showProgress(none);
     show();
     raise();
 }
 
-void BatchProgressDialog::showProgress(qint64 done, qint64 total, qint64 creditsSpent,
-                                       std::chrono::milliseconds timeLeft, const QString& balance) {
-    done_->setText(tr("%1 of %2 requests").arg(done).arg(total));
+void BatchProgressDialog::showProgress(const BatchProgress& progress) {
+    done_->setText(tr("%1 of %2 requests").arg(progress.done).arg(progress.total));
     // A bar counts in int; its steps stay right for any batch size.
-    const int scale = total > 1'000'000 ? int(total / 1'000'000 + 1) : 1;
-    bar_->setRange(0, int(total / scale));
-    bar_->setValue(int(done / scale));
-    credits_->setText(QString::number(creditsSpent));
-    const QString left = timeLeftText(timeLeft);
+    const qint64 scale = progress.total / 1'000'000 + 1;
+    bar_->setRange(0, int(progress.total / scale));
+    bar_->setValue(int(progress.done / scale));
+    credits_->setText(QString::number(progress.creditsSpent));
+    const QString left = timeLeftText(progress.timeLeft);
     timeLeft_->setText(left.isEmpty() ? tr("not known yet") : left);
-    balance_->setText(balance.isEmpty() ? tr("not stated yet") : balance.trimmed());
+    balance_->setText(progress.balance.isEmpty() ? tr("not stated yet")
+                                                 : progress.balance.trimmed());
 }
 
 void BatchProgressDialog::showFinished(const QString& summary) {

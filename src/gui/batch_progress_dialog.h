@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <chrono>
 
+#include "core/journal/batch_runner.h"
+
 class QDialogButtonBox;
 class QLabel;
 class QProgressBar;
@@ -14,8 +16,8 @@ namespace pelicast {
 // The progress of a batch being sent: requests done of all, credits spent,
 // the time left and the balance the last reply stated; Stop, which lets the
 // request out finish and sends no other. It only shows what it is told
-// (showProgress(), showFinished()) and asks with stopRequested(), so that it
-// follows whatever runs the batch. Escape and closing the window ask to stop
+// (showProgress(), which BatchRunner::progressChanged() drives, and
+// showFinished()) and asks with stopRequested(). Escape and closing the window ask to stop
 // too while the batch runs; once it ended they close the window.
 class BatchProgressDialog : public QDialog {
     Q_OBJECT
@@ -32,8 +34,7 @@ public:
 public Q_SLOTS:
     // A batch of `total` requests starts, or goes on after a restart.
     void start(qint64 total);
-    void showProgress(qint64 done, qint64 total, qint64 creditsSpent,
-                      std::chrono::milliseconds timeLeft, const QString& balance = {});
+    void showProgress(const BatchProgress& progress);
     // The batch ended (all sent, stopped, or failed): `summary` says how.
     void showFinished(const QString& summary);
 

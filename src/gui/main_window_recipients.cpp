@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's tools for recipients: lists from files, the fields of a
-// personal message, importing contacts and saving groups.
+// The main window's tools for recipients and the message: lists from files,
+// the fields of a personal message, importing contacts and saving
+// groups.
 #include <QAction>
 #include <QToolButton>
 
@@ -47,6 +48,8 @@ void MainWindow::setUpRecipientTools() {
     ui_->sendLayout->insertWidget(2, insertField);
     connect(recipients_, &CurrentRecipients::fieldNamesChanged, insertField,
             &InsertFieldButton::setFields);
+    addAction(tr("Unfinished &batches..."), "unfinishedBatches",
+              [this] { showUnfinishedBatches(); });
 }
 
 RecipientList MainWindow::currentRecipients() const {
