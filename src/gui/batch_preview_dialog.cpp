@@ -76,9 +76,13 @@ BatchPreviewDialog::BatchPreviewDialog(const QString& text, const RecipientList&
     const QFontMetrics metrics = fontMetrics();
     requests_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     requests_->verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2);
-    for (const auto& [column, sample] : kColumnSamples)
-        requests_->horizontalHeader()->resizeSection(
-            column, metrics.horizontalAdvance(QString::fromUtf8(sample)) + metrics.height() + 8);
+    // As wide as the sample or the title, in whatever language.
+    for (const auto& [column, sample] : kColumnSamples) {
+        const QString title = model_->headerData(column, Qt::Horizontal).toString();
+        const int text = std::max(metrics.horizontalAdvance(QString::fromUtf8(sample)),
+                                  metrics.horizontalAdvance(title));
+        requests_->horizontalHeader()->resizeSection(column, text + metrics.height() + 8);
+    }
     requests_->horizontalHeader()->setStretchLastSection(true);
     replaceLookAlikes_ = new QCheckBox(tr("&Replace look-alikes in every message"), this);
     replaceLookAlikes_->setObjectName(u"replaceLookAlikes"_s);
