@@ -21,9 +21,10 @@ using Outcome = RequestRecord::Outcome;
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("BatchStore", text);
-}
+// This file's texts, under one context for the translators.
+struct BatchStoreText {
+    Q_DECLARE_TR_FUNCTIONS(BatchStore)
+};
 
 constexpr QStringView kStateNames[] = {u"scheduled", u"open", u"done", u"cancelled"};
 
@@ -147,8 +148,8 @@ namespace {
 
 // The failure of `query`, in the words of the journal's other failures.
 Unexpected<QString> failure(const Journal& journal, const QSqlQuery& query) {
-    return Unexpected(
-        tr("The journal %1 cannot be used: %2").arg(journal.path(), query.lastError().text()));
+    return Unexpected(BatchStoreText::tr("The journal %1 cannot be used: %2")
+                          .arg(journal.path(), query.lastError().text()));
 }
 
 // Runs `work` in one transaction that takes the write lock at once.
@@ -339,7 +340,8 @@ Expected<qint64> BatchStore::close(qint64 id) {
         query.prepare(
             u"UPDATE requests SET outcome = 'declined', reason = ?"
             " WHERE batch = ? AND outcome = 'queued'"_s);
-        query.addBindValue(tr("The batch was closed before this request was sent."));
+        query.addBindValue(
+            BatchStoreText::tr("The batch was closed before this request was sent."));
         query.addBindValue(id);
         if (!query.exec())
             return failure(journal_, query);
