@@ -225,7 +225,7 @@ int SingleSend::request(const char* page, const FormFields& fields) {
             shown.insert(u"error"_s, failure);
             context_.print(shown, {});
         }
-        context_.say({}, failure);
+        context_.say(u"pelicast-send: ", failure);
         return kNetworkFailure;
     }
     // Kept as the window keeps it, which shows it at its next start.
