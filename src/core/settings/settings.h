@@ -53,6 +53,10 @@ inline constexpr SettingsKey kRegion{kSection, "region"};  // two-letter code; "
 inline constexpr SettingsKey kCheckRecipients{kSection, "checkRecipients"};  // "true" or "false"
 inline constexpr SettingsKey kConfirmCost{kSection, "confirmCost"};          // "true" or "false"
 inline constexpr SettingsKey kCostThreshold{kSection, "costThreshold"};      // credits
+// When nothing is sent: "21:00-08:00" or "off" (core/schedule/quiet_hours.h).
+inline constexpr SettingsKey kQuietHours{kSection, "quiet_hours"};
+// Hours past its time after which a scheduled batch waits for the user's word.
+inline constexpr SettingsKey kLateHours{kSection, "late_hours"};
 }  // namespace preferences
 
 // Section "keyring": what the window keeps about the desktop's keyring.
