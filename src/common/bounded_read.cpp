@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cerrno>
 #include <cstring>
@@ -15,8 +16,13 @@ namespace pelicast {
 
 namespace {
 
+// This file's texts, under one context for the translators.
+struct BoundedReadText {
+    Q_DECLARE_TR_FUNCTIONS(BoundedRead)
+};
+
 Unexpected<QString> tooLarge(qint64 limit) {
-    return Unexpected{u"larger than the limit of %1"_s.arg(byteSizeText(limit))};
+    return Unexpected{BoundedReadText::tr("larger than the limit of %1").arg(byteSizeText(limit))};
 }
 
 Unexpected<QString> systemReason(int error) {
@@ -43,9 +49,9 @@ Expected<void> openRegularFile(QFile& file, const QString& path, qint64 limit) {
         if (!described)
             return systemReason(error);
         if (S_ISDIR(info.st_mode))
-            return Unexpected{u"a folder, not a file"_s};
+            return Unexpected{BoundedReadText::tr("a folder, not a file")};
         if (!S_ISREG(info.st_mode))
-            return Unexpected{u"not a regular file"_s};
+            return Unexpected{BoundedReadText::tr("not a regular file")};
         return tooLarge(limit);
     }
     ::fcntl(handle, F_SETFL, ::fcntl(handle, F_GETFL) & ~O_NONBLOCK);

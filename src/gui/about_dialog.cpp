@@ -18,9 +18,9 @@ AboutDialog::AboutDialog(GatewayLocation location, QWidget* parent)
     ui_->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     const QString title = QGuiApplication::applicationDisplayName();
-    setWindowTitle(u"About "_s + title);
+    setWindowTitle(tr("About %1").arg(title));
     ui_->lblTitle->setText(title);
-    ui_->lblVersion->setText(u"Version "_s + QCoreApplication::applicationVersion());
+    ui_->lblVersion->setText(tr("Version %1").arg(QCoreApplication::applicationVersion()));
     QFont titleFont = ui_->lblTitle->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "gui/instance_channel.h"
 #include "gui/main_window.h"
 #include "gui/pictures.h"
+#include "translations/translations.h"
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +26,8 @@ namespace {
 const QString kRaise = u"raise"_s;
 
 struct Options {
+    Q_DECLARE_TR_FUNCTIONS(Application)
+public:
     QCommandLineParser parser;
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version = parser.addVersionOption();
@@ -31,11 +35,11 @@ struct Options {
 
     Options() {
         parser.setApplicationDescription(
-            u"Sends SMS text messages through the Quillo web SMS gateway.\n\n"
-            "One Pelicast runs per user: started again, it brings the window of the "
-            "running one to the front and ends (exit status 0).\n\n"
-            "Exit status: 0 when the window was closed or another Pelicast took the "
-            "start over, 2 on a wrong command line or gateway address."_s);
+            tr("Sends SMS text messages through the Quillo web SMS gateway.\n\n"
+               "One Pelicast runs per user: started again, it brings the window of the "
+               "running one to the front and ends (exit status 0).\n\n"
+               "Exit status: 0 when the window was closed or another Pelicast took the "
+               "start over, 2 on a wrong command line or gateway address."));
         parser.addOption(gateway);
     }
     Expected<GatewayLocation> location() const {
@@ -56,17 +60,25 @@ int usageError(const QString& problem, const QCommandLineParser& parser) {
 // system, so they work without a display too, and so does a wrong gateway
 // address. Unknown options are left to the full parse, where Qt's own
 // (-platform, -style) are known.
-std::optional<int> answerOnTerminal(int argc, char** argv) {
+std::optional<int> answerOnTerminal(int& argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    Options options;
-    options.parser.parse(arguments);
-    if (options.parser.isSet(options.version)) {
+    Options first;
+    first.parser.parse(arguments);
+    if (first.parser.isSet(first.version)) {
         std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
                     qPrintable(QCoreApplication::applicationVersion()));
         return 0;
     }
+    if (!first.parser.isSet(first.help) && first.location())
+        return std::nullopt;
+    // A person reads the answer: in their language, which needs an
+    // application object, though no window system.
+    QCoreApplication terminal(argc, argv);
+    translations::install();
+    Options options;
+    options.parser.parse(arguments);
     if (options.parser.isSet(options.help)) {
         // Without an application object Qt cannot name the program itself.
         const QString name =
@@ -75,9 +87,7 @@ std::optional<int> answerOnTerminal(int argc, char** argv) {
                    stdout);
         return 0;
     }
-    if (const auto location = options.location(); !location)
-        return usageError(location.error(), options.parser);
-    return std::nullopt;
+    return usageError(options.location().error(), options.parser);
 }
 
 }  // namespace
@@ -90,13 +100,14 @@ int runApplication(int argc, char** argv) {
         return *answered;
 
     QApplication application(argc, argv);
+    translations::install();
     // Qt has taken its own options (-platform, -style): the rest must be ours.
     Options options;
     if (!options.parser.parse(QApplication::arguments()) ||
         !options.parser.positionalArguments().isEmpty()) {
         return usageError(options.parser.errorText().isEmpty()
-                              ? u"Unexpected argument \"%1\"."_s.arg(
-                                    options.parser.positionalArguments().constFirst())
+                              ? Options::tr("Unexpected argument \"%1\".")
+                                    .arg(options.parser.positionalArguments().constFirst())
                               : options.parser.errorText(),
                           options.parser);
     }
@@ -108,7 +119,9 @@ int runApplication(int argc, char** argv) {
         if (instance.handOver(kRaise))
             return 0;
         // The running one does not answer: better a second window than none.
-        std::fputs("pelicast: another Pelicast runs but does not answer; starting anew.\n", stderr);
+        std::fprintf(
+            stderr, "pelicast: %s\n",
+            qPrintable(Options::tr("another Pelicast runs but does not answer; starting anew.")));
     }
     MainWindow window(*options.location());
     // Listening costs the first frame nothing once it is out.

@@ -116,7 +116,7 @@ QStringList ContactEditor::tickedGroups(bool ticked) const {
 
 void ContactEditor::accept() {
     if (ui_->Mnumber->text().isEmpty()) {
-        MessageBox::tell(this, u"Please enter the contact's mobile phone number"_s);
+        MessageBox::tell(this, tr("Please enter the contact's mobile phone number"));
         return;
     }
     if (!saveContact())
@@ -143,8 +143,8 @@ bool ContactEditor::saveContact() {
     } else {
         const int index = indexToChange(book, editedIndex_, editedName_);
         if (index < 0) {
-            MessageBox::tell(this, u"The contact is no longer in the address book."_s,
-                             u"Address Book"_s, MessageBox::Icon::Warning);
+            MessageBox::tell(this, tr("The contact is no longer in the address book."),
+                             tr("Address Book"), MessageBox::Icon::Warning);
             return false;
         }
         // The display name and every other detail of the card stay as they are.

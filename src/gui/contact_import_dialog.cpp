@@ -21,9 +21,10 @@ namespace pelicast {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ContactImport", text);
-}
+// This file's texts, under one context for the translators.
+struct ImportText {
+    Q_DECLARE_TR_FUNCTIONS(ContactImportDialog)
+};
 
 // A progress bar in steps of a thousandth.
 constexpr int kSteps = 1000;
@@ -34,8 +35,8 @@ constexpr int kQuietMs = 400;
 
 bool importContacts(QWidget* parent) {
     const QStringList paths =
-        QFileDialog::getOpenFileNames(parent, tr("Import contacts"), QDir::homePath(),
-                                      tr("vCard files (*.vcf *.vcard);;All files (*)"));
+        QFileDialog::getOpenFileNames(parent, ImportText::tr("Import contacts"), QDir::homePath(),
+                                      ImportText::tr("vCard files (*.vcf *.vcard);;All files (*)"));
     return !paths.isEmpty() && importContactFiles(parent, paths);
 }
 
@@ -43,7 +44,8 @@ bool importContactFiles(QWidget* parent, const QStringList& paths) {
     // The windows stay usable meanwhile: a second import waits for this one.
     static bool running = false;
     if (running) {
-        MessageBox::tell(parent, tr("Contacts are being imported. Please wait until it ends."));
+        MessageBox::tell(parent,
+                         ImportText::tr("Contacts are being imported. Please wait until it ends."));
         return false;
     }
     running = true;
@@ -62,8 +64,9 @@ bool importContactFiles(QWidget* parent, const QStringList& paths) {
             return !stop;
         });
     }));
-    QProgressDialog progress(tr("Importing contacts..."), tr("Stop"), 0, kSteps, parent);
-    progress.setWindowTitle(tr("Import contacts"));
+    QProgressDialog progress(ImportText::tr("Importing contacts..."), ImportText::tr("Stop"), 0,
+                             kSteps, parent);
+    progress.setWindowTitle(ImportText::tr("Import contacts"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kQuietMs);
     progress.setAutoClose(false);
@@ -82,7 +85,7 @@ bool importContactFiles(QWidget* parent, const QStringList& paths) {
         if (done == all) {
             // Past the point where stopping could leave the book as it was.
             saving = true;
-            progress.setLabelText(tr("Saving the address book..."));
+            progress.setLabelText(ImportText::tr("Saving the address book..."));
             progress.setCancelButton(nullptr);
         }
     });
@@ -95,11 +98,11 @@ bool importContactFiles(QWidget* parent, const QStringList& paths) {
     progress.close();
     running = false;
     if (!*result) {
-        MessageBox::tell(parent, result->error(), tr("Import contacts"),
+        MessageBox::tell(parent, result->error(), ImportText::tr("Import contacts"),
                          stop ? MessageBox::Icon::Information : MessageBox::Icon::Warning);
         return false;
     }
-    MessageBox::tell(parent, importCountText(**result), tr("Import contacts"),
+    MessageBox::tell(parent, importCountText(**result), ImportText::tr("Import contacts"),
                      MessageBox::Icon::Information);
     return (*result)->added > 0;
 }

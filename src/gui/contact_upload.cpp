@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/contact_upload.h"
 
+#include <QCoreApplication>
+
 #include "core/book/address_book.h"
 #include "core/book/contact_entries.h"
 #include "core/gateway/gateway_protocol.h"
@@ -13,22 +15,32 @@ using namespace Qt::StringLiterals;
 
 namespace pelicast {
 
+namespace {
+
+// This file's texts, under one context for the translators.
+struct ContactUploadText {
+    Q_DECLARE_TR_FUNCTIONS(ContactUpload)
+};
+
+}  // namespace
+
 bool uploadContacts(QWidget* parent, JournalRecorder& recorder, Settings& settings,
                     const QString& user, const QString& password,
                     const std::function<void(const QString&)>& setStatus) {
     // The last answer is proposed again; the first run proposes the default.
     const QString lastGroups = settings.value(keys::kNewGroups);
     const QString groups = MessageBox::askText(
-        parent, u"Group(s) ? (separate groups with ;)"_s, u"Enter default group(s)"_s,
-        lastGroups.isEmpty() ? u"Outlook Contacts"_s : lastGroups);
+        parent, ContactUploadText::tr("Group(s) ? (separate groups with ;)"),
+        ContactUploadText::tr("Enter default group(s)"),
+        lastGroups.isEmpty() ? ContactUploadText::tr("Outlook Contacts") : lastGroups);
     if (groups.isEmpty())
         return false;
     settings.setValue(keys::kNewGroups, groups);
     const bool replaceGroups =
-        MessageBox::ask(parent, u"Delete existing groups with this name ?"_s, {},
-                        MessageBox::Answer::Yes) == MessageBox::Answer::Yes;
+        MessageBox::ask(parent, ContactUploadText::tr("Delete existing groups with this name ?"),
+                        {}, MessageBox::Answer::Yes) == MessageBox::Answer::Yes;
 
-    setStatus(u"Collecting Address Book Contacts..."_s);
+    setStatus(ContactUploadText::tr("Collecting Address Book Contacts..."));
     AddressBook book;
     if (!book.load()) {
         setStatus(QString());
@@ -37,7 +49,7 @@ bool uploadContacts(QWidget* parent, JournalRecorder& recorder, Settings& settin
     }
     const FormFields fields =
         contactUploadFields(user, password, contactList(book), groups, replaceGroups);
-    setStatus(u"Sending Request to server..."_s);
+    setStatus(ContactUploadText::tr("Sending Request to server..."));
     if (!recorder.post(QLatin1String(protocol::kUploadPage), fields)) {
         setStatus(QString());
         return false;

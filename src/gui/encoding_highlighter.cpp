@@ -32,15 +32,15 @@ QString EncodingHighlighter::describe(char32_t codePoint) {
     const QString character = QString::fromUcs4(&codePoint, 1);
     const QString name = characterName(codePoint);
     const QString code = QString::number(uint(codePoint), 16).toUpper().rightJustified(4, u'0');
-    QString text =
-        u"“%1” %2(U+%3) is not in the GSM alphabet: the message goes as Unicode, "
-        u"%4 characters per SMS."_s.arg(character, name.isEmpty() ? name : name + u' ', code,
-                                        QString::number(kUcs2Single));
+    QString text = tr("“%1” %2(U+%3) is not in the GSM alphabet: the message goes as Unicode, "
+                      "%4 characters per SMS.")
+                       .arg(character, name.isEmpty() ? name : name + u' ', code,
+                            QString::number(kUcs2Single));
     const QList<LookAlike> lookAlike = findLookAlikes(character);
     if (!lookAlike.isEmpty()) {
         const QStringView replacement = lookAlike.first().replacement;
-        text += replacement.isEmpty() ? u" Replace look-alikes removes it."_s
-                                      : u" Replace look-alikes makes it “%1”."_s.arg(replacement);
+        text += replacement.isEmpty() ? tr(" Replace look-alikes removes it.")
+                                      : tr(" Replace look-alikes makes it “%1”.").arg(replacement);
     }
     return text;
 }

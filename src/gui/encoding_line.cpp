@@ -20,21 +20,21 @@ EncodingLine::EncodingLine(MessageTextEdit* editor, QWidget* parent)
     : QWidget(parent),
       editor_(editor),
       info_(new QLabel(this)),
-      replace_(new QAction(u"&Replace look-alikes"_s, this)),
+      replace_(new QAction(tr("&Replace look-alikes"), this)),
       replaceButton_(new QToolButton(this)) {
     info_->setObjectName(u"encodingInfo"_s);
     info_->setTextFormat(Qt::PlainText);
     // As wide as its longest text, so the fixed-size window never changes.
-    info_->setMinimumWidth(
-        info_->fontMetrics().horizontalAdvance(u"3 SMS · Unicode (70 per SMS)"_s));
+    info_->setMinimumWidth(info_->fontMetrics().horizontalAdvance(
+        tr("%n SMS · Unicode (%1 per SMS)", nullptr, 3).arg(kUcs2Single)));
     replace_->setObjectName(u"replaceLookAlikes"_s);
     // Set apart from the text, so the button keeps the access key.
     replace_->setIconText(replace_->text());
     replace_->setToolTip(
-        u"Replace typographic quotes, dashes, spaces and the like by the GSM "
-        u"characters they look like"_s);
+        tr("Replace typographic quotes, dashes, spaces and the like by the GSM "
+           "characters they look like"));
     replaceButton_->setDefaultAction(replace_);
-    replaceButton_->setAccessibleName(u"Replace look-alikes"_s);
+    replaceButton_->setAccessibleName(tr("Replace look-alikes"));
     replaceButton_->setAutoRaise(true);
     QSizePolicy policy = replaceButton_->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -52,9 +52,10 @@ EncodingLine::EncodingLine(MessageTextEdit* editor, QWidget* parent)
 
 void EncodingLine::showEncoding() {
     const SmsLength length = measureSms(trimBlanks(editor_->text()));
-    info_->setText(length.encoding == SmsEncoding::Gsm7
-                       ? u"%1 SMS · GSM 7-bit"_s.arg(length.parts)
-                       : u"%1 SMS · Unicode (%2 per SMS)"_s.arg(length.parts).arg(kUcs2Single));
+    info_->setText(
+        length.encoding == SmsEncoding::Gsm7
+            ? tr("%n SMS · GSM 7-bit", nullptr, length.parts)
+            : tr("%n SMS · Unicode (%1 per SMS)", nullptr, length.parts).arg(kUcs2Single));
     const bool offered =
         length.encoding == SmsEncoding::Ucs2 &&
         !findLookAlikes(editor_->toPlainText(), editor_->charactersLeft()).isEmpty();

@@ -15,11 +15,6 @@ namespace pelicast {
 
 namespace {
 
-// The same words as the class's, for the functions outside it.
-QString tr(const char* text, const char* context = nullptr, int n = -1) {
-    return GroupActions::tr(text, context, n);
-}
-
 QStringList groupNames(const AddressBook& book) {
     QStringList names = groupLabels(book);
     for (QString& name : names)
@@ -39,13 +34,15 @@ bool listsGroup(const QStringList& names, const QString& name) {
 QString askGroupName(QWidget* parent, const QString& prompt, const QString& proposed,
                      const QStringList& suggestions = {}) {
     QString name =
-        MessageBox::askText(parent, prompt, tr("Group"), proposed, suggestions).trimmed();
+        MessageBox::askText(parent, prompt, GroupActions::tr("Group"), proposed, suggestions)
+            .trimmed();
     const bool fits = std::none_of(name.cbegin(), name.cend(),
                                    [](QChar c) { return c == u';' || c.unicode() < 0x20; });
     if (fits && !isGroupLabel(name))
         return name;
-    MessageBox::tell(parent, tr("A group name cannot hold “;”, line breaks or end in “ (group)”."),
-                     tr("Group"), MessageBox::Icon::Warning);
+    MessageBox::tell(
+        parent, GroupActions::tr("A group name cannot hold “;”, line breaks or end in “ (group)”."),
+        GroupActions::tr("Group"), MessageBox::Icon::Warning);
     return {};
 }
 
@@ -238,9 +235,10 @@ void GroupActions::deleteGroup() {
 }
 
 void saveRecipientsAsGroup(QWidget* parent, const QString& recipients, const QString& region) {
-    const QString title = tr("Save recipients as group");
+    const QString title = GroupActions::tr("Save recipients as group");
     if (recipients.trimmed().isEmpty()) {
-        MessageBox::tell(parent, tr("There are no recipients to save as a group."), title);
+        MessageBox::tell(parent, GroupActions::tr("There are no recipients to save as a group."),
+                         title);
         return;
     }
     AddressBook book;
@@ -250,19 +248,21 @@ void saveRecipientsAsGroup(QWidget* parent, const QString& recipients, const QSt
     }
     const NamedContacts named = contactsNamedIn(recipients, book, region);
     if (named.indexes.isEmpty()) {
-        MessageBox::tell(parent,
-                         tr("None of the recipients is a contact of the address book. Add them "
-                            "as contacts first."),
-                         title);
+        MessageBox::tell(
+            parent,
+            GroupActions::tr("None of the recipients is a contact of the address book. Add them "
+                             "as contacts first."),
+            title);
         return;
     }
     const QStringList names = groupNames(book);
     const QString name = spelledAsListed(
-        names, askGroupName(parent,
-                            tr("The recipients that are contacts (%1) join the group: a new "
-                               "name, or a group they are added to.")
-                                .arg(named.indexes.size()),
-                            {}, names));
+        names,
+        askGroupName(parent,
+                     GroupActions::tr("The recipients that are contacts (%1) join the group: a new "
+                                      "name, or a group they are added to.")
+                         .arg(named.indexes.size()),
+                     {}, names));
     if (name.isEmpty())
         return;
     const qsizetype already = book.membersOf(name).size();
@@ -272,14 +272,14 @@ void saveRecipientsAsGroup(QWidget* parent, const QString& recipients, const QSt
         reportAddressBookError(parent, AddressBookStep::Save, book.errorString());
         return;
     }
-    QString text =
-        tr("Members of the group “%1” now: %2.").arg(name).arg(book.membersOf(name).size());
+    QString text = GroupActions::tr("Members of the group “%1” now: %2.")
+                       .arg(name)
+                       .arg(book.membersOf(name).size());
     if (already > 0)
-        text += u' ' + tr("Members before: %1.").arg(already);
+        text += u' ' + GroupActions::tr("Members before: %1.").arg(already);
     if (!named.unknown.isEmpty())
-        text +=
-            u"\n\n"_s +
-            tr("Not in the address book, so not in the group: %1").arg(named.unknown.join(u", "_s));
+        text += u"\n\n"_s + GroupActions::tr("Not in the address book, so not in the group: %1")
+                                .arg(named.unknown.join(u", "_s));
     MessageBox::tell(parent, text, title, MessageBox::Icon::Information);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/help_launcher.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeySequence>
 #include <QProcess>
@@ -14,6 +15,15 @@ using namespace Qt::StringLiterals;
 
 namespace pelicast {
 
+namespace {
+
+// This file's texts, under one context for the translators.
+struct HelpLauncherText {
+    Q_DECLARE_TR_FUNCTIONS(HelpLauncher)
+};
+
+}  // namespace
+
 void showHelp(QWidget* parent, const QString& topic) {
     // Detached, with no owner: the help window outlives the program.
     const QString viewer = installation::helpViewer();
@@ -23,11 +33,11 @@ void showHelp(QWidget* parent, const QString& topic) {
     // The viewer reports a missing or damaged help file itself; only a viewer
     // that does not start at all is told here, or help would silently fail.
     if (!QProcess::startDetached(viewer, arguments)) {
-        MessageBox::tell(
-            parent,
-            u"Help cannot be shown: the help viewer \"%1\" could not be started."_s.arg(
-                QDir::toNativeSeparators(viewer)),
-            {}, MessageBox::Icon::Warning);
+        MessageBox::tell(parent,
+                         HelpLauncherText::tr(
+                             "Help cannot be shown: the help viewer \"%1\" could not be started.")
+                             .arg(QDir::toNativeSeparators(viewer)),
+                         {}, MessageBox::Icon::Warning);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "gui/history_model.h"
 
 #include <QDateTime>
+#include <QLocale>
 
 #include "core/journal/journal.h"
 #include "gui/long_text.h"
@@ -47,17 +48,42 @@ QString outcomeLabel(const QString& stored) {
     return HistoryModel::tr("No complete answer");
 }
 
+// A time format with seconds after its minutes ("h:mm AP" → "h:mm:ss AP").
+QString withSeconds(QString format) {
+    const qsizetype minutes = format.indexOf(u"mm"_s);
+    if (minutes >= 0)
+        format.insert(minutes + 2, format.mid(minutes - 1, 1) + u"ss"_s);
+    return format;
+}
+
+// In the locale's short form, as the date filters show it, to the second.
+QString localTime(const QString& stored) {
+    const QDateTime time = QDateTime::fromString(stored, Qt::ISODateWithMs).toLocalTime();
+    const QLocale locale;
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    if (!format.contains(u's'))
+        format = withSeconds(format);
+    return locale.toString(time.date(), QLocale::ShortFormat) + u' ' +
+           locale.toString(time.time(), format);
+}
+
 }  // namespace
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
+    if (role == Qt::ToolTipRole && index.column() == Journal::Time)
+        return storedText(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() >= Journal::RecipientCount &&
+        index.column() <= Journal::Charged)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return QSqlQueryModel::data(index, role);
     const QString stored = storedText(index.row(), index.column());
     switch (index.column()) {
         case Journal::Time:
-            return QDateTime::fromString(stored, Qt::ISODateWithMs)
-                .toLocalTime()
-                .toString(u"yyyy-MM-dd HH:mm:ss"_s);
+            return localTime(stored);
+        case Journal::Encoding:
+            // As the main window names it.
+            return stored == encodingName(SmsEncoding::Ucs2) ? tr("Unicode") : stored;
         case Journal::Kind:
             return kindLabel(stored);
         case Journal::Outcome:
@@ -77,13 +103,18 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
 QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QSqlQueryModel::headerData(section, orientation, role);
-    static const QString titles[] = {
-        tr("Id"),         tr("Time"),       tr("Kind"),           tr("Account"),
-        tr("Originator"), tr("Recipients"), tr("Message"),        tr("Count"),
-        tr("Parts"),      tr("Encoding"),   tr("Cost"),           tr("Outcome"),
-        tr("Reason"),     tr("Reply"),      tr("Balance before"), tr("Balance after")};
+    // Translated when shown, so that they follow the language installed.
+    static const char* const titles[] = {QT_TR_NOOP("Id"),           QT_TR_NOOP("Time"),
+                                         QT_TR_NOOP("Kind"),         QT_TR_NOOP("Account"),
+                                         QT_TR_NOOP("Originator"),   QT_TR_NOOP("Recipients"),
+                                         QT_TR_NOOP("Message"),      QT_TR_NOOP("Count"),
+                                         QT_TR_NOOP("Parts"),        QT_TR_NOOP("Encoding"),
+                                         QT_TR_NOOP("Cost quoted"),  QT_TR_NOOP("Cost charged"),
+                                         QT_TR_NOOP("Outcome"),      QT_TR_NOOP("Reason"),
+                                         QT_TR_NOOP("Reply"),        QT_TR_NOOP("Balance before"),
+                                         QT_TR_NOOP("Balance after")};
     static_assert(std::size(titles) == Journal::ColumnCount);
-    return section >= 0 && section < Journal::ColumnCount ? titles[section] : QVariant();
+    return section >= 0 && section < Journal::ColumnCount ? tr(titles[section]) : QVariant();
 }
 
 QString HistoryModel::storedText(int row, int column) const {

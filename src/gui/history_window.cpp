@@ -27,20 +27,9 @@ const std::optional<Kind> kKinds[] = {std::nullopt, Kind::Send, Kind::CreditChec
 
 // Shown in the reply box instead of the table.
 const int kHiddenColumns[] = {Journal::Id, Journal::Reason, Journal::Reply, Journal::BalanceBefore};
-// Texts as wide as a column's usual content.
-const std::pair<int, QString> kColumnSamples[] = {
-    {Journal::Time, u"0000-00-00 00:00:00"_s},
-    {Journal::Kind, u"Credit check"_s},
-    {Journal::Account, u"account name"_s},
-    {Journal::Originator, u"Originator"_s},
-    {Journal::Recipients, u"0944111222;Surname, Name (0944"_s},
-    {Journal::Message, u"A message of some length, which is cut"_s},
-    {Journal::RecipientCount, u"Count"_s},
-    {Journal::Parts, u"Parts"_s},
-    {Journal::Encoding, u"GSM 7-bit"_s},
-    {Journal::Cost, u"00000"_s},
-    {Journal::Outcome, u"Unclear, check your"_s},
-};
+// Texts that could fill a line get this many characters at most at first.
+const int kTextColumns[] = {Journal::Recipients, Journal::Message};
+constexpr int kTextColumnChars = 36;
 
 }  // namespace
 
@@ -109,8 +98,11 @@ void HistoryWindow::refresh() {
     } else {
         for (const int column : kHiddenColumns)
             ui_->requests->setColumnHidden(column, true);
-        for (const auto& [column, sample] : kColumnSamples)
-            header->resizeSection(column, fontMetrics().horizontalAdvance(sample) + 16);
+        // As wide as what the first rows and the titles hold.
+        ui_->requests->resizeColumnsToContents();
+        const int widest = ui_->requests->fontMetrics().averageCharWidth() * kTextColumnChars;
+        for (const int column : kTextColumns)
+            header->resizeSection(column, std::min(header->sectionSize(column), widest));
     }
     showSelected();
 }

@@ -39,10 +39,8 @@ namespace pelicast {
 
 namespace {
 
-const QString kCounterSuffix = u" characters left"_s;
 // Shorter waits feel immediate; longer ones get the busy pointer.
 constexpr std::chrono::milliseconds kBusyPointerDelay{200};
-const QString kCreditsMarker = QLatin1String(protocol::kCreditsMarker);
 QString replyBoxText(const QString& reply) {
     QString text = shownPart(reply, MainWindow::tr("History (Actions > History)"));
     if (verdictOf(reply) == ReplyVerdict::Unclear)
@@ -86,8 +84,9 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
     connect(
         recorder_, &JournalRecorder::failed, this,
         [this](const QString& reason) {
-            MessageBox::tell(this, reason + u"\n\nRequests are not recorded, but they are sent."_s,
-                             {}, MessageBox::Icon::Warning);
+            MessageBox::tell(
+                this, reason + u"\n\n"_s + tr("Requests are not recorded, but they are sent."), {},
+                MessageBox::Icon::Warning);
         },
         Qt::QueuedConnection);
     connect(
@@ -202,7 +201,7 @@ void MainWindow::restoreFields() {
         ui_->Orig->setText(QLatin1String(protocol::kServiceOriginator));
     const QString credits = settings_.value(keys::kCredits);
     if (!credits.isEmpty())
-        ui_->chkcr->setText(kCreditsMarker + u" (last run)"_s + credits);
+        ui_->chkcr->setText(tr("Credits Left: (last run)%1").arg(credits));
     applyConnection();
 }
 
@@ -210,12 +209,12 @@ void MainWindow::applyConnection() {
     client_->setConnection(ConnectionSettings::loadAndStoreTransport(settings_));
     ui_->transp->setText(client_->transportBase());
     ui_->Image1->setToolTip(
-        u"Click here for "_s +
-        weblinks::gatewayHome(client_->location(), client_->transportBase()).toString());
+        tr("Click here for %1")
+            .arg(weblinks::gatewayHome(client_->location(), client_->transportBase()).toString()));
 }
 
 void MainWindow::updateCounter() {
-    ui_->counter->setText(QString::number(ui_->sms->charactersLeft()) + kCounterSuffix);
+    ui_->counter->setText(tr("%n characters left", nullptr, ui_->sms->charactersLeft()));
 }
 
 void MainWindow::newMessage() {
@@ -229,7 +228,7 @@ bool MainWindow::refuseWhileBusy() {
     if (!recorder_->isBusy())
         return false;
     MessageBox::tell(this,
-                     u"A request is already in progress. Please wait for the server's reply."_s);
+                     tr("A request is already in progress. Please wait for the server's reply."));
     return true;
 }
 
@@ -243,8 +242,8 @@ bool MainWindow::isMissing(const QString& text, const QString& message, QWidget*
 
 bool MainWindow::isAccountMissing() {
     passwords_->finishLookUp();
-    return isMissing(ui_->Uname->text(), u"Please enter Your Quillo username"_s, ui_->Uname) ||
-           isMissing(ui_->Pass->text(), u"Please enter Your Quillo password"_s, ui_->Pass);
+    return isMissing(ui_->Uname->text(), tr("Please enter Your Quillo username"), ui_->Uname) ||
+           isMissing(ui_->Pass->text(), tr("Please enter Your Quillo password"), ui_->Pass);
 }
 
 void MainWindow::sendMessage() {
@@ -258,11 +257,12 @@ void MainWindow::sendMessage() {
     settings_.setScrambledValue(keys::kUsername, draft.user);
     settings_.setScrambledValue(keys::kOriginator, draft.originator);
     passwords_->store(draft.user, draft.password, ui_->remember->isChecked());
-    if (isMissing(draft.user, u"Please enter Your Quillo Username"_s, ui_->Uname) ||
-        isMissing(draft.password, u"Please enter Password for User "_s + draft.user, ui_->Pass) ||
-        isMissing(draft.recipients, u"Please enter the recipient of You sms message"_s,
+    if (isMissing(draft.user, tr("Please enter Your Quillo Username"), ui_->Uname) ||
+        isMissing(draft.password, tr("Please enter Password for User %1").arg(draft.user),
+                  ui_->Pass) ||
+        isMissing(draft.recipients, tr("Please enter the recipient of You sms message"),
                   ui_->rcpt) ||
-        isMissing(draft.message, u"Please write Your message"_s, ui_->sms))
+        isMissing(draft.message, tr("Please write Your message"), ui_->sms))
         return;
 
     // Repeated recipients the user drops are neither counted nor sent.
@@ -270,11 +270,11 @@ void MainWindow::sendMessage() {
     if (!review)
         return;
     const FormFields fields = sendMessageFields(review->draft);
-    if (MessageBox::ask(this, review->estimate.confirmation(), u"Send SMS ?"_s) !=
+    if (MessageBox::ask(this, review->estimate.confirmation(), tr("Send SMS ?")) !=
             MessageBox::Answer::Yes ||
         !sendChecks_->confirmCost(*review))
         recorder_->recordDeclined(QLatin1String(protocol::kSendPage), fields);
-    else if (post(protocol::kSendPage, fields, u"Sending SMS..."_s))
+    else if (post(protocol::kSendPage, fields, tr("Sending SMS...")))
         lastSent_ = draft.message;
     settings_.rememberRecipients(draft.recipients);
 }
@@ -283,12 +283,12 @@ void MainWindow::checkCredits() {
     if (refuseWhileBusy() || isAccountMissing())
         return;
     const FormFields fields = creditCheckFields(ui_->Uname->text(), ui_->Pass->text());
-    if (MessageBox::ask(this, u"Receive credit balance from Quillo server ?"_s,
-                        u"Credit check"_s) != MessageBox::Answer::Yes) {
+    if (MessageBox::ask(this, tr("Receive credit balance from Quillo server ?"),
+                        tr("Credit check")) != MessageBox::Answer::Yes) {
         recorder_->recordDeclined(QLatin1String(protocol::kCreditsPage), fields);
         return;
     }
-    post(protocol::kCreditsPage, fields, u"Sending request..."_s);
+    post(protocol::kCreditsPage, fields, tr("Sending request..."));
 }
 
 void MainWindow::uploadContacts() {
@@ -310,12 +310,12 @@ bool MainWindow::post(const char* page, const FormFields& fields, const QString&
 
 void MainWindow::showReply(const QString& reply) {
     setRequestStatus({});
-    MessageBox::tell(this, replyBoxText(reply), u"Server Response:"_s);
+    MessageBox::tell(this, replyBoxText(reply), tr("Server Response:"));
     // Every reply may state the balance, whichever request it answers.
     const QString balance = plausibleBalance(reply);
     if (balance.isNull())
         return;
-    ui_->chkcr->setText(kCreditsMarker + balance);
+    ui_->chkcr->setText(tr("Credits Left:%1").arg(balance));
     settings_.setValue(keys::kCredits, balance);
 }
 
@@ -382,8 +382,8 @@ void MainWindow::showOptions() {
 void MainWindow::tellSettingsFailure(QWidget* over, const QString& reason) {
     settingsFailureTold_ = true;
     MessageBox::tell(over,
-                     u"Your settings cannot be saved: changes to the account, recent recipients, "
-                     u"balance and Options made now are lost when the program ends.\n\n"_s +
+                     tr("Your settings cannot be saved: changes to the account, recent recipients, "
+                        "balance and Options made now are lost when the program ends.\n\n") +
                          reason,
                      {}, MessageBox::Icon::Warning);
 }
@@ -447,7 +447,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!ui_->sms->text().isEmpty() && ui_->sms->text() != lastSent_ &&
-        MessageBox::ask(this, u"Discard the unsent message?"_s, {}, MessageBox::Answer::No,
+        MessageBox::ask(this, tr("Discard the unsent message?"), {}, MessageBox::Answer::No,
                         MessageBox::Icon::Question) != MessageBox::Answer::Yes) {
         event->ignore();
         return;

@@ -63,11 +63,11 @@ void OptionsDialog::enableProxyFields(bool enabled) {
 
 void OptionsDialog::showStoredPreferences() {
     const Preferences stored = Preferences::load(settings_);
-    ui_->region->addItem(u"None: compare numbers as written"_s, QString());
+    ui_->region->addItem(tr("None: compare numbers as written"), QString());
     for (const QString& code : phoneRegionsByName())
         ui_->region->addItem(phoneRegionName(code), code);
     // Nothing chosen while no region is known: a send asks for one.
-    ui_->region->setPlaceholderText(u"Not set: asked at the first send"_s);
+    ui_->region->setPlaceholderText(tr("Not set: asked at the first send"));
     ui_->region->setCurrentIndex(stored.regionSource == Preferences::RegionSource::Unknown
                                      ? -1
                                      : std::max(0, ui_->region->findData(stored.region)));
@@ -143,7 +143,7 @@ bool OptionsDialog::applyOptions() {
     if (!saved)
         Q_EMIT saveFailed(settings_.errorString());
     if (!complete) {
-        MessageBox::tell(this, u"Please enter proxy address and port"_s);
+        MessageBox::tell(this, tr("Please enter proxy address and port"));
         (server.isEmpty() ? ui_->proxysrv : ui_->proxyport)->setFocus();
     } else if (!schedule) {
         MessageBox::tell(this, schedule.error());

@@ -24,8 +24,8 @@ namespace pelicast {
 
 namespace {
 
-constexpr auto kContacts = "Contacts"_L1;
-constexpr auto kGroups = "Groups"_L1;
+// The entries of the category box.
+enum Category { kContacts, kGroups };
 // A contact entry's index in the book: two contacts may show one label.
 constexpr int kBookIndexRole = Qt::UserRole;
 
@@ -132,7 +132,7 @@ RecipientPicker::RecipientPicker(QWidget* parent)
     : QDialog(parent), d(std::make_unique<Private>(this)) {
     d->ui.setupUi(this);
     d->ui.con_idx->setModel(d->model);
-    d->ui.con_cat->addItems({kContacts, kGroups});
+    d->ui.con_cat->addItems({tr("Contacts"), tr("Groups")});
     // No category chosen: the first list shows contacts all the same.
     d->ui.con_cat->setCurrentIndex(-1);
 
@@ -165,7 +165,7 @@ RecipientPicker::~RecipientPicker() = default;
 // not on every activation: the user may come back to the picker while a
 // request of the main window is still out.
 void RecipientPicker::showPicker() {
-    Q_EMIT statusChanged(u"Collecting Contacts..."_s);
+    Q_EMIT statusChanged(tr("Collecting Contacts..."));
     if (!d->loaded) {
         d->loaded = true;
         d->rebuildList();
@@ -182,8 +182,7 @@ void RecipientPicker::reload() {
 }
 
 void RecipientPicker::Private::rebuildList() {
-    const QString category = ui.con_cat->currentText();
-    const bool groups = category == kGroups;
+    const bool groups = ui.con_cat->currentIndex() == kGroups;
     AddressBook book;
     const bool read = book.load();
     ContactEntries entries;
@@ -195,7 +194,7 @@ void RecipientPicker::Private::rebuildList() {
         sortIgnoringCase(entries.labels, entries.indexes);
     const bool empty = entries.labels.isEmpty();
     if (empty)
-        entries.labels.append(u"No "_s + (category.isEmpty() ? QString(kContacts) : category));
+        entries.labels.append(groups ? tr("No Groups") : tr("No Contacts"));
     model->setEntries(std::move(entries.labels), std::move(entries.indexes), !empty);
     ui.con_idx->setEnabled(!empty);
     ui.editcon->setEnabled(!groups && !empty);
@@ -230,16 +229,11 @@ QString RecipientPicker::Private::collectTicked() {
     QString text;
     for (qsizetype k = 0; k < ticked.size(); ++k)
         text += isGroupLabel(ticked.at(k)) ? members.recipients.value(k) : ticked.at(k) + u';';
-    if (members.skipped == 1) {
-        MessageBox::tell(q, u"1 contact of the ticked groups could not be read and was left out."_s,
-                         u"Address Book"_s, MessageBox::Icon::Warning);
-    } else if (members.skipped > 1) {
-        MessageBox::tell(
-            q,
-            u"%1 contacts of the ticked groups could not be read and were left out."_s.arg(
-                members.skipped),
-            u"Address Book"_s, MessageBox::Icon::Warning);
-    }
+    if (members.skipped > 0)
+        MessageBox::tell(q,
+                         tr("%n contacts of the ticked groups could not be read and were left out.",
+                            nullptr, members.skipped),
+                         tr("Address Book"), MessageBox::Icon::Warning);
     return text;
 }
 
@@ -269,9 +263,9 @@ std::optional<int> RecipientPicker::Private::findCurrentContact(AddressBook& boo
     if (book.isReadable(index) && contactLabel(book.contact(index)) == current.data().toString())
         return index;
     MessageBox::tell(q,
-                     u"The address book has changed since the list was shown. Please choose the "
-                     u"contact again."_s,
-                     u"Address Book"_s, MessageBox::Icon::Warning);
+                     tr("The address book has changed since the list was shown. Please choose the "
+                        "contact again."),
+                     tr("Address Book"), MessageBox::Icon::Warning);
     rebuildList();
     return std::nullopt;
 }
@@ -282,15 +276,15 @@ void RecipientPicker::Private::editContact() {
     if (!index)
         return;
     if (*index < 0) {
-        MessageBox::tell(q, u"Please select the contact to edit"_s, u"Select Contact to edit"_s);
+        MessageBox::tell(q, tr("Please select the contact to edit"), tr("Select Contact to edit"));
         return;
     }
     editor().editContact(book.contact(*index), *index);
 }
 
 void RecipientPicker::Private::deleteContact() {
-    if (MessageBox::ask(q, u"Are you sure you want to delete the selected contact ?"_s,
-                        u"Confirm Contact Delete"_s,
+    if (MessageBox::ask(q, tr("Are you sure you want to delete the selected contact ?"),
+                        tr("Confirm Contact Delete"),
                         MessageBox::Answer::Yes) != MessageBox::Answer::Yes)
         return;
     AddressBook book;
@@ -298,8 +292,8 @@ void RecipientPicker::Private::deleteContact() {
     if (!index)
         return;
     if (*index < 0) {
-        MessageBox::tell(q, u"Please select the Contact to delete"_s,
-                         u"Select Contact to delete"_s);
+        MessageBox::tell(q, tr("Please select the Contact to delete"),
+                         tr("Select Contact to delete"));
         return;
     }
     book.remove(*index);

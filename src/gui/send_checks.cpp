@@ -31,7 +31,7 @@ std::optional<DraftReview> SendChecks::review(const MessageDraft& draft) {
     DraftReview review = reviewDraft(draft, preferences);
     if (review.tooLong || review.control) {
         MessageBox::tell(window_, review.tooLong ? review.tooLong->text() : review.control->text(),
-                         u"Message"_s, Icon::Warning);
+                         tr("Message"), Icon::Warning);
         messageField_->setFocus();
         return std::nullopt;
     }
@@ -45,13 +45,13 @@ std::optional<DraftReview> SendChecks::review(const MessageDraft& draft) {
     if (review.impossible) {
         MessageBox::tell(window_,
                          review.impossible->text() + u"\n\n"_s + review.impossible->advice(),
-                         u"Recipients"_s, Icon::Warning);
+                         tr("Recipients"), Icon::Warning);
         recipientsField_->setFocus();
         return std::nullopt;
     }
     if (review.repeats &&
         MessageBox::ask(window_, review.repeats->text() + u"\n\n"_s + review.repeats->question(),
-                        u"Repeated recipients"_s, Answer::Yes, Icon::Question) == Answer::Yes)
+                        tr("Repeated recipients"), Answer::Yes, Icon::Question) == Answer::Yes)
         review.dropRepeats();
     if (!acceptOriginator(review.originator))
         return std::nullopt;
@@ -70,10 +70,10 @@ bool SendChecks::chooseRegion(const RegionFinding& finding, Preferences& prefere
     }
     const QString region = MessageBox::askChoice(
         window_,
-        finding.text() +
-            u"\n\nWhich country are they numbers of? It is kept as the default region, which "
-            u"Options can change."_s,
-        u"Default region"_s, choices, guess);
+        finding.text() + u"\n\n"_s +
+            tr("Which country are they numbers of? It is kept as the default region, which "
+               "Options can change."),
+        tr("Default region"), choices, guess);
     if (region.isEmpty())
         return false;
     preferences.region = region;
@@ -91,10 +91,10 @@ bool SendChecks::acceptOriginator(const std::optional<OriginatorFinding>& findin
     if (finding->originator == warnedOriginator_)
         return true;
     warnedOriginator_ = finding->originator;
-    MessageBox::tell(
-        window_,
-        finding->text() + u"\n\nPress Send again to send with this originator all the same."_s,
-        u"Originator"_s, Icon::Warning);
+    MessageBox::tell(window_,
+                     finding->text() + u"\n\n"_s +
+                         tr("Press Send again to send with this originator all the same."),
+                     tr("Originator"), Icon::Warning);
     originatorField_->setFocus();
     return false;
 }
@@ -102,7 +102,7 @@ bool SendChecks::acceptOriginator(const std::optional<OriginatorFinding>& findin
 bool SendChecks::confirmCost(const DraftReview& review) {
     return !review.costly ||
            MessageBox::ask(window_, review.costly->text() + u"\n\n"_s + review.costly->question(),
-                           u"Cost above your limit"_s, Answer::No, Icon::Warning) == Answer::Yes;
+                           tr("Cost above your limit"), Answer::No, Icon::Warning) == Answer::Yes;
 }
 
 }  // namespace pelicast

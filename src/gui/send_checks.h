@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -17,6 +18,8 @@ struct Preferences;
 // tells what stops the send and focuses the field to look at, asks where the
 // user may choose. Whatever the answer, the window's fields stay as typed.
 class SendChecks {
+    Q_DECLARE_TR_FUNCTIONS(SendChecks)
+
 public:
     SendChecks(Settings& settings, QWidget* window, QWidget* originatorField,
                QWidget* recipientsField, QWidget* messageField);

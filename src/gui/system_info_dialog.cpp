@@ -37,32 +37,31 @@ QString path(const QString& file) {
 }  // namespace
 
 QString systemReport(const GatewayLocation& gateway) {
-    using D = SystemInfoDialog;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QString gatewayLine =
-        gateway.isTest() ? D::tr("%1 (test gateway)").arg(gateway.testAddress)
-                         : D::tr("%1 or %2 (built in)")
+        gateway.isTest() ? SystemInfoDialog::tr("%1 (test gateway)").arg(gateway.testAddress)
+                         : SystemInfoDialog::tr("%1 or %2 (built in)")
                                .arg(weblinks::gatewayHome(gateway, gateway.httpsBase).toString(),
                                     weblinks::gatewayHome(gateway, gateway.httpBase).toString());
     const QStringList lines = {
-        u"Pelicast %1"_s.arg(QCoreApplication::applicationVersion()),
-        D::tr("Qt: %1 (built with %2), platform %3, style %4, scale %5")
+        SystemInfoDialog::tr("Pelicast %1").arg(QCoreApplication::applicationVersion()),
+        SystemInfoDialog::tr("Qt: %1 (built with %2), platform %3, style %4, scale %5")
             .arg(QString::fromLatin1(qVersion()), QLibraryInfo::version().toString(),
                  QGuiApplication::platformName(),
                  QApplication::style() ? QApplication::style()->name() : QString())
             .arg(screen ? screen->devicePixelRatio() : 1.0),
-        D::tr("libphonenumber: %1").arg(orUnknown(phoneNumberLibraryVersion())),
-        D::tr("System: %1, kernel %2 %3, %4")
+        SystemInfoDialog::tr("libphonenumber: %1").arg(orUnknown(phoneNumberLibraryVersion())),
+        SystemInfoDialog::tr("System: %1, kernel %2 %3, %4")
             .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
                  QSysInfo::currentCpuArchitecture()),
-        D::tr("Desktop: %1, session %2")
+        SystemInfoDialog::tr("Desktop: %1, session %2")
             .arg(orUnknown(qEnvironmentVariable("XDG_CURRENT_DESKTOP")),
                  orUnknown(qEnvironmentVariable("XDG_SESSION_TYPE"))),
-        D::tr("Settings: %1").arg(path(Settings::fileName())),
-        D::tr("Address book: %1").arg(path(AddressBook::defaultPath())),
-        D::tr("Journal: %1").arg(path(Journal::defaultPath())),
-        D::tr("Keyring: %1").arg(Keyring::describe()),
-        D::tr("Gateway: %1").arg(gatewayLine),
+        SystemInfoDialog::tr("Settings: %1").arg(path(Settings::fileName())),
+        SystemInfoDialog::tr("Address book: %1").arg(path(AddressBook::defaultPath())),
+        SystemInfoDialog::tr("Journal: %1").arg(path(Journal::defaultPath())),
+        SystemInfoDialog::tr("Keyring: %1").arg(Keyring::describe()),
+        SystemInfoDialog::tr("Gateway: %1").arg(gatewayLine),
     };
     return lines.join(u'\n') + u'\n';
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/web_page.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,6 +14,11 @@ using namespace Qt::StringLiterals;
 namespace pelicast {
 
 namespace {
+
+// This file's texts, under one context for the translators.
+struct WebPageText {
+    Q_DECLARE_TR_FUNCTIONS(WebPage)
+};
 
 // Long enough for xdg-mime to ask the desktop, short for a click.
 constexpr int kQueryMs = 3000;
@@ -42,11 +48,11 @@ bool browserMissing(const QUrl& url) {
 
 void openWebPage(QWidget* parent, const QUrl& url) {
     if (browserMissing(url))
-        MessageBox::tell(parent, u"Could not find associated Browser"_s, u"Browser Not Found"_s,
-                         MessageBox::Icon::Warning);
+        MessageBox::tell(parent, WebPageText::tr("Could not find associated Browser"),
+                         WebPageText::tr("Browser Not Found"), MessageBox::Icon::Warning);
     else if (!QDesktopServices::openUrl(url))
-        MessageBox::tell(parent, u"Web Page not Opened"_s, u"URL Failed"_s,
-                         MessageBox::Icon::Warning);
+        MessageBox::tell(parent, WebPageText::tr("Web Page not Opened"),
+                         WebPageText::tr("URL Failed"), MessageBox::Icon::Warning);
 }
 
 }  // namespace pelicast

@@ -59,18 +59,20 @@ private Q_SLOTS:
             auto db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"version1"_s);
             db.setDatabaseName(path);
             QVERIFY(db.open());
-            for (const QString& statement :
-                 {u"CREATE TABLE requests (id INTEGER PRIMARY KEY, time TEXT NOT NULL, kind TEXT "
-                  "NOT NULL, account TEXT, originator TEXT, recipients TEXT, message TEXT, "
-                  "recipient_count INTEGER, parts INTEGER, encoding TEXT, cost INTEGER, outcome "
-                  "TEXT NOT NULL, reason TEXT, reply TEXT, balance_before TEXT, balance_after "
-                  "TEXT)"_s,
-                  u"INSERT INTO requests (time, kind, outcome, reply) VALUES "
-                  "('2026-03-01', 'send', 'replied', 'OK Credits Left: 95'), "
-                  "('2026-03-02', 'send', 'replied', 'Invalid recipient. Credits Left: 100'), "
-                  "('2026-03-03', 'send', 'replied', ''), ('2026-03-04', 'send', 'refused', ''), "
-                  "('2026-03-05', 'send', 'pending', ''), ('2026-03-06', 'send', 'failed', '')"_s,
-                  u"PRAGMA user_version = 1"_s})
+            for (
+                const QString& statement :
+                {u"CREATE TABLE requests (id INTEGER PRIMARY KEY, time TEXT NOT NULL, kind TEXT "
+                 "NOT NULL, account TEXT, originator TEXT, recipients TEXT, message TEXT, "
+                 "recipient_count INTEGER, parts INTEGER, encoding TEXT, cost INTEGER, outcome "
+                 "TEXT NOT NULL, reason TEXT, reply TEXT, balance_before TEXT, balance_after "
+                 "TEXT)"_s,
+                 u"INSERT INTO requests (time, kind, outcome, reply, message) VALUES "
+                 "('2026-03-01', 'send', 'replied', 'OK Credits Left: 95', 'Καλημέρα'), "
+                 "('2026-03-02', 'send', 'replied', 'Invalid recipient. Credits Left: 100', ''), "
+                 "('2026-03-03', 'send', 'replied', '', ''), "
+                 "('2026-03-04', 'send', 'refused', '', ''), "
+                 "('2026-03-05', 'send', 'pending', '', ''), ('2026-03-06', 'send', 'failed', '', '')"_s,
+                 u"PRAGMA user_version = 1"_s})
                 QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
         }
         QSqlDatabase::removeDatabase(u"version1"_s);
@@ -89,6 +91,9 @@ private Q_SLOTS:
             outcomes.prepend(rows.value(Journal::Outcome).toString());
         QCOMPARE(outcomes.join(u' '),
                  u"accepted refused unclear declined unknown failed unknown pending"_s);
+        // Older rows are found by the search in any case too.
+        QSqlQuery found = journal.select({u"ΚΑΛΗΜΕΡΑ"_s, {}, {}, {}});
+        QVERIFY(found.next() && !found.next());
     }
 
     void filters_data() {
@@ -96,12 +101,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("messages");  // newest first
         const auto search = [](const QString& text) { return JournalFilter{text, {}, {}, {}}; };
         QTest::newRow("everything")
-            << JournalFilter()
-            << QStringList{u"hello"_s, {}, u"tea_time"_s, u"500 units"_s, u"50% off"_s};
+            << JournalFilter() << QStringList{u"Καλημέρα σας"_s, u"hello"_s,     {},
+                                              u"tea_time"_s,     u"500 units"_s, u"50% off"_s};
         QTest::newRow("% is no wildcard") << search(u"50%"_s) << QStringList{u"50% off"_s};
         QTest::newRow("_ is no wildcard") << search(u"_t"_s) << QStringList{u"tea_time"_s};
         QTest::newRow("recipients, any case")
             << search(u"papadaki"_s) << QStringList{u"tea_time"_s};
+        for (const QString& greek : {u"καλημέρα"_s, u"ΚΑΛΗΜΕΡΑ"_s, u"Καλημερα"_s})
+            QTest::newRow(qPrintable(u"any script: "_s + greek))
+                << search(greek) << QStringList{u"Καλημέρα σας"_s};
         QTest::newRow("kind") << JournalFilter{{}, Kind::CreditCheck, {}, {}}
                               << QStringList{QString()};
         QTest::newRow("days, both included")
@@ -119,6 +127,7 @@ private Q_SLOTS:
                 record(u"2026-03-02"_s, Kind::Send, u"Papadaki, Maria (0944)"_s, u"tea_time"_s));
             journal.add(record(u"2026-03-03"_s, Kind::CreditCheck, {}, {}));
             journal.add(record(u"2026-03-04"_s, Kind::Send, u"0977"_s, u"hello"_s));
+            journal.add(record(u"2026-03-05"_s, Kind::Send, u"0977"_s, u"Καλημέρα σας"_s));
         }
         QSqlQuery rows = journal.select(filter);
         QStringList messages;
@@ -133,7 +142,12 @@ private Q_SLOTS:
         RequestRecord sent = record(u"2026-03-01"_s, Kind::Send, u"Papadaki, Maria (0944)"_s,
                                     u"Say \"hi\"\r\nΚαλημέρα"_s);
         sent.setReply(u"OK\r\nCredits Left: 95"_s);
+        sent.cost = 12;  // quoted and charged
         journal.add(sent);
+        RequestRecord declined = record(u"2026-03-03"_s, Kind::Send, {}, {});
+        std::tie(declined.cost, declined.outcome) =
+            std::make_tuple(18, RequestRecord::Outcome::Declined);
+        journal.add(declined);
         // What a spreadsheet would evaluate stays text; a recipient's number stays a number.
         RequestRecord formulas =
             record(u"2026-03-02"_s, Kind::Send, u"+30 944 123456"_s, u"=cmd|' /C calc'!A0"_s);
@@ -145,11 +159,12 @@ private Q_SLOTS:
         QVERIFY(journal.exportCsv({}, csv));
         QCOMPARE(QString::fromUtf8(csv.data()),
                  u"time,kind,account,originator,recipients,message,recipient_count,parts,"
-                 "encoding,cost,outcome,reason,reply,balance_before,balance_after\r\n"
+                 "encoding,cost,charged,outcome,reason,reply,balance_before,balance_after\r\n"
+                 "2026-03-03T12:00:00.000Z,send,,,,,0,0,,18,0,declined,,,,\r\n"
                  "2026-03-02T12:00:00.000Z,send,'@user,'-2+3,+30 944 123456,'=cmd|' /C calc'!A0,"
-                 "0,0,,0,accepted,,'\tCredits Left:+1,,'+1\r\n"
+                 "0,0,,0,0,accepted,,'\tCredits Left:+1,,'+1\r\n"
                  "2026-03-01T12:00:00.000Z,send,,,\"Papadaki, Maria (0944)\",\"Say \"\"hi\"\"\r\n"
-                 "Καλημέρα\",0,0,,0,accepted,,\"OK\r\nCredits Left: 95\",, 95\r\n"_s);
+                 "Καλημέρα\",0,0,,12,12,accepted,,\"OK\r\nCredits Left: 95\",, 95\r\n"_s);
     }
 };
 

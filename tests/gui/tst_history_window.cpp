@@ -30,6 +30,29 @@ private Q_SLOTS:
             sent.setReply(u"Message accepted.\r\nCredits Left: 90"_s);
             QVERIFY(journal.add(sent) > 0);
         }
+        RequestRecord refused = RequestRecord::of(
+            u"sendsms"_s, {{u"rcpt"_s, u"0944111222"_s}, {u"sms"_s, u"Καλημέρα"_s}});
+        refused.time = QDateTime::currentDateTimeUtc().addSecs(-20);
+        refused.setReply(u"Wrong user name or password. Nothing was sent."_s);
+        QVERIFY(journal.add(refused) > 0);
+    }
+
+    // A refused request: in words, charged nothing, its alphabet named as the
+    // main window names it, its time as the locale writes times; found in any case.
+    void refusalTold() {
+        HistoryWindow history;
+        QVERIFY(history.showHistory());
+        history.findChild<QLineEdit*>(u"search"_s)->setText(u"ΚΑΛΗΜΕΡΑ"_s);
+        const QAbstractItemModel* rows = history.findChild<QTableView*>(u"requests"_s)->model();
+        QCOMPARE(rows->rowCount(), 1);
+        const auto cell = [rows](int column) { return rows->index(0, column).data().toString(); };
+        QCOMPARE(cell(Journal::Outcome), u"Refused by the gateway"_s);
+        QVERIFY(cell(Journal::Cost).toInt() > 0);
+        QCOMPARE(cell(Journal::Charged), u"0"_s);
+        QCOMPARE(cell(Journal::Encoding), u"Unicode"_s);
+        QVERIFY2(cell(Journal::Time)
+                     .startsWith(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)),
+                 qPrintable(cell(Journal::Time)));
     }
 
     void searchesAndSendsAgain() {

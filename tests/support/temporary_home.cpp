@@ -2,10 +2,14 @@
 // Linked into every test: before main() runs, HOME and the XDG folders point
 // into a new temporary folder, removed at exit. Tests run in parallel, none
 // finds what another left, and none touches the user's own files; programs
-// a test starts inherit that home.
+// a test starts inherit that home. They speak English, whatever the
+// desktop's language, with the program's English plural forms.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include "translations/translations.h"
 
 using namespace Qt::StringLiterals;
 
@@ -31,9 +35,16 @@ struct TemporaryHome {
         // own for it.
         if (qEnvironmentVariableIsEmpty("PELICAST_TEST_KEYRING"))
             qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + home + "/no-session-bus");
+        qputenv("LANGUAGE", "en");
     }
 };
 
 const TemporaryHome home;
 
+void installTranslations() {
+    pelicast::translations::install();
+}
+
 }  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installTranslations)

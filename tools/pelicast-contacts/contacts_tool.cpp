@@ -16,20 +16,27 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const auto kCommands =
-    "\nCommands:\n"
-    "  list            One line per contact: the text the contact picker shows\n"
-    "                  (\"Surname, Firstname (mobile)\"), then a tab and its groups.\n"
-    "  import FILE...  Adds the cards of other vCard files (2.1, 3.0 or 4.0, as any\n"
-    "                  address book exports them). A card whose UID, or whose name\n"
-    "                  and mobile number, is already in the book is skipped. Each\n"
-    "                  file, as the book itself, is a regular file of at most 256 MiB.\n"
-    "  export FILE     Writes the whole address book to FILE as a vCard file.\n"
-    "\nWithout --book the tool works on the address book Pelicast uses.\n"
-    "\nExit status:\n"
-    "  0  done\n"
-    "  1  the address book or a file could not be read or written\n"
-    "  2  a wrong command line\n"_L1;
+// This file's texts, under one context for the translators.
+struct ContactsToolText {
+    Q_DECLARE_TR_FUNCTIONS(ContactsTool)
+};
+
+QString commandsHelp() {
+    return ContactsToolText::tr(
+        "\nCommands:\n"
+        "  list            One line per contact: the text the contact picker shows\n"
+        "                  (\"Surname, Firstname (mobile)\"), then a tab and its groups.\n"
+        "  import FILE...  Adds the cards of other vCard files (2.1, 3.0 or 4.0, as any\n"
+        "                  address book exports them). A card whose UID, or whose name\n"
+        "                  and mobile number, is already in the book is skipped. Each\n"
+        "                  file, as the book itself, is a regular file of at most 256 MiB.\n"
+        "  export FILE     Writes the whole address book to FILE as a vCard file.\n"
+        "\nWithout --book the tool works on the address book Pelicast uses.\n"
+        "\nExit status:\n"
+        "  0  done\n"
+        "  1  the address book or a file could not be read or written\n"
+        "  2  a wrong command line\n");
+}
 
 // Every error line says whose it is.
 int fail(QTextStream& err, const QString& message, int status = 1) {
@@ -61,22 +68,26 @@ int import(AddressBook& book, const QStringList& files, QTextStream& out, QTextS
 int exportBook(AddressBook& book, const QString& file, QTextStream& out, QTextStream& err) {
     if (!book.exportTo(file))
         return fail(err, book.errorString());
-    out << u"Exported %1 contacts to %2.\n"_s.arg(book.count()).arg(file);
+    out << ContactsToolText::tr("Exported %n contacts to %1.", nullptr, book.count()).arg(file)
+        << '\n';
     return 0;
 }
 
 int runCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Lists, imports and exports the contacts of Pelicast's address book."_s);
-    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Shows this help."_s);
-    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Shows the version."_s);
-    const QCommandLineOption bookOption(u"book"_s, u"Works on the vCard file PATH."_s, u"PATH"_s);
+    parser.setApplicationDescription(ContactsToolText::tr(
+        "Lists, imports and exports the contacts of Pelicast's address book."));
+    const QCommandLineOption help({u"h"_s, u"help"_s}, ContactsToolText::tr("Shows this help."));
+    const QCommandLineOption version({u"v"_s, u"version"_s},
+                                     ContactsToolText::tr("Shows the version."));
+    const QCommandLineOption bookOption(
+        u"book"_s, ContactsToolText::tr("Works on the vCard file PATH."), u"PATH"_s);
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(bookOption);
-    parser.addPositionalArgument(u"command"_s, u"list, import FILE... or export FILE."_s);
-    auto usage = [&parser]() { return parser.helpText() + kCommands; };
+    parser.addPositionalArgument(u"command"_s,
+                                 ContactsToolText::tr("list, import FILE... or export FILE."));
+    auto usage = [&parser]() { return parser.helpText() + commandsHelp(); };
     // A usage error ends with the usage line, as in the other programs.
     const auto usageError = [&](const QString& problem) {
         fail(err, problem);
@@ -101,8 +112,10 @@ int runCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
                             (command == "import"_L1 && !files.isEmpty()) ||
                             (command == "export"_L1 && files.size() == 1);
     if (!wellFormed)
-        return usageError(command.isEmpty() ? u"No command given; see --help."_s
-                                            : u"Wrong use of \"%1\"; see --help."_s.arg(command));
+        return usageError(
+            command.isEmpty()
+                ? ContactsToolText::tr("No command given; see --help.")
+                : ContactsToolText::tr("Wrong use of \"%1\"; see --help.").arg(command));
     AddressBook book(parser.value(bookOption));
     if (!book.load())
         return fail(err, book.errorString());

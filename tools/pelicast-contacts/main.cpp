@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "contacts_tool.h"
+#include "translations/translations.h"
 
 using namespace Qt::StringLiterals;
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"pelicast-contacts"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(PELICAST_VERSION));
+    pelicast::translations::install();
     QTextStream out(stdout);
     QTextStream err(stderr);
     return pelicast::runContactsTool(QCoreApplication::arguments(), out, err);

@@ -17,6 +17,11 @@ namespace pelicast::help {
 
 namespace {
 
+// This file's texts, under one context for the translators.
+struct HelpCollectionText {
+    Q_DECLARE_TR_FUNCTIONS(HelpCollection)
+};
+
 // One copy per installed collection and build of it, so a viewer from the
 // build tree and one from an installed tree, or an old and a new version,
 // never share a copy that points at the wrong pages.
@@ -55,7 +60,7 @@ Expected<void> copyCollection(const QString& source, const QString& target) {
 }
 
 QString cannotOpen(const QString& collection, const QString& reason) {
-    return u"The help file %1 cannot be opened. %2"_s
+    return HelpCollectionText::tr("The help file %1 cannot be opened. %2")
         .arg(QDir::toNativeSeparators(collection), reason)
         .trimmed();
 }
@@ -69,8 +74,8 @@ QString installedCollection() {
 Expected<std::unique_ptr<QHelpEngine>> openCollection(const QString& collection) {
     const QFileInfo source(collection);
     if (!source.isReadable())
-        return Unexpected{
-            u"The help file %1 is missing."_s.arg(QDir::toNativeSeparators(collection))};
+        return Unexpected{HelpCollectionText::tr("The help file %1 is missing.")
+                              .arg(QDir::toNativeSeparators(collection))};
     const QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                      u"/collections"_s);
     const QString folder = copyFolderName(source);

@@ -3,6 +3,7 @@
 #include <QTextStream>
 
 #include "send_command.h"
+#include "translations/translations.h"
 
 using namespace Qt::StringLiterals;
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"pelicast-send"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(PELICAST_VERSION));
+    pelicast::translations::install();
     QTextStream out(stdout);
     QTextStream err(stderr);
     return pelicast::runSendCommand(QCoreApplication::arguments(),

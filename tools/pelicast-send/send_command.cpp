@@ -50,60 +50,9 @@ constexpr qint64 kMaxPasswordFile = 4 * 1024;
 
 constexpr auto kPasswordVariable = "PELICAST_PASSWORD";
 
-const auto kDescription =
-    "Sends an SMS through the Quillo gateway, or asks for the balance, with the "
-    "settings, address book and journal of Pelicast.\n"
-    "\n"
-    "The account is the one Pelicast remembers, or --user. A password is never "
-    "taken on the command line, where other users can see it.\n"
-    "\n"
-    "The message is checked as Pelicast's window checks it, by the settings of "
-    "its Options: recipients that cannot be phone numbers of the default region "
-    "stop it, and so do numbers in national format when no region is known (none "
-    "set in Options or by --region, and none in the system's language settings, "
-    "as under cron); numbers named twice and an originator that networks may drop are "
-    "warned about; a message that costs more than the credits set at \"Ask "
-    "again above\" is refused, unless --max-cost allows it.\n"
-    "\n"
-    "The password, the first found of:\n"
-    "  1  the first line of the --password-file\n"
-    "  2  the environment variable PELICAST_PASSWORD\n"
-    "  3  the desktop's keyring (Secret Service: service \"Pelicast\", the user\n"
-    "     name as key), where Pelicast keeps it when \"Remember Password\" is\n"
-    "     ticked; a keyring that is locked, or does not answer within 5\n"
-    "     seconds, gives none: an unlock prompt is not waited for\n"
-    "  4  the settings file, where Pelicast keeps it (scrambled) for the\n"
-    "     account it remembers where no keyring could\n"
-    "\n"
-    "Exit status:\n"
-    "  0  the gateway accepted the request: its reply states the balance and\n"
-    "     says nothing of a refusal\n"
-    "  1  the gateway refused it (its reply is printed): the reply says that\n"
-    "     nothing was sent, that the user name or password is wrong, or that\n"
-    "     something is invalid, with a balance or without\n"
-    "  2  bad usage or input, or a message the checks refuse (a recipient that\n"
-    "     is not a possible number, a national number while no region is known,\n"
-    "     a cost above the limit), in a dry run as in a send\n"
-    "  3  no clear outcome: a network or TLS failure, an HTTP error status, an\n"
-    "     empty or unknown reply (\"Unclear, check your balance\"), or SIGINT,\n"
-    "     SIGTERM or SIGHUP while the request was out; when the request went\n"
-    "     out, the gateway may have sent the message all the same: check the\n"
-    "     balance before sending again (pelicast-send never retries by itself)\n"
-    "  4  the user's data (settings, address book, password file) could not be\n"
-    "     read, or no password is available: none given, none kept, or the\n"
-    "     keyring locked or not answering\n"
-    "  5  the outcome could not be written to standard output (a full disk);\n"
-    "     the request's outcome is in Pelicast's History\n"
-    "\n"
-    "SIGINT, SIGTERM or SIGHUP before the request leaves end pelicast-send as\n"
-    "they end any program (the shell shows 130, 143 or 129): nothing was sent.\n"
-    "Once the answer came, they change nothing.\n"
-    "\n"
-    "The gateway's reply is printed with control characters other than line "
-    "feed and tab shown as the replacement character U+FFFD; --json gives it "
-    "exactly."_L1;
-
 class SendCommand {
+    Q_DECLARE_TR_FUNCTIONS(SendCommand)
+
 public:
     SendCommand(const GatewayLocation& location, QTextStream& out, QTextStream& err)
         : location_(location), out_(out), err_(err) {}
@@ -119,8 +68,8 @@ public:
                 return request(protocol::kCreditsPage,
                                creditCheckFields(draft_.user, draft_.password));
             print({{u"outcome"_s, u"dry-run"_s}, {u"account"_s, draft_.user}},
-                  u"Would ask for the balance of %1. Nothing was sent: this was a dry run."_s.arg(
-                      draft_.user));
+                  tr("Would ask for the balance of %1. Nothing was sent: this was a dry run.")
+                      .arg(draft_.user));
             return kAccepted;
         }
         if (!readRecipients() || !readText() || !reviewMessage())
@@ -132,7 +81,7 @@ public:
 
 private:
     bool parse(const QStringList& arguments) {
-        parser_.setApplicationDescription(kDescription);
+        parser_.setApplicationDescription(sendDescription());
         parser_.addHelpOption();
         parser_.addVersionOption();
         addSendOptions(parser_);
@@ -141,9 +90,8 @@ private:
         json_ = parser_.isSet(u"json"_s);
         if (!parsed) {
             if (parser_.unknownOptionNames().contains(u"password"_s))
-                return stop(kBadUsage,
-                            u"A password is never taken on the command line: use "
-                            "--password-file or PELICAST_PASSWORD."_s);
+                return stop(kBadUsage, tr("A password is never taken on the command line: use "
+                                          "--password-file or PELICAST_PASSWORD."));
             return stop(kBadUsage, parser_.errorText(), true);
         }
         if (parser_.isSet(u"help"_s) || parser_.isSet(u"version"_s)) {
@@ -158,35 +106,36 @@ private:
         if (!parser_.positionalArguments().isEmpty())
             return stop(
                 kBadUsage,
-                u"Unexpected argument \"%1\"."_s.arg(parser_.positionalArguments().constFirst()),
+                tr("Unexpected argument \"%1\".").arg(parser_.positionalArguments().constFirst()),
                 true);
         for (const QString& option : singleValueOptions()) {
             if (parser_.values(option).size() > 1)
-                return stop(kBadUsage, u"--%1 is given %2 times; give it once."_s.arg(option).arg(
-                                           parser_.values(option).size()));
+                return stop(kBadUsage, tr("--%1 is given %2 times; give it once.")
+                                           .arg(option)
+                                           .arg(parser_.values(option).size()));
         }
         if (parser_.isSet(u"credits"_s)) {
             for (const QString& option :
                  {u"to"_s, u"group"_s, u"text"_s, u"from"_s, u"max-cost"_s, u"region"_s}) {
                 if (parser_.isSet(option))
                     return stop(kBadUsage,
-                                u"--credits sends no message: leave out --%1."_s.arg(option));
+                                tr("--credits sends no message: leave out --%1.").arg(option));
             }
         }
         if (parser_.isSet(u"max-cost"_s)) {
             bool number = false;
             maxCost_ = parser_.value(u"max-cost"_s).toLongLong(&number);
             if (!number || *maxCost_ < 0)
-                return stop(kBadUsage, u"--max-cost takes a number of credits, not \"%1\"."_s.arg(
-                                           parser_.value(u"max-cost"_s)));
+                return stop(kBadUsage, tr("--max-cost takes a number of credits, not \"%1\".")
+                                           .arg(parser_.value(u"max-cost"_s)));
         }
         if (parser_.isSet(u"region"_s)) {
             region_ = parser_.value(u"region"_s).toUpper();
             if (!isPhoneRegion(*region_))
                 return stop(
                     kBadUsage,
-                    u"--region takes a country's two-letter code, such as GR, not \"%1\"."_s.arg(
-                        parser_.value(u"region"_s)));
+                    tr("--region takes a country's two-letter code, such as GR, not \"%1\".")
+                        .arg(parser_.value(u"region"_s)));
         }
         const Expected<GatewayLocation> gateway = GatewayLocation::chosen(
             parser_.value(u"gateway"_s), parser_.isSet(u"gateway"_s), location_);
@@ -198,29 +147,30 @@ private:
 
     bool readSettings() {
         return settings_.checkReadable() ||
-               stop(kUnreadableData, u"Pelicast's settings "_s + settings_.errorString());
+               stop(kUnreadableData, tr("Pelicast's settings %1").arg(settings_.errorString()));
     }
 
     bool readAccount(bool needPassword) {
         const QString storedUser = settings_.scrambledValue(keys::kUsername);
         draft_.user = parser_.isSet(u"user"_s) ? parser_.value(u"user"_s) : storedUser;
         if (draft_.user.isEmpty())
-            return stop(kBadUsage, u"No account: Pelicast remembers no user name; give --user."_s);
-        QString problem = u"Pelicast keeps none."_s;
+            return stop(kBadUsage, tr("No account: Pelicast remembers no user name; give --user."));
+        QString problem = tr("Pelicast keeps none.");
         if (parser_.isSet(u"password-file"_s)) {
-            problem = u"The password file holds none."_s;
+            problem = tr("The password file holds none.");
             const QString path = parser_.value(u"password-file"_s);
             const Expected<QByteArray> secret = readRegularFile(path, kMaxPasswordFile);
             if (!secret)
-                return stop(kUnreadableData,
-                            u"The password file %1 cannot be read: %2"_s.arg(path, secret.error()));
+                return stop(
+                    kUnreadableData,
+                    tr("The password file %1 cannot be read: %2").arg(path, secret.error()));
             if (QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther))
-                warn(u"The password file %1 can be read by other users."_s.arg(path));
+                warn(tr("The password file %1 can be read by other users.").arg(path));
             // The first line, with or without a line end after it.
             draft_.password = QString::fromUtf8(secret->split('\n').constFirst()).remove(u'\r');
         } else if (qEnvironmentVariableIsSet(kPasswordVariable)) {
             draft_.password = qEnvironmentVariable(kPasswordVariable);
-            problem = u"PELICAST_PASSWORD is empty."_s;
+            problem = tr("PELICAST_PASSWORD is empty.");
         } else if (needPassword) {
             const Expected<QString> kept = Keyring::readNow(draft_.user);
             draft_.password = kept ? *kept : QString();
@@ -230,9 +180,9 @@ private:
                 problem = kept.error();
         }
         if (needPassword && draft_.password.isEmpty())
-            return stop(kUnreadableData,
-                        u"No password for %1: %2 Give --password-file or set "
-                        "PELICAST_PASSWORD."_s.arg(draft_.user, problem));
+            return stop(kUnreadableData, tr("No password for %1: %2 Give --password-file or set "
+                                            "PELICAST_PASSWORD.")
+                                             .arg(draft_.user, problem));
         draft_.originator = parser_.isSet(u"from"_s) ? parser_.value(u"from"_s)
                                                      : settings_.scrambledValue(keys::kOriginator);
         // The window shows the service's name in an empty originator field.
@@ -248,9 +198,9 @@ private:
                 std::any_of(elements.cbegin(), elements.cend(),
                             [](const QString& element) { return element.trimmed().isEmpty(); });
             if (elements.isEmpty() || blank)
-                return stop(kBadUsage,
-                            u"--to \"%1\" holds a blank recipient; recipients are "
-                            "separated by \";\"."_s.arg(value));
+                return stop(kBadUsage, tr("--to \"%1\" holds a blank recipient; recipients are "
+                                          "separated by \";\".")
+                                           .arg(value));
             recipients_ += elements;
         }
         const QStringList groups = parser_.values(u"group"_s);
@@ -258,55 +208,56 @@ private:
             AddressBook book;
             if (!book.load())
                 return stop(kUnreadableData,
-                            u"The address book cannot be read: %1"_s.arg(book.errorString()));
+                            tr("The address book cannot be read: %1").arg(book.errorString()));
             QStringList labels;
             for (const QString& group : groups)
                 labels.append(groupLabel(group));
             const MembersOfGroups members = membersOfGroups(book, labels);
             for (qsizetype i = 0; i < groups.size(); ++i) {
                 if (members.recipients.at(i).isEmpty())
-                    return stop(kBadUsage,
-                                u"The address book has no group \"%1\" with a "
-                                "mobile number in it."_s.arg(groups.at(i)));
+                    return stop(kBadUsage, tr("The address book has no group \"%1\" with a "
+                                              "mobile number in it.")
+                                               .arg(groups.at(i)));
                 if (members.skipped > 0)
-                    warn(
-                        u"%1 contacts of the address book cannot be read; members of \"%2\" "
-                        "among them are left out."_s.arg(members.skipped)
-                            .arg(groups.at(i)));
+                    warn(tr("%n contacts of the address book cannot be read; members of \"%1\" "
+                            "among them are left out.",
+                            nullptr, int(members.skipped))
+                             .arg(groups.at(i)));
                 recipients_ += members.recipients.at(i).split(u';', Qt::SkipEmptyParts);
             }
         }
         if (recipients_.isEmpty())
-            return stop(kBadUsage, u"No recipient: give --to or --group."_s);
+            return stop(kBadUsage, tr("No recipient: give --to or --group."));
         draft_.recipients = recipients_.join(u';');
         return true;
     }
 
     bool readText() {
         if (!parser_.isSet(u"text"_s))
-            return stop(kBadUsage,
-                        u"No message: give --text, or --text - to read it from "
-                        "standard input."_s);
+            return stop(kBadUsage, tr("No message: give --text, or --text - to read it from "
+                                      "standard input."));
         QString text = parser_.value(u"text"_s);
         if (text == u"-"_s) {
             QFile in;
             if (!in.open(stdin, QIODevice::ReadOnly))
-                return stop(kBadUsage, u"Standard input cannot be read: "_s + in.errorString());
+                return stop(kBadUsage,
+                            tr("Standard input cannot be read: %1").arg(in.errorString()));
             const Expected<QByteArray> bytes = readToEnd(in, kMaxMessageInput);
             if (!bytes)
-                return stop(kBadUsage, u"The message on standard input cannot be read: "_s +
-                                           bytes.error() + u'.');
+                return stop(
+                    kBadUsage,
+                    tr("The message on standard input cannot be read: %1.").arg(bytes.error()));
             QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
             text = decoder.decode(*bytes);
             if (decoder.hasError())
-                return stop(kBadUsage, u"The text on standard input is not UTF-8."_s);
+                return stop(kBadUsage, tr("The text on standard input is not UTF-8."));
             // The line end that echo and here-documents add is not part of it.
             while (text.endsWith(u'\n') || text.endsWith(u'\r'))
                 text.chop(1);
         }
         text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
         if (text.isEmpty())
-            return stop(kBadUsage, u"The message is empty."_s);
+            return stop(kBadUsage, tr("The message is empty."));
         draft_.message = text.replace(u'\n', u"\r\n"_s);
         return true;
     }
@@ -326,19 +277,20 @@ private:
         if (review_.control)
             return stop(kBadUsage, review_.control->text());
         if (review_.noRegion)
-            return stop(kBadUsage, review_.noRegion->text() +
-                                       u"\nGive --region with the country's two-letter code "
-                                       "(--region GR), or choose the default region in Pelicast's "
-                                       "Options; numbers in international format (+30…) need "
-                                       "neither."_s);
+            return stop(kBadUsage,
+                        review_.noRegion->text() +
+                            tr("\nGive --region with the country's two-letter code "
+                               "(--region GR), or choose the default region in Pelicast's "
+                               "Options; numbers in international format (+30…) need "
+                               "neither."));
         if (review_.impossible)
             return stop(kBadUsage,
                         review_.impossible->text() + u'\n' + review_.impossible->advice());
         if (review_.repeats) {
             const bool once = parser_.isSet(u"once"_s);
             warn(review_.repeats->text() + u'\n' +
-                 (once ? u"Each number is sent once."_s
-                       : u"Each is sent and paid for (see --once)."_s));
+                 (once ? tr("Each number is sent once.")
+                       : tr("Each is sent and paid for (see --once).")));
             if (once) {
                 review_.dropRepeats();
                 recipients_ = review_.draft.recipients.split(u';', Qt::SkipEmptyParts);
@@ -354,8 +306,8 @@ private:
     }
 
     QString costRefusal() const {
-        return review_.costly->text() + u"\nGive --max-cost %1 to send it all the same."_s.arg(
-                                            review_.costly->estimate.cost);
+        return review_.costly->text() + tr("\nGive --max-cost %1 to send it all the same.")
+                                            .arg(review_.costly->estimate.cost);
     }
 
     int showDryRun() {
@@ -372,17 +324,17 @@ private:
             {u"cost"_s, estimate.cost},
             {u"interconnectionCharges"_s, estimate.interconnectionNote},
         };
-        QString text = u"Would send from %1 as %2 to %3 recipients:\n"_s.arg(draft_.user)
-                           .arg(draft_.originator)
-                           .arg(estimate.recipients);
+        QString text =
+            tr("Would send from %1 as %2 to %n recipients:\n", nullptr, int(estimate.recipients))
+                .arg(draft_.user, draft_.originator);
         for (const QString& recipient : std::as_const(recipients_))
             text += u"  "_s + recipient + u'\n';
-        text += u"Message: %1 SMS, %2\nCost: %3 credits"_s.arg(length.parts)
-                    .arg(encodingName(length.encoding))
-                    .arg(estimate.cost);
+        text += tr("Message: %1 SMS, %2\nCost: %3 credits")
+                    .arg(QString::number(length.parts), encodingName(length.encoding),
+                         QString::number(estimate.cost));
         if (estimate.interconnectionNote)
-            text += u" (additional interconnection charges may apply)"_s;
-        text += u"\nNothing was sent: this was a dry run."_s;
+            text += tr(" (additional interconnection charges may apply)");
+        text += tr("\nNothing was sent: this was a dry run.");
         if (review_.costly)
             result.insert(u"error"_s, costRefusal());
         print(result, text);
@@ -397,7 +349,7 @@ private:
         client.setConnection(ConnectionSettings::load(settings_));
         JournalRecorder recorder(client, settings_);
         QObject::connect(&recorder, &JournalRecorder::failed, [this](const QString& reason) {
-            warn(reason + u" The request goes on without it."_s);
+            warn(reason + tr(" The request goes on without it."));
         });
         QObject::connect(&recorder, &JournalRecorder::journalSetAside,
                          [this](const QString& notice) { warn(notice); });
@@ -466,12 +418,12 @@ private:
     int interrupted(JournalRecorder& recorder, int signal) {
         const QString name = SignalCatcher::nameOf(signal);
         if (!recorder.abandon(
-                u"pelicast-send was stopped by %1 before the answer came."_s.arg(name))) {
+                tr("pelicast-send was stopped by %1 before the answer came.").arg(name))) {
             out_.flush();
             err_.flush();
             SignalCatcher::endBy(signal);
         }
-        const QString message = u"Stopped by %1 with the request out. "_s.arg(name) +
+        const QString message = tr("Stopped by %1 with the request out. ").arg(name) +
                                 GatewayClient::noCompleteAnswer(recorder.page());
         if (json_)
             print({{u"outcome"_s, outcomeName(RequestRecord::Outcome::Unknown)},

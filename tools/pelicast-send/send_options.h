@@ -6,6 +6,9 @@
 
 namespace pelicast {
 
+// What pelicast-send --help says above its options.
+QString sendDescription();
+
 // The options of pelicast-send, as --help lists them (beside --help and
 // --version).
 void addSendOptions(QCommandLineParser& parser);

@@ -6,7 +6,9 @@
 // Run it on a real display server (scripts/screenshots uses Xvfb) so fonts
 // and styles look as users see them; it works offscreen too. --dark gives
 // the application the palette of a dark desktop theme, as such a desktop
-// would, so that every control can be seen to stay visible there.
+// would, so that every control can be seen to stay visible there. The
+// windows speak the language of the environment (LANGUAGE=de, as a user's
+// desktop sets it).
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -28,6 +30,7 @@
 #include "gui/recipient_picker.h"
 #include "pelicast-help/help_collection.h"
 #include "pelicast-help/help_window.h"
+#include "translations/translations.h"
 
 using namespace pelicast;
 using namespace Qt::StringLiterals;
@@ -115,6 +118,7 @@ bool save(QWidget* window, const QDir& folder, const QString& name) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(u"Pelicast"_s);
+    translations::install(QLocale(), {u"qtbase"_s, u"qt_help"_s});
     QStringList arguments = QApplication::arguments().mid(1);
     const bool dark = arguments.removeAll(u"--dark"_s) > 0;
     if (arguments.size() != 1) {

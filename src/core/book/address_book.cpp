@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/book/address_book.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -22,6 +23,11 @@ using vcard::Field;
 
 namespace {
 
+// This file's texts, under one context for the translators.
+struct AddressBookText {
+    Q_DECLARE_TR_FUNCTIONS(AddressBook)
+};
+
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -29,24 +35,29 @@ QString shown(const QString& path) {
 QString messageOf(const vcard::FileError& error) {
     switch (error.kind) {
         case vcard::FileError::CreateFailed:
-            return u"Cannot create the address book \"%1\": %2"_s.arg(shown(error.path),
-                                                                      error.reason);
+            return AddressBookText::tr("Cannot create the address book \"%1\": %2")
+                .arg(shown(error.path), error.reason);
         case vcard::FileError::IsFolder:
-            return u"\"%1\" is a folder, not an address book."_s.arg(shown(error.path));
+            return AddressBookText::tr("\"%1\" is a folder, not an address book.")
+                .arg(shown(error.path));
         case vcard::FileError::ReadFailed:
-            return u"Cannot read the address book \"%1\": %2"_s.arg(shown(error.path),
-                                                                    error.reason);
+            return AddressBookText::tr("Cannot read the address book \"%1\": %2")
+                .arg(shown(error.path), error.reason);
         case vcard::FileError::NotVCard:
-            return u"\"%1\" is not a vCard file; the address book was left as it is."_s.arg(
-                shown(error.path));
+            return AddressBookText::tr(
+                       "\"%1\" is not a vCard file; the address book was left as it is.")
+                .arg(shown(error.path));
         case vcard::FileError::WriteFailed:
-            return u"Cannot write \"%1\": %2"_s.arg(shown(error.path), error.reason);
+            return AddressBookText::tr("Cannot write \"%1\": %2")
+                .arg(shown(error.path), error.reason);
         case vcard::FileError::Locked:
-            return u"The address book \"%1\" is in use; the changes were not saved."_s.arg(
-                shown(error.path));
+            return AddressBookText::tr(
+                       "The address book \"%1\" is in use; the changes were not saved.")
+                .arg(shown(error.path));
         case vcard::FileError::LockFailed:
-            return u"Cannot lock the address book \"%1\": %2; the changes were not saved."_s.arg(
-                shown(error.path), error.reason);
+            return AddressBookText::tr(
+                       "Cannot lock the address book \"%1\": %2; the changes were not saved.")
+                .arg(shown(error.path), error.reason);
         case vcard::FileError::None:
             break;
     }
@@ -97,7 +108,7 @@ const QString& AddressBook::path() const {
 bool AddressBook::load() {
     d->error.clear();
     if (d->path.isEmpty()) {
-        d->error = u"There is no folder for the user's address book."_s;
+        d->error = AddressBookText::tr("There is no folder for the user's address book.");
         return false;
     }
     vcard::FileError error;
@@ -229,9 +240,10 @@ QString AddressBook::errorString() const {
 Expected<QByteArray> AddressBook::readVCardFile(const QString& path) {
     Expected<QByteArray> data = readRegularFile(path, vcard::kMaxBookSize);
     if (!data)
-        return Unexpected{u"Cannot read \"%1\": %2."_s.arg(shown(path), data.error())};
+        return Unexpected{
+            AddressBookText::tr("Cannot read \"%1\": %2.").arg(shown(path), data.error())};
     if (!vcard::isVCardText(*data))
-        return Unexpected{u"\"%1\" is not a vCard file."_s.arg(shown(path))};
+        return Unexpected{AddressBookText::tr("\"%1\" is not a vCard file.").arg(shown(path))};
     return data;
 }
 
@@ -281,7 +293,8 @@ bool AddressBook::exportTo(const QString& path) {
     if (QFileInfo::exists(path)) {
         const Expected<QByteArray> existing = readRegularFile(path, vcard::kMaxBookSize);
         if (!existing) {
-            d->error = u"Cannot export to \"%1\": %2."_s.arg(shown(path), existing.error());
+            d->error = AddressBookText::tr("Cannot export to \"%1\": %2.")
+                           .arg(shown(path), existing.error());
             return false;
         }
         if (!vcard::isVCardText(*existing)) {
@@ -298,7 +311,8 @@ bool AddressBook::exportTo(const QString& path) {
         disk = vcard::loadBook(d->path, stamp, &error);
     if (!disk || !disk->hasSource()) {
         d->error = error.kind == vcard::FileError::None
-                       ? u"The address book \"%1\" changed while it was read."_s.arg(shown(d->path))
+                       ? AddressBookText::tr("The address book \"%1\" changed while it was read.")
+                             .arg(shown(d->path))
                        : messageOf(error);
         return false;
     }

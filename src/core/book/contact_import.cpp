@@ -7,9 +7,10 @@ namespace pelicast {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ContactImport", text);
-}
+// This file's texts, under one context for the translators.
+struct ContactImportText {
+    Q_DECLARE_TR_FUNCTIONS(ContactImport)
+};
 
 }  // namespace
 
@@ -24,7 +25,8 @@ Expected<AddressBook::ImportCount> importVCardFiles(AddressBook& book, const QSt
         total += text->size();
         contents.append(std::move(*text));
     }
-    const QString stopped = tr("The import was stopped; the address book was left as it was.");
+    const QString stopped =
+        ContactImportText::tr("The import was stopped; the address book was left as it was.");
     AddressBook::ImportCount count;
     qint64 before = 0;
     for (const QByteArray& text : std::as_const(contents)) {
@@ -51,12 +53,14 @@ Expected<AddressBook::ImportCount> importVCardFiles(AddressBook& book, const QSt
 }
 
 QString importCountText(const AddressBook::ImportCount& count) {
-    QString text = tr("Added %1 contacts, skipped %2 already in the address book.")
-                       .arg(count.added)
-                       .arg(count.skipped);
+    QString text =
+        ContactImportText::tr("Added %n contacts, skipped %1 already in the address book.", nullptr,
+                              int(count.added))
+            .arg(count.skipped);
     if (count.undecoded > 0)
-        text += u' ' + tr("Of the added contacts, %1 use a character set this system cannot read: "
-                          "their names may show wrongly.")
+        text += u' ' + ContactImportText::tr(
+                           "Of the added contacts, %1 use a character set this system cannot read: "
+                           "their names may show wrongly.")
                            .arg(count.undecoded);
     return text;
 }

@@ -18,9 +18,10 @@ namespace pelicast {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("RecipientList", text);
-}
+// This file's texts, under one context for the translators.
+struct RecipientListText {
+    Q_DECLARE_TR_FUNCTIONS(RecipientList)
+};
 
 // A ";" would make two recipients of one, a line break breaks the request.
 bool canBeSent(QStringView element) {
@@ -39,17 +40,21 @@ LeftOutRecipient leftOutAs(LeftOutRecipient::Reason reason, qsizetype row, const
 }  // namespace
 
 QString LeftOutRecipient::text() const {
-    QString where = row > 0 ? tr("Row %1: “%2”").arg(row).arg(element) : tr("“%1”").arg(element);
+    QString where = row > 0 ? RecipientListText::tr("Row %1: “%2”").arg(row).arg(element)
+                            : RecipientListText::tr("“%1”").arg(element);
     switch (reason) {
         case Reason::Repeat:
-            return keptRow > 0 ? tr("%1 has the number of row %2.").arg(where).arg(keptRow)
-                               : tr("%1 has the number of “%2”.").arg(where, kept);
+            return keptRow > 0
+                       ? RecipientListText::tr("%1 has the number of row %2.")
+                             .arg(where)
+                             .arg(keptRow)
+                       : RecipientListText::tr("%1 has the number of “%2”.").arg(where, kept);
         case Reason::Impossible:
-            return tr("%1 is not a possible phone number.").arg(where);
+            return RecipientListText::tr("%1 is not a possible phone number.").arg(where);
         case Reason::NoNumber:
-            return tr("Row %1 has no number.").arg(row);
+            return RecipientListText::tr("Row %1 has no number.").arg(row);
         case Reason::EmptyGroup:
-            return tr("%1 has no member with a mobile number.").arg(where);
+            return RecipientListText::tr("%1 has no member with a mobile number.").arg(where);
     }
     return where;
 }

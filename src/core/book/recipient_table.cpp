@@ -16,9 +16,10 @@ namespace pelicast {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("RecipientTable", text);
-}
+// This file's texts, under one context for the translators.
+struct RecipientTableText {
+    Q_DECLARE_TR_FUNCTIONS(RecipientTable)
+};
 
 constexpr std::array<char, 4> kDelimiters = {',', '\t', ';', '|'};
 // The first lines tell the delimiter and the header, the first rows the
@@ -218,7 +219,8 @@ Expected<void> RecipientTable::split() {
                         static_cast<const char*>(std::memchr(text + in, '"', size_t(size - in)));
                     if (!quote)
                         return Unexpected(
-                            tr("Row %1: a quoted cell is not closed.").arg(firstCells_.size()));
+                            RecipientTableText::tr("Row %1: a quoted cell is not closed.")
+                                .arg(firstCells_.size()));
                     const qsizetype at = quote - text;
                     std::memmove(text + out, text + in, size_t(at - in));
                     out += at - in;
@@ -350,7 +352,7 @@ QStringList RecipientTable::columnNames() const {
     QStringList names;
     for (int c = 0; c < columns_; ++c) {
         const QString name = header_ ? QString::fromUtf8(cellBytes(0, c)) : QString();
-        names.append(name.isEmpty() ? tr("Column %1").arg(c + 1) : name);
+        names.append(name.isEmpty() ? RecipientTableText::tr("Column %1").arg(c + 1) : name);
     }
     return names;
 }

@@ -14,9 +14,10 @@ namespace pelicast {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("RecipientTable", text);
-}
+// This file's texts, under one context for the translators.
+struct TableTextText {
+    Q_DECLARE_TR_FUNCTIONS(RecipientTable)
+};
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -61,7 +62,7 @@ bool isValidUtf8(QByteArrayView data) {
 Expected<TableText> decodeAs(QByteArray data, const QString& encoding) {
     QStringDecoder decoder(encoding.toLatin1().constData());
     if (!decoder.isValid())
-        return Unexpected(tr("The encoding “%1” is not known.").arg(encoding));
+        return Unexpected(TableTextText::tr("The encoding “%1” is not known.").arg(encoding));
     const char* name = decoder.name();  // its usual spelling; ICU names not all
     QString text = decoder.decode(data);
     data = QByteArray();  // the larger of the two goes before the third is made
@@ -73,20 +74,23 @@ Expected<TableText> decodeAs(QByteArray data, const QString& encoding) {
 Expected<QByteArray> readListFile(const QString& path, qint64 limit) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return Unexpected(tr("“%1” is not a file.").arg(shown(path)));
+        return Unexpected(TableTextText::tr("“%1” is not a file.").arg(shown(path)));
     const auto tooLarge = [&] {
-        return Unexpected(tr("“%1” is larger than %2 MiB, the most a list of recipients may be.")
-                              .arg(shown(path))
-                              .arg(limit / (1024 * 1024)));
+        return Unexpected(
+            TableTextText::tr("“%1” is larger than %2 MiB, the most a list of recipients may be.")
+                .arg(shown(path))
+                .arg(limit / (1024 * 1024)));
     };
     if (info.size() > limit)
         return tooLarge();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Unexpected(tr("Cannot read “%1”: %2").arg(shown(path), file.errorString()));
+        return Unexpected(
+            TableTextText::tr("Cannot read “%1”: %2").arg(shown(path), file.errorString()));
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return Unexpected(tr("Cannot read “%1”: %2").arg(shown(path), file.errorString()));
+        return Unexpected(
+            TableTextText::tr("Cannot read “%1”: %2").arg(shown(path), file.errorString()));
     if (data.size() > limit)  // it grew since it was looked at
         return tooLarge();
     return data;
@@ -116,8 +120,8 @@ Expected<TableText> decodeTableText(QByteArray data, const QString& encoding,
         return decodeAs(std::move(data), u"UTF-16BE"_s);
     if (std::memchr(data.constData(), 0, size_t(data.size())))
         return Unexpected(
-            tr("This is not a text file. Save the list from the spreadsheet as "
-               "CSV (comma-separated values) and choose that file."));
+            TableTextText::tr("This is not a text file. Save the list from the spreadsheet as "
+                              "CSV (comma-separated values) and choose that file."));
     if (isValidUtf8(data))
         return TableText{std::move(data), u"UTF-8"_s};
     const QString legacy = legacyEncoding(locale);

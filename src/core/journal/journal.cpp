@@ -43,6 +43,30 @@ constexpr const char* kVersion2[] = {
     "UPDATE requests SET outcome = 'unknown' WHERE outcome = 'pending'",
     "CREATE INDEX requests_pending ON requests (time) WHERE outcome = 'pending'",
 };
+constexpr const char* kVersion3[] = {
+    // What the History search compares with: recipients and text, case and
+    // accents folded by searchKey(), which SQLite cannot do for every script.
+    "ALTER TABLE requests ADD COLUMN search TEXT",
+};
+
+// The search column of the rows written before it existed.
+bool fillSearchKeys(QSqlQuery& query) {
+    if (!query.exec(u"SELECT id, recipients, message FROM requests WHERE search IS NULL"_s))
+        return false;
+    QList<std::pair<qint64, QString>> keys;
+    while (query.next())
+        keys.append({query.value(0).toLongLong(),
+                     searchKey(query.value(1).toString() + u'\n' + query.value(2).toString())});
+    query.finish();
+    query.prepare(u"UPDATE requests SET search = ? WHERE id = ?"_s);
+    for (const auto& [id, key] : std::as_const(keys)) {
+        query.addBindValue(key);
+        query.addBindValue(id);
+        if (!query.exec())
+            return false;
+    }
+    return true;
+}
 
 // "replied" becomes what the reply said, by the rule of today's rows.
 bool classifyReplies(QSqlQuery& query) {
@@ -67,7 +91,8 @@ struct Migration {
     std::span<const char* const> statements;
     bool (*then)(QSqlQuery&) = nullptr;
 };
-const Migration kMigrations[] = {{kVersion1}, {kVersion2, classifyReplies}};
+const Migration kMigrations[] = {
+    {kVersion1}, {kVersion2, classifyReplies}, {kVersion3, fillSearchKeys}};
 static_assert(std::size(kMigrations) == Journal::kSchemaVersion);
 
 // A request lives at most this long (GatewayClient's limit and a margin): a
@@ -82,11 +107,31 @@ bool isCorruption(const QSqlError& error) {
     return code == kCorrupt || code == kNotADatabase;
 }
 
-// The table's columns in the order of Journal::Column.
-constexpr const char* kColumns[] = {"id",         "time",       "kind",           "account",
-                                    "originator", "recipients", "message",        "recipient_count",
-                                    "parts",      "encoding",   "cost",           "outcome",
-                                    "reason",     "reply",      "balance_before", "balance_after"};
+// The columns in the order of Journal::Column: a name for the export's
+// header, and what it is in SQL.
+struct ColumnSource {
+    const char* name;
+    const char* sql;
+};
+constexpr ColumnSource kColumns[] = {
+    {"id", "id"},
+    {"time", "time"},
+    {"kind", "kind"},
+    {"account", "account"},
+    {"originator", "originator"},
+    {"recipients", "recipients"},
+    {"message", "message"},
+    {"recipient_count", "recipient_count"},
+    {"parts", "parts"},
+    {"encoding", "encoding"},
+    {"cost", "cost"},
+    // Only an accepted request is paid for.
+    {"charged", "CASE WHEN outcome = 'accepted' THEN cost ELSE 0 END"},
+    {"outcome", "outcome"},
+    {"reason", "reason"},
+    {"reply", "reply"},
+    {"balance_before", "balance_before"},
+    {"balance_after", "balance_after"}};
 static_assert(std::size(kColumns) == Journal::ColumnCount);
 
 QString utcText(const QDateTime& time) {
@@ -312,15 +357,23 @@ qint64 Journal::add(const RequestRecord& record) {
     query.prepare(
         u"INSERT INTO requests (time, kind, account, originator, recipients, message,"
         " recipient_count, parts, encoding, cost, outcome, reason, reply, balance_before,"
-        " balance_after) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s);
-    const QVariant values[] = {utcText(record.time),         kindName(record.kind),
-                               text(record.account),         text(record.originator),
-                               text(record.recipients),      text(record.message),
-                               record.recipientCount,        record.parts,
-                               text(record.encoding),        record.cost,
-                               outcomeName(record.outcome),  text(record.reason),
-                               text(record.reply),           nullable(record.balanceBefore),
-                               nullable(record.balanceAfter)};
+        " balance_after, search) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s);
+    const QVariant values[] = {utcText(record.time),
+                               kindName(record.kind),
+                               text(record.account),
+                               text(record.originator),
+                               text(record.recipients),
+                               text(record.message),
+                               record.recipientCount,
+                               record.parts,
+                               text(record.encoding),
+                               record.cost,
+                               outcomeName(record.outcome),
+                               text(record.reason),
+                               text(record.reply),
+                               nullable(record.balanceBefore),
+                               nullable(record.balanceAfter),
+                               searchKey(record.recipients + u'\n' + record.message)};
     for (const QVariant& value : values)
         query.addBindValue(value);
     if (!query.exec()) {
@@ -357,8 +410,8 @@ QSqlQuery Journal::query(const JournalFilter& filter, bool forwardOnly) const {
     QStringList conditions;
     QVariantList values;
     if (!filter.search.isEmpty()) {
-        conditions << u"(recipients LIKE ? ESCAPE '\\' OR message LIKE ? ESCAPE '\\')"_s;
-        values << likePattern(filter.search) << likePattern(filter.search);
+        conditions << u"search LIKE ? ESCAPE '\\'"_s;
+        values << likePattern(searchKey(filter.search));
     }
     if (filter.kind) {
         conditions << u"kind = ?"_s;
@@ -373,8 +426,8 @@ QSqlQuery Journal::query(const JournalFilter& filter, bool forwardOnly) const {
         values << utcText(filter.to.addDays(1).startOfDay());
     }
     QStringList columns;
-    for (const char* column : kColumns)
-        columns << QLatin1String(column);
+    for (const ColumnSource& column : kColumns)
+        columns << QLatin1String(column.sql);
     QString sql = u"SELECT "_s + columns.join(u", "_s) + u" FROM requests"_s;
     if (!conditions.isEmpty())
         sql += u" WHERE "_s + conditions.join(u" AND "_s);
@@ -403,8 +456,8 @@ bool Journal::exportCsv(const JournalFilter& filter, QIODevice& out) {
         return out.write(line) == line.size();
     };
     QStringList header;
-    for (const char* column : std::span(kColumns).subspan(Time))
-        header << QLatin1String(column);
+    for (const ColumnSource& column : std::span(kColumns).subspan(Time))
+        header << QLatin1String(column.name);
     bool written = writeRow(header);
     while (written && query.next()) {
         QStringList fields;

@@ -15,7 +15,7 @@ namespace pelicast {
 
 // Which rows the History window shows and exports.
 struct JournalFilter {
-    QString search;  // in recipients or message; case of ASCII letters ignored
+    QString search;  // in recipients or message; case and accents ignored
     std::optional<RequestRecord::Kind> kind;
     QDate from, to;  // local days, both included; null leaves that end open
 };
@@ -41,7 +41,8 @@ public:
         RecipientCount,
         Parts,
         Encoding,
-        Cost,
+        Cost,     // quoted before sending
+        Charged,  // the cost when accepted, else 0
         Outcome,
         Reason,
         Reply,
@@ -49,7 +50,7 @@ public:
         BalanceAfter,
         ColumnCount
     };
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     enum class Check { None, Pages };
 
     // `path` empty: the user's own journal.

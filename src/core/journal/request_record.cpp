@@ -59,6 +59,12 @@ void RequestRecord::setFailure(const QString& why, bool uncertain) {
     reason = why;
 }
 
+QString searchKey(const QString& text) {
+    QString key = text.normalized(QString::NormalizationForm_D);
+    key.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    return key.toCaseFolded();
+}
+
 QString encodingName(SmsEncoding encoding) {
     return encoding == SmsEncoding::Ucs2 ? u"UCS-2"_s : u"GSM 7-bit"_s;
 }

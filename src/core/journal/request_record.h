@@ -47,6 +47,10 @@ struct RequestRecord {
     void setFailure(const QString& why, bool uncertain);
 };
 
+// `text` as searches compare it: case folded and without accents, in every
+// script ("ΚΑΛΗΜΕΡΑ" and "Καλημέρα" both read "καλημερα").
+QString searchKey(const QString& text);
+
 // "GSM 7-bit" or "UCS-2", as the journal keeps it.
 QString encodingName(SmsEncoding encoding);
 

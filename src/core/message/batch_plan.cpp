@@ -13,36 +13,33 @@ namespace pelicast {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("BatchPlan", text);
-}
+// This file's texts, under one context for the translators.
+struct BatchPlanText {
+    Q_DECLARE_TR_FUNCTIONS(BatchPlan)
+};
 
 // The totals name a few of the values that make messages Unicode.
 constexpr qsizetype kUnicodeNamed = 3;
 
-QString counted(qint64 n, const char* one, const char* many) {
-    return n == 1 ? tr(one) : tr(many).arg(n);
-}
-
 }  // namespace
 
 QString BatchTotals::text() const {
-    QStringList parts{counted(messages, "1 message", "%1 messages"),
-                      counted(sms, "1 SMS", "%1 SMS"),
-                      counted(estimate.cost, "1 credit", "%1 credits")};
+    QStringList parts{BatchPlanText::tr("%n messages", nullptr, int(messages)),
+                      BatchPlanText::tr("%n SMS", nullptr, int(sms)),
+                      BatchPlanText::tr("%n credits", nullptr, int(estimate.cost))};
     if (unicode > 0) {
-        QString line = tr("%1 in Unicode").arg(unicode);
+        QString line = BatchPlanText::tr("%1 in Unicode").arg(unicode);
         if (!unicodeNames.isEmpty())
             line += u": "_s + unicodeNames.join(u", "_s) +
                     (unicode > unicodeNames.size() ? u", …"_s : QString());
         parts.append(line);
     }
     if (missing > 0)
-        parts.append(tr("%1 with a field left empty").arg(missing));
+        parts.append(BatchPlanText::tr("%1 with a field left empty").arg(missing));
     if (tooLong > 0)
-        parts.append(tr("%1 over %2 characters").arg(tooLong).arg(kMessageLimit));
+        parts.append(BatchPlanText::tr("%1 over %2 characters").arg(tooLong).arg(kMessageLimit));
     if (skipped > 0)
-        parts.append(tr("%1 left out").arg(skipped));
+        parts.append(BatchPlanText::tr("%1 left out").arg(skipped));
     return parts.join(u" · "_s);
 }
 

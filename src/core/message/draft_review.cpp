@@ -14,9 +14,10 @@ namespace pelicast {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("DraftReview", text);
-}
+// This file's texts, under one context for the translators.
+struct DraftReviewText {
+    Q_DECLARE_TR_FUNCTIONS(DraftReview)
+};
 
 // A pasted list may hold thousands: a finding names a few.
 constexpr qsizetype kLinesNamed = 10;
@@ -27,14 +28,14 @@ QString indented(const QStringList& lines) {
     for (const QString& line : lines.first(std::min(lines.size(), kLinesNamed)))
         text += u"\n    "_s + line;
     if (lines.size() > kLinesNamed)
-        text += u"\n    "_s + tr("… and %1 more").arg(lines.size() - kLinesNamed);
+        text += u"\n    "_s + DraftReviewText::tr("… and %1 more").arg(lines.size() - kLinesNamed);
     return text;
 }
 
 QString sameNumber(const QStringList& elements) {
     QString line = elements.first(std::min(elements.size(), kElementsNamed)).join(u" = "_s);
     if (elements.size() > kElementsNamed)
-        line += u" = "_s + tr("… (%1 in all)").arg(elements.size());
+        line += u" = "_s + DraftReviewText::tr("… (%1 in all)").arg(elements.size());
     return line;
 }
 
@@ -45,54 +46,63 @@ qsizetype messageCharacters(QStringView text) {
 }
 
 QString LengthFinding::text() const {
-    return tr("The message has %1 characters; at most %2 fit, a line break counting as one.")
+    return DraftReviewText::tr(
+               "The message has %1 characters; at most %2 fit, a line break counting as one.")
         .arg(characters)
         .arg(kMessageLimit);
 }
 
 QString ControlFinding::text() const {
-    return tr("The message holds the control character U+%1, which phones do not show; only line "
-              "breaks and tabs may be in a message.")
+    return DraftReviewText::tr(
+               "The message holds the control character U+%1, which phones do not show; only line "
+               "breaks and tabs may be in a message.")
         .arg(QString::number(character.unicode(), 16).toUpper().rightJustified(4, u'0'));
 }
 
 QString ImpossibleFinding::text() const {
     if (regionName.isEmpty())
-        return (recipients.size() == 1 ? tr("This recipient is not a possible phone number:")
-                                       : tr("These recipients are not possible phone numbers:")) +
+        return (recipients.size() == 1
+                    ? DraftReviewText::tr("This recipient is not a possible phone number:")
+                    : DraftReviewText::tr("These recipients are not possible phone numbers:")) +
                indented(recipients);
-    return (recipients.size() == 1 ? tr("This recipient is not a possible phone number of %1:")
-                                   : tr("These recipients are not possible phone numbers of %1:"))
+    return (recipients.size() == 1
+                ? DraftReviewText::tr("This recipient is not a possible phone number of %1:")
+                : DraftReviewText::tr("These recipients are not possible phone numbers of %1:"))
                .arg(regionName) +
            indented(recipients);
 }
 
 QString RegionFinding::text() const {
     return (recipients.size() == 1
-                ? tr("No default region is set, so this national number cannot be checked:")
-                : tr("No default region is set, so these national numbers cannot be checked:")) +
+                ? DraftReviewText::tr(
+                      "No default region is set, so this national number cannot be checked:")
+                : DraftReviewText::tr(
+                      "No default region is set, so these national numbers cannot be checked:")) +
            indented(recipients);
 }
 
 QString ImpossibleFinding::advice() const {
-    return tr("Please correct the recipients, or choose another default region in Options.");
+    return DraftReviewText::tr(
+        "Please correct the recipients, or choose another default region in Options.");
 }
 
 QString RepeatFinding::text() const {
     QStringList lines;
     for (const QStringList& elements : groups)
         lines.append(sameNumber(elements));
-    return tr("These recipients name the same number:") + indented(lines);
+    return DraftReviewText::tr("These recipients name the same number:") + indented(lines);
 }
 
 QString RepeatFinding::question() const {
-    return tr("Send the message once to each number? (No sends it to every recipient as written.)");
+    return DraftReviewText::tr(
+        "Send the message once to each number? (No sends it to every recipient as written.)");
 }
 
 QString OriginatorFinding::text() const {
-    return tr("Many networks replace or drop the originator “%1”. They carry a name of at most 11 "
-              "letters, digits or other characters of the GSM alphabet, or a number of at most 15 "
-              "digits with an optional leading +.")
+    return DraftReviewText::tr(
+               "Many networks replace or drop the originator “%1”. They carry a name of at most 11 "
+               "letters, digits or other characters of the GSM alphabet, or a number of at most 15 "
+               "digits with an optional leading +.")
         .arg(originator);
 }
 
@@ -107,17 +117,19 @@ std::optional<CostLimit> costLimit(const Preferences& preferences,
 
 QString CostFinding::text() const {
     return (limit.source == CostLimit::Source::Options
-                ? tr("This message costs %1 credits for %2 recipients, more than the %3 credits "
-                     "set in Options.")
-                : tr("This message costs %1 credits for %2 recipients, more than the %3 credits "
-                     "allowed for this send."))
+                ? DraftReviewText::tr(
+                      "This message costs %1 credits for %2 recipients, more than the %3 credits "
+                      "set in Options.")
+                : DraftReviewText::tr(
+                      "This message costs %1 credits for %2 recipients, more than the %3 credits "
+                      "allowed for this send."))
         .arg(estimate.cost)
         .arg(estimate.recipients)
         .arg(limit.credits);
 }
 
 QString CostFinding::question() const {
-    return tr("Send it all the same?");
+    return DraftReviewText::tr("Send it all the same?");
 }
 
 std::optional<CostFinding> checkCost(const SendEstimate& estimate,

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/message/recipient_check.h"
 
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
 #include <QHash>
 #include <QLibrary>
 #include <QLocale>
@@ -9,6 +12,7 @@
 
 #include "core/message/phone_numbers.h"
 #include "core/settings/installation.h"
+#include "translations/translations.h"
 
 using namespace Qt::StringLiterals;
 
@@ -186,8 +190,16 @@ int callingCode(const QString& region) {
 
 QString phoneRegionName(const QString& region) {
     const QLocale::Territory territory = QLocale::codeToTerritory(region);
-    const QString name =
+    QString name =
         territory == QLocale::AnyTerritory ? region : QLocale::territoryToString(territory);
+    // Qt names countries in English only; ICU in the language the program speaks.
+    if (const QString language = translations::language(); language != u"en"_s) {
+        icu::UnicodeString shown;
+        icu::Locale("", region.toLatin1().constData())
+            .getDisplayCountry(icu::Locale(language.toLatin1().constData()), shown);
+        if (!shown.isBogus() && shown.length() > 0)
+            name = QString(reinterpret_cast<const QChar*>(shown.getBuffer()), shown.length());
+    }
     return u"%1 (+%2)"_s.arg(name).arg(callingCode(region));
 }
 

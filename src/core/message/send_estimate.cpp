@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/message/send_estimate.h"
 
+#include <QCoreApplication>
+
 #include "core/gateway/gateway_protocol.h"
 
 using namespace Qt::StringLiterals;
@@ -8,6 +10,11 @@ using namespace Qt::StringLiterals;
 namespace pelicast {
 
 namespace {
+
+// This file's texts, under one context for the translators.
+struct SendEstimateText {
+    Q_DECLARE_TR_FUNCTIONS(SendEstimate)
+};
 
 // A number of the home networks holds "09" followed by 3, 4, 7 or 9 somewhere;
 // any other recipient may cost the user interconnection charges.
@@ -40,10 +47,15 @@ SendEstimate SendEstimate::of(const QString& recipientsText, const QString& orig
 
 QString SendEstimate::confirmation() const {
     const QString note =
-        interconnectionNote ? u" (additional interconnection charges may apply) "_s : QString();
-    return u"You will send sms to "_s + QString::number(recipients) +
-           u" recipients.\r\nIt will cost You "_s + QString::number(cost) + u" credits "_s + note +
-           u".\r\nDo you wish to continue ?"_s;
+        interconnectionNote
+            ? SendEstimateText::tr(" (additional interconnection charges may apply) ")
+            : QString();
+    return SendEstimateText::tr(
+               "You will send sms to %n recipients.\r\nIt will cost You %1 credits %2.\r\n"
+               "Do you wish to continue ?",
+               nullptr, int(recipients))
+        .arg(cost)
+        .arg(note);
 }
 
 FormFields sendMessageFields(const MessageDraft& draft) {

@@ -1,0 +1,2415 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AddressBook</name>
+    <message>
+        <source>Cannot create the address book &quot;%1&quot;: %2</source>
+        <translation>Das Adressbuch „%1“ kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not an address book.</source>
+        <translation>„%1“ ist ein Ordner, kein Adressbuch.</translation>
+    </message>
+    <message>
+        <source>Cannot read the address book &quot;%1&quot;: %2</source>
+        <translation>Das Adressbuch „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a vCard file; the address book was left as it is.</source>
+        <translation>„%1“ ist keine vCard-Datei; das Adressbuch blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The address book &quot;%1&quot; is in use; the changes were not saved.</source>
+        <translation>Das Adressbuch „%1“ wird gerade verwendet; die Änderungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Cannot lock the address book &quot;%1&quot;: %2; the changes were not saved.</source>
+        <translation>Das Adressbuch „%1“ kann nicht gesperrt werden: %2; die Änderungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>There is no folder for the user&apos;s address book.</source>
+        <translation>Es gibt keinen Ordner für das Adressbuch des Benutzers.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a vCard file.</source>
+        <translation>„%1“ ist keine vCard-Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot export to &quot;%1&quot;: %2.</source>
+        <translation>Export nach „%1“ nicht möglich: %2.</translation>
+    </message>
+    <message>
+        <source>The address book &quot;%1&quot; changed while it was read.</source>
+        <translation>Das Adressbuch „%1“ wurde geändert, während es gelesen wurde.</translation>
+    </message>
+</context>
+<context>
+    <name>AddressBookError</name>
+    <message>
+        <source>The address book could not be read.</source>
+        <translation>Das Adressbuch konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The address book could not be saved.</source>
+        <translation>Das Adressbuch konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Adressbuch</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Sends SMS text messages through the Quillo web SMS gateway.
+
+One Pelicast runs per user: started again, it brings the window of the running one to the front and ends (exit status 0).
+
+Exit status: 0 when the window was closed or another Pelicast took the start over, 2 on a wrong command line or gateway address.</source>
+        <translation>Versendet SMS-Nachrichten über das Web-SMS-Gateway von Quillo.
+
+Je Benutzer läuft ein Pelicast: Erneut gestartet, holt es das Fenster des laufenden nach vorn und endet (Rückgabewert 0).
+
+Rückgabewert: 0, wenn das Fenster geschlossen wurde oder ein anderes Pelicast den Start übernommen hat, 2 bei einer falschen Befehlszeile oder Gateway-Adresse.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>another Pelicast runs but does not answer; starting anew.</source>
+        <translation>ein anderes Pelicast läuft, antwortet aber nicht; es wird neu gestartet.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchPlan</name>
+    <message numerus="yes">
+        <source>%n messages</source>
+        <translation>
+            <numerusform>%n Nachricht</numerusform>
+            <numerusform>%n Nachrichten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n SMS</source>
+        <translation>
+            <numerusform>%n SMS</numerusform>
+            <numerusform>%n SMS</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n credits</source>
+        <translation>
+            <numerusform>%n Credit</numerusform>
+            <numerusform>%n Credits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 in Unicode</source>
+        <translation>%1 in Unicode</translation>
+    </message>
+    <message>
+        <source>%1 with a field left empty</source>
+        <translation>%1 mit leerem Feld</translation>
+    </message>
+    <message>
+        <source>%1 over %2 characters</source>
+        <translation>%1 über %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 left out</source>
+        <translation>%1 ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedRead</name>
+    <message>
+        <source>larger than the limit of %1</source>
+        <translation>größer als die Grenze von %1</translation>
+    </message>
+    <message>
+        <source>a folder, not a file</source>
+        <translation>ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>ContactImport</name>
+    <message>
+        <source>The import was stopped; the address book was left as it was.</source>
+        <translation>Der Import wurde abgebrochen; das Adressbuch blieb, wie es war.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n contacts, skipped %1 already in the address book.</source>
+        <translation>
+            <numerusform>%n Kontakt hinzugefügt, %1 bereits im Adressbuch vorhandene übersprungen.</numerusform>
+            <numerusform>%n Kontakte hinzugefügt, %1 bereits im Adressbuch vorhandene übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Of the added contacts, %1 use a character set this system cannot read: their names may show wrongly.</source>
+        <translation>Von den hinzugefügten Kontakten verwenden %1 einen Zeichensatz, den dieses System nicht lesen kann: Ihre Namen werden eventuell falsch angezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>ContactImportDialog</name>
+    <message>
+        <source>Import contacts</source>
+        <translation>Kontakte importieren</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf *.vcard);;All files (*)</source>
+        <translation>vCard-Dateien (*.vcf *.vcard);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Contacts are being imported. Please wait until it ends.</source>
+        <translation>Kontakte werden gerade importiert. Bitte warten Sie, bis der Import beendet ist.</translation>
+    </message>
+    <message>
+        <source>Importing contacts...</source>
+        <translation>Kontakte werden importiert...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Saving the address book...</source>
+        <translation>Das Adressbuch wird gespeichert...</translation>
+    </message>
+</context>
+<context>
+    <name>ContactUpload</name>
+    <message>
+        <source>Group(s) ? (separate groups with ;)</source>
+        <translation>Gruppe(n)? (Gruppen mit ; trennen)</translation>
+    </message>
+    <message>
+        <source>Enter default group(s)</source>
+        <translation>Standardgruppe(n) eingeben</translation>
+    </message>
+    <message>
+        <source>Outlook Contacts</source>
+        <translation>Outlook-Kontakte</translation>
+    </message>
+    <message>
+        <source>Delete existing groups with this name ?</source>
+        <translation>Vorhandene Gruppen mit diesem Namen löschen?</translation>
+    </message>
+    <message>
+        <source>Collecting Address Book Contacts...</source>
+        <translation>Kontakte des Adressbuchs werden gesammelt...</translation>
+    </message>
+    <message>
+        <source>Sending Request to server...</source>
+        <translation>Anfrage wird an den Server gesendet...</translation>
+    </message>
+</context>
+<context>
+    <name>ContactsTool</name>
+    <message>
+        <source>
+Commands:
+  list            One line per contact: the text the contact picker shows
+                  (&quot;Surname, Firstname (mobile)&quot;), then a tab and its groups.
+  import FILE...  Adds the cards of other vCard files (2.1, 3.0 or 4.0, as any
+                  address book exports them). A card whose UID, or whose name
+                  and mobile number, is already in the book is skipped. Each
+                  file, as the book itself, is a regular file of at most 256 MiB.
+  export FILE     Writes the whole address book to FILE as a vCard file.
+
+Without --book the tool works on the address book Pelicast uses.
+
+Exit status:
+  0  done
+  1  the address book or a file could not be read or written
+  2  a wrong command line
+</source>
+        <translation>
+Befehle:
+  list            Eine Zeile je Kontakt: der Text, den die Kontaktauswahl zeigt
+                  („Nachname, Vorname (Mobilnummer)“), dann ein Tabulator und seine Gruppen.
+  import DATEI... Fügt die Karten anderer vCard-Dateien hinzu (2.1, 3.0 oder 4.0, wie
+                  jedes Adressbuch sie exportiert). Eine Karte, deren UID oder deren Name
+                  und Mobilnummer schon im Adressbuch steht, wird übersprungen. Jede
+                  Datei ist, wie das Adressbuch selbst, eine reguläre Datei von höchstens 256 MiB.
+  export DATEI    Schreibt das ganze Adressbuch als vCard-Datei nach DATEI.
+
+Ohne --book arbeitet das Werkzeug mit dem Adressbuch, das Pelicast verwendet.
+
+Rückgabewert:
+  0  erledigt
+  1  das Adressbuch oder eine Datei konnte nicht gelesen oder geschrieben werden
+  2  eine falsche Befehlszeile
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n contacts to %1.</source>
+        <translation>
+            <numerusform>%n Kontakt nach %1 exportiert.</numerusform>
+            <numerusform>%n Kontakte nach %1 exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lists, imports and exports the contacts of Pelicast&apos;s address book.</source>
+        <translation>Listet, importiert und exportiert die Kontakte des Adressbuchs von Pelicast.</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>Works on the vCard file PATH.</source>
+        <translation>Arbeitet mit der vCard-Datei PATH.</translation>
+    </message>
+    <message>
+        <source>list, import FILE... or export FILE.</source>
+        <translation>list, import DATEI... oder export DATEI.</translation>
+    </message>
+    <message>
+        <source>No command given; see --help.</source>
+        <translation>Kein Befehl angegeben; siehe --help.</translation>
+    </message>
+    <message>
+        <source>Wrong use of &quot;%1&quot;; see --help.</source>
+        <translation>Falsche Verwendung von „%1“; siehe --help.</translation>
+    </message>
+</context>
+<context>
+    <name>DraftReview</name>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>… (%1 in all)</source>
+        <translation>… (%1 insgesamt)</translation>
+    </message>
+    <message>
+        <source>The message has %1 characters; at most %2 fit, a line break counting as one.</source>
+        <translation>Die Nachricht hat %1 Zeichen; höchstens %2 passen hinein, ein Zeilenumbruch zählt als eines.</translation>
+    </message>
+    <message>
+        <source>The message holds the control character U+%1, which phones do not show; only line breaks and tabs may be in a message.</source>
+        <translation>Die Nachricht enthält das Steuerzeichen U+%1, das Telefone nicht anzeigen; nur Zeilenumbrüche und Tabulatoren dürfen in einer Nachricht stehen.</translation>
+    </message>
+    <message>
+        <source>This recipient is not a possible phone number:</source>
+        <translation>Dieser Empfänger ist keine mögliche Telefonnummer:</translation>
+    </message>
+    <message>
+        <source>These recipients are not possible phone numbers:</source>
+        <translation>Diese Empfänger sind keine möglichen Telefonnummern:</translation>
+    </message>
+    <message>
+        <source>This recipient is not a possible phone number of %1:</source>
+        <translation>Dieser Empfänger ist keine mögliche Telefonnummer von %1:</translation>
+    </message>
+    <message>
+        <source>These recipients are not possible phone numbers of %1:</source>
+        <translation>Diese Empfänger sind keine möglichen Telefonnummern von %1:</translation>
+    </message>
+    <message>
+        <source>No default region is set, so this national number cannot be checked:</source>
+        <translation>Es ist keine Standardregion festgelegt, daher kann diese nationale Nummer nicht geprüft werden:</translation>
+    </message>
+    <message>
+        <source>No default region is set, so these national numbers cannot be checked:</source>
+        <translation>Es ist keine Standardregion festgelegt, daher können diese nationalen Nummern nicht geprüft werden:</translation>
+    </message>
+    <message>
+        <source>Please correct the recipients, or choose another default region in Options.</source>
+        <translation>Bitte korrigieren Sie die Empfänger oder wählen Sie in den Optionen eine andere Standardregion.</translation>
+    </message>
+    <message>
+        <source>These recipients name the same number:</source>
+        <translation>Diese Empfänger bezeichnen dieselbe Nummer:</translation>
+    </message>
+    <message>
+        <source>Send the message once to each number? (No sends it to every recipient as written.)</source>
+        <translation>Die Nachricht an jede Nummer nur einmal senden? (Nein sendet sie an jeden Empfänger, wie geschrieben.)</translation>
+    </message>
+    <message>
+        <source>Many networks replace or drop the originator “%1”. They carry a name of at most 11 letters, digits or other characters of the GSM alphabet, or a number of at most 15 digits with an optional leading +.</source>
+        <translation>Viele Netze ersetzen oder verwerfen den Absender „%1“. Sie übertragen einen Namen aus höchstens 11 Buchstaben, Ziffern oder anderen Zeichen des GSM-Alphabets oder eine Nummer aus höchstens 15 Ziffern mit optionalem führendem +.</translation>
+    </message>
+    <message>
+        <source>This message costs %1 credits for %2 recipients, more than the %3 credits set in Options.</source>
+        <translation>Diese Nachricht kostet %1 Credits für %2 Empfänger, mehr als die in den Optionen festgelegten %3 Credits.</translation>
+    </message>
+    <message>
+        <source>This message costs %1 credits for %2 recipients, more than the %3 credits allowed for this send.</source>
+        <translation>Diese Nachricht kostet %1 Credits für %2 Empfänger, mehr als die für diesen Versand erlaubten %3 Credits.</translation>
+    </message>
+    <message>
+        <source>Send it all the same?</source>
+        <translation>Trotzdem senden?</translation>
+    </message>
+</context>
+<context>
+    <name>GatewayLocation</name>
+    <message>
+        <source>&quot;%1&quot; is not a gateway address: it begins with http:// or https:// and names a host, as in http://127.0.0.1:18080/.</source>
+        <translation>„%1“ ist keine Gateway-Adresse: Sie beginnt mit http:// oder https:// und nennt einen Host, wie in http://127.0.0.1:18080/.</translation>
+    </message>
+    <message>
+        <source>Talks to the gateway at URL (such as http://127.0.0.1:18080/, where pelicast-gateway listens) instead of Quillo&apos;s: its pages are at URL followed by the page&apos;s name. The environment variable PELICAST_GATEWAY does the same; this option wins.</source>
+        <translation>Verwendet das Gateway unter URL (etwa http://127.0.0.1:18080/, wo pelicast-gateway lauscht) statt dem von Quillo: Seine Seiten liegen unter URL, gefolgt vom Namen der Seite. Die Umgebungsvariable PELICAST_GATEWAY bewirkt dasselbe; diese Option hat Vorrang.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCollection</name>
+    <message>
+        <source>The help file %1 cannot be opened. %2</source>
+        <translation>Die Hilfedatei %1 kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>The help file %1 is missing.</source>
+        <translation>Die Hilfedatei %1 fehlt.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpLauncher</name>
+    <message>
+        <source>Help cannot be shown: the help viewer &quot;%1&quot; could not be started.</source>
+        <translation>Die Hilfe kann nicht angezeigt werden: Der Hilfebetrachter „%1“ konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Open the help at PAGE, a page&apos;s file name such as options.htm.</source>
+        <translation>Öffnet die Hilfe bei PAGE, dem Dateinamen einer Seite wie options.htm.</translation>
+    </message>
+    <message>
+        <source>Shows the help of Pelicast. One help window is open per user: started again, pelicast-help shows the topic in that window and ends.
+
+Exit status: 0 when the window was closed or the open one took the topic, 1 when the help cannot be read, 2 on a wrong command line.</source>
+        <translation>Zeigt die Hilfe von Pelicast. Je Benutzer ist ein Hilfefenster offen: Erneut gestartet, zeigt pelicast-help das Thema in diesem Fenster und endet.
+
+Rückgabewert: 0, wenn das Fenster geschlossen wurde oder das offene das Thema übernommen hat, 1, wenn die Hilfe nicht gelesen werden kann, 2 bei einer falschen Befehlszeile.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Pelicast Help</source>
+        <translation>Pelicast-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Qt&apos;s SQLite driver is missing (Debian: libqt6sql6-sqlite).</source>
+        <translation>Der SQLite-Treiber von Qt fehlt (Debian: libqt6sql6-sqlite).</translation>
+    </message>
+    <message>
+        <source>It is damaged, and it cannot be set aside as %1: %2</source>
+        <translation>Sie ist beschädigt und kann nicht als %1 beiseitegelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The record of your requests (%1) was damaged. Pelicast set it aside, unchanged, as %2 and started a new one: History shows the requests from now on.</source>
+        <translation>Das Protokoll Ihrer Anfragen (%1) war beschädigt. Pelicast hat es unverändert als %2 beiseitegelegt und ein neues begonnen: Der Verlauf zeigt die Anfragen von jetzt an.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Sie ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>It was written by a newer version of Pelicast.</source>
+        <translation>Sie wurde von einer neueren Version von Pelicast geschrieben.</translation>
+    </message>
+    <message>
+        <source>The program ended before the answer came: the gateway may have acted on it.</source>
+        <translation>Das Programm wurde beendet, bevor die Antwort kam: Das Gateway hat die Anfrage eventuell ausgeführt.</translation>
+    </message>
+    <message>
+        <source>It is not open.</source>
+        <translation>Sie ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be used: %2</source>
+        <translation>Das Protokoll %1 kann nicht verwendet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecipientList</name>
+    <message>
+        <source>Row %1: “%2”</source>
+        <translation>Zeile %1: „%2“</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>%1 has the number of row %2.</source>
+        <translation>%1 hat die Nummer von Zeile %2.</translation>
+    </message>
+    <message>
+        <source>%1 has the number of “%2”.</source>
+        <translation>%1 hat die Nummer von „%2“.</translation>
+    </message>
+    <message>
+        <source>%1 is not a possible phone number.</source>
+        <translation>%1 ist keine mögliche Telefonnummer.</translation>
+    </message>
+    <message>
+        <source>Row %1 has no number.</source>
+        <translation>Zeile %1 hat keine Nummer.</translation>
+    </message>
+    <message>
+        <source>%1 has no member with a mobile number.</source>
+        <translation>%1 hat kein Mitglied mit einer Mobilnummer.</translation>
+    </message>
+</context>
+<context>
+    <name>RecipientTable</name>
+    <message>
+        <source>Row %1: a quoted cell is not closed.</source>
+        <translation>Zeile %1: Eine Zelle in Anführungszeichen wird nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>The encoding “%1” is not known.</source>
+        <translation>Die Kodierung „%1“ ist unbekannt.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file.</source>
+        <translation>„%1“ ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>“%1” is larger than %2 MiB, the most a list of recipients may be.</source>
+        <translation>„%1“ ist größer als %2 MiB, das Höchstmaß einer Empfängerliste.</translation>
+    </message>
+    <message>
+        <source>Cannot read “%1”: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>This is not a text file. Save the list from the spreadsheet as CSV (comma-separated values) and choose that file.</source>
+        <translation>Dies ist keine Textdatei. Speichern Sie die Liste aus der Tabellenkalkulation als CSV (durch Kommas getrennte Werte) und wählen Sie diese Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>SendChecks</name>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Repeated recipients</source>
+        <translation>Mehrfache Empfänger</translation>
+    </message>
+    <message>
+        <source>Which country are they numbers of? It is kept as the default region, which Options can change.</source>
+        <translation>Aus welchem Land sind diese Nummern? Es wird als Standardregion gespeichert, die in den Optionen geändert werden kann.</translation>
+    </message>
+    <message>
+        <source>Default region</source>
+        <translation>Standardregion</translation>
+    </message>
+    <message>
+        <source>Press Send again to send with this originator all the same.</source>
+        <translation>Klicken Sie erneut auf Senden, um trotzdem mit diesem Absender zu senden.</translation>
+    </message>
+    <message>
+        <source>Originator</source>
+        <translation>Absender</translation>
+    </message>
+    <message>
+        <source>Cost above your limit</source>
+        <translation>Kosten über Ihrer Grenze</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>Would ask for the balance of %1. Nothing was sent: this was a dry run.</source>
+        <translation>Würde das Guthaben von %1 abfragen. Nichts wurde gesendet: Dies war ein Probelauf.</translation>
+    </message>
+    <message>
+        <source>A password is never taken on the command line: use --password-file or PELICAST_PASSWORD.</source>
+        <translation>Ein Passwort wird nie auf der Befehlszeile angenommen: Verwenden Sie --password-file oder PELICAST_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>--%1 is given %2 times; give it once.</source>
+        <translation>--%1 ist %2-mal angegeben; geben Sie es einmal an.</translation>
+    </message>
+    <message>
+        <source>--credits sends no message: leave out --%1.</source>
+        <translation>--credits sendet keine Nachricht: Lassen Sie --%1 weg.</translation>
+    </message>
+    <message>
+        <source>--max-cost takes a number of credits, not &quot;%1&quot;.</source>
+        <translation>--max-cost erwartet eine Anzahl Credits, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--region takes a country&apos;s two-letter code, such as GR, not &quot;%1&quot;.</source>
+        <translation>--region erwartet den zweibuchstabigen Code eines Landes, etwa GR, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Pelicast&apos;s settings %1</source>
+        <translation>Die Einstellungen von Pelicast: %1</translation>
+    </message>
+    <message>
+        <source>No account: Pelicast remembers no user name; give --user.</source>
+        <translation>Kein Konto: Pelicast hat sich keinen Benutzernamen gemerkt; geben Sie --user an.</translation>
+    </message>
+    <message>
+        <source>Pelicast keeps none.</source>
+        <translation>Pelicast speichert keines.</translation>
+    </message>
+    <message>
+        <source>The password file holds none.</source>
+        <translation>Die Passwortdatei enthält keines.</translation>
+    </message>
+    <message>
+        <source>The password file %1 cannot be read: %2</source>
+        <translation>Die Passwortdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The password file %1 can be read by other users.</source>
+        <translation>Die Passwortdatei %1 kann von anderen Benutzern gelesen werden.</translation>
+    </message>
+    <message>
+        <source>PELICAST_PASSWORD is empty.</source>
+        <translation>PELICAST_PASSWORD ist leer.</translation>
+    </message>
+    <message>
+        <source>No password for %1: %2 Give --password-file or set PELICAST_PASSWORD.</source>
+        <translation>Kein Passwort für %1: %2 Geben Sie --password-file an oder setzen Sie PELICAST_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>--to &quot;%1&quot; holds a blank recipient; recipients are separated by &quot;;&quot;.</source>
+        <translation>--to „%1“ enthält einen leeren Empfänger; Empfänger werden durch „;“ getrennt.</translation>
+    </message>
+    <message>
+        <source>The address book cannot be read: %1</source>
+        <translation>Das Adressbuch kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The address book has no group &quot;%1&quot; with a mobile number in it.</source>
+        <translation>Das Adressbuch hat keine Gruppe „%1“ mit einer Mobilnummer darin.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts of the address book cannot be read; members of &quot;%1&quot; among them are left out.</source>
+        <translation>
+            <numerusform>%n Kontakt des Adressbuchs kann nicht gelesen werden; Mitglieder von „%1“ darunter werden ausgelassen.</numerusform>
+            <numerusform>%n Kontakte des Adressbuchs können nicht gelesen werden; Mitglieder von „%1“ darunter werden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No recipient: give --to or --group.</source>
+        <translation>Kein Empfänger: Geben Sie --to oder --group an.</translation>
+    </message>
+    <message>
+        <source>No message: give --text, or --text - to read it from standard input.</source>
+        <translation>Keine Nachricht: Geben Sie --text an, oder --text -, um sie von der Standardeingabe zu lesen.</translation>
+    </message>
+    <message>
+        <source>Standard input cannot be read: %1</source>
+        <translation>Die Standardeingabe kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The message on standard input cannot be read: %1.</source>
+        <translation>Die Nachricht auf der Standardeingabe kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The text on standard input is not UTF-8.</source>
+        <translation>Der Text auf der Standardeingabe ist kein UTF-8.</translation>
+    </message>
+    <message>
+        <source>The message is empty.</source>
+        <translation>Die Nachricht ist leer.</translation>
+    </message>
+    <message>
+        <source>
+Give --region with the country&apos;s two-letter code (--region GR), or choose the default region in Pelicast&apos;s Options; numbers in international format (+30…) need neither.</source>
+        <translation>
+Geben Sie --region mit dem zweibuchstabigen Code des Landes an (--region GR) oder wählen Sie die Standardregion in den Optionen von Pelicast; Nummern im internationalen Format (+30…) brauchen keines von beiden.</translation>
+    </message>
+    <message>
+        <source>Each number is sent once.</source>
+        <translation>Jede Nummer wird einmal gesendet.</translation>
+    </message>
+    <message>
+        <source>Each is sent and paid for (see --once).</source>
+        <translation>Jeder wird gesendet und bezahlt (siehe --once).</translation>
+    </message>
+    <message>
+        <source>
+Give --max-cost %1 to send it all the same.</source>
+        <translation>
+Geben Sie --max-cost %1 an, um trotzdem zu senden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Would send from %1 as %2 to %n recipients:
+</source>
+        <translation>
+            <numerusform>Würde von %1 als %2 an %n Empfänger senden:
+</numerusform>
+            <numerusform>Würde von %1 als %2 an %n Empfänger senden:
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Message: %1 SMS, %2
+Cost: %3 credits</source>
+        <translation>Nachricht: %1 SMS, %2
+Kosten: %3 Credits</translation>
+    </message>
+    <message>
+        <source> (additional interconnection charges may apply)</source>
+        <translation> (zusätzliche Zusammenschaltungsgebühren möglich)</translation>
+    </message>
+    <message>
+        <source>
+Nothing was sent: this was a dry run.</source>
+        <translation>
+Nichts wurde gesendet: Dies war ein Probelauf.</translation>
+    </message>
+    <message>
+        <source> The request goes on without it.</source>
+        <translation> Die Anfrage wird ohne es fortgesetzt.</translation>
+    </message>
+    <message>
+        <source>pelicast-send was stopped by %1 before the answer came.</source>
+        <translation>pelicast-send wurde durch %1 beendet, bevor die Antwort kam.</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 with the request out. </source>
+        <translation>Durch %1 beendet, während die Anfrage unterwegs war. </translation>
+    </message>
+</context>
+<context>
+    <name>SendEstimate</name>
+    <message>
+        <source> (additional interconnection charges may apply) </source>
+        <translation> (zusätzliche Zusammenschaltungsgebühren möglich) </translation>
+    </message>
+    <message numerus="yes">
+        <source>You will send sms to %n recipients.<byte value="xd"/>
+It will cost You %1 credits %2.<byte value="xd"/>
+Do you wish to continue ?</source>
+        <translation>
+            <numerusform>Sie senden die SMS an %n Empfänger.<byte value="xd"/>
+Das kostet Sie %1 Credits %2.<byte value="xd"/>
+Möchten Sie fortfahren?</numerusform>
+            <numerusform>Sie senden die SMS an %n Empfänger.<byte value="xd"/>
+Das kostet Sie %1 Credits %2.<byte value="xd"/>
+Möchten Sie fortfahren?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SendOptions</name>
+    <message>
+        <source>Sends an SMS through the Quillo gateway, or asks for the balance, with the settings, address book and journal of Pelicast.
+
+The account is the one Pelicast remembers, or --user. A password is never taken on the command line, where other users can see it.
+
+The message is checked as Pelicast&apos;s window checks it, by the settings of its Options: recipients that cannot be phone numbers of the default region stop it, and so do numbers in national format when no region is known (none set in Options or by --region, and none in the system&apos;s language settings, as under cron); numbers named twice and an originator that networks may drop are warned about; a message that costs more than the credits set at &quot;Ask again above&quot; is refused, unless --max-cost allows it.
+
+The password, the first found of:
+  1  the first line of the --password-file
+  2  the environment variable PELICAST_PASSWORD
+  3  the desktop&apos;s keyring (Secret Service: service &quot;Pelicast&quot;, the user
+     name as key), where Pelicast keeps it when &quot;Remember Password&quot; is
+     ticked; a keyring that is locked, or does not answer within 5
+     seconds, gives none: an unlock prompt is not waited for
+  4  the settings file, where Pelicast keeps it (scrambled) for the
+     account it remembers where no keyring could
+
+Exit status:
+  0  the gateway accepted the request: its reply states the balance and
+     says nothing of a refusal
+  1  the gateway refused it (its reply is printed): the reply says that
+     nothing was sent, that the user name or password is wrong, or that
+     something is invalid, with a balance or without
+  2  bad usage or input, or a message the checks refuse (a recipient that
+     is not a possible number, a national number while no region is known,
+     a cost above the limit), in a dry run as in a send
+  3  no clear outcome: a network or TLS failure, an HTTP error status, an
+     empty or unknown reply (&quot;Unclear, check your balance&quot;), or SIGINT,
+     SIGTERM or SIGHUP while the request was out; when the request went
+     out, the gateway may have sent the message all the same: check the
+     balance before sending again (pelicast-send never retries by itself)
+  4  the user&apos;s data (settings, address book, password file) could not be
+     read, or no password is available: none given, none kept, or the
+     keyring locked or not answering
+  5  the outcome could not be written to standard output (a full disk);
+     the request&apos;s outcome is in Pelicast&apos;s History
+
+SIGINT, SIGTERM or SIGHUP before the request leaves end pelicast-send as
+they end any program (the shell shows 130, 143 or 129): nothing was sent.
+Once the answer came, they change nothing.
+
+The gateway&apos;s reply is printed with control characters other than line feed and tab shown as the replacement character U+FFFD; --json gives it exactly.</source>
+        <translation>Sendet eine SMS über das Gateway von Quillo oder fragt das Guthaben ab, mit den Einstellungen, dem Adressbuch und dem Protokoll von Pelicast.
+
+Das Konto ist das, welches Pelicast sich merkt, oder --user. Ein Passwort wird nie auf der Befehlszeile angenommen, wo andere Benutzer es sehen können.
+
+Die Nachricht wird geprüft, wie das Fenster von Pelicast sie prüft, nach den Einstellungen seiner Optionen: Empfänger, die keine Telefonnummern der Standardregion sein können, halten sie auf, ebenso Nummern im nationalen Format, wenn keine Region bekannt ist (keine in den Optionen oder mit --region festgelegt und keine in den Spracheinstellungen des Systems, wie unter cron); vor doppelt genannten Nummern und einem Absender, den Netze verwerfen können, wird gewarnt; eine Nachricht, die mehr kostet als die bei „Erneut fragen über“ festgelegten Credits, wird abgelehnt, außer --max-cost erlaubt sie.
+
+Das Passwort, das erste gefundene von:
+  1  der ersten Zeile der --password-file
+  2  der Umgebungsvariable PELICAST_PASSWORD
+  3  dem Schlüsselbund des Desktops (Secret Service: Dienst „Pelicast“, der
+     Benutzername als Schlüssel), wo Pelicast es ablegt, wenn „Passwort merken“
+     angekreuzt ist; ein Schlüsselbund, der gesperrt ist oder nicht innerhalb
+     von 5 Sekunden antwortet, liefert keines: Auf eine Entsperrabfrage wird nicht gewartet
+  4  der Einstellungsdatei, wo Pelicast es (verschleiert) für das Konto
+     ablegt, das es sich merkt, wo kein Schlüsselbund verwendet werden konnte
+
+Rückgabewert:
+  0  das Gateway hat die Anfrage angenommen: Seine Antwort nennt das Guthaben
+     und sagt nichts von einer Ablehnung
+  1  das Gateway hat sie abgelehnt (seine Antwort wird ausgegeben): Die Antwort
+     sagt, dass nichts gesendet wurde, dass Benutzername oder Passwort falsch sind
+     oder dass etwas ungültig ist, mit Guthaben oder ohne
+  2  falsche Verwendung oder Eingabe oder eine Nachricht, die die Prüfungen ablehnen
+     (ein Empfänger, der keine mögliche Nummer ist, eine nationale Nummer, solange keine
+     Region bekannt ist, Kosten über der Grenze), im Probelauf wie beim Senden
+  3  kein klares Ergebnis: ein Netzwerk- oder TLS-Fehler, ein HTTP-Fehlerstatus, eine
+     leere oder unbekannte Antwort („Unklar, prüfen Sie Ihr Guthaben“) oder SIGINT,
+     SIGTERM oder SIGHUP, während die Anfrage unterwegs war; ging die Anfrage hinaus,
+     hat das Gateway die Nachricht eventuell trotzdem gesendet: Prüfen Sie das
+     Guthaben, bevor Sie erneut senden (pelicast-send wiederholt nie von selbst)
+  4  die Daten des Benutzers (Einstellungen, Adressbuch, Passwortdatei) konnten nicht
+     gelesen werden, oder kein Passwort ist verfügbar: keines angegeben, keines
+     gespeichert oder der Schlüsselbund gesperrt oder ohne Antwort
+  5  das Ergebnis konnte nicht auf die Standardausgabe geschrieben werden (eine volle
+     Platte); das Ergebnis der Anfrage steht im Verlauf von Pelicast
+
+SIGINT, SIGTERM oder SIGHUP, bevor die Anfrage hinausgeht, beenden pelicast-send,
+wie sie jedes Programm beenden (die Shell zeigt 130, 143 oder 129): Nichts wurde gesendet.
+Ist die Antwort da, ändern sie nichts mehr.
+
+Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenvorschub und Tabulator als Ersatzzeichen U+FFFD erscheinen; --json gibt sie genau wieder.</translation>
+    </message>
+    <message>
+        <source>A recipient: a mobile number, or &quot;Surname, Firstname (number)&quot; as the address book writes it. Several are separated by &quot;;&quot; or given by repeating --to.</source>
+        <translation>Ein Empfänger: eine Mobilnummer oder „Nachname, Vorname (Nummer)“, wie das Adressbuch es schreibt. Mehrere werden durch „;“ getrennt oder durch wiederholtes --to angegeben.</translation>
+    </message>
+    <message>
+        <source>Adds every member of this address-book group who has a mobile number; may be repeated.</source>
+        <translation>Fügt jedes Mitglied dieser Adressbuchgruppe hinzu, das eine Mobilnummer hat; darf wiederholt werden.</translation>
+    </message>
+    <message>
+        <source>The originator (default: the one Pelicast remembers, else Quillo).</source>
+        <translation>Der Absender (Standard: der, den Pelicast sich merkt, sonst Quillo).</translation>
+    </message>
+    <message>
+        <source>The message; &quot;-&quot; reads it from standard input (at most 4 KiB). Line breaks and tabs are the only control characters it may hold.</source>
+        <translation>Die Nachricht; „-“ liest sie von der Standardeingabe (höchstens 4 KiB). Zeilenumbrüche und Tabulatoren sind die einzigen Steuerzeichen, die sie enthalten darf.</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name (default: the one Pelicast remembers).</source>
+        <translation>Der Benutzername des Kontos (Standard: der, den Pelicast sich merkt).</translation>
+    </message>
+    <message>
+        <source>Reads the account&apos;s password from the first line of this file (a regular file of at most 4 KiB).</source>
+        <translation>Liest das Passwort des Kontos aus der ersten Zeile dieser Datei (eine reguläre Datei von höchstens 4 KiB).</translation>
+    </message>
+    <message>
+        <source>Asks for the account&apos;s balance instead of sending.</source>
+        <translation>Fragt das Guthaben des Kontos ab, statt zu senden.</translation>
+    </message>
+    <message>
+        <source>Prints what would be sent (recipients, parts and encoding, cost) and sends nothing.</source>
+        <translation>Gibt aus, was gesendet würde (Empfänger, Teile und Kodierung, Kosten), und sendet nichts.</translation>
+    </message>
+    <message>
+        <source>Sends only when the message costs at most this many credits. For this run it replaces the limit set in Options (&quot;Ask again above&quot;), whether that is ticked or not.</source>
+        <translation>Sendet nur, wenn die Nachricht höchstens so viele Credits kostet. Für diesen Lauf ersetzt es die in den Optionen festgelegte Grenze („Erneut fragen über“), ob diese angekreuzt ist oder nicht.</translation>
+    </message>
+    <message>
+        <source>Reads numbers in national format as numbers of this country (a two-letter code such as GR); replaces the default region set in Options for this run.</source>
+        <translation>Liest Nummern im nationalen Format als Nummern dieses Landes (ein zweibuchstabiger Code wie GR); ersetzt für diesen Lauf die in den Optionen festgelegte Standardregion.</translation>
+    </message>
+    <message>
+        <source>Sends once to each number when the recipients name a number more than once (by default each is sent, and paid for).</source>
+        <translation>Sendet einmal an jede Nummer, wenn die Empfänger eine Nummer mehrfach nennen (standardmäßig wird jeder gesendet und bezahlt).</translation>
+    </message>
+    <message>
+        <source>Prints one JSON object with the outcome, the reply and the balance.</source>
+        <translation>Gibt ein JSON-Objekt mit dem Ergebnis, der Antwort und dem Guthaben aus.</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Could not find associated Browser</source>
+        <translation>Kein zugehöriger Browser gefunden</translation>
+    </message>
+    <message>
+        <source>Browser Not Found</source>
+        <translation>Browser nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Web Page not Opened</source>
+        <translation>Webseite nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>URL Failed</source>
+        <translation>URL fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast</name>
+    <message>
+        <source>... and %1 more characters, kept in %2.</source>
+        <translation>... und %1 weitere Zeichen, aufbewahrt in %2.</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Quillo home page</source>
+        <translation>Startseite von Quillo</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Anwendungstitel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Send SMS to any mobile number with your Quillo account and your outlook contact list.</source>
+        <translation>Senden Sie SMS an jede Mobilnummer mit Ihrem Quillo-Konto und Ihrer Outlook-Kontaktliste.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is provided as is, without warranty of any kind. Messages are delivered by the Quillo gateway and charged to your account there; the maker cannot answer for delays or losses in the gateway or the mobile networks.</source>
+        <translation>Warnung: Dieses Programm wird ohne Gewähr jeglicher Art bereitgestellt, so wie es ist. Nachrichten werden vom Gateway von Quillo zugestellt und dort Ihrem Konto berechnet; der Hersteller haftet nicht für Verzögerungen oder Verluste im Gateway oder in den Mobilfunknetzen.</translation>
+    </message>
+    <message>
+        <source>Pelicast is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Pelicast ist freie Software unter der GNU General Public License, Version 3 oder später.</translation>
+    </message>
+    <message>
+        <source>Pelicast is made by Brackel. Quillo is a service of its own operator.</source>
+        <translation>Pelicast wird von Brackel hergestellt. Quillo ist ein Dienst seines eigenen Betreibers.</translation>
+    </message>
+    <message>
+        <source>Brackel web site</source>
+        <translation>Website von Brackel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminformationen...</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Project page: %1</source>
+        <translation>Projektseite: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::ContactEditor</name>
+    <message>
+        <source>Add / Edit Contact</source>
+        <translation>Kontakt hinzufügen / bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;First Name:</source>
+        <translation>&amp;Vorname:</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>&amp;Last Name:</source>
+        <translation>&amp;Nachname:</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>&amp;Mobile Number:</source>
+        <translation>&amp;Mobilnummer:</translation>
+    </message>
+    <message>
+        <source>Mobile Number</source>
+        <translation>Mobilnummer</translation>
+    </message>
+    <message>
+        <source>&amp;Email address:</source>
+        <translation>&amp;E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Groups:</source>
+        <translation>&amp;Gruppen:</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>The groups the contact is in: tick or untick them</source>
+        <translation>Die Gruppen, in denen der Kontakt ist: Ankreuzen oder abwählen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Please enter the contact&apos;s mobile phone number</source>
+        <translation>Bitte geben Sie die Mobilnummer des Kontakts ein</translation>
+    </message>
+    <message>
+        <source>The contact is no longer in the address book.</source>
+        <translation>Der Kontakt ist nicht mehr im Adressbuch.</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Adressbuch</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::CurrentRecipients</name>
+    <message>
+        <source>Recipients from file</source>
+        <translation>Empfänger aus Datei</translation>
+    </message>
+    <message>
+        <source>Lists of recipients (*.csv *.tsv *.txt);;All files (*)</source>
+        <translation>Empfängerlisten (*.csv *.tsv *.txt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::EncodingHighlighter</name>
+    <message>
+        <source>“%1” %2(U+%3) is not in the GSM alphabet: the message goes as Unicode, %4 characters per SMS.</source>
+        <translation>„%1“ %2(U+%3) ist nicht im GSM-Alphabet: Die Nachricht geht als Unicode, %4 Zeichen je SMS.</translation>
+    </message>
+    <message>
+        <source> Replace look-alikes removes it.</source>
+        <translation> „Ähnliche ersetzen“ entfernt es.</translation>
+    </message>
+    <message>
+        <source> Replace look-alikes makes it “%1”.</source>
+        <translation> „Ähnliche ersetzen“ macht daraus „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::EncodingLine</name>
+    <message>
+        <source>&amp;Replace look-alikes</source>
+        <translation>Ähnliche &amp;ersetzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n SMS · Unicode (%1 per SMS)</source>
+        <translation>
+            <numerusform>%n SMS · Unicode (%1 je SMS)</numerusform>
+            <numerusform>%n SMS · Unicode (%1 je SMS)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace typographic quotes, dashes, spaces and the like by the GSM characters they look like</source>
+        <translation>Typografische Anführungszeichen, Striche, Leerzeichen und Ähnliches durch die GSM-Zeichen ersetzen, denen sie ähneln</translation>
+    </message>
+    <message>
+        <source>Replace look-alikes</source>
+        <translation>Ähnliche ersetzen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n SMS · GSM 7-bit</source>
+        <translation>
+            <numerusform>%n SMS · GSM 7-Bit</numerusform>
+            <numerusform>%n SMS · GSM 7-Bit</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::GatewayClient</name>
+    <message>
+        <source>The server %1 sent nothing for %2 seconds.</source>
+        <translation>Der Server %1 hat %2 Sekunden lang nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The reply from %1 did not arrive within %2 seconds.</source>
+        <translation>Die Antwort von %1 kam nicht innerhalb von %2 Sekunden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address.</source>
+        <translation>„%1“ ist keine Webadresse.</translation>
+    </message>
+    <message>
+        <source>The proxy setting &quot;%1&quot; names no usable proxy for %2.</source>
+        <translation>Die Proxy-Einstellung „%1“ nennt keinen brauchbaren Proxy für %2.</translation>
+    </message>
+    <message>
+        <source>The reply from %1 is larger than %2 and was cut off.</source>
+        <translation>Die Antwort von %1 ist größer als %2 und wurde abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>No secure connection to %1 could be made: %2</source>
+        <translation>Es konnte keine sichere Verbindung zu %1 hergestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>The proxy did not pass the request to %1 on: %2</source>
+        <translation>Der Proxy hat die Anfrage nicht an %1 weitergegeben: %2</translation>
+    </message>
+    <message>
+        <source>The reply from %1 broke off before it was complete: %2</source>
+        <translation>Die Antwort von %1 brach ab, bevor sie vollständig war: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be reached: %2</source>
+        <translation>Der Server %1 war nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>The request did not reach the gateway.</source>
+        <translation>Die Anfrage hat das Gateway nicht erreicht.</translation>
+    </message>
+    <message>
+        <source>Check your network connection and the Options, then try again.</source>
+        <translation>Prüfen Sie Ihre Netzwerkverbindung und die Optionen und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The gateway refused the request: HTTP %1.</source>
+        <translation>Das Gateway hat die Anfrage abgelehnt: HTTP %1.</translation>
+    </message>
+    <message>
+        <source>The gateway answered HTTP %1 instead of a reply.</source>
+        <translation>Das Gateway antwortete mit HTTP %1 statt mit einer Antwort.</translation>
+    </message>
+    <message>
+        <source>No complete answer came back.</source>
+        <translation>Es kam keine vollständige Antwort zurück.</translation>
+    </message>
+    <message>
+        <source>The message may have been sent: check your balance before sending again.</source>
+        <translation>Die Nachricht wurde eventuell gesendet: Prüfen Sie Ihr Guthaben, bevor Sie erneut senden.</translation>
+    </message>
+    <message>
+        <source>The contacts may have been received: check your groups at the gateway before uploading again.</source>
+        <translation>Die Kontakte wurden eventuell empfangen: Prüfen Sie Ihre Gruppen beim Gateway, bevor Sie erneut hochladen.</translation>
+    </message>
+    <message>
+        <source>Try again later.</source>
+        <translation>Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Unclear, check your balance: the gateway&apos;s answer says neither that it took the request nor that it refused it.</source>
+        <translation>Unklar, prüfen Sie Ihr Guthaben: Die Antwort des Gateways sagt weder, dass es die Anfrage angenommen, noch, dass es sie abgelehnt hat.</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::GroupActions</name>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>A group name cannot hold “;”, line breaks or end in “ (group)”.</source>
+        <translation>Ein Gruppenname darf kein „;“ und keine Zeilenumbrüche enthalten und nicht auf „ (group)“ enden.</translation>
+    </message>
+    <message>
+        <source>&amp;New group...</source>
+        <translation>&amp;Neue Gruppe...</translation>
+    </message>
+    <message>
+        <source>&amp;Add to group...</source>
+        <translation>Zu Gruppe &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move from group...</source>
+        <translation>Aus Gruppe &amp;entfernen...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename group...</source>
+        <translation>Gruppe &amp;umbenennen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete group</source>
+        <translation>Gruppe &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Please tick the contacts first.</source>
+        <translation>Bitte kreuzen Sie zuerst die Kontakte an.</translation>
+    </message>
+    <message>
+        <source>The address book has changed since the list was shown. Please choose the contacts again.</source>
+        <translation>Das Adressbuch hat sich geändert, seit die Liste angezeigt wurde. Bitte wählen Sie die Kontakte erneut.</translation>
+    </message>
+    <message>
+        <source>Name of the new group of the chosen contacts (%1):</source>
+        <translation>Name der neuen Gruppe der gewählten Kontakte (%1):</translation>
+    </message>
+    <message>
+        <source>There is a group “%1” already. Add the contacts to it?</source>
+        <translation>Es gibt bereits eine Gruppe „%1“. Die Kontakte zu ihr hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Add the chosen contacts (%1) to the group:</source>
+        <translation>Die gewählten Kontakte (%1) zur Gruppe hinzufügen:</translation>
+    </message>
+    <message>
+        <source>The chosen contacts are in no group.</source>
+        <translation>Die gewählten Kontakte sind in keiner Gruppe.</translation>
+    </message>
+    <message>
+        <source>Take the chosen contacts (%1) out of the group:</source>
+        <translation>Die gewählten Kontakte (%1) aus der Gruppe nehmen:</translation>
+    </message>
+    <message>
+        <source>Please choose the group to rename in the list.</source>
+        <translation>Bitte wählen Sie die umzubenennende Gruppe in der Liste.</translation>
+    </message>
+    <message>
+        <source>New name of the group “%1”:</source>
+        <translation>Neuer Name der Gruppe „%1“:</translation>
+    </message>
+    <message>
+        <source>There is a group “%1” already. Put the members of “%2” into it?</source>
+        <translation>Es gibt bereits eine Gruppe „%1“. Die Mitglieder von „%2“ in sie aufnehmen?</translation>
+    </message>
+    <message>
+        <source>Please choose the group to delete in the list.</source>
+        <translation>Bitte wählen Sie die zu löschende Gruppe in der Liste.</translation>
+    </message>
+    <message>
+        <source>Delete the group “%1”? Its members stay in the address book.</source>
+        <translation>Die Gruppe „%1“ löschen? Ihre Mitglieder bleiben im Adressbuch.</translation>
+    </message>
+    <message>
+        <source>Save recipients as group</source>
+        <translation>Empfänger als Gruppe speichern</translation>
+    </message>
+    <message>
+        <source>There are no recipients to save as a group.</source>
+        <translation>Es gibt keine Empfänger, die als Gruppe gespeichert werden könnten.</translation>
+    </message>
+    <message>
+        <source>None of the recipients is a contact of the address book. Add them as contacts first.</source>
+        <translation>Keiner der Empfänger ist ein Kontakt des Adressbuchs. Fügen Sie sie zuerst als Kontakte hinzu.</translation>
+    </message>
+    <message>
+        <source>The recipients that are contacts (%1) join the group: a new name, or a group they are added to.</source>
+        <translation>Die Empfänger, die Kontakte sind (%1), treten der Gruppe bei: ein neuer Name oder eine Gruppe, zu der sie hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Members of the group “%1” now: %2.</source>
+        <translation>Mitglieder der Gruppe „%1“ jetzt: %2.</translation>
+    </message>
+    <message>
+        <source>Members before: %1.</source>
+        <translation>Mitglieder vorher: %1.</translation>
+    </message>
+    <message>
+        <source>Not in the address book, so not in the group: %1</source>
+        <translation>Nicht im Adressbuch, daher nicht in der Gruppe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::HistoryModel</name>
+    <message>
+        <source>Credit check</source>
+        <translation>Guthabenabfrage</translation>
+    </message>
+    <message>
+        <source>Contact list upload</source>
+        <translation>Hochladen der Kontaktliste</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>In der Warteschlange</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Wird gesendet</translation>
+    </message>
+    <message>
+        <source>Accepted</source>
+        <translation>Angenommen</translation>
+    </message>
+    <message>
+        <source>Refused by the gateway</source>
+        <translation>Vom Gateway abgelehnt</translation>
+    </message>
+    <message>
+        <source>Unclear, check your balance</source>
+        <translation>Unklar, prüfen Sie Ihr Guthaben</translation>
+    </message>
+    <message>
+        <source>Failed, not sent</source>
+        <translation>Fehlgeschlagen, nicht gesendet</translation>
+    </message>
+    <message>
+        <source>Declined by you</source>
+        <translation>Von Ihnen abgelehnt</translation>
+    </message>
+    <message>
+        <source>No complete answer</source>
+        <translation>Keine vollständige Antwort</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Originator</source>
+        <translation>Absender</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Parts</source>
+        <translation>Teile</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Kodierung</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Balance before</source>
+        <translation>Guthaben vorher</translation>
+    </message>
+    <message>
+        <source>Balance after</source>
+        <translation>Guthaben nachher</translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation>Unicode</translation>
+    </message>
+    <message>
+        <source>Cost quoted</source>
+        <translation>Genannte Kosten</translation>
+    </message>
+    <message>
+        <source>Cost charged</source>
+        <translation>Berechnete Kosten</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Recipients or text</source>
+        <translation>Empfänger oder Text</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>All requests</source>
+        <translation>Alle Anfragen</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Credit checks</source>
+        <translation>Guthabenabfragen</translation>
+    </message>
+    <message>
+        <source>Contact list uploads</source>
+        <translation>Hochladen von Kontaktlisten</translation>
+    </message>
+    <message>
+        <source>&amp;Dates from</source>
+        <translation>&amp;Daten von</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Erster Tag</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;bis</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Letzter Tag</translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation>Anfragen</translation>
+    </message>
+    <message>
+        <source>&amp;Reply:</source>
+        <translation>&amp;Antwort:</translation>
+    </message>
+    <message>
+        <source>Send &amp;again</source>
+        <translation>&amp;Erneut senden</translation>
+    </message>
+    <message>
+        <source>Puts the recipients and the text into the main window; nothing is sent until you click Send.</source>
+        <translation>Übernimmt die Empfänger und den Text ins Hauptfenster; nichts wird gesendet, bis Sie auf Senden klicken.</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>the record: Export CSV writes all of it</source>
+        <translation>das Protokoll: „CSV exportieren“ schreibt alles davon</translation>
+    </message>
+    <message>
+        <source>No complete answer came: the gateway may have acted on the request. Check your balance before sending again.</source>
+        <translation>Es kam keine vollständige Antwort: Das Gateway hat die Anfrage eventuell ausgeführt. Prüfen Sie Ihr Guthaben, bevor Sie erneut senden.</translation>
+    </message>
+    <message>
+        <source>You answered No: nothing was sent.</source>
+        <translation>Sie haben mit Nein geantwortet: Nichts wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Waiting to be sent.</source>
+        <translation>Wartet darauf, gesendet zu werden.</translation>
+    </message>
+    <message>
+        <source>Being sent: the answer has not come yet.</source>
+        <translation>Wird gesendet: Die Antwort ist noch nicht gekommen.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be exported to %1: %2</source>
+        <translation>Der Verlauf konnte nicht nach %1 exportiert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::InsertFieldButton</name>
+    <message>
+        <source>Insert &amp;field</source>
+        <translation>&amp;Feld einfügen</translation>
+    </message>
+    <message>
+        <source>Insert field</source>
+        <translation>Feld einfügen</translation>
+    </message>
+    <message>
+        <source>The recipients have no fields yet. Choose contacts or load a list file (Recipients from file...) to write {first}, {name} or a column&apos;s name into the message.</source>
+        <translation>Die Empfänger haben noch keine Felder. Wählen Sie Kontakte oder laden Sie eine Listendatei (Empfänger aus Datei...), um {first}, {name} oder den Namen einer Spalte in die Nachricht zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Puts a value of each recipient into the message, such as {%1}.</source>
+        <translation>Setzt einen Wert jedes Empfängers in die Nachricht ein, etwa {%1}.</translation>
+    </message>
+    <message>
+        <source>The message has no room left for %1.</source>
+        <translation>Die Nachricht hat keinen Platz mehr für %1.</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::JournalRecorder</name>
+    <message>
+        <source>The program ended before the answer came.</source>
+        <translation>Das Programm wurde beendet, bevor die Antwort kam.</translation>
+    </message>
+    <message>
+        <source>The program ended before the request was sent.</source>
+        <translation>Das Programm wurde beendet, bevor die Anfrage gesendet wurde.</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::Keyring</name>
+    <message>
+        <source>The desktop&apos;s keyring is locked or refused access</source>
+        <translation>Der Schlüsselbund des Desktops ist gesperrt oder hat den Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not remove the password</source>
+        <translation>Der Schlüsselbund des Desktops hat das Passwort nicht entfernt</translation>
+    </message>
+    <message>
+        <source>No keyring of the desktop could be used</source>
+        <translation>Kein Schlüsselbund des Desktops konnte verwendet werden</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring is locked: it holds the password, but was not unlocked.</source>
+        <translation>Der Schlüsselbund des Desktops ist gesperrt: Er enthält das Passwort, wurde aber nicht entsperrt.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not answer within %1 seconds; it may be locked and waiting for its password.</source>
+        <translation>Der Schlüsselbund des Desktops hat nicht innerhalb von %1 Sekunden geantwortet; er ist eventuell gesperrt und wartet auf sein Passwort.</translation>
+    </message>
+    <message>
+        <source>none: no session bus (%1)</source>
+        <translation>keiner: kein Sitzungsbus (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (%2), running</source>
+        <translation>%1 (%2), läuft</translation>
+    </message>
+    <message>
+        <source>%1 (%2), started on demand</source>
+        <translation>%1 (%2), wird bei Bedarf gestartet</translation>
+    </message>
+    <message>
+        <source>none on the session bus: a remembered password is kept in the settings file</source>
+        <translation>keiner auf dem Sitzungsbus: Ein gemerktes Passwort wird in der Einstellungsdatei abgelegt</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::MainWindow</name>
+    <message>
+        <source>Quillo</source>
+        <translation>Quillo</translation>
+    </message>
+    <message>
+        <source>New SMS</source>
+        <translation>Neue SMS</translation>
+    </message>
+    <message>
+        <source>Send SMS</source>
+        <translation>SMS senden</translation>
+    </message>
+    <message>
+        <source>Internet Options</source>
+        <translation>Internetoptionen</translation>
+    </message>
+    <message>
+        <source>Send Contact List to server</source>
+        <translation>Kontaktliste an den Server senden</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Visit Quillo</source>
+        <translation>Quillo besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Username</source>
+        <translation>&amp;Benutzername</translation>
+    </message>
+    <message>
+        <source>Enter You Quillo username</source>
+        <translation>Geben Sie Ihren Quillo-Benutzernamen ein</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Your Quillo username</source>
+        <translation>Ihr Quillo-Benutzername</translation>
+    </message>
+    <message>
+        <source>&amp;Password</source>
+        <translation>&amp;Passwort</translation>
+    </message>
+    <message>
+        <source>Enter You Quillo password</source>
+        <translation>Geben Sie Ihr Quillo-Passwort ein</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>R&amp;emember Password</source>
+        <translation>Passwort mer&amp;ken</translation>
+    </message>
+    <message>
+        <source>Check to store the password</source>
+        <translation>Ankreuzen, um das Passwort zu speichern</translation>
+    </message>
+    <message>
+        <source>Ori&amp;ginator</source>
+        <translation>Absen&amp;der</translation>
+    </message>
+    <message>
+        <source>Originator of the sms message</source>
+        <translation>Absender der SMS-Nachricht</translation>
+    </message>
+    <message>
+        <source>Originator</source>
+        <translation>Absender</translation>
+    </message>
+    <message>
+        <source>&amp;Recipient</source>
+        <translation>&amp;Empfänger</translation>
+    </message>
+    <message>
+        <source>Recipient(s) Enter multiple recipients delimited with ;</source>
+        <translation>Empfänger: Mehrere Empfänger mit ; getrennt eingeben</translation>
+    </message>
+    <message>
+        <source>Recipient</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>&lt;</source>
+        <translation>&lt;</translation>
+    </message>
+    <message>
+        <source>Pop-up Address Book</source>
+        <translation>Adressbuch öffnen</translation>
+    </message>
+    <message>
+        <source>S&amp;MS</source>
+        <translation>S&amp;MS</translation>
+    </message>
+    <message>
+        <source>SMS Message text</source>
+        <translation>Text der SMS-Nachricht</translation>
+    </message>
+    <message>
+        <source>SMS</source>
+        <translation>SMS</translation>
+    </message>
+    <message>
+        <source>Type your message here</source>
+        <translation>Geben Sie hier Ihre Nachricht ein</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Senden</translation>
+    </message>
+    <message>
+        <source>Click here to send Your sms</source>
+        <translation>Klicken Sie hier, um Ihre SMS zu senden</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>160 characters left</source>
+        <translation>160 Zeichen übrig</translation>
+    </message>
+    <message>
+        <source>Credits Left: Unknown</source>
+        <translation>Verbleibende Credits: unbekannt</translation>
+    </message>
+    <message>
+        <source>Powered by Brackel</source>
+        <translation>Bereitgestellt von Brackel</translation>
+    </message>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>&amp;Aktionen</translation>
+    </message>
+    <message>
+        <source>&amp;Web</source>
+        <translation>&amp;Web</translation>
+    </message>
+    <message>
+        <source>&amp;Buy Credits</source>
+        <translation>&amp;Credits kaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;New SMS</source>
+        <translation>&amp;Neue SMS</translation>
+    </message>
+    <message>
+        <source>&amp;Send SMS</source>
+        <translation>SMS &amp;senden</translation>
+    </message>
+    <message>
+        <source>&amp;Address Book</source>
+        <translation>&amp;Adressbuch</translation>
+    </message>
+    <message>
+        <source>S&amp;end Contact List to server</source>
+        <translation>&amp;Kontaktliste an den Server senden</translation>
+    </message>
+    <message>
+        <source>&amp;Get Credit balance from server</source>
+        <translation>&amp;Guthaben vom Server abfragen</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Verlauf...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Main Page</source>
+        <translation>&amp;Hauptseite</translation>
+    </message>
+    <message>
+        <source>&amp;900 Credits</source>
+        <translation>&amp;900 Credits</translation>
+    </message>
+    <message>
+        <source>&amp;2.500 Credits</source>
+        <translation>&amp;2.500 Credits</translation>
+    </message>
+    <message>
+        <source>&amp;5.500 Credits</source>
+        <translation>&amp;5.500 Credits</translation>
+    </message>
+    <message>
+        <source>&amp;12.000 Credits</source>
+        <translation>&amp;12.000 Credits</translation>
+    </message>
+    <message>
+        <source>Create Quillo &amp;account</source>
+        <translation>Quillo-&amp;Konto anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Quillo</source>
+        <translation>Quillo &amp;besuchen</translation>
+    </message>
+    <message>
+        <source>V&amp;isit Brackel</source>
+        <translation>Brackel bes&amp;uchen</translation>
+    </message>
+    <message>
+        <source>Help &amp;Topics (F1)</source>
+        <translation>Hilfe&amp;themen (F1)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>History (Actions &gt; History)</source>
+        <translation>Verlauf (Aktionen &gt; Verlauf)</translation>
+    </message>
+    <message>
+        <source>Requests are not recorded, but they are sent.</source>
+        <translation>Anfragen werden nicht protokolliert, aber sie werden gesendet.</translation>
+    </message>
+    <message>
+        <source>test gateway: %1</source>
+        <translation>Test-Gateway: %1</translation>
+    </message>
+    <message>
+        <source>Credits Left: (last run)%1</source>
+        <translation>Verbleibende Credits: (letzter Lauf)%1</translation>
+    </message>
+    <message>
+        <source>Click here for %1</source>
+        <translation>Hier klicken für %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters left</source>
+        <translation>
+            <numerusform>%n Zeichen übrig</numerusform>
+            <numerusform>%n Zeichen übrig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A request is already in progress. Please wait for the server&apos;s reply.</source>
+        <translation>Eine Anfrage läuft bereits. Bitte warten Sie auf die Antwort des Servers.</translation>
+    </message>
+    <message>
+        <source>Please enter Your Quillo username</source>
+        <translation>Bitte geben Sie Ihren Quillo-Benutzernamen ein</translation>
+    </message>
+    <message>
+        <source>Please enter Your Quillo password</source>
+        <translation>Bitte geben Sie Ihr Quillo-Passwort ein</translation>
+    </message>
+    <message>
+        <source>Please enter Your Quillo Username</source>
+        <translation>Bitte geben Sie Ihren Quillo-Benutzernamen ein</translation>
+    </message>
+    <message>
+        <source>Please enter Password for User %1</source>
+        <translation>Bitte geben Sie das Passwort für den Benutzer %1 ein</translation>
+    </message>
+    <message>
+        <source>Please enter the recipient of You sms message</source>
+        <translation>Bitte geben Sie den Empfänger Ihrer SMS-Nachricht ein</translation>
+    </message>
+    <message>
+        <source>Please write Your message</source>
+        <translation>Bitte schreiben Sie Ihre Nachricht</translation>
+    </message>
+    <message>
+        <source>Send SMS ?</source>
+        <translation>SMS senden?</translation>
+    </message>
+    <message>
+        <source>Sending SMS...</source>
+        <translation>SMS wird gesendet...</translation>
+    </message>
+    <message>
+        <source>Receive credit balance from Quillo server ?</source>
+        <translation>Guthaben vom Quillo-Server abfragen?</translation>
+    </message>
+    <message>
+        <source>Credit check</source>
+        <translation>Guthabenabfrage</translation>
+    </message>
+    <message>
+        <source>Sending request...</source>
+        <translation>Anfrage wird gesendet...</translation>
+    </message>
+    <message>
+        <source>Server Response:</source>
+        <translation>Antwort des Servers:</translation>
+    </message>
+    <message>
+        <source>Credits Left:%1</source>
+        <translation>Verbleibende Credits:%1</translation>
+    </message>
+    <message>
+        <source>To begin, type your Quillo username and password.</source>
+        <translation>Geben Sie zu Beginn Ihren Quillo-Benutzernamen und Ihr Passwort ein.</translation>
+    </message>
+    <message>
+        <source>Your settings cannot be saved: changes to the account, recent recipients, balance and Options made now are lost when the program ends.
+
+</source>
+        <translation>Ihre Einstellungen können nicht gespeichert werden: Änderungen am Konto, an den letzten Empfängern, am Guthaben und an den Optionen gehen beim Beenden des Programms verloren.
+
+</translation>
+    </message>
+    <message>
+        <source>A request is still out. If you quit now, its answer is not waited for. %1
+
+Quit all the same?</source>
+        <translation>Eine Anfrage ist noch unterwegs. Wenn Sie jetzt beenden, wird auf ihre Antwort nicht gewartet. %1
+
+Trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>Discard the unsent message?</source>
+        <translation>Die nicht gesendete Nachricht verwerfen?</translation>
+    </message>
+    <message>
+        <source>Pelicast was closed before the answer came.</source>
+        <translation>Pelicast wurde geschlossen, bevor die Antwort kam.</translation>
+    </message>
+    <message>
+        <source>Recipients from &amp;file...</source>
+        <translation>Empfänger aus &amp;Datei...</translation>
+    </message>
+    <message>
+        <source>&amp;Import contacts...</source>
+        <translation>Kontakte &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Save recipients as g&amp;roup...</source>
+        <translation>Empfänger als G&amp;ruppe speichern...</translation>
+    </message>
+    <message>
+        <source>From fi&amp;le...</source>
+        <translation>A&amp;us Datei...</translation>
+    </message>
+    <message>
+        <source>Recipients from a CSV or TSV list file</source>
+        <translation>Empfänger aus einer CSV- oder TSV-Listendatei</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::MessageTextEdit</name>
+    <message numerus="yes">
+        <source>Characters left out: %n. A message holds at most %1 characters.</source>
+        <translation>
+            <numerusform>Ausgelassene Zeichen: %n. Eine Nachricht fasst höchstens %1 Zeichen.</numerusform>
+            <numerusform>Ausgelassene Zeichen: %n. Eine Nachricht fasst höchstens %1 Zeichen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z) takes the paste back.</source>
+        <translation>Rückgängig (Strg+Z) nimmt das Einfügen zurück.</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Proxy Options</source>
+        <translation>Proxy-Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;No proxy</source>
+        <translation>&amp;Kein Proxy</translation>
+    </message>
+    <message>
+        <source>Use s&amp;ystem proxy settings</source>
+        <translation>S&amp;ystem-Proxy-Einstellungen verwenden</translation>
+    </message>
+    <message>
+        <source>C&amp;ustom proxy</source>
+        <translation>&amp;Eigener Proxy</translation>
+    </message>
+    <message>
+        <source>Proxy address</source>
+        <translation>Proxy-Adresse</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>&amp;Port</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Internet Options</source>
+        <translation>Internetoptionen</translation>
+    </message>
+    <message>
+        <source>http&amp;s (recommended)</source>
+        <translation>http&amp;s (empfohlen)</translation>
+    </message>
+    <message>
+        <source>&amp;http</source>
+        <translation>&amp;http</translation>
+    </message>
+    <message>
+        <source>Before Sending</source>
+        <translation>Vor dem Senden</translation>
+    </message>
+    <message>
+        <source>Default &amp;region</source>
+        <translation>Standard&amp;region</translation>
+    </message>
+    <message>
+        <source>The country whose numbers you type without a country code</source>
+        <translation>Das Land, dessen Nummern Sie ohne Ländervorwahl eingeben</translation>
+    </message>
+    <message>
+        <source>Default region</source>
+        <translation>Standardregion</translation>
+    </message>
+    <message>
+        <source>&amp;Check the recipients&apos; numbers</source>
+        <translation>Nummern der Empfänger &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Refuse numbers that cannot exist and ask about numbers given twice</source>
+        <translation>Nummern ablehnen, die es nicht geben kann, und bei doppelt angegebenen Nummern nachfragen</translation>
+    </message>
+    <message>
+        <source>&amp;Ask again above</source>
+        <translation>Erneut &amp;fragen über</translation>
+    </message>
+    <message>
+        <source>Ask a second question before a send that costs more</source>
+        <translation>Vor einem Versand, der mehr kostet, ein zweites Mal fragen</translation>
+    </message>
+    <message>
+        <source>Credits to ask again above</source>
+        <translation>Credits, über denen erneut gefragt wird</translation>
+    </message>
+    <message>
+        <source> credits</source>
+        <translation> Credits</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>None: compare numbers as written</source>
+        <translation>Keine: Nummern wie geschrieben vergleichen</translation>
+    </message>
+    <message>
+        <source>Not set: asked at the first send</source>
+        <translation>Nicht festgelegt: wird beim ersten Senden gefragt</translation>
+    </message>
+    <message>
+        <source>Please enter proxy address and port</source>
+        <translation>Bitte geben Sie Adresse und Port des Proxys ein</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::PasswordKeeper</name>
+    <message>
+        <source>The desktop&apos;s keyring has not answered for %1 seconds; it may be waiting to be unlocked.
+
+Wait for it longer?</source>
+        <translation>Der Schlüsselbund des Desktops hat seit %1 Sekunden nicht geantwortet; er wartet eventuell darauf, entsperrt zu werden.
+
+Länger darauf warten?</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring did not answer within %1 seconds.</source>
+        <translation>Der Schlüsselbund des Desktops hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>Your remembered password for %1 is now kept in the desktop&apos;s keyring, and no longer in Pelicast&apos;s settings file, %2.</source>
+        <translation>Ihr gemerktes Passwort für %1 liegt jetzt im Schlüsselbund des Desktops und nicht mehr in der Einstellungsdatei von Pelicast, %2.</translation>
+    </message>
+    <message>
+        <source>The password for %1 could not be removed from the desktop&apos;s keyring.
+
+%2</source>
+        <translation>Das Passwort für %1 konnte nicht aus dem Schlüsselbund des Desktops entfernt werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The password for %1 is kept in Pelicast&apos;s settings file, %2, because no keyring of the desktop could keep it.
+
+%3
+
+Only you can read that file, but the password in it is scrambled, not encrypted: anyone who can read the file or a copy of it can read the password. To keep it nowhere, untick &quot;Remember Password&quot; before you send.</source>
+        <translation>Das Passwort für %1 liegt in der Einstellungsdatei von Pelicast, %2, weil kein Schlüsselbund des Desktops es aufbewahren konnte.
+
+%3
+
+Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nicht verschlüsselt: Wer die Datei oder eine Kopie davon lesen kann, kann das Passwort lesen. Um es nirgends aufzubewahren, nehmen Sie das Häkchen bei „Passwort merken“ heraus, bevor Sie senden.</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::RecipientFileDialog</name>
+    <message>
+        <source>comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>vertical bar</source>
+        <translation>senkrechter Strich</translation>
+    </message>
+    <message>
+        <source>Recipients from %1</source>
+        <translation>Empfänger aus %1</translation>
+    </message>
+    <message>
+        <source>Check that the rows read right and which column holds the mobile numbers.</source>
+        <translation>Prüfen Sie, ob die Zeilen richtig gelesen werden und welche Spalte die Mobilnummern enthält.</translation>
+    </message>
+    <message>
+        <source>&amp;First row names the columns</source>
+        <translation>&amp;Erste Zeile benennt die Spalten</translation>
+    </message>
+    <message>
+        <source>Choose the column of numbers</source>
+        <translation>Wählen Sie die Spalte der Nummern</translation>
+    </message>
+    <message>
+        <source>Rows of the file</source>
+        <translation>Zeilen der Datei</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Ausgelassen</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Kodierung:</translation>
+    </message>
+    <message>
+        <source>Delimiter:</source>
+        <translation>Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Number column:</source>
+        <translation>&amp;Nummernspalte:</translation>
+    </message>
+    <message>
+        <source>Recipients from file</source>
+        <translation>Empfänger aus Datei</translation>
+    </message>
+    <message>
+        <source>Which column holds the numbers?</source>
+        <translation>Welche Spalte enthält die Nummern?</translation>
+    </message>
+    <message>
+        <source>Recipients: %1. Left out: %2.</source>
+        <translation>Empfänger: %1. Ausgelassen: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Left out (%1)</source>
+        <translation>&amp;Ausgelassen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::RecipientPicker</name>
+    <message>
+        <source>Select Contacts / Groups</source>
+        <translation>Kontakte / Gruppen auswählen</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Contacts / Groups</source>
+        <translation>Kontakte / Gruppen</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Groups</source>
+        <translation>&amp;Gruppen</translation>
+    </message>
+    <message>
+        <source>New group, add to or remove from a group, rename or delete a group</source>
+        <translation>Neue Gruppe, zu einer Gruppe hinzufügen oder aus ihr entfernen, eine Gruppe umbenennen oder löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Import contacts...</source>
+        <translation>Kontakte &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Adds the contacts of vCard files from other address books</source>
+        <translation>Fügt die Kontakte aus vCard-Dateien anderer Adressbücher hinzu</translation>
+    </message>
+    <message>
+        <source>&amp;Replace recipients</source>
+        <translation>Empfänger &amp;ersetzen</translation>
+    </message>
+    <message>
+        <source>Add &amp;to existing recipients</source>
+        <translation>Zu vorhandenen Empfängern hinzu&amp;fügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>Collecting Contacts...</source>
+        <translation>Kontakte werden gesammelt...</translation>
+    </message>
+    <message>
+        <source>No Groups</source>
+        <translation>Keine Gruppen</translation>
+    </message>
+    <message>
+        <source>No Contacts</source>
+        <translation>Keine Kontakte</translation>
+    </message>
+    <message>
+        <source>No groups yet. Tick contacts under Contacts, then choose Groups &gt; New group.</source>
+        <translation>Noch keine Gruppen. Kreuzen Sie Kontakte unter Kontakte an und wählen Sie dann Gruppen &gt; Neue Gruppe.</translation>
+    </message>
+    <message>
+        <source>No contacts yet. Import a vCard file from another address book with Import contacts..., or add one with Add.</source>
+        <translation>Noch keine Kontakte. Importieren Sie eine vCard-Datei aus einem anderen Adressbuch mit Kontakte importieren... oder fügen Sie einen mit Hinzufügen hinzu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts of the ticked groups could not be read and were left out.</source>
+        <translation>
+            <numerusform>%n Kontakt der angekreuzten Gruppen konnte nicht gelesen werden und wurde ausgelassen.</numerusform>
+            <numerusform>%n Kontakte der angekreuzten Gruppen konnten nicht gelesen werden und wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>The address book has changed since the list was shown. Please choose the contact again.</source>
+        <translation>Das Adressbuch hat sich geändert, seit die Liste angezeigt wurde. Bitte wählen Sie den Kontakt erneut.</translation>
+    </message>
+    <message>
+        <source>Please select the contact to edit</source>
+        <translation>Bitte wählen Sie den zu bearbeitenden Kontakt</translation>
+    </message>
+    <message>
+        <source>Select Contact to edit</source>
+        <translation>Zu bearbeitenden Kontakt wählen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected contact ?</source>
+        <translation>Möchten Sie den gewählten Kontakt wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Confirm Contact Delete</source>
+        <translation>Löschen des Kontakts bestätigen</translation>
+    </message>
+    <message>
+        <source>Please select the Contact to delete</source>
+        <translation>Bitte wählen Sie den zu löschenden Kontakt</translation>
+    </message>
+    <message>
+        <source>Select Contact to delete</source>
+        <translation>Zu löschenden Kontakt wählen</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::Settings</name>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be created: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::SystemInfoDialog</name>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 (test gateway)</source>
+        <translation>%1 (Test-Gateway)</translation>
+    </message>
+    <message>
+        <source>%1 or %2 (built in)</source>
+        <translation>%1 oder %2 (eingebaut)</translation>
+    </message>
+    <message>
+        <source>Pelicast %1</source>
+        <translation>Pelicast %1</translation>
+    </message>
+    <message>
+        <source>Qt: %1 (built with %2), platform %3, style %4, scale %5</source>
+        <translation>Qt: %1 (erstellt mit %2), Plattform %3, Stil %4, Skalierung %5</translation>
+    </message>
+    <message>
+        <source>libphonenumber: %1</source>
+        <translation>libphonenumber: %1</translation>
+    </message>
+    <message>
+        <source>System: %1, kernel %2 %3, %4</source>
+        <translation>System: %1, Kernel %2 %3, %4</translation>
+    </message>
+    <message>
+        <source>Desktop: %1, session %2</source>
+        <translation>Desktop: %1, Sitzung %2</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Einstellungen: %1</translation>
+    </message>
+    <message>
+        <source>Address book: %1</source>
+        <translation>Adressbuch: %1</translation>
+    </message>
+    <message>
+        <source>Journal: %1</source>
+        <translation>Protokoll: %1</translation>
+    </message>
+    <message>
+        <source>Keyring: %1</source>
+        <translation>Schlüsselbund: %1</translation>
+    </message>
+    <message>
+        <source>Gateway: %1</source>
+        <translation>Gateway: %1</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>Systeminformationen</translation>
+    </message>
+    <message>
+        <source>System information</source>
+        <translation>Systeminformationen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::help::HelpBrowser</name>
+    <message>
+        <source>&lt;html&gt;&lt;body&gt;&lt;h1&gt;Page not found&lt;/h1&gt;&lt;p&gt;The page %1 is not in this help file.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;body&gt;&lt;h1&gt;Seite nicht gefunden&lt;/h1&gt;&lt;p&gt;Die Seite %1 ist nicht in dieser Hilfedatei.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::help::HelpWindow</name>
+    <message>
+        <source>Pelicast Help</source>
+        <translation>Pelicast-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>I&amp;ndex</source>
+        <translation>I&amp;ndex</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suche</translation>
+    </message>
+    <message>
+        <source>Type a keyword</source>
+        <translation>Stichwort eingeben</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
+    <message>
+        <source>&amp;Home</source>
+        <translation>&amp;Startseite</translation>
+    </message>
+</context>
+</TS>
