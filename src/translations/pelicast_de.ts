@@ -363,6 +363,33 @@ Rückgabewert:
     </message>
 </context>
 <context>
+    <name>DueRules</name>
+    <message>
+        <source>That is inside the quiet hours (%1): the messages go at %2.</source>
+        <translation>Das liegt in den Ruhezeiten (%1): Die Nachrichten gehen um %2.</translation>
+    </message>
+    <message>
+        <source>Choose the date and time the messages are to go.</source>
+        <translation>Wählen Sie Datum und Uhrzeit, zu der die Nachrichten gehen sollen.</translation>
+    </message>
+    <message>
+        <source>%1 has passed: choose a later time, or send now.</source>
+        <translation>%1 ist vorbei: Wählen Sie eine spätere Zeit, oder senden Sie jetzt.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in this time zone (the clocks skip it): choose another time.</source>
+        <translation>%1 gibt es in dieser Zeitzone nicht (die Uhren überspringen sie): Wählen Sie eine andere Zeit.</translation>
+    </message>
+    <message>
+        <source>“%1” is no time: write it as YYYY-MM-DD HH:MM (your local time), or in ISO 8601 with an offset, such as 2026-05-04T08:00+02:00.</source>
+        <translation>„%1“ ist keine Zeit: Schreiben Sie sie als JJJJ-MM-TT HH:MM (Ihre Ortszeit) oder in ISO 8601 mit Versatz, etwa 2026-05-04T08:00+02:00.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 am %2</translation>
+    </message>
+</context>
+<context>
     <name>GatewayLocation</name>
     <message>
         <source>&quot;%1&quot; is not a gateway address: it begins with http:// or https:// and names a host, as in http://127.0.0.1:18080/.</source>
@@ -451,6 +478,17 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder das offene das Thema �
     <message>
         <source>The journal %1 cannot be used: %2</source>
         <translation>Das Protokoll %1 kann nicht verwendet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QuietHours</name>
+    <message>
+        <source>“%1” are no quiet hours: write them as 21:00-08:00, or off.</source>
+        <translation>„%1“ sind keine Ruhezeiten: Schreiben Sie sie als 21:00-08:00, oder off.</translation>
+    </message>
+    <message>
+        <source>Quiet hours from %1 to %1 would never end: choose an end that differs from the start, or turn them off.</source>
+        <translation>Ruhezeiten von %1 bis %1 endeten nie: Wählen Sie ein Ende, das vom Beginn abweicht, oder schalten Sie sie aus.</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1072,27 @@ Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenv
     <message>
         <source>Lists of recipients (*.csv *.tsv *.txt);;All files (*)</source>
         <translation>Empfängerlisten (*.csv *.tsv *.txt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::DueTimer</name>
+    <message>
+        <source>Scheduled messages now go at their time even while Pelicast is closed (the systemd user timer %1 is on).</source>
+        <translation>Geplante Nachrichten gehen jetzt zu ihrer Zeit, auch wenn Pelicast geschlossen ist (der systemd-Benutzer-Timer %1 ist an).</translation>
+    </message>
+    <message>
+        <source>Scheduled messages go at their time even while Pelicast is closed.</source>
+        <translation>Geplante Nachrichten gehen zu ihrer Zeit, auch wenn Pelicast geschlossen ist.</translation>
+    </message>
+    <message>
+        <source>No systemd runs for your user here, so scheduled messages go only while Pelicast is open at their time.</source>
+        <translation>Hier läuft kein systemd für Ihren Benutzer, daher gehen geplante Nachrichten nur, wenn Pelicast zu ihrer Zeit geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>The systemd user timer %1 could not be turned on: %2
+Scheduled messages go only while Pelicast is open at their time.</source>
+        <translation>Der systemd-Benutzer-Timer %1 ließ sich nicht einschalten: %2
+Geplante Nachrichten gehen nur, wenn Pelicast zu ihrer Zeit geöffnet ist.</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2098,46 @@ Trotzdem beenden?</translation>
         <source>Please enter proxy address and port</source>
         <translation>Bitte geben Sie Adresse und Port des Proxys ein</translation>
     </message>
+    <message>
+        <source>Sending Later</source>
+        <translation>Später senden</translation>
+    </message>
+    <message>
+        <source>&amp;Quiet hours, from</source>
+        <translation>R&amp;uhezeiten, von</translation>
+    </message>
+    <message>
+        <source>Scheduled messages wait for the end of the quiet hours, and a batch running into them pauses until they end</source>
+        <translation>Geplante Nachrichten warten auf das Ende der Ruhezeiten, und ein Stapel, der in sie hineinläuft, pausiert bis zu ihrem Ende</translation>
+    </message>
+    <message>
+        <source>Quiet hours start</source>
+        <translation>Beginn der Ruhezeiten</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;bis</translation>
+    </message>
+    <message>
+        <source>Quiet hours end</source>
+        <translation>Ende der Ruhezeiten</translation>
+    </message>
+    <message>
+        <source>Ask before sending a batch &amp;late by more than</source>
+        <translation>Vor dem Senden fragen, wenn ein Stapel &amp;verspätet ist um mehr als</translation>
+    </message>
+    <message>
+        <source>A scheduled batch found later than this (the computer was off) is not sent by the timer; Pelicast asks when it next starts</source>
+        <translation>Ein geplanter Stapel, der später als das gefunden wird (der Computer war aus), wird nicht vom Timer gesendet; Pelicast fragt beim nächsten Start</translation>
+    </message>
+    <message>
+        <source>Hours late before asking</source>
+        <translation>Stunden Verspätung vor der Frage</translation>
+    </message>
+    <message>
+        <source> hours</source>
+        <translation> Stunden</translation>
+    </message>
 </context>
 <context>
     <name>pelicast::PasswordKeeper</name>
@@ -2270,6 +2369,21 @@ Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nic
     <message>
         <source>Select Contact to delete</source>
         <translation>Zu löschenden Kontakt wählen</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::SendLaterDialog</name>
+    <message>
+        <source>Send Later</source>
+        <translation>Später senden</translation>
+    </message>
+    <message>
+        <source>Send &amp;at:</source>
+        <translation>Senden &amp;um:</translation>
+    </message>
+    <message>
+        <source>&amp;Schedule</source>
+        <translation>&amp;Planen</translation>
     </message>
 </context>
 <context>

@@ -363,6 +363,33 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>DueRules</name>
+    <message>
+        <source>That is inside the quiet hours (%1): the messages go at %2.</source>
+        <translation>Αυτό είναι μέσα στις ώρες ησυχίας (%1): τα μηνύματα φεύγουν στις %2.</translation>
+    </message>
+    <message>
+        <source>Choose the date and time the messages are to go.</source>
+        <translation>Επιλέξτε την ημερομηνία και την ώρα που θα φύγουν τα μηνύματα.</translation>
+    </message>
+    <message>
+        <source>%1 has passed: choose a later time, or send now.</source>
+        <translation>Η ώρα %1 έχει περάσει: επιλέξτε μια μεταγενέστερη ώρα ή στείλτε τώρα.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in this time zone (the clocks skip it): choose another time.</source>
+        <translation>Η ώρα %1 δεν υπάρχει σε αυτή τη ζώνη ώρας (τα ρολόγια την παραλείπουν): επιλέξτε άλλη ώρα.</translation>
+    </message>
+    <message>
+        <source>“%1” is no time: write it as YYYY-MM-DD HH:MM (your local time), or in ISO 8601 with an offset, such as 2026-05-04T08:00+02:00.</source>
+        <translation>Το «%1» δεν είναι ώρα: γράψτε τη ως ΕΕΕΕ-ΜΜ-ΗΗ ΩΩ:ΛΛ (τοπική ώρα) ή κατά ISO 8601 με διαφορά ώρας, π.χ. 2026-05-04T08:00+02:00.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 την %2</translation>
+    </message>
+</context>
+<context>
     <name>GatewayLocation</name>
     <message>
         <source>&quot;%1&quot; is not a gateway address: it begins with http:// or https:// and names a host, as in http://127.0.0.1:18080/.</source>
@@ -451,6 +478,17 @@ Exit status: 0 when the window was closed or the open one took the topic, 1 when
     <message>
         <source>The journal %1 cannot be used: %2</source>
         <translation>Το ημερολόγιο %1 δεν μπορεί να χρησιμοποιηθεί: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QuietHours</name>
+    <message>
+        <source>“%1” are no quiet hours: write them as 21:00-08:00, or off.</source>
+        <translation>Το «%1» δεν είναι ώρες ησυχίας: γράψτε τις ως 21:00-08:00 ή off.</translation>
+    </message>
+    <message>
+        <source>Quiet hours from %1 to %1 would never end: choose an end that differs from the start, or turn them off.</source>
+        <translation>Ώρες ησυχίας από %1 έως %1 δεν θα τελείωναν ποτέ: επιλέξτε τέλος διαφορετικό από την αρχή ή απενεργοποιήστε τις.</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1072,27 @@ The gateway&apos;s reply is printed with control characters other than line feed
     <message>
         <source>Lists of recipients (*.csv *.tsv *.txt);;All files (*)</source>
         <translation>Λίστες παραληπτών (*.csv *.tsv *.txt);;Όλα τα αρχεία (*)</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::DueTimer</name>
+    <message>
+        <source>Scheduled messages now go at their time even while Pelicast is closed (the systemd user timer %1 is on).</source>
+        <translation>Τα προγραμματισμένα μηνύματα φεύγουν πλέον στην ώρα τους ακόμη κι όταν το Pelicast είναι κλειστό (ο χρονοδιακόπτης χρήστη %1 του systemd είναι ενεργός).</translation>
+    </message>
+    <message>
+        <source>Scheduled messages go at their time even while Pelicast is closed.</source>
+        <translation>Τα προγραμματισμένα μηνύματα φεύγουν στην ώρα τους ακόμη κι όταν το Pelicast είναι κλειστό.</translation>
+    </message>
+    <message>
+        <source>No systemd runs for your user here, so scheduled messages go only while Pelicast is open at their time.</source>
+        <translation>Εδώ δεν τρέχει systemd για τον χρήστη σας, οπότε τα προγραμματισμένα μηνύματα φεύγουν μόνο αν το Pelicast είναι ανοιχτό την ώρα τους.</translation>
+    </message>
+    <message>
+        <source>The systemd user timer %1 could not be turned on: %2
+Scheduled messages go only while Pelicast is open at their time.</source>
+        <translation>Ο χρονοδιακόπτης χρήστη %1 του systemd δεν ενεργοποιήθηκε: %2
+Τα προγραμματισμένα μηνύματα φεύγουν μόνο αν το Pelicast είναι ανοιχτό την ώρα τους.</translation>
     </message>
 </context>
 <context>
@@ -2039,6 +2098,46 @@ Quit all the same?</source>
         <source>Please enter proxy address and port</source>
         <translation>Εισαγάγετε διεύθυνση και θύρα του διακομιστή μεσολάβησης</translation>
     </message>
+    <message>
+        <source>Sending Later</source>
+        <translation>Αποστολή αργότερα</translation>
+    </message>
+    <message>
+        <source>&amp;Quiet hours, from</source>
+        <translation>Ώρες &amp;ησυχίας, από</translation>
+    </message>
+    <message>
+        <source>Scheduled messages wait for the end of the quiet hours, and a batch running into them pauses until they end</source>
+        <translation>Τα προγραμματισμένα μηνύματα περιμένουν το τέλος των ωρών ησυχίας, και μια παρτίδα που φτάνει σε αυτές σταματά προσωρινά μέχρι να τελειώσουν</translation>
+    </message>
+    <message>
+        <source>Quiet hours start</source>
+        <translation>Αρχή των ωρών ησυχίας</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>έ&amp;ως</translation>
+    </message>
+    <message>
+        <source>Quiet hours end</source>
+        <translation>Τέλος των ωρών ησυχίας</translation>
+    </message>
+    <message>
+        <source>Ask before sending a batch &amp;late by more than</source>
+        <translation>Ερώτηση πριν από αποστολή παρτίδας με &amp;καθυστέρηση πάνω από</translation>
+    </message>
+    <message>
+        <source>A scheduled batch found later than this (the computer was off) is not sent by the timer; Pelicast asks when it next starts</source>
+        <translation>Μια προγραμματισμένη παρτίδα που βρίσκεται αργότερα από αυτό (ο υπολογιστής ήταν κλειστός) δεν στέλνεται από τον χρονοδιακόπτη· το Pelicast ρωτά στην επόμενη εκκίνηση</translation>
+    </message>
+    <message>
+        <source>Hours late before asking</source>
+        <translation>Ώρες καθυστέρησης πριν από την ερώτηση</translation>
+    </message>
+    <message>
+        <source> hours</source>
+        <translation> ώρες</translation>
+    </message>
 </context>
 <context>
     <name>pelicast::PasswordKeeper</name>
@@ -2270,6 +2369,21 @@ Only you can read that file, but the password in it is scrambled, not encrypted:
     <message>
         <source>Select Contact to delete</source>
         <translation>Επιλογή επαφής για διαγραφή</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::SendLaterDialog</name>
+    <message>
+        <source>Send Later</source>
+        <translation>Αποστολή αργότερα</translation>
+    </message>
+    <message>
+        <source>Send &amp;at:</source>
+        <translation>Αποστολή &amp;στις:</translation>
+    </message>
+    <message>
+        <source>&amp;Schedule</source>
+        <translation>&amp;Προγραμματισμός</translation>
     </message>
 </context>
 <context>

@@ -11,9 +11,10 @@ namespace pelicast {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("DueRules", text);
-}
+// This file's texts, under one context for the translators.
+struct DueRulesText {
+    Q_DECLARE_TR_FUNCTIONS(DueRules)
+};
 
 constexpr qint64 kSecondsPerHour = 3600;
 
@@ -37,16 +38,16 @@ QString quietHoursEffect(const QDateTime& due, const QuietHours& quietHours,
                          const QTimeZone& zone) {
     if (!quietHours.contains(due, zone))
         return {};
-    return tr("That is inside the quiet hours (%1): the messages go at %2.")
+    return DueRulesText::tr("That is inside the quiet hours (%1): the messages go at %2.")
         .arg(quietHours.text(), shownTime(quietHours.nextAllowed(due, zone), zone));
 }
 
 Expected<void> checkScheduleTime(const QDateTime& at, const QDateTime& now, const QTimeZone& zone) {
     if (!at.isValid())
-        return Unexpected(tr("Choose the date and time the messages are to go."));
+        return Unexpected(DueRulesText::tr("Choose the date and time the messages are to go."));
     if (at <= now)
-        return Unexpected(
-            tr("%1 has passed: choose a later time, or send now.").arg(shownTime(at, zone)));
+        return Unexpected(DueRulesText::tr("%1 has passed: choose a later time, or send now.")
+                              .arg(shownTime(at, zone)));
     return {};
 }
 
@@ -61,9 +62,10 @@ Expected<QDateTime> parseScheduleTime(QStringView text, const QTimeZone& zone) {
             const QDateTime moment(date, time, zone);
             // Qt moves a time the clocks skip forward.
             if (!moment.isValid() || moment.time() != time)
-                return Unexpected(tr("%1 does not exist in this time zone (the clocks skip it): "
+                return Unexpected(
+                    DueRulesText::tr("%1 does not exist in this time zone (the clocks skip it): "
                                      "choose another time.")
-                                      .arg(trimmed));
+                        .arg(trimmed));
             return moment.toUTC();
         }
     }
@@ -75,8 +77,9 @@ Expected<QDateTime> parseScheduleTime(QStringView text, const QTimeZone& zone) {
             return moment.toUTC();
     }
     return Unexpected(
-        tr("“%1” is no time: write it as YYYY-MM-DD HH:MM (your local time), or in ISO 8601 "
-           "with an offset, such as 2026-05-04T08:00+02:00.")
+        DueRulesText::tr(
+            "“%1” is no time: write it as YYYY-MM-DD HH:MM (your local time), or in ISO 8601 "
+            "with an offset, such as 2026-05-04T08:00+02:00.")
             .arg(trimmed));
 }
 
@@ -89,7 +92,7 @@ QDateTime nextFullHour(const QDateTime& now, const QTimeZone& zone) {
 QString shownTime(const QDateTime& moment, const QTimeZone& zone) {
     const QDateTime local = moment.toTimeZone(zone);
     const QLocale locale;
-    return tr("%1 on %2")
+    return DueRulesText::tr("%1 on %2")
         .arg(locale.toString(local.time(), u"HH:mm"_s),
              locale.toString(local.date(), u"ddd d MMM yyyy"_s));
 }

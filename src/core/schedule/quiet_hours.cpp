@@ -10,9 +10,10 @@ namespace pelicast {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("QuietHours", text);
-}
+// This file's texts, under one context for the translators.
+struct QuietHoursText {
+    Q_DECLARE_TR_FUNCTIONS(QuietHours)
+};
 
 const QString kOff = u"off"_s;
 const QString kTimeFormat = u"HH:mm"_s;
@@ -45,11 +46,13 @@ Expected<QuietHours> QuietHours::parse(QStringView text) {
     const QTime end = match.hasMatch() ? time(3) : QTime();
     if (!start.isValid() || !end.isValid())
         return Unexpected(
-            tr("“%1” are no quiet hours: write them as 21:00-08:00, or off.").arg(trimmed));
+            QuietHoursText::tr("“%1” are no quiet hours: write them as 21:00-08:00, or off.")
+                .arg(trimmed));
     if (start == end)
-        return Unexpected(tr("Quiet hours from %1 to %1 would never end: choose an end that "
-                             "differs from the start, or turn them off.")
-                              .arg(start.toString(kTimeFormat)));
+        return Unexpected(
+            QuietHoursText::tr("Quiet hours from %1 to %1 would never end: choose an end that "
+                               "differs from the start, or turn them off.")
+                .arg(start.toString(kTimeFormat)));
     return QuietHours(start, end);
 }
 
