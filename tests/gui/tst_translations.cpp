@@ -8,6 +8,7 @@
 #include <QDateEdit>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 
 #include "core/book/recipient_table.h"
@@ -34,7 +35,10 @@ void collect(Texts& texts, QWidget* window) {
         const QString at = name + u'/' + QString::number(n++) + u'/';
         // Each window's own; its dialogs are collected as windows of their own.
         if (w->window() != window || (!w->isVisibleTo(window) && !qobject_cast<QMenu*>(w)) ||
-            qobject_cast<QDateEdit*>(w) || qobject_cast<QDateEdit*>(w->parentWidget()))
+            qobject_cast<QDateEdit*>(w) || qobject_cast<QDateEdit*>(w->parentWidget()) ||
+            // Scroll bars come and go with the width of the words.
+            qobject_cast<QScrollBar*>(w) ||
+            w->findChild<QScrollBar*>(QString(), Qt::FindDirectChildrenOnly))
             continue;
         for (const char* property : shown)
             texts.insert(at + QLatin1String(property), w->property(property).toString());
