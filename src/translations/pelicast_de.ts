@@ -479,6 +479,10 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder das offene das Thema �
         <source>The journal %1 cannot be used: %2</source>
         <translation>Das Protokoll %1 kann nicht verwendet werden: %2</translation>
     </message>
+    <message>
+        <source>Request %1 is no longer this program&apos;s to send.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QuietHours</name>
@@ -589,170 +593,6 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder das offene das Thema �
     </message>
 </context>
 <context>
-    <name>SendCommand</name>
-    <message>
-        <source>Would ask for the balance of %1. Nothing was sent: this was a dry run.</source>
-        <translation>Würde das Guthaben von %1 abfragen. Nichts wurde gesendet: Dies war ein Probelauf.</translation>
-    </message>
-    <message>
-        <source>A password is never taken on the command line: use --password-file or PELICAST_PASSWORD.</source>
-        <translation>Ein Passwort wird nie auf der Befehlszeile angenommen: Verwenden Sie --password-file oder PELICAST_PASSWORD.</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation>Unerwartetes Argument „%1“.</translation>
-    </message>
-    <message>
-        <source>--%1 is given %2 times; give it once.</source>
-        <translation>--%1 ist %2-mal angegeben; geben Sie es einmal an.</translation>
-    </message>
-    <message>
-        <source>--credits sends no message: leave out --%1.</source>
-        <translation>--credits sendet keine Nachricht: Lassen Sie --%1 weg.</translation>
-    </message>
-    <message>
-        <source>--max-cost takes a number of credits, not &quot;%1&quot;.</source>
-        <translation>--max-cost erwartet eine Anzahl Credits, nicht „%1“.</translation>
-    </message>
-    <message>
-        <source>--region takes a country&apos;s two-letter code, such as GR, not &quot;%1&quot;.</source>
-        <translation>--region erwartet den zweibuchstabigen Code eines Landes, etwa GR, nicht „%1“.</translation>
-    </message>
-    <message>
-        <source>Pelicast&apos;s settings %1</source>
-        <translation>Die Einstellungen von Pelicast: %1</translation>
-    </message>
-    <message>
-        <source>No account: Pelicast remembers no user name; give --user.</source>
-        <translation>Kein Konto: Pelicast hat sich keinen Benutzernamen gemerkt; geben Sie --user an.</translation>
-    </message>
-    <message>
-        <source>Pelicast keeps none.</source>
-        <translation>Pelicast speichert keines.</translation>
-    </message>
-    <message>
-        <source>The password file holds none.</source>
-        <translation>Die Passwortdatei enthält keines.</translation>
-    </message>
-    <message>
-        <source>The password file %1 cannot be read: %2</source>
-        <translation>Die Passwortdatei %1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>The password file %1 can be read by other users.</source>
-        <translation>Die Passwortdatei %1 kann von anderen Benutzern gelesen werden.</translation>
-    </message>
-    <message>
-        <source>PELICAST_PASSWORD is empty.</source>
-        <translation>PELICAST_PASSWORD ist leer.</translation>
-    </message>
-    <message>
-        <source>No password for %1: %2 Give --password-file or set PELICAST_PASSWORD.</source>
-        <translation>Kein Passwort für %1: %2 Geben Sie --password-file an oder setzen Sie PELICAST_PASSWORD.</translation>
-    </message>
-    <message>
-        <source>--to &quot;%1&quot; holds a blank recipient; recipients are separated by &quot;;&quot;.</source>
-        <translation>--to „%1“ enthält einen leeren Empfänger; Empfänger werden durch „;“ getrennt.</translation>
-    </message>
-    <message>
-        <source>The address book cannot be read: %1</source>
-        <translation>Das Adressbuch kann nicht gelesen werden: %1</translation>
-    </message>
-    <message>
-        <source>The address book has no group &quot;%1&quot; with a mobile number in it.</source>
-        <translation>Das Adressbuch hat keine Gruppe „%1“ mit einer Mobilnummer darin.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n contacts of the address book cannot be read; members of &quot;%1&quot; among them are left out.</source>
-        <translation>
-            <numerusform>%n Kontakt des Adressbuchs kann nicht gelesen werden; Mitglieder von „%1“ darunter werden ausgelassen.</numerusform>
-            <numerusform>%n Kontakte des Adressbuchs können nicht gelesen werden; Mitglieder von „%1“ darunter werden ausgelassen.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>No recipient: give --to or --group.</source>
-        <translation>Kein Empfänger: Geben Sie --to oder --group an.</translation>
-    </message>
-    <message>
-        <source>No message: give --text, or --text - to read it from standard input.</source>
-        <translation>Keine Nachricht: Geben Sie --text an, oder --text -, um sie von der Standardeingabe zu lesen.</translation>
-    </message>
-    <message>
-        <source>Standard input cannot be read: %1</source>
-        <translation>Die Standardeingabe kann nicht gelesen werden: %1</translation>
-    </message>
-    <message>
-        <source>The message on standard input cannot be read: %1.</source>
-        <translation>Die Nachricht auf der Standardeingabe kann nicht gelesen werden: %1.</translation>
-    </message>
-    <message>
-        <source>The text on standard input is not UTF-8.</source>
-        <translation>Der Text auf der Standardeingabe ist kein UTF-8.</translation>
-    </message>
-    <message>
-        <source>The message is empty.</source>
-        <translation>Die Nachricht ist leer.</translation>
-    </message>
-    <message>
-        <source>
-Give --region with the country&apos;s two-letter code (--region GR), or choose the default region in Pelicast&apos;s Options; numbers in international format (+30…) need neither.</source>
-        <translation>
-Geben Sie --region mit dem zweibuchstabigen Code des Landes an (--region GR) oder wählen Sie die Standardregion in den Optionen von Pelicast; Nummern im internationalen Format (+30…) brauchen keines von beiden.</translation>
-    </message>
-    <message>
-        <source>Each number is sent once.</source>
-        <translation>Jede Nummer wird einmal gesendet.</translation>
-    </message>
-    <message>
-        <source>Each is sent and paid for (see --once).</source>
-        <translation>Jeder wird gesendet und bezahlt (siehe --once).</translation>
-    </message>
-    <message>
-        <source>
-Give --max-cost %1 to send it all the same.</source>
-        <translation>
-Geben Sie --max-cost %1 an, um trotzdem zu senden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Would send from %1 as %2 to %n recipients:
-</source>
-        <translation>
-            <numerusform>Würde von %1 als %2 an %n Empfänger senden:
-</numerusform>
-            <numerusform>Würde von %1 als %2 an %n Empfänger senden:
-</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Message: %1 SMS, %2
-Cost: %3 credits</source>
-        <translation>Nachricht: %1 SMS, %2
-Kosten: %3 Credits</translation>
-    </message>
-    <message>
-        <source> (additional interconnection charges may apply)</source>
-        <translation> (zusätzliche Zusammenschaltungsgebühren möglich)</translation>
-    </message>
-    <message>
-        <source>
-Nothing was sent: this was a dry run.</source>
-        <translation>
-Nichts wurde gesendet: Dies war ein Probelauf.</translation>
-    </message>
-    <message>
-        <source> The request goes on without it.</source>
-        <translation> Die Anfrage wird ohne es fortgesetzt.</translation>
-    </message>
-    <message>
-        <source>pelicast-send was stopped by %1 before the answer came.</source>
-        <translation>pelicast-send wurde durch %1 beendet, bevor die Antwort kam.</translation>
-    </message>
-    <message>
-        <source>Stopped by %1 with the request out. </source>
-        <translation>Durch %1 beendet, während die Anfrage unterwegs war. </translation>
-    </message>
-</context>
-<context>
     <name>SendEstimate</name>
     <message>
         <source> (additional interconnection charges may apply) </source>
@@ -770,141 +610,6 @@ Möchten Sie fortfahren?</numerusform>
 Das kostet Sie %1 Credits %2.<byte value="xd"/>
 Möchten Sie fortfahren?</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>SendOptions</name>
-    <message>
-        <source>Sends an SMS through the Quillo gateway, or asks for the balance, with the settings, address book and journal of Pelicast.
-
-The account is the one Pelicast remembers, or --user. A password is never taken on the command line, where other users can see it.
-
-The message is checked as Pelicast&apos;s window checks it, by the settings of its Options: recipients that cannot be phone numbers of the default region stop it, and so do numbers in national format when no region is known (none set in Options or by --region, and none in the system&apos;s language settings, as under cron); numbers named twice and an originator that networks may drop are warned about; a message that costs more than the credits set at &quot;Ask again above&quot; is refused, unless --max-cost allows it.
-
-The password, the first found of:
-  1  the first line of the --password-file
-  2  the environment variable PELICAST_PASSWORD
-  3  the desktop&apos;s keyring (Secret Service: service &quot;Pelicast&quot;, the user
-     name as key), where Pelicast keeps it when &quot;Remember Password&quot; is
-     ticked; a keyring that is locked, or does not answer within 5
-     seconds, gives none: an unlock prompt is not waited for
-  4  the settings file, where Pelicast keeps it (scrambled) for the
-     account it remembers where no keyring could
-
-Exit status:
-  0  the gateway accepted the request: its reply states the balance and
-     says nothing of a refusal
-  1  the gateway refused it (its reply is printed): the reply says that
-     nothing was sent, that the user name or password is wrong, or that
-     something is invalid, with a balance or without
-  2  bad usage or input, or a message the checks refuse (a recipient that
-     is not a possible number, a national number while no region is known,
-     a cost above the limit), in a dry run as in a send
-  3  no clear outcome: a network or TLS failure, an HTTP error status, an
-     empty or unknown reply (&quot;Unclear, check your balance&quot;), or SIGINT,
-     SIGTERM or SIGHUP while the request was out; when the request went
-     out, the gateway may have sent the message all the same: check the
-     balance before sending again (pelicast-send never retries by itself)
-  4  the user&apos;s data (settings, address book, password file) could not be
-     read, or no password is available: none given, none kept, or the
-     keyring locked or not answering
-  5  the outcome could not be written to standard output (a full disk);
-     the request&apos;s outcome is in Pelicast&apos;s History
-
-SIGINT, SIGTERM or SIGHUP before the request leaves end pelicast-send as
-they end any program (the shell shows 130, 143 or 129): nothing was sent.
-Once the answer came, they change nothing.
-
-The gateway&apos;s reply is printed with control characters other than line feed and tab shown as the replacement character U+FFFD; --json gives it exactly.</source>
-        <translation>Sendet eine SMS über das Gateway von Quillo oder fragt das Guthaben ab, mit den Einstellungen, dem Adressbuch und dem Protokoll von Pelicast.
-
-Das Konto ist das, welches Pelicast sich merkt, oder --user. Ein Passwort wird nie auf der Befehlszeile angenommen, wo andere Benutzer es sehen können.
-
-Die Nachricht wird geprüft, wie das Fenster von Pelicast sie prüft, nach den Einstellungen seiner Optionen: Empfänger, die keine Telefonnummern der Standardregion sein können, halten sie auf, ebenso Nummern im nationalen Format, wenn keine Region bekannt ist (keine in den Optionen oder mit --region festgelegt und keine in den Spracheinstellungen des Systems, wie unter cron); vor doppelt genannten Nummern und einem Absender, den Netze verwerfen können, wird gewarnt; eine Nachricht, die mehr kostet als die bei „Erneut fragen über“ festgelegten Credits, wird abgelehnt, außer --max-cost erlaubt sie.
-
-Das Passwort, das erste gefundene von:
-  1  der ersten Zeile der --password-file
-  2  der Umgebungsvariable PELICAST_PASSWORD
-  3  dem Schlüsselbund des Desktops (Secret Service: Dienst „Pelicast“, der
-     Benutzername als Schlüssel), wo Pelicast es ablegt, wenn „Passwort merken“
-     angekreuzt ist; ein Schlüsselbund, der gesperrt ist oder nicht innerhalb
-     von 5 Sekunden antwortet, liefert keines: Auf eine Entsperrabfrage wird nicht gewartet
-  4  der Einstellungsdatei, wo Pelicast es (verschleiert) für das Konto
-     ablegt, das es sich merkt, wo kein Schlüsselbund verwendet werden konnte
-
-Rückgabewert:
-  0  das Gateway hat die Anfrage angenommen: Seine Antwort nennt das Guthaben
-     und sagt nichts von einer Ablehnung
-  1  das Gateway hat sie abgelehnt (seine Antwort wird ausgegeben): Die Antwort
-     sagt, dass nichts gesendet wurde, dass Benutzername oder Passwort falsch sind
-     oder dass etwas ungültig ist, mit Guthaben oder ohne
-  2  falsche Verwendung oder Eingabe oder eine Nachricht, die die Prüfungen ablehnen
-     (ein Empfänger, der keine mögliche Nummer ist, eine nationale Nummer, solange keine
-     Region bekannt ist, Kosten über der Grenze), im Probelauf wie beim Senden
-  3  kein klares Ergebnis: ein Netzwerk- oder TLS-Fehler, ein HTTP-Fehlerstatus, eine
-     leere oder unbekannte Antwort („Unklar, prüfen Sie Ihr Guthaben“) oder SIGINT,
-     SIGTERM oder SIGHUP, während die Anfrage unterwegs war; ging die Anfrage hinaus,
-     hat das Gateway die Nachricht eventuell trotzdem gesendet: Prüfen Sie das
-     Guthaben, bevor Sie erneut senden (pelicast-send wiederholt nie von selbst)
-  4  die Daten des Benutzers (Einstellungen, Adressbuch, Passwortdatei) konnten nicht
-     gelesen werden, oder kein Passwort ist verfügbar: keines angegeben, keines
-     gespeichert oder der Schlüsselbund gesperrt oder ohne Antwort
-  5  das Ergebnis konnte nicht auf die Standardausgabe geschrieben werden (eine volle
-     Platte); das Ergebnis der Anfrage steht im Verlauf von Pelicast
-
-SIGINT, SIGTERM oder SIGHUP, bevor die Anfrage hinausgeht, beenden pelicast-send,
-wie sie jedes Programm beenden (die Shell zeigt 130, 143 oder 129): Nichts wurde gesendet.
-Ist die Antwort da, ändern sie nichts mehr.
-
-Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenvorschub und Tabulator als Ersatzzeichen U+FFFD erscheinen; --json gibt sie genau wieder.</translation>
-    </message>
-    <message>
-        <source>A recipient: a mobile number, or &quot;Surname, Firstname (number)&quot; as the address book writes it. Several are separated by &quot;;&quot; or given by repeating --to.</source>
-        <translation>Ein Empfänger: eine Mobilnummer oder „Nachname, Vorname (Nummer)“, wie das Adressbuch es schreibt. Mehrere werden durch „;“ getrennt oder durch wiederholtes --to angegeben.</translation>
-    </message>
-    <message>
-        <source>Adds every member of this address-book group who has a mobile number; may be repeated.</source>
-        <translation>Fügt jedes Mitglied dieser Adressbuchgruppe hinzu, das eine Mobilnummer hat; darf wiederholt werden.</translation>
-    </message>
-    <message>
-        <source>The originator (default: the one Pelicast remembers, else Quillo).</source>
-        <translation>Der Absender (Standard: der, den Pelicast sich merkt, sonst Quillo).</translation>
-    </message>
-    <message>
-        <source>The message; &quot;-&quot; reads it from standard input (at most 4 KiB). Line breaks and tabs are the only control characters it may hold.</source>
-        <translation>Die Nachricht; „-“ liest sie von der Standardeingabe (höchstens 4 KiB). Zeilenumbrüche und Tabulatoren sind die einzigen Steuerzeichen, die sie enthalten darf.</translation>
-    </message>
-    <message>
-        <source>The account&apos;s user name (default: the one Pelicast remembers).</source>
-        <translation>Der Benutzername des Kontos (Standard: der, den Pelicast sich merkt).</translation>
-    </message>
-    <message>
-        <source>Reads the account&apos;s password from the first line of this file (a regular file of at most 4 KiB).</source>
-        <translation>Liest das Passwort des Kontos aus der ersten Zeile dieser Datei (eine reguläre Datei von höchstens 4 KiB).</translation>
-    </message>
-    <message>
-        <source>Asks for the account&apos;s balance instead of sending.</source>
-        <translation>Fragt das Guthaben des Kontos ab, statt zu senden.</translation>
-    </message>
-    <message>
-        <source>Prints what would be sent (recipients, parts and encoding, cost) and sends nothing.</source>
-        <translation>Gibt aus, was gesendet würde (Empfänger, Teile und Kodierung, Kosten), und sendet nichts.</translation>
-    </message>
-    <message>
-        <source>Sends only when the message costs at most this many credits. For this run it replaces the limit set in Options (&quot;Ask again above&quot;), whether that is ticked or not.</source>
-        <translation>Sendet nur, wenn die Nachricht höchstens so viele Credits kostet. Für diesen Lauf ersetzt es die in den Optionen festgelegte Grenze („Erneut fragen über“), ob diese angekreuzt ist oder nicht.</translation>
-    </message>
-    <message>
-        <source>Reads numbers in national format as numbers of this country (a two-letter code such as GR); replaces the default region set in Options for this run.</source>
-        <translation>Liest Nummern im nationalen Format als Nummern dieses Landes (ein zweibuchstabiger Code wie GR); ersetzt für diesen Lauf die in den Optionen festgelegte Standardregion.</translation>
-    </message>
-    <message>
-        <source>Sends once to each number when the recipients name a number more than once (by default each is sent, and paid for).</source>
-        <translation>Sendet einmal an jede Nummer, wenn die Empfänger eine Nummer mehrfach nennen (standardmäßig wird jeder gesendet und bezahlt).</translation>
-    </message>
-    <message>
-        <source>Prints one JSON object with the outcome, the reply and the balance.</source>
-        <translation>Gibt ein JSON-Objekt mit dem Ergebnis, der Antwort und dem Guthaben aus.</translation>
     </message>
 </context>
 <context>
@@ -931,6 +636,22 @@ Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenv
     <message>
         <source>... and %1 more characters, kept in %2.</source>
         <translation>... und %1 weitere Zeichen, aufbewahrt in %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be used: %2</source>
+        <translation type="unfinished">Das Protokoll %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>A template needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A template&apos;s name has at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A template&apos;s name is one line of text.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -990,6 +711,32 @@ Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenv
     <message>
         <source>Project page: %1</source>
         <translation>Projektseite: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::BatchRunner</name>
+    <message>
+        <source>The program ended before the answer came.</source>
+        <translation type="unfinished">Das Programm wurde beendet, bevor die Antwort kam.</translation>
+    </message>
+    <message>
+        <source>Batch %1 is being sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no batch %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch %1 was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::BatchStore</name>
+    <message>
+        <source>The batch was closed before this request was sent.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2478,6 +2225,25 @@ Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nic
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::TemplateStore</name>
+    <message>
+        <source>A template needs a text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A template has at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A template named “%1” exists already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no template named “%1”.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -479,6 +479,10 @@ Exit status: 0 when the window was closed or the open one took the topic, 1 when
         <source>The journal %1 cannot be used: %2</source>
         <translation>Το ημερολόγιο %1 δεν μπορεί να χρησιμοποιηθεί: %2</translation>
     </message>
+    <message>
+        <source>Request %1 is no longer this program&apos;s to send.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QuietHours</name>
@@ -589,170 +593,6 @@ Exit status: 0 when the window was closed or the open one took the topic, 1 when
     </message>
 </context>
 <context>
-    <name>SendCommand</name>
-    <message>
-        <source>Would ask for the balance of %1. Nothing was sent: this was a dry run.</source>
-        <translation>Θα ζητούσε το υπόλοιπο του %1. Δεν στάλθηκε τίποτα: ήταν δοκιμαστική εκτέλεση.</translation>
-    </message>
-    <message>
-        <source>A password is never taken on the command line: use --password-file or PELICAST_PASSWORD.</source>
-        <translation>Ο κωδικός πρόσβασης δεν δίνεται ποτέ στη γραμμή εντολών: χρησιμοποιήστε --password-file ή PELICAST_PASSWORD.</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation>Απροσδόκητο όρισμα «%1».</translation>
-    </message>
-    <message>
-        <source>--%1 is given %2 times; give it once.</source>
-        <translation>Το --%1 δόθηκε %2 φορές· δώστε το μία φορά.</translation>
-    </message>
-    <message>
-        <source>--credits sends no message: leave out --%1.</source>
-        <translation>Το --credits δεν στέλνει μήνυμα: παραλείψτε το --%1.</translation>
-    </message>
-    <message>
-        <source>--max-cost takes a number of credits, not &quot;%1&quot;.</source>
-        <translation>Το --max-cost δέχεται αριθμό μονάδων, όχι «%1».</translation>
-    </message>
-    <message>
-        <source>--region takes a country&apos;s two-letter code, such as GR, not &quot;%1&quot;.</source>
-        <translation>Το --region δέχεται τον διψήφιο κωδικό μιας χώρας, όπως GR, όχι «%1».</translation>
-    </message>
-    <message>
-        <source>Pelicast&apos;s settings %1</source>
-        <translation>Οι ρυθμίσεις του Pelicast: %1</translation>
-    </message>
-    <message>
-        <source>No account: Pelicast remembers no user name; give --user.</source>
-        <translation>Δεν υπάρχει λογαριασμός: το Pelicast δεν θυμάται όνομα χρήστη· δώστε --user.</translation>
-    </message>
-    <message>
-        <source>Pelicast keeps none.</source>
-        <translation>Το Pelicast δεν έχει κρατήσει κανέναν.</translation>
-    </message>
-    <message>
-        <source>The password file holds none.</source>
-        <translation>Το αρχείο κωδικού δεν περιέχει κανέναν.</translation>
-    </message>
-    <message>
-        <source>The password file %1 cannot be read: %2</source>
-        <translation>Το αρχείο κωδικού %1 δεν μπορεί να διαβαστεί: %2</translation>
-    </message>
-    <message>
-        <source>The password file %1 can be read by other users.</source>
-        <translation>Το αρχείο κωδικού %1 μπορεί να διαβαστεί από άλλους χρήστες.</translation>
-    </message>
-    <message>
-        <source>PELICAST_PASSWORD is empty.</source>
-        <translation>Το PELICAST_PASSWORD είναι κενό.</translation>
-    </message>
-    <message>
-        <source>No password for %1: %2 Give --password-file or set PELICAST_PASSWORD.</source>
-        <translation>Δεν υπάρχει κωδικός για τον %1: %2 Δώστε --password-file ή ορίστε το PELICAST_PASSWORD.</translation>
-    </message>
-    <message>
-        <source>--to &quot;%1&quot; holds a blank recipient; recipients are separated by &quot;;&quot;.</source>
-        <translation>Το --to «%1» περιέχει κενό παραλήπτη· οι παραλήπτες χωρίζονται με «;».</translation>
-    </message>
-    <message>
-        <source>The address book cannot be read: %1</source>
-        <translation>Το βιβλίο διευθύνσεων δεν μπορεί να διαβαστεί: %1</translation>
-    </message>
-    <message>
-        <source>The address book has no group &quot;%1&quot; with a mobile number in it.</source>
-        <translation>Το βιβλίο διευθύνσεων δεν έχει ομάδα «%1» με αριθμό κινητού.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n contacts of the address book cannot be read; members of &quot;%1&quot; among them are left out.</source>
-        <translation>
-            <numerusform>%n επαφή του βιβλίου διευθύνσεων δεν μπορεί να διαβαστεί· όσα μέλη του «%1» είναι ανάμεσά τους παραλείπονται.</numerusform>
-            <numerusform>%n επαφές του βιβλίου διευθύνσεων δεν μπορούν να διαβαστούν· όσα μέλη του «%1» είναι ανάμεσά τους παραλείπονται.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>No recipient: give --to or --group.</source>
-        <translation>Δεν υπάρχει παραλήπτης: δώστε --to ή --group.</translation>
-    </message>
-    <message>
-        <source>No message: give --text, or --text - to read it from standard input.</source>
-        <translation>Δεν υπάρχει μήνυμα: δώστε --text, ή --text - για ανάγνωση από την τυπική είσοδο.</translation>
-    </message>
-    <message>
-        <source>Standard input cannot be read: %1</source>
-        <translation>Η τυπική είσοδος δεν μπορεί να διαβαστεί: %1</translation>
-    </message>
-    <message>
-        <source>The message on standard input cannot be read: %1.</source>
-        <translation>Το μήνυμα στην τυπική είσοδο δεν μπορεί να διαβαστεί: %1.</translation>
-    </message>
-    <message>
-        <source>The text on standard input is not UTF-8.</source>
-        <translation>Το κείμενο στην τυπική είσοδο δεν είναι UTF-8.</translation>
-    </message>
-    <message>
-        <source>The message is empty.</source>
-        <translation>Το μήνυμα είναι κενό.</translation>
-    </message>
-    <message>
-        <source>
-Give --region with the country&apos;s two-letter code (--region GR), or choose the default region in Pelicast&apos;s Options; numbers in international format (+30…) need neither.</source>
-        <translation>
-Δώστε --region με τον διψήφιο κωδικό της χώρας (--region GR) ή επιλέξτε την προεπιλεγμένη περιοχή στις Επιλογές του Pelicast· οι αριθμοί σε διεθνή μορφή (+30…) δεν χρειάζονται κανένα από τα δύο.</translation>
-    </message>
-    <message>
-        <source>Each number is sent once.</source>
-        <translation>Κάθε αριθμός λαμβάνει το μήνυμα μία φορά.</translation>
-    </message>
-    <message>
-        <source>Each is sent and paid for (see --once).</source>
-        <translation>Κάθε ένας στέλνεται και χρεώνεται (δείτε --once).</translation>
-    </message>
-    <message>
-        <source>
-Give --max-cost %1 to send it all the same.</source>
-        <translation>
-Δώστε --max-cost %1 για να σταλεί παρ&apos; όλα αυτά.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Would send from %1 as %2 to %n recipients:
-</source>
-        <translation>
-            <numerusform>Θα έστελνε από %1 ως %2 σε %n παραλήπτη:
-</numerusform>
-            <numerusform>Θα έστελνε από %1 ως %2 σε %n παραλήπτες:
-</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Message: %1 SMS, %2
-Cost: %3 credits</source>
-        <translation>Μήνυμα: %1 SMS, %2
-Κόστος: %3 μονάδες</translation>
-    </message>
-    <message>
-        <source> (additional interconnection charges may apply)</source>
-        <translation> (ενδέχεται να ισχύουν πρόσθετες χρεώσεις διασύνδεσης)</translation>
-    </message>
-    <message>
-        <source>
-Nothing was sent: this was a dry run.</source>
-        <translation>
-Δεν στάλθηκε τίποτα: ήταν δοκιμαστική εκτέλεση.</translation>
-    </message>
-    <message>
-        <source> The request goes on without it.</source>
-        <translation> Το αίτημα συνεχίζει χωρίς αυτό.</translation>
-    </message>
-    <message>
-        <source>pelicast-send was stopped by %1 before the answer came.</source>
-        <translation>Το pelicast-send σταμάτησε από το %1 πριν έρθει η απάντηση.</translation>
-    </message>
-    <message>
-        <source>Stopped by %1 with the request out. </source>
-        <translation>Διακόπηκε από το %1 ενώ το αίτημα είχε σταλεί. </translation>
-    </message>
-</context>
-<context>
     <name>SendEstimate</name>
     <message>
         <source> (additional interconnection charges may apply) </source>
@@ -770,141 +610,6 @@ Do you wish to continue ?</source>
 Θα σας κοστίσει %1 μονάδες %2.<byte value="xd"/>
 Θέλετε να συνεχίσετε;</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>SendOptions</name>
-    <message>
-        <source>Sends an SMS through the Quillo gateway, or asks for the balance, with the settings, address book and journal of Pelicast.
-
-The account is the one Pelicast remembers, or --user. A password is never taken on the command line, where other users can see it.
-
-The message is checked as Pelicast&apos;s window checks it, by the settings of its Options: recipients that cannot be phone numbers of the default region stop it, and so do numbers in national format when no region is known (none set in Options or by --region, and none in the system&apos;s language settings, as under cron); numbers named twice and an originator that networks may drop are warned about; a message that costs more than the credits set at &quot;Ask again above&quot; is refused, unless --max-cost allows it.
-
-The password, the first found of:
-  1  the first line of the --password-file
-  2  the environment variable PELICAST_PASSWORD
-  3  the desktop&apos;s keyring (Secret Service: service &quot;Pelicast&quot;, the user
-     name as key), where Pelicast keeps it when &quot;Remember Password&quot; is
-     ticked; a keyring that is locked, or does not answer within 5
-     seconds, gives none: an unlock prompt is not waited for
-  4  the settings file, where Pelicast keeps it (scrambled) for the
-     account it remembers where no keyring could
-
-Exit status:
-  0  the gateway accepted the request: its reply states the balance and
-     says nothing of a refusal
-  1  the gateway refused it (its reply is printed): the reply says that
-     nothing was sent, that the user name or password is wrong, or that
-     something is invalid, with a balance or without
-  2  bad usage or input, or a message the checks refuse (a recipient that
-     is not a possible number, a national number while no region is known,
-     a cost above the limit), in a dry run as in a send
-  3  no clear outcome: a network or TLS failure, an HTTP error status, an
-     empty or unknown reply (&quot;Unclear, check your balance&quot;), or SIGINT,
-     SIGTERM or SIGHUP while the request was out; when the request went
-     out, the gateway may have sent the message all the same: check the
-     balance before sending again (pelicast-send never retries by itself)
-  4  the user&apos;s data (settings, address book, password file) could not be
-     read, or no password is available: none given, none kept, or the
-     keyring locked or not answering
-  5  the outcome could not be written to standard output (a full disk);
-     the request&apos;s outcome is in Pelicast&apos;s History
-
-SIGINT, SIGTERM or SIGHUP before the request leaves end pelicast-send as
-they end any program (the shell shows 130, 143 or 129): nothing was sent.
-Once the answer came, they change nothing.
-
-The gateway&apos;s reply is printed with control characters other than line feed and tab shown as the replacement character U+FFFD; --json gives it exactly.</source>
-        <translation>Στέλνει ένα SMS μέσω της πύλης της Quillo ή ζητά το υπόλοιπο, με τις ρυθμίσεις, το βιβλίο διευθύνσεων και το ημερολόγιο του Pelicast.
-
-Ο λογαριασμός είναι αυτός που θυμάται το Pelicast, ή το --user. Ο κωδικός πρόσβασης δεν δίνεται ποτέ στη γραμμή εντολών, όπου μπορούν να τον δουν άλλοι χρήστες.
-
-Το μήνυμα ελέγχεται όπως το ελέγχει το παράθυρο του Pelicast, με τις ρυθμίσεις των Επιλογών του: παραλήπτες που δεν μπορούν να είναι αριθμοί τηλεφώνου της προεπιλεγμένης περιοχής το σταματούν, όπως και αριθμοί σε εθνική μορφή όταν δεν είναι γνωστή περιοχή (καμία στις Επιλογές ή με --region, και καμία στις ρυθμίσεις γλώσσας του συστήματος, όπως στο cron)· για αριθμούς που δίνονται δύο φορές και για αποστολέα που τα δίκτυα ίσως απορρίψουν δίνεται προειδοποίηση· μήνυμα που κοστίζει περισσότερο από τις μονάδες του «Ερώτηση ξανά πάνω από» απορρίπτεται, εκτός αν το επιτρέπει το --max-cost.
-
-Ο κωδικός πρόσβασης, ο πρώτος που βρίσκεται από:
-  1  την πρώτη γραμμή του --password-file
-  2  τη μεταβλητή περιβάλλοντος PELICAST_PASSWORD
-  3  την κλειδοθήκη της επιφάνειας εργασίας (Secret Service: υπηρεσία «Pelicast»,
-     το όνομα χρήστη ως κλειδί), όπου τον κρατά το Pelicast όταν είναι επιλεγμένο το
-     «Απομνημόνευση κωδικού»· κλειδοθήκη κλειδωμένη ή που δεν απαντά μέσα σε 5
-     δευτερόλεπτα δεν δίνει κανέναν: δεν γίνεται αναμονή για ξεκλείδωμα
-  4  το αρχείο ρυθμίσεων, όπου τον κρατά το Pelicast (ανακατεμένο) για τον
-     λογαριασμό που θυμάται, όταν καμία κλειδοθήκη δεν μπόρεσε
-
-Κατάσταση εξόδου:
-  0  η πύλη δέχτηκε το αίτημα: η απάντησή της αναφέρει το υπόλοιπο και
-     δεν λέει τίποτα για απόρριψη
-  1  η πύλη το απέρριψε (η απάντησή της εμφανίζεται): η απάντηση λέει ότι
-     δεν στάλθηκε τίποτα, ότι το όνομα χρήστη ή ο κωδικός είναι λάθος, ή ότι
-     κάτι δεν είναι έγκυρο, με υπόλοιπο ή χωρίς
-  2  λανθασμένη χρήση ή είσοδος, ή μήνυμα που απορρίπτουν οι έλεγχοι (παραλήπτης
-     που δεν είναι δυνατός αριθμός, εθνικός αριθμός ενώ δεν είναι γνωστή περιοχή,
-     κόστος πάνω από το όριο), σε δοκιμαστική εκτέλεση όπως και σε αποστολή
-  3  κανένα σαφές αποτέλεσμα: αποτυχία δικτύου ή TLS, κατάσταση σφάλματος HTTP,
-     κενή ή άγνωστη απάντηση («Ασαφές, ελέγξτε το υπόλοιπό σας»), ή SIGINT,
-     SIGTERM ή SIGHUP ενώ το αίτημα είχε σταλεί· όταν το αίτημα στάλθηκε, η πύλη
-     ίσως έστειλε το μήνυμα παρ&apos; όλα αυτά: ελέγξτε το υπόλοιπο πριν στείλετε
-     ξανά (το pelicast-send δεν επαναλαμβάνει ποτέ από μόνο του)
-  4  τα δεδομένα του χρήστη (ρυθμίσεις, βιβλίο διευθύνσεων, αρχείο κωδικού) δεν
-     διαβάστηκαν, ή δεν υπάρχει κωδικός: κανένας δεν δόθηκε, κανένας δεν
-     κρατήθηκε, ή η κλειδοθήκη είναι κλειδωμένη ή δεν απαντά
-  5  το αποτέλεσμα δεν γράφτηκε στην τυπική έξοδο (γεμάτος δίσκος)·
-     το αποτέλεσμα του αιτήματος βρίσκεται στο Ιστορικό του Pelicast
-
-Τα SIGINT, SIGTERM ή SIGHUP πριν φύγει το αίτημα τερματίζουν το pelicast-send
-όπως κάθε πρόγραμμα (το κέλυφος δείχνει 130, 143 ή 129): δεν στάλθηκε τίποτα.
-Αφού έρθει η απάντηση, δεν αλλάζουν τίποτα.
-
-Η απάντηση της πύλης εμφανίζεται με τους χαρακτήρες ελέγχου εκτός από αλλαγή γραμμής και tab ως τον χαρακτήρα αντικατάστασης U+FFFD· το --json τη δίνει ακριβώς.</translation>
-    </message>
-    <message>
-        <source>A recipient: a mobile number, or &quot;Surname, Firstname (number)&quot; as the address book writes it. Several are separated by &quot;;&quot; or given by repeating --to.</source>
-        <translation>Ένας παραλήπτης: αριθμός κινητού, ή «Επώνυμο, Όνομα (αριθμός)» όπως το γράφει το βιβλίο διευθύνσεων. Περισσότεροι χωρίζονται με «;» ή δίνονται με επανάληψη του --to.</translation>
-    </message>
-    <message>
-        <source>Adds every member of this address-book group who has a mobile number; may be repeated.</source>
-        <translation>Προσθέτει κάθε μέλος αυτής της ομάδας του βιβλίου διευθύνσεων που έχει αριθμό κινητού· μπορεί να επαναληφθεί.</translation>
-    </message>
-    <message>
-        <source>The originator (default: the one Pelicast remembers, else Quillo).</source>
-        <translation>Ο αποστολέας (προεπιλογή: αυτός που θυμάται το Pelicast, αλλιώς Quillo).</translation>
-    </message>
-    <message>
-        <source>The message; &quot;-&quot; reads it from standard input (at most 4 KiB). Line breaks and tabs are the only control characters it may hold.</source>
-        <translation>Το μήνυμα· το «-» το διαβάζει από την τυπική είσοδο (έως 4 KiB). Αλλαγές γραμμής και tab είναι οι μόνοι χαρακτήρες ελέγχου που μπορεί να περιέχει.</translation>
-    </message>
-    <message>
-        <source>The account&apos;s user name (default: the one Pelicast remembers).</source>
-        <translation>Το όνομα χρήστη του λογαριασμού (προεπιλογή: αυτό που θυμάται το Pelicast).</translation>
-    </message>
-    <message>
-        <source>Reads the account&apos;s password from the first line of this file (a regular file of at most 4 KiB).</source>
-        <translation>Διαβάζει τον κωδικό του λογαριασμού από την πρώτη γραμμή αυτού του αρχείου (κανονικό αρχείο έως 4 KiB).</translation>
-    </message>
-    <message>
-        <source>Asks for the account&apos;s balance instead of sending.</source>
-        <translation>Ζητά το υπόλοιπο του λογαριασμού αντί για αποστολή.</translation>
-    </message>
-    <message>
-        <source>Prints what would be sent (recipients, parts and encoding, cost) and sends nothing.</source>
-        <translation>Εμφανίζει τι θα στελνόταν (παραλήπτες, τμήματα και κωδικοποίηση, κόστος) και δεν στέλνει τίποτα.</translation>
-    </message>
-    <message>
-        <source>Sends only when the message costs at most this many credits. For this run it replaces the limit set in Options (&quot;Ask again above&quot;), whether that is ticked or not.</source>
-        <translation>Στέλνει μόνο όταν το μήνυμα κοστίζει το πολύ τόσες μονάδες. Για αυτή την εκτέλεση αντικαθιστά το όριο των Επιλογών («Ερώτηση ξανά πάνω από»), είτε είναι επιλεγμένο είτε όχι.</translation>
-    </message>
-    <message>
-        <source>Reads numbers in national format as numbers of this country (a two-letter code such as GR); replaces the default region set in Options for this run.</source>
-        <translation>Διαβάζει αριθμούς σε εθνική μορφή ως αριθμούς αυτής της χώρας (διψήφιος κωδικός όπως GR)· αντικαθιστά για αυτή την εκτέλεση την προεπιλεγμένη περιοχή των Επιλογών.</translation>
-    </message>
-    <message>
-        <source>Sends once to each number when the recipients name a number more than once (by default each is sent, and paid for).</source>
-        <translation>Στέλνει μία φορά σε κάθε αριθμό όταν οι παραλήπτες αναφέρουν έναν αριθμό περισσότερες φορές (από προεπιλογή στέλνεται και χρεώνεται ο καθένας).</translation>
-    </message>
-    <message>
-        <source>Prints one JSON object with the outcome, the reply and the balance.</source>
-        <translation>Εμφανίζει ένα αντικείμενο JSON με το αποτέλεσμα, την απάντηση και το υπόλοιπο.</translation>
     </message>
 </context>
 <context>
@@ -931,6 +636,22 @@ The gateway&apos;s reply is printed with control characters other than line feed
     <message>
         <source>... and %1 more characters, kept in %2.</source>
         <translation>... και %1 ακόμη χαρακτήρες, που φυλάσσονται στο %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be used: %2</source>
+        <translation type="unfinished">Το ημερολόγιο %1 δεν μπορεί να χρησιμοποιηθεί: %2</translation>
+    </message>
+    <message>
+        <source>A template needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A template&apos;s name has at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A template&apos;s name is one line of text.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -990,6 +711,32 @@ The gateway&apos;s reply is printed with control characters other than line feed
     <message>
         <source>Project page: %1</source>
         <translation>Σελίδα του έργου: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::BatchRunner</name>
+    <message>
+        <source>The program ended before the answer came.</source>
+        <translation type="unfinished">Το πρόγραμμα τερμάτισε πριν έρθει η απάντηση.</translation>
+    </message>
+    <message>
+        <source>Batch %1 is being sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no batch %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch %1 was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::BatchStore</name>
+    <message>
+        <source>The batch was closed before this request was sent.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2478,6 +2225,25 @@ Only you can read that file, but the password in it is scrambled, not encrypted:
     <message>
         <source>&amp;Copy</source>
         <translation>Α&amp;ντιγραφή</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::TemplateStore</name>
+    <message>
+        <source>A template needs a text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A template has at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A template named “%1” exists already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no template named “%1”.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -46,26 +46,6 @@
     </message>
 </context>
 <context>
-    <name>SendCommand</name>
-    <message numerus="yes">
-        <source>%n contacts of the address book cannot be read; members of &quot;%1&quot; among them are left out.</source>
-        <translation>
-            <numerusform>%n contacts of the address book cannot be read; members of &quot;%1&quot; among them are left out.</numerusform>
-            <numerusform>%n contacts of the address book cannot be read; members of &quot;%1&quot; among them are left out.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Would send from %1 as %2 to %n recipients:
-</source>
-        <translation>
-            <numerusform>Would send from %1 as %2 to %n recipients:
-</numerusform>
-            <numerusform>Would send from %1 as %2 to %n recipients:
-</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>SendEstimate</name>
     <message numerus="yes">
         <source>You will send sms to %n recipients.<byte value="xd"/>

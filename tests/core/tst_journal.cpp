@@ -5,6 +5,8 @@
 #include <QtTest>
 
 #include "core/journal/journal.h"
+#include "core/journal/process_tag.h"
+#include "core/journal/template_store.h"
 
 using namespace pelicast;
 using namespace Qt::StringLiterals;
@@ -94,6 +96,79 @@ private Q_SLOTS:
         // Older rows are found by the search in any case too.
         QSqlQuery found = journal.select({u"ΚΑΛΗΜΕΡΑ"_s, {}, {}, {}});
         QVERIFY(found.next() && !found.next());
+    }
+
+    // A pending row after its program: unknown once it left (or may have),
+    // queued again when it never did; a live program's row is its own.
+    void settlesByOwner_data() {
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<bool>("sent");
+        QTest::addColumn<int>("minutesAgo");
+        QTest::addColumn<QString>("outcome");
+        const QString ended = processTag().section(u' ', 0, 0) + u" 999999999 1"_s;
+        QTest::newRow("ended, sent") << ended << true << 0 << "unknown";
+        QTest::newRow("ended, claimed only") << ended << false << 0 << "queued";
+        QTest::newRow("another boot, claimed only") << u"boot 1 1"_s << false << 0 << "unknown";
+        QTest::newRow("running, sent") << processTag() << true << 0 << "pending";
+        QTest::newRow("running, sent long ago") << processTag() << true << 10 << "unknown";
+        QTest::newRow("running, claimed long ago") << processTag() << false << 10 << "pending";
+        QTest::newRow("no owner, new") << QString() << true << 0 << "pending";
+        QTest::newRow("no owner, long ago") << QString() << true << 10 << "unknown";
+    }
+    void settlesByOwner() {
+        QFETCH(QString, owner);
+        QFETCH(bool, sent);
+        QFETCH(int, minutesAgo);
+        Journal journal(dir_.filePath(u"owners.sqlite"_s));
+        QVERIFY(journal.open());
+        const qint64 id = journal.add(record(u"2026-03-01"_s, Kind::Send, {}, {}));
+        QSqlQuery query(journal.database());
+        query.prepare(u"UPDATE requests SET owner = ?, sent = ?, time = ? WHERE id = ?"_s);
+        const QString time =
+            QDateTime::currentDateTimeUtc().addSecs(-60 * minutesAgo).toString(Qt::ISODateWithMs);
+        for (const QVariant& value :
+             {QVariant(owner), sent ? QVariant(time) : QVariant(), QVariant(time), QVariant(id)})
+            query.addBindValue(value);
+        QVERIFY(query.exec());
+        journal.settleAbandoned();
+        QSqlQuery row(u"SELECT outcome FROM requests WHERE id = %1"_s.arg(id), journal.database());
+        QVERIFY(row.next());
+        QTEST(row.value(0).toString(), "outcome");
+    }
+
+    // A template's name is unique whatever the letter case: renamed to
+    // another's name it is refused, to its own in other letters it is not.
+    void templateNames_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("names");  // afterwards; the error when refused
+        QTest::newRow("letter case") << "meeting"
+                                     << " Meeting "
+                                     << "Meeting Welcome";
+        QTest::newRow("onto another") << "meeting"
+                                      << "WELCOME"
+                                      << "A template named “WELCOME” exists already.";
+        QTest::newRow("no such") << "party"
+                                 << "Party"
+                                 << "There is no template named “party”.";
+        QTest::newRow("blank") << "meeting"
+                               << " "
+                               << "A template needs a name.";
+    }
+    void templateNames() {
+        Journal journal(dir_.filePath(u"templates.sqlite"_s));
+        QVERIFY(journal.open());
+        TemplateStore templates(journal);
+        QVERIFY(templates.remove(u"Meeting"_s) && templates.save(u"meeting"_s, u"At {time}"_s) &&
+                templates.save(u"Welcome"_s, u"Dear {name}"_s));
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        const Expected<void> renamed = templates.rename(from, to);
+        QStringList names;
+        const Expected<QList<MessageTemplate>> list = templates.list();
+        for (const MessageTemplate& saved : *list)
+            names << saved.name;
+        QTEST(renamed ? names.join(u' ') : renamed.error(), "names");
     }
 
     void filters_data() {

@@ -6,15 +6,17 @@
 
 namespace pelicast {
 
-// What pelicast-send --help says above its options.
-QString sendDescription();
-
-// The options of pelicast-send, as --help lists them (beside --help and
-// --version).
+// The description and options of pelicast-send, as --help lists them
+// (beside --help and --version).
 void addSendOptions(QCommandLineParser& parser);
 
 // The options that take one value: given twice, the second would silently
 // win, so a second is refused.
 const QStringList& singleValueOptions();
+
+// The options that do something other than send a message (at most one of
+// them), and those that only a message takes.
+const QStringList& modeOptions();
+const QStringList& messageOptions();
 
 }  // namespace pelicast

@@ -16,84 +16,19 @@
 #include <utility>
 
 #include "core/gateway/gateway_client.h"
+#include "core/journal/journal_sql.h"
+#include "core/journal/process_tag.h"
 #include "core/settings/owner_only.h"
 
 using namespace Qt::StringLiterals;
 
 namespace pelicast {
 
+using journal_sql::nullable;
+using journal_sql::text;
+using journal_sql::utcText;
+
 namespace {
-
-// The statements that take the schema from version i to version i + 1.
-constexpr const char* kVersion1[] = {
-    "CREATE TABLE requests ("
-    " id INTEGER PRIMARY KEY,"
-    " time TEXT NOT NULL,"  // UTC, ISO 8601 with milliseconds: sorts as text
-    " kind TEXT NOT NULL,"
-    " account TEXT, originator TEXT, recipients TEXT, message TEXT,"
-    " recipient_count INTEGER, parts INTEGER, encoding TEXT, cost INTEGER,"
-    " outcome TEXT NOT NULL, reason TEXT, reply TEXT,"
-    " balance_before TEXT, balance_after TEXT)",
-    "CREATE INDEX requests_by_time ON requests (time)",
-};
-constexpr const char* kVersion2[] = {
-    // "refused" meant that the user said No; a "pending" row was left by a
-    // program that ended with its request out.
-    "UPDATE requests SET outcome = 'declined' WHERE outcome = 'refused'",
-    "UPDATE requests SET outcome = 'unknown' WHERE outcome = 'pending'",
-    "CREATE INDEX requests_pending ON requests (time) WHERE outcome = 'pending'",
-};
-constexpr const char* kVersion3[] = {
-    // What the History search compares with: recipients and text, case and
-    // accents folded by searchKey(), which SQLite cannot do for every script.
-    "ALTER TABLE requests ADD COLUMN search TEXT",
-};
-
-// The search column of the rows written before it existed.
-bool fillSearchKeys(QSqlQuery& query) {
-    if (!query.exec(u"SELECT id, recipients, message FROM requests WHERE search IS NULL"_s))
-        return false;
-    QList<std::pair<qint64, QString>> keys;
-    while (query.next())
-        keys.append({query.value(0).toLongLong(),
-                     searchKey(query.value(1).toString() + u'\n' + query.value(2).toString())});
-    query.finish();
-    query.prepare(u"UPDATE requests SET search = ? WHERE id = ?"_s);
-    for (const auto& [id, key] : std::as_const(keys)) {
-        query.addBindValue(key);
-        query.addBindValue(id);
-        if (!query.exec())
-            return false;
-    }
-    return true;
-}
-
-// "replied" becomes what the reply said, by the rule of today's rows.
-bool classifyReplies(QSqlQuery& query) {
-    if (!query.exec(u"SELECT id, reply FROM requests WHERE outcome = 'replied'"_s))
-        return false;
-    QList<std::pair<qint64, QString>> outcomes;
-    while (query.next())
-        outcomes.append(
-            {query.value(0).toLongLong(), outcomeName(outcomeOfReply(query.value(1).toString()))});
-    query.finish();
-    query.prepare(u"UPDATE requests SET outcome = ? WHERE id = ?"_s);
-    for (const auto& [id, outcome] : std::as_const(outcomes)) {
-        query.addBindValue(outcome);
-        query.addBindValue(id);
-        if (!query.exec())
-            return false;
-    }
-    return true;
-}
-
-struct Migration {
-    std::span<const char* const> statements;
-    bool (*then)(QSqlQuery&) = nullptr;
-};
-const Migration kMigrations[] = {
-    {kVersion1}, {kVersion2, classifyReplies}, {kVersion3, fillSearchKeys}};
-static_assert(std::size(kMigrations) == Journal::kSchemaVersion);
 
 // A request lives at most this long (GatewayClient's limit and a margin): a
 // row still pending after it was left by a program that ended.
@@ -133,18 +68,6 @@ constexpr ColumnSource kColumns[] = {
     {"balance_before", "balance_before"},
     {"balance_after", "balance_after"}};
 static_assert(std::size(kColumns) == Journal::ColumnCount);
-
-QString utcText(const QDateTime& time) {
-    return time.toUTC().toString(Qt::ISODateWithMs);
-}
-
-QVariant text(const QString& value) {
-    return value.isNull() ? QVariant(u""_s) : QVariant(value);
-}
-
-QVariant nullable(const QString& value) {
-    return value.isNull() ? QVariant() : QVariant(value);
-}
 
 // One phone number in international format, "+30 944 123456": a
 // spreadsheet reads it as a number, which is what it is.
@@ -315,7 +238,7 @@ bool Journal::migrate() {
         return newer();
     }
     for (; current >= 0 && current < kSchemaVersion; ++current) {
-        const Migration& migration = kMigrations[current];
+        const journal_sql::Migration& migration = journal_sql::migrations()[size_t(current)];
         bool done = true;
         for (const char* statement : migration.statements)
             done = done && query.exec(QLatin1String(statement));
@@ -336,14 +259,60 @@ bool Journal::migrate() {
 
 void Journal::settleAbandoned() {
     QSqlQuery query(database());
-    query.prepare(
-        u"UPDATE requests SET outcome = 'unknown', reason = ?"
-        " WHERE outcome = 'pending' AND time < ?"_s);
-    query.addBindValue(
-        QObject::tr("The program ended before the answer came: the gateway may have acted on it."));
-    query.addBindValue(utcText(QDateTime::currentDateTimeUtc().addMSecs(-kLongestRequest.count())));
+    if (!query.exec(u"SELECT id, time, owner, sent FROM requests WHERE outcome = 'pending'"_s))
+        return;
+    const QString longAgo =
+        utcText(QDateTime::currentDateTimeUtc().addMSecs(-kLongestRequest.count()));
+    QList<Pending> unanswered, unsent;
+    while (query.next()) {
+        const Pending row{query.value(0).toLongLong(),
+                          query.value(2).isNull() ? QString() : query.value(2).toString()};
+        const bool sent = !query.value(3).isNull();
+        // A request outlives its limits only in a program that hangs.
+        const bool old = query.value(1).toString() < longAgo;
+        switch (processStateOf(row.owner)) {
+            case ProcessState::Running:
+                if (sent && old)
+                    unanswered.append(row);
+                break;
+            case ProcessState::Ended:
+                (sent ? unanswered : unsent).append(row);
+                break;
+            case ProcessState::Restarted:
+                unanswered.append(row);
+                break;
+            case ProcessState::Unknown:
+                if (old)
+                    unanswered.append(row);
+                break;
+        }
+    }
+    query.finish();
     // Another program finds them as well when this one cannot write.
-    query.exec();
+    settle(
+        unanswered, outcomeName(RequestRecord::Outcome::Unknown),
+        QObject::tr("The program ended before the answer came: the gateway may have acted on it."));
+    settle(unsent, outcomeName(RequestRecord::Outcome::Queued), {});
+}
+
+bool Journal::settle(const QList<Pending>& rows, const QString& outcome, const QString& reason) {
+    QSqlQuery query(database());
+    // Only while the row is still the same owner's: never another's claim.
+    query.prepare(
+        u"UPDATE requests SET outcome = ?, reason = ?, owner = NULL,"
+        " sent = CASE WHEN ? = 'queued' THEN NULL ELSE sent END"
+        " WHERE id = ? AND outcome = 'pending' AND owner IS ?"_s);
+    bool done = true;
+    for (const Pending& row : rows) {
+        query.addBindValue(outcome);
+        query.addBindValue(text(reason));
+        query.addBindValue(outcome);
+        query.addBindValue(row.id);
+        query.addBindValue(nullable(row.owner));
+        if (!query.exec())
+            done = fail(query.lastError().text());
+    }
+    return done;
 }
 
 qint64 Journal::add(const RequestRecord& record) {
@@ -354,29 +323,8 @@ qint64 Journal::add(const RequestRecord& record) {
     QSqlQuery query(database());
     // The row is on disk when this returns: one fsync of the WAL.
     query.exec(u"PRAGMA synchronous=FULL"_s);
-    query.prepare(
-        u"INSERT INTO requests (time, kind, account, originator, recipients, message,"
-        " recipient_count, parts, encoding, cost, outcome, reason, reply, balance_before,"
-        " balance_after, search) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s);
-    const QVariant values[] = {utcText(record.time),
-                               kindName(record.kind),
-                               text(record.account),
-                               text(record.originator),
-                               text(record.recipients),
-                               text(record.message),
-                               record.recipientCount,
-                               record.parts,
-                               text(record.encoding),
-                               record.cost,
-                               outcomeName(record.outcome),
-                               text(record.reason),
-                               text(record.reply),
-                               nullable(record.balanceBefore),
-                               nullable(record.balanceAfter),
-                               searchKey(record.recipients + u'\n' + record.message)};
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!query.exec()) {
+    query = journal_sql::prepareInsert(database());
+    if (!journal_sql::insert(query, record)) {
         fail(query.lastError().text());
         return 0;
     }
@@ -400,6 +348,50 @@ bool Journal::setOutcome(qint64 id, const RequestRecord& record) {
     if (!query.exec())
         return fail(query.lastError().text());
     return true;
+}
+
+Journal::Claim Journal::claim(qint64 id) {
+    QSqlQuery query(database());
+    query.exec(u"PRAGMA synchronous=FULL"_s);
+    if (!query.exec(u"BEGIN IMMEDIATE"_s)) {
+        fail(query.lastError().text());
+        return Claim::Failed;
+    }
+    query.prepare(
+        u"UPDATE requests SET outcome = 'pending', time = ?, owner = ?, sent = NULL, reason = ''"
+        " WHERE id = ? AND outcome = 'queued'"_s);
+    query.addBindValue(utcText(QDateTime::currentDateTimeUtc()));
+    query.addBindValue(nullable(processTag()));
+    query.addBindValue(id);
+    const bool updated = query.exec();
+    const bool ours = updated && query.numRowsAffected() == 1;
+    if (!updated || !query.exec(u"COMMIT"_s)) {
+        fail(query.lastError().text());
+        query.exec(u"ROLLBACK"_s);
+        return Claim::Failed;
+    }
+    return ours ? Claim::Ours : Claim::Taken;
+}
+
+bool Journal::markSent(qint64 id, const QString& balanceBefore) {
+    QSqlQuery query(database());
+    query.exec(u"PRAGMA synchronous=NORMAL"_s);
+    query.prepare(
+        u"UPDATE requests SET sent = ?, balance_before = ?"
+        " WHERE id = ? AND outcome = 'pending' AND owner IS ?"_s);
+    query.addBindValue(utcText(QDateTime::currentDateTimeUtc()));
+    query.addBindValue(nullable(balanceBefore));
+    query.addBindValue(id);
+    query.addBindValue(nullable(processTag()));
+    if (!query.exec())
+        return fail(query.lastError().text());
+    return query.numRowsAffected() == 1 ||
+           fail(QObject::tr("Request %1 is no longer this program's to send.").arg(id));
+}
+
+bool Journal::requeue(qint64 id, const QString& reason) {
+    QSqlQuery(database()).exec(u"PRAGMA synchronous=NORMAL"_s);
+    return settle({{id, processTag()}}, outcomeName(RequestRecord::Outcome::Queued), reason);
 }
 
 QSqlQuery Journal::select(const JournalFilter& filter) const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -25,8 +26,10 @@ struct JournalFilter {
 // window and pelicast-send write it at the same time, so it runs in WAL mode
 // and every write is one short transaction. A row added is on disk when
 // add() returns (one fsync), so a request's row is there before the request
-// leaves. The schema carries a version number and is migrated forward on
-// open.
+// leaves; so is a queued row of a batch once claim() made it this program's.
+// The schema carries a version number and is migrated forward on open.
+// Batches and templates are read and written through BatchStore and
+// TemplateStore.
 class Journal {
 public:
     // The columns of select(), in order.
@@ -50,7 +53,7 @@ public:
         BalanceAfter,
         ColumnCount
     };
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = 4;
     enum class Check { None, Pages };
 
     // `path` empty: the user's own journal.
@@ -62,8 +65,8 @@ public:
     static QString defaultPath();
     const QString& path() const { return path_; }
 
-    // Creates or migrates the file as needed, and turns rows left pending by
-    // programs that ended with their request out into unknown ones. False on
+    // Creates or migrates the file as needed, and settles the rows left
+    // pending by programs that ended (settleAbandoned()). False on
     // failure, with the reason; a journal written by a newer version is left
     // as it is. With Check::Pages every page is checked first (quick_check,
     // as long as reading the file): a damaged file is set aside beside itself
@@ -80,6 +83,30 @@ public:
     qint64 add(const RequestRecord& record);
     // Writes the outcome, reason, reply and balance after of `record`.
     bool setOutcome(qint64 id, const RequestRecord& record);
+
+    // What claim() found: the row is this program's now, another program
+    // claimed it first (or it is queued no more), or the journal failed.
+    enum class Claim { Ours, Taken, Failed };
+    // Makes the queued row `id` this program's to send: pending, with this
+    // program as its owner, on disk when this returns (one fsync), as a
+    // request must be before it leaves. One transaction, so that of two
+    // programs claiming a row only one gets it.
+    Claim claim(qint64 id);
+    // Notes that the claimed row `id` leaves now, and the balance before it;
+    // false, and it must not leave, when the row is not this program's
+    // claim. Not waited for on disk: when this program ends, the system
+    // keeps the write; when the system stops, every pending row of that time
+    // reads as sent.
+    bool markSent(qint64 id, const QString& balanceBefore);
+    // A claimed row back in the queue: its request did not reach the gateway
+    // (`reason`), or it will not be sent.
+    bool requeue(qint64 id, const QString& reason = {});
+    // The rows pending of programs that ended: one that left (or may have:
+    // the system restarted since) is unknown, one that never left is queued
+    // again. A row sent longer ago than a request can live is unknown
+    // whoever has it, and so is one of an owner that cannot be told. open()
+    // does it; callers listing batches do it again.
+    void settleAbandoned();
 
     // The rows that pass `filter`, newest first, executed; for a model that
     // fetches rows as they are shown.
@@ -98,7 +125,11 @@ private:
     bool isDamaged(bool& damaged);
     bool setAside();
     bool migrate();
-    void settleAbandoned();
+    struct Pending {
+        qint64 id = 0;
+        QString owner;
+    };
+    bool settle(const QList<Pending>& rows, const QString& outcome, const QString& reason);
     QSqlQuery query(const JournalFilter& filter, bool forwardOnly) const;
     bool fail(const QString& why);
 

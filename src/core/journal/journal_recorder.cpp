@@ -49,19 +49,84 @@ void JournalRecorder::prepare() {
 bool JournalRecorder::post(const QString& page, const FormFields& fields) {
     if (isBusy())
         return false;
-    state_ = State::Recording;
-    page_ = page;
-    fields_ = fields;
-    pending_ = recordOf(page, fields);
-    // The connection is made while the row is written; the request waits.
-    client_.connectAhead(page);
-    onWriter([this, record = pending_, serial = ++serial_] {
+    startRequest(page, fields, QString(), false);
+    onWriter([this, record = pending_, serial = serial_] {
         pendingId_ = add(record);
         // On disk, or the journal cannot be used: the request goes either way.
         QMetaObject::invokeMethod(
             this, [this, serial] { send(serial); }, Qt::QueuedConnection);
     });
     return true;
+}
+
+void JournalRecorder::claim(qint64 row) {
+    onWriter([this, row] {
+        const Journal::Claim claim = usable() ? journal_->claim(row) : Journal::Claim::Failed;
+        const QString reason =
+            claim == Journal::Claim::Failed ? journal_->errorString() : QString();
+        QMetaObject::invokeMethod(
+            this,
+            [this, row, claim, reason] {
+                if (claim == Journal::Claim::Ours)
+                    Q_EMIT claimed(row);
+                else
+                    Q_EMIT notClaimed(row, reason);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool JournalRecorder::postClaimed(qint64 row, const QString& page, const FormFields& fields,
+                                  const QString& balanceBefore) {
+    if (isBusy())
+        return false;
+    startRequest(page, fields, balanceBefore, true);
+    onWriter([this, row, balance = pending_.balanceBefore, serial = serial_] {
+        // Never posted unless noted as sent: after a crash it reads as
+        // without a complete answer, never as queued.
+        const bool marked = usable() && journal_->markSent(row, balance);
+        pendingId_ = marked ? row : 0;
+        const QString reason = marked ? QString() : journal_->errorString();
+        QMetaObject::invokeMethod(
+            this,
+            [this, serial, row, reason] {
+                if (reason.isEmpty())
+                    send(serial);
+                else
+                    refuseClaimed(serial, row, reason);
+            },
+            Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void JournalRecorder::release(qint64 row) {
+    onWriter([this, row] {
+        if (journal_->isOpen())
+            journal_->requeue(row);
+    });
+}
+
+void JournalRecorder::startRequest(const QString& page, const FormFields& fields,
+                                   const QString& balanceBefore, bool claimedRow) {
+    state_ = State::Recording;
+    ++serial_;
+    page_ = page;
+    fields_ = fields;
+    pending_ = recordOf(page, fields);
+    if (!balanceBefore.isNull())
+        pending_.balanceBefore = balanceBefore;
+    claimedRow_ = claimedRow;
+    // The connection is made while the row is written; the request waits.
+    client_.connectAhead(page);
+}
+
+void JournalRecorder::refuseClaimed(quint64 serial, qint64 row, const QString& reason) {
+    if (serial == serial_ && state_ == State::Recording) {
+        state_ = State::Idle;
+        fields_ = {};
+    }
+    Q_EMIT notClaimed(row, reason);
 }
 
 void JournalRecorder::send(quint64 serial) {
@@ -118,11 +183,13 @@ void JournalRecorder::complete() {
 }
 
 void JournalRecorder::writeOutcome() {
-    onWriter([this, record = pending_] {
+    // A batch's request that never reached the gateway waits to be sent again.
+    const bool requeue = claimedRow_ && pending_.outcome == RequestRecord::Outcome::Failed;
+    onWriter([this, record = pending_, requeue] {
         const qint64 id = std::exchange(pendingId_, 0);
         if (id == 0)  // not recorded when it went out
             return;
-        if (journal_->setOutcome(id, record))
+        if (requeue ? journal_->requeue(id, record.reason) : journal_->setOutcome(id, record))
             reportRecorded();
         else
             reportFailure();

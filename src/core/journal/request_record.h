@@ -35,6 +35,7 @@ struct RequestRecord {
     QString reply;
     QString balanceBefore;  // null where not known
     QString balanceAfter;   // null when the reply states none
+    qint64 batch = 0;       // the batch it belongs to; 0 for a request of its own
 
     // A request to `page` with `fields`, made now, before its outcome:
     // kind, account and, for a message, originator, recipients, text, count

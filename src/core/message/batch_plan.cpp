@@ -64,6 +64,10 @@ BatchPlan::BatchPlan(const QString& text, const RecipientList& recipients,
             made ? messageCharacters(filled.text) > kMessageLimit : requests_.front().tooLong;
         // A message that comes out empty has nothing to send.
         const bool empty = made && filled.text.isEmpty();
+        if (!filled.missing.isEmpty())
+            missingValues_.append(i);
+        if (tooLong)
+            overLimit_.append(i);
         if (empty ||
             (!filled.missing.isEmpty() && options.missing == BatchOptions::Missing::Skip) ||
             (tooLong && options.tooLong == BatchOptions::TooLong::Skip)) {

@@ -76,6 +76,14 @@ public:
     QStringList unknownFields() const { return text_.unknownFields(); }
     // The recipients the options left out, as indexes into the list.
     const QList<qsizetype>& skipped() const { return skipped_; }
+    // The recipients whose message lacks a field's value, and those whose
+    // message is over kMessageLimit, whatever the options made of them.
+    const QList<qsizetype>& missingValues() const { return missingValues_; }
+    const QList<qsizetype>& overLimit() const { return overLimit_; }
+
+    const RecipientList& recipients() const { return recipients_; }
+    // As sent: trimmed of blanks.
+    const QString& originator() const { return originator_; }
 
 private:
     struct Filled {
@@ -99,6 +107,8 @@ private:
     std::vector<Slot> requests_;
     std::vector<quint32> members_;  // recipients of each request, one after another
     QList<qsizetype> skipped_;
+    QList<qsizetype> missingValues_;
+    QList<qsizetype> overLimit_;
     BatchTotals totals_;
 };
 

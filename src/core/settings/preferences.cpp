@@ -44,7 +44,21 @@ Preferences Preferences::load(const Settings& settings) {
     preferences.confirmCost = flag(settings.value(key::kConfirmCost, text(absent.confirmCost)));
     const int threshold = settings.value(key::kCostThreshold).toInt();
     preferences.costThreshold = threshold > 0 ? threshold : absent.costThreshold;
+    preferences.pause = pauseOf(settings.value(key::kPause)).value_or(absent.pause);
     return preferences;
+}
+
+std::optional<std::chrono::milliseconds> Preferences::pauseOf(const QString& seconds) {
+    bool number = false;
+    const double value = seconds.trimmed().toDouble(&number);
+    // NaN fails both comparisons.
+    if (!number || !(value >= 0) || !(value * 1000 <= double(kMaxPause.count())))
+        return std::nullopt;
+    return std::chrono::milliseconds(qRound64(value * 1000));
+}
+
+QString Preferences::pauseText(std::chrono::milliseconds pause) {
+    return QString::number(double(pause.count()) / 1000);
 }
 
 bool Preferences::save(Settings& settings) const {
@@ -54,7 +68,8 @@ bool Preferences::save(Settings& settings) const {
                               text(absent.checkRecipients)) &&
            settings.setChoice(key::kConfirmCost, text(confirmCost), text(absent.confirmCost)) &&
            settings.setChoice(key::kCostThreshold, QString::number(costThreshold),
-                              QString::number(absent.costThreshold));
+                              QString::number(absent.costThreshold)) &&
+           settings.setChoice(key::kPause, pauseText(pause), pauseText(absent.pause));
 }
 
 }  // namespace pelicast

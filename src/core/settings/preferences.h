@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
+#include <optional>
 
 namespace pelicast {
 
@@ -24,10 +26,19 @@ struct Preferences {
     // Saved only when Chosen, then even where the system names the same: a
     // region chosen once holds under any locale.
     RegionSource regionSource = RegionSource::Chosen;
+    // Between two requests of a batch, so that the gateway and the networks
+    // take them one by one.
+    std::chrono::milliseconds pause{1000};
 
     // The region lists of recipients read numbers in: "" when the check is
     // off, which compares them as text.
     QString numberRegion() const { return checkRecipients ? region : QString(); }
+
+    // The longest pause taken from the settings or a command line.
+    static constexpr std::chrono::milliseconds kMaxPause{3'600'000};
+    // "1", "0.5": seconds from 0 to an hour; none for any other text.
+    static std::optional<std::chrono::milliseconds> pauseOf(const QString& seconds);
+    static QString pauseText(std::chrono::milliseconds pause);
 
     static Preferences load(const Settings& settings);
     // False when the settings file cannot be written; the reason is in

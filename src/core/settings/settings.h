@@ -57,6 +57,8 @@ inline constexpr SettingsKey kCostThreshold{kSection, "costThreshold"};      // 
 inline constexpr SettingsKey kQuietHours{kSection, "quiet_hours"};
 // Hours past its time after which a scheduled batch waits for the user's word.
 inline constexpr SettingsKey kLateHours{kSection, "late_hours"};
+// Seconds between two requests of a batch ("1", "0.5").
+inline constexpr SettingsKey kPause{kSection, "pause"};
 }  // namespace preferences
 
 // Section "keyring": what the window keeps about the desktop's keyring.
