@@ -131,6 +131,13 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder ein anderes Pelicast d
     </message>
 </context>
 <context>
+    <name>BatchStore</name>
+    <message>
+        <source>The journal %1 cannot be used: %2</source>
+        <translation>Das Journal %1 kann nicht verwendet werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>BoundedRead</name>
     <message>
         <source>larger than the limit of %1</source>
@@ -558,6 +565,21 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder das offene das Thema �
     </message>
 </context>
 <context>
+    <name>ScheduleStore</name>
+    <message>
+        <source>Batch %1 is no longer scheduled: it is being sent, was sent or was cancelled.</source>
+        <translation>Stapel %1 ist nicht mehr geplant: Er wird gerade gesendet, wurde gesendet oder abgesagt.</translation>
+    </message>
+    <message>
+        <source>The scheduled batch was cancelled.</source>
+        <translation>Der geplante Stapel wurde abgesagt.</translation>
+    </message>
+    <message>
+        <source>Part of batch %1 was sent already: its text can no longer change.</source>
+        <translation>Ein Teil von Stapel %1 wurde bereits gesendet: Sein Text kann sich nicht mehr ändern.</translation>
+    </message>
+</context>
+<context>
     <name>SendChecks</name>
     <message>
         <source>Message</source>
@@ -590,6 +612,57 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder das offene das Thema �
     <message>
         <source>Cost above your limit</source>
         <translation>Kosten über Ihrer Grenze</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>--%1 takes the number of a scheduled batch (see --scheduled), not &quot;%2&quot;.</source>
+        <translation>--%1 erwartet die Nummer eines geplanten Stapels (siehe --scheduled), nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>Scheduled messages wait for a password</source>
+        <translation>Geplante Nachrichten warten auf ein Passwort</translation>
+    </message>
+    <message>
+        <source>Batch %1 of %2 was due at %3, but no password is available for the account: none is remembered, or the keyring is locked. It is sent as soon as Pelicast is open with the password, or the keyring is unlocked.</source>
+        <translation>Stapel %1 von %2 war um %3 fällig, aber für das Konto ist kein Passwort verfügbar: Keines ist gespeichert, oder der Schlüsselbund ist gesperrt. Er wird gesendet, sobald Pelicast mit dem Passwort geöffnet ist oder der Schlüsselbund entsperrt wird.</translation>
+    </message>
+    <message>
+        <source>Batch %1 is scheduled for %2: %3.</source>
+        <translation>Stapel %1 ist für %2 geplant: %3.</translation>
+    </message>
+    <message>
+        <source>Nothing is scheduled.</source>
+        <translation>Nichts ist geplant.</translation>
+    </message>
+    <message>
+        <source>Batch %1 at %2, to %3: %4 · %5: %6
+</source>
+        <translation>Stapel %1 um %2, an %3: %4 · %5: %6
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages</source>
+        <translation>
+            <numerusform>%n Nachricht</numerusform>
+            <numerusform>%n Nachrichten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n credits</source>
+        <translation>
+            <numerusform>%n Credit</numerusform>
+            <numerusform>%n Credits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Batch %1 is cancelled: none of its messages is sent.</source>
+        <translation>Stapel %1 ist abgesagt: Keine seiner Nachrichten wird gesendet.</translation>
+    </message>
+    <message>
+        <source>Batch %1 was due at %2, more than %3 hours ago: it is not sent without your word. Pelicast asks when it starts; pelicast-send --cancel %1 calls it off.</source>
+        <translation>Stapel %1 war um %2 fällig, vor mehr als %3 Stunden: Ohne Ihr Wort wird er nicht gesendet. Pelicast fragt beim Start; pelicast-send --cancel %1 sagt ihn ab.</translation>
     </message>
 </context>
 <context>
@@ -639,7 +712,7 @@ Möchten Sie fortfahren?</numerusform>
     </message>
     <message>
         <source>The journal %1 cannot be used: %2</source>
-        <translation type="unfinished">Das Protokoll %1 kann nicht verwendet werden: %2</translation>
+        <translation>Das Journal %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
         <source>A template needs a name.</source>

@@ -131,6 +131,13 @@ Exit status: 0 when the window was closed or another Pelicast took the start ove
     </message>
 </context>
 <context>
+    <name>BatchStore</name>
+    <message>
+        <source>The journal %1 cannot be used: %2</source>
+        <translation>Το ημερολόγιο %1 δεν μπορεί να χρησιμοποιηθεί: %2</translation>
+    </message>
+</context>
+<context>
     <name>BoundedRead</name>
     <message>
         <source>larger than the limit of %1</source>
@@ -558,6 +565,21 @@ Exit status: 0 when the window was closed or the open one took the topic, 1 when
     </message>
 </context>
 <context>
+    <name>ScheduleStore</name>
+    <message>
+        <source>Batch %1 is no longer scheduled: it is being sent, was sent or was cancelled.</source>
+        <translation>Η παρτίδα %1 δεν είναι πια προγραμματισμένη: στέλνεται τώρα, στάλθηκε ή ακυρώθηκε.</translation>
+    </message>
+    <message>
+        <source>The scheduled batch was cancelled.</source>
+        <translation>Η προγραμματισμένη παρτίδα ακυρώθηκε.</translation>
+    </message>
+    <message>
+        <source>Part of batch %1 was sent already: its text can no longer change.</source>
+        <translation>Μέρος της παρτίδας %1 έχει ήδη σταλεί: το κείμενό της δεν μπορεί πια να αλλάξει.</translation>
+    </message>
+</context>
+<context>
     <name>SendChecks</name>
     <message>
         <source>Message</source>
@@ -590,6 +612,57 @@ Exit status: 0 when the window was closed or the open one took the topic, 1 when
     <message>
         <source>Cost above your limit</source>
         <translation>Κόστος πάνω από το όριό σας</translation>
+    </message>
+</context>
+<context>
+    <name>SendCommand</name>
+    <message>
+        <source>--%1 takes the number of a scheduled batch (see --scheduled), not &quot;%2&quot;.</source>
+        <translation>Το --%1 δέχεται τον αριθμό μιας προγραμματισμένης παρτίδας (δείτε --scheduled), όχι «%2».</translation>
+    </message>
+    <message>
+        <source>Scheduled messages wait for a password</source>
+        <translation>Τα προγραμματισμένα μηνύματα περιμένουν κωδικό</translation>
+    </message>
+    <message>
+        <source>Batch %1 of %2 was due at %3, but no password is available for the account: none is remembered, or the keyring is locked. It is sent as soon as Pelicast is open with the password, or the keyring is unlocked.</source>
+        <translation>Η παρτίδα %1 του %2 έπρεπε να φύγει στις %3, αλλά δεν υπάρχει κωδικός για τον λογαριασμό: κανένας δεν έχει απομνημονευθεί ή η κλειδοθήκη είναι κλειδωμένη. Θα σταλεί μόλις το Pelicast ανοίξει με τον κωδικό ή ξεκλειδωθεί η κλειδοθήκη.</translation>
+    </message>
+    <message>
+        <source>Batch %1 is scheduled for %2: %3.</source>
+        <translation>Η παρτίδα %1 προγραμματίστηκε για %2: %3.</translation>
+    </message>
+    <message>
+        <source>Nothing is scheduled.</source>
+        <translation>Τίποτα δεν είναι προγραμματισμένο.</translation>
+    </message>
+    <message>
+        <source>Batch %1 at %2, to %3: %4 · %5: %6
+</source>
+        <translation>Παρτίδα %1 στις %2, προς %3: %4 · %5: %6
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages</source>
+        <translation>
+            <numerusform>%n μήνυμα</numerusform>
+            <numerusform>%n μηνύματα</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n credits</source>
+        <translation>
+            <numerusform>%n μονάδα</numerusform>
+            <numerusform>%n μονάδες</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Batch %1 is cancelled: none of its messages is sent.</source>
+        <translation>Η παρτίδα %1 ακυρώθηκε: κανένα από τα μηνύματά της δεν στέλνεται.</translation>
+    </message>
+    <message>
+        <source>Batch %1 was due at %2, more than %3 hours ago: it is not sent without your word. Pelicast asks when it starts; pelicast-send --cancel %1 calls it off.</source>
+        <translation>Η παρτίδα %1 έπρεπε να φύγει στις %2, πριν από περισσότερες από %3 ώρες: δεν στέλνεται χωρίς τη συγκατάθεσή σας. Το Pelicast ρωτά όταν ξεκινά· το pelicast-send --cancel %1 την ακυρώνει.</translation>
     </message>
 </context>
 <context>
@@ -639,7 +712,7 @@ Do you wish to continue ?</source>
     </message>
     <message>
         <source>The journal %1 cannot be used: %2</source>
-        <translation type="unfinished">Το ημερολόγιο %1 δεν μπορεί να χρησιμοποιηθεί: %2</translation>
+        <translation>Το ημερολόγιο %1 δεν μπορεί να χρησιμοποιηθεί: %2</translation>
     </message>
     <message>
         <source>A template needs a name.</source>

@@ -46,6 +46,23 @@
     </message>
 </context>
 <context>
+    <name>SendCommand</name>
+    <message numerus="yes">
+        <source>%n messages</source>
+        <translation>
+            <numerusform>%n message</numerusform>
+            <numerusform>%n messages</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n credits</source>
+        <translation>
+            <numerusform>%n credit</numerusform>
+            <numerusform>%n credits</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SendEstimate</name>
     <message numerus="yes">
         <source>You will send sms to %n recipients.<byte value="xd"/>

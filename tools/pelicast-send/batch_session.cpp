@@ -114,8 +114,11 @@ bool BatchSession::open() {
     return true;
 }
 
-int BatchSession::run(qint64 id, const QString& password) {
+int BatchSession::run(qint64 id, const QString& password,
+                      const std::function<void(BatchRunner&)>& watch) {
     BatchRunner runner(recorder_, client_, store_, context_.settings);
+    if (watch)
+        watch(runner);
     SignalCatcher interrupts;
     QEventLoop loop;
     BatchRunner::Status status = BatchRunner::Status::Done;
@@ -196,6 +199,17 @@ int BatchSession::report(qint64 id, const QString& balance, const QString& error
             "balance; pelicast-send never sends them again on its own (--resend-unknown %2 does, "
             "at the risk of sending them twice)."_s.arg(counts.uncertain())
                 .arg(id));
+    // Paused for the quiet hours: the rest goes at the batch's new time.
+    if (batch.state == BatchState::Scheduled) {
+        context_.say(
+            u"pelicast-send: "_s,
+            u"Batch %1 pauses for the quiet hours: its %2 queued requests go at %3."_s.arg(id)
+                .arg(counts.of(Outcome::Queued))
+                .arg(batch.due.toLocalTime().toString(u"yyyy-MM-dd HH:mm"_s)));
+        return counts.uncertain() > 0            ? int(BatchVerdict::Uncertain)
+               : counts.of(Outcome::Refused) > 0 ? int(BatchVerdict::Refused)
+                                                 : int(BatchVerdict::Accepted);
+    }
     if (counts.of(Outcome::Queued) > 0)
         context_.warn(
             u"%1 requests of batch %2 are still queued: pelicast-send --continue %2 "

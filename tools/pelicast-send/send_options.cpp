@@ -38,6 +38,19 @@ const auto kDescription =
     "\"unknown\" and is never sent again on pelicast-send's own. Two programs "
     "never send the same request: each claims it in the journal first.\n"
     "\n"
+    "Sending later. --at TIME writes the batch to the journal, scheduled, and sends "
+    "nothing: Pelicast's window sends it at its time while it is open, and the "
+    "systemd user timer pelicast-send-due.timer (turned on the first time something "
+    "is scheduled) runs --run-due every minute while it is closed. Nothing is sent "
+    "inside the quiet hours (preference quiet_hours, default 21:00-08:00, \"off\" "
+    "for none): a batch due then goes when they end, and a batch reaching them "
+    "pauses until they end. A batch more than late_hours (default 2) past its time "
+    "is left for the window to ask about. --run-due takes the password from the "
+    "keyring or the settings file; with none, the batch stays scheduled, a desktop "
+    "notice says why, and the exit status is 4. --scheduled --json prints a list of "
+    "{\"batch\", \"due\" (UTC, ISO 8601), \"account\", \"source\", \"messages\", "
+    "\"requests\", \"cost\", \"text\"}, soonest first.\n"
+    "\n"
     "The state of a batch's request (the journal's words, as --json gives them): "
     "queued (waits to be sent), pending (being sent), accepted, refused, unclear "
     "(an answer that says neither; counted as unknown), unknown (it went out and "
@@ -176,6 +189,18 @@ void addSendOptions(QCommandLineParser& parser) {
          u"Ends this batch as it is: its queued requests are never sent, and it is no "
          "longer listed as unfinished."_s,
          u"batch"_s},
+        {u"at"_s,
+         u"Schedules the message (always a batch) for this time instead of sending it "
+         "now: \"YYYY-MM-DD HH:MM\" in local time, or ISO 8601 with an offset "
+         "(2026-05-04T08:00+02:00). Pelicast's window, or the systemd user timer, sends "
+         "it then."_s,
+         u"time"_s},
+        {u"scheduled"_s, u"Lists the scheduled batches, soonest first."_s},
+        {u"cancel"_s, u"Cancels this scheduled batch: none of its messages is sent."_s, u"batch"_s},
+        {u"run-due"_s,
+         u"Sends the scheduled batches whose time has come, outside the quiet hours and "
+         "not more than the late hours late, as the systemd user timer does every "
+         "minute."_s},
         {u"templates"_s, u"Lists the saved templates."_s},
         {u"save-template"_s, u"Saves the --text as this template, and sends nothing."_s, u"name"_s},
         {u"delete-template"_s, u"Deletes this template."_s, u"name"_s},
@@ -187,28 +212,43 @@ void addSendOptions(QCommandLineParser& parser) {
 }
 
 const QStringList& singleValueOptions() {
-    static const QStringList options{u"from"_s,          u"text"_s,           u"user"_s,
-                                     u"password-file"_s, u"max-cost"_s,       u"region"_s,
-                                     u"csv"_s,           u"number-column"_s,  u"template"_s,
-                                     u"pause"_s,         u"missing"_s,        u"too-long"_s,
-                                     u"continue"_s,      u"resend-refused"_s, u"resend-unknown"_s,
-                                     u"close"_s,         u"save-template"_s,  u"delete-template"_s,
-                                     u"gateway"_s};
+    static const QStringList options{u"from"_s,
+                                     u"text"_s,
+                                     u"user"_s,
+                                     u"password-file"_s,
+                                     u"max-cost"_s,
+                                     u"region"_s,
+                                     u"csv"_s,
+                                     u"number-column"_s,
+                                     u"template"_s,
+                                     u"pause"_s,
+                                     u"missing"_s,
+                                     u"too-long"_s,
+                                     u"continue"_s,
+                                     u"resend-refused"_s,
+                                     u"resend-unknown"_s,
+                                     u"close"_s,
+                                     u"save-template"_s,
+                                     u"delete-template"_s,
+                                     u"gateway"_s,
+                                     u"at"_s,
+                                     u"cancel"_s};
     return options;
 }
 
 const QStringList& modeOptions() {
-    static const QStringList options{
-        u"credits"_s, u"batches"_s,   u"continue"_s,      u"resend-refused"_s, u"resend-unknown"_s,
-        u"close"_s,   u"templates"_s, u"save-template"_s, u"delete-template"_s};
+    static const QStringList options{u"credits"_s,        u"batches"_s,        u"continue"_s,
+                                     u"resend-refused"_s, u"resend-unknown"_s, u"close"_s,
+                                     u"templates"_s,      u"save-template"_s,  u"delete-template"_s,
+                                     u"scheduled"_s,      u"cancel"_s,         u"run-due"_s};
     return options;
 }
 
 const QStringList& messageOptions() {
-    static const QStringList options{u"to"_s,      u"group"_s,    u"csv"_s,   u"number-column"_s,
-                                     u"text"_s,    u"template"_s, u"from"_s,  u"max-cost"_s,
-                                     u"region"_s,  u"once"_s,     u"pause"_s, u"missing"_s,
-                                     u"too-long"_s};
+    static const QStringList options{u"to"_s,       u"group"_s,    u"csv"_s,   u"number-column"_s,
+                                     u"text"_s,     u"template"_s, u"from"_s,  u"max-cost"_s,
+                                     u"region"_s,   u"once"_s,     u"pause"_s, u"missing"_s,
+                                     u"too-long"_s, u"at"_s};
     return options;
 }
 

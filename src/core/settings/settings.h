@@ -69,6 +69,14 @@ inline constexpr auto kSection = "keyring";
 inline constexpr SettingsKey kFileNoticeShown{kSection, "fileNoticeShown"};
 }  // namespace keyring
 
+// Section "schedule": what the timer keeps from one run to the next.
+namespace schedule {
+inline constexpr auto kSection = "schedule";
+// The scheduled batches whose want of a password a desktop notice told
+// ("12,15"), so that a run every minute tells each once.
+inline constexpr SettingsKey kPasswordToldFor{kSection, "passwordToldFor"};
+}  // namespace schedule
+
 // Section "windows": the size and place of each resizable window
 // (gui/window_geometry.h), "x,y,width,height" in the desktop's logical
 // pixels, with ",maximized" when it was.
