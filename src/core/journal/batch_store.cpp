@@ -21,9 +21,10 @@ using Outcome = RequestRecord::Outcome;
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("BatchStore", text);
-}
+// This file's texts, under one context for the translators.
+struct BatchStoreText {
+    Q_DECLARE_TR_FUNCTIONS(BatchStore)
+};
 
 constexpr QStringView kStateNames[] = {u"scheduled", u"open", u"done", u"cancelled"};
 
@@ -148,7 +149,7 @@ using journal_sql::inTransaction;
 
 Expected<qint64> BatchStore::create(const NewBatch& batch, const BatchPlan& plan) {
     // On disk with the commit: the batch is its own record.
-    QSqlQuery(journal_.database()).exec(u"PRAGMA synchronous=FULL"_s);
+    journal_.setSynchronous(true);
     return inTransaction(journal_, [&](QSqlQuery& query) -> Expected<qint64> {
         const QDateTime now = QDateTime::currentDateTimeUtc();
         query.prepare(
@@ -245,16 +246,20 @@ Expected<QList<BatchRequest>> BatchStore::requests(qint64 id) const {
     return requests;
 }
 
-Expected<BatchRequest> BatchStore::nextQueued(qint64 id, qint64 after) const {
+Expected<QList<BatchRequest>> BatchStore::queued(qint64 id, qint64 after, int count) const {
     QSqlQuery query(journal_.database());
     query.prepare(
         u"SELECT %1 FROM requests WHERE batch = ? AND id > ? AND outcome = 'queued'"
-        " ORDER BY id LIMIT 1"_s.arg(QLatin1String(kRequestColumns)));
+        " ORDER BY id LIMIT ?"_s.arg(QLatin1String(kRequestColumns)));
     query.addBindValue(id);
     query.addBindValue(after);
+    query.addBindValue(count);
     if (!query.exec())
         return failure(journal_, query);
-    return query.next() ? requestFrom(query) : BatchRequest();
+    QList<BatchRequest> requests;
+    while (query.next())
+        requests.append(requestFrom(query));
+    return requests;
 }
 
 Expected<BatchRecipients> BatchStore::recipients(qint64 id) const {
@@ -303,7 +308,8 @@ Expected<qint64> BatchStore::close(qint64 id) {
         query.prepare(
             u"UPDATE requests SET outcome = 'declined', reason = ?"
             " WHERE batch = ? AND outcome = 'queued'"_s);
-        query.addBindValue(tr("The batch was closed before this request was sent."));
+        query.addBindValue(
+            BatchStoreText::tr("The batch was closed before this request was sent."));
         query.addBindValue(id);
         if (!query.exec())
             return failure(journal_, query);
