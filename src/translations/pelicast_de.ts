@@ -572,15 +572,15 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder das offene das Thema �
     <name>ScheduleStore</name>
     <message>
         <source>Batch %1 is no longer scheduled: it is being sent, was sent or was cancelled.</source>
-        <translation>Stapel %1 ist nicht mehr geplant: Er wird gerade gesendet, wurde gesendet oder abgesagt.</translation>
+        <translation>Serie %1 ist nicht mehr geplant: Sie wird gerade gesendet, wurde gesendet oder abgesagt.</translation>
     </message>
     <message>
         <source>The scheduled batch was cancelled.</source>
-        <translation>Der geplante Stapel wurde abgesagt.</translation>
+        <translation>Die geplante Serie wurde abgesagt.</translation>
     </message>
     <message>
         <source>Part of batch %1 was sent already: its text can no longer change.</source>
-        <translation>Ein Teil von Stapel %1 wurde bereits gesendet: Sein Text kann sich nicht mehr ändern.</translation>
+        <translation>Ein Teil von Serie %1 wurde bereits gesendet: Ihr Text kann sich nicht mehr ändern.</translation>
     </message>
 </context>
 <context>
@@ -1029,13 +1029,13 @@ Nichts wurde gesendet: Dies war ein Probelauf.</translation>
     <message numerus="yes">
         <source>Batch %1 pauses for the quiet hours: its %n queued requests go at %2.</source>
         <translation>
-            <numerusform>Stapel %1 pausiert für die Ruhezeiten: Seine %n wartende Anfrage geht um %2.</numerusform>
-            <numerusform>Stapel %1 pausiert für die Ruhezeiten: Seine %n wartenden Anfragen gehen um %2.</numerusform>
+            <numerusform>Serie %1 pausiert für die Ruhezeiten: Ihre %n wartende Anfrage geht um %2.</numerusform>
+            <numerusform>Serie %1 pausiert für die Ruhezeiten: Ihre %n wartenden Anfragen gehen um %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>--%1 takes the number of a scheduled batch (see --scheduled), not &quot;%2&quot;.</source>
-        <translation>--%1 erwartet die Nummer eines geplanten Stapels (siehe --scheduled), nicht „%2“.</translation>
+        <translation>--%1 erwartet die Nummer einer geplanten Serie (siehe --scheduled), nicht „%2“.</translation>
     </message>
     <message>
         <source>Scheduled messages wait for a password</source>
@@ -1043,11 +1043,11 @@ Nichts wurde gesendet: Dies war ein Probelauf.</translation>
     </message>
     <message>
         <source>Batch %1 of %2 was due at %3, but no password is available for the account: none is remembered, or the keyring is locked. It is sent as soon as Pelicast is open with the password, or the keyring is unlocked.</source>
-        <translation>Stapel %1 von %2 war um %3 fällig, aber für das Konto ist kein Passwort verfügbar: Keines ist gespeichert, oder der Schlüsselbund ist gesperrt. Er wird gesendet, sobald Pelicast mit dem Passwort geöffnet ist oder der Schlüsselbund entsperrt wird.</translation>
+        <translation>Serie %1 von %2 war um %3 fällig, aber für das Konto ist kein Passwort verfügbar: Keines ist gespeichert, oder der Schlüsselbund ist gesperrt. Sie wird gesendet, sobald Pelicast mit dem Passwort geöffnet ist oder der Schlüsselbund entsperrt wird.</translation>
     </message>
     <message>
         <source>Batch %1 is scheduled for %2: %3.</source>
-        <translation>Stapel %1 ist für %2 geplant: %3.</translation>
+        <translation>Serie %1 ist für %2 geplant: %3.</translation>
     </message>
     <message>
         <source>Nothing is scheduled.</source>
@@ -1056,7 +1056,7 @@ Nichts wurde gesendet: Dies war ein Probelauf.</translation>
     <message>
         <source>Batch %1 at %2, to %3: %4 · %5: %6
 </source>
-        <translation>Stapel %1 um %2, an %3: %4 · %5: %6
+        <translation>Serie %1 um %2, an %3: %4 · %5: %6
 </translation>
     </message>
     <message numerus="yes">
@@ -1075,11 +1075,11 @@ Nichts wurde gesendet: Dies war ein Probelauf.</translation>
     </message>
     <message>
         <source>Batch %1 is cancelled: none of its messages is sent.</source>
-        <translation>Stapel %1 ist abgesagt: Keine seiner Nachrichten wird gesendet.</translation>
+        <translation>Serie %1 ist abgesagt: Keine ihrer Nachrichten wird gesendet.</translation>
     </message>
     <message>
         <source>Batch %1 was due at %2, more than %3 hours ago: it is not sent without your word. Pelicast asks when it starts; pelicast-send --cancel %1 calls it off.</source>
-        <translation>Stapel %1 war um %2 fällig, vor mehr als %3 Stunden: Ohne Ihr Wort wird er nicht gesendet. Pelicast fragt beim Start; pelicast-send --cancel %1 sagt ihn ab.</translation>
+        <translation>Serie %1 war um %2 fällig, vor mehr als %3 Stunden: Ohne Ihr Wort wird sie nicht gesendet. Pelicast fragt beim Start; pelicast-send --cancel %1 sagt sie ab.</translation>
     </message>
 </context>
 <context>
@@ -1318,23 +1318,23 @@ Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenv
     </message>
     <message>
         <source>Sending later. --at TIME writes the batch to the journal, scheduled, and sends nothing: Pelicast&apos;s window sends it at its time while it is open, and the systemd user timer pelicast-send-due.timer (turned on the first time something is scheduled) runs --run-due every minute while it is closed. Nothing is sent inside the quiet hours (preference quiet_hours, default 21:00-08:00, &quot;off&quot; for none): a batch due then goes when they end, and a batch reaching them pauses until they end. A batch more than late_hours (default 2) past its time is left for the window to ask about. --run-due takes the password from the keyring or the settings file; with none, the batch stays scheduled, a desktop notice says why, and the exit status is 4. --scheduled --json prints a list of {&quot;batch&quot;, &quot;due&quot; (UTC, ISO 8601), &quot;account&quot;, &quot;source&quot;, &quot;messages&quot;, &quot;requests&quot;, &quot;cost&quot;, &quot;text&quot;}, soonest first.</source>
-        <translation>Später senden. --at ZEIT schreibt den Stapel geplant ins Journal und sendet nichts: Das Fenster von Pelicast sendet ihn zu seiner Zeit, solange es geöffnet ist, und der systemd-Benutzer-Timer pelicast-send-due.timer (eingeschaltet, sobald zum ersten Mal etwas geplant wird) führt --run-due jede Minute aus, solange es geschlossen ist. In den Ruhezeiten wird nichts gesendet (Einstellung quiet_hours, Standard 21:00-08:00, &quot;off&quot; für keine): Ein dann fälliger Stapel geht, wenn sie enden, und ein Stapel, der sie erreicht, pausiert bis zu ihrem Ende. Ein Stapel, der mehr als late_hours (Standard 2) über seiner Zeit ist, bleibt für die Frage des Fensters liegen. --run-due nimmt das Passwort aus dem Schlüsselbund oder der Einstellungsdatei; ohne eines bleibt der Stapel geplant, eine Desktop-Meldung sagt warum, und der Rückgabewert ist 4. --scheduled --json gibt eine Liste von {&quot;batch&quot;, &quot;due&quot; (UTC, ISO 8601), &quot;account&quot;, &quot;source&quot;, &quot;messages&quot;, &quot;requests&quot;, &quot;cost&quot;, &quot;text&quot;} aus, der nächste zuerst.</translation>
+        <translation>Später senden. --at ZEIT schreibt die Serie geplant ins Journal und sendet nichts: Das Fenster von Pelicast sendet sie zu ihrer Zeit, solange es geöffnet ist, und der systemd-Benutzer-Timer pelicast-send-due.timer (eingeschaltet, sobald zum ersten Mal etwas geplant wird) führt --run-due jede Minute aus, solange es geschlossen ist. In den Ruhezeiten wird nichts gesendet (Einstellung quiet_hours, Standard 21:00-08:00, &quot;off&quot; für keine): Eine dann fällige Serie geht, wenn sie enden, und eine Serie, die sie erreicht, pausiert bis zu ihrem Ende. Eine Serie, die mehr als late_hours (Standard 2) über ihrer Zeit ist, bleibt für die Frage des Fensters liegen. --run-due nimmt das Passwort aus dem Schlüsselbund oder der Einstellungsdatei; ohne eines bleibt die Serie geplant, eine Desktop-Meldung sagt warum, und der Rückgabewert ist 4. --scheduled --json gibt eine Liste von {&quot;batch&quot;, &quot;due&quot; (UTC, ISO 8601), &quot;account&quot;, &quot;source&quot;, &quot;messages&quot;, &quot;requests&quot;, &quot;cost&quot;, &quot;text&quot;} aus, die nächste zuerst.</translation>
     </message>
     <message>
         <source>Schedules the message (always a batch) for this time instead of sending it now: &quot;YYYY-MM-DD HH:MM&quot; in local time, or ISO 8601 with an offset (2026-05-04T08:00+02:00). Pelicast&apos;s window, or the systemd user timer, sends it then.</source>
-        <translation>Plant die Nachricht (immer ein Stapel) für diese Zeit, statt sie jetzt zu senden: &quot;JJJJ-MM-TT HH:MM&quot; in Ortszeit oder ISO 8601 mit Versatz (2026-05-04T08:00+02:00). Das Fenster von Pelicast oder der systemd-Benutzer-Timer sendet sie dann.</translation>
+        <translation>Plant die Nachricht (immer eine Serie) für diese Zeit, statt sie jetzt zu senden: &quot;JJJJ-MM-TT HH:MM&quot; in Ortszeit oder ISO 8601 mit Versatz (2026-05-04T08:00+02:00). Das Fenster von Pelicast oder der systemd-Benutzer-Timer sendet sie dann.</translation>
     </message>
     <message>
         <source>Lists the scheduled batches, soonest first.</source>
-        <translation>Listet die geplanten Stapel, den nächsten zuerst.</translation>
+        <translation>Listet die geplanten Serien, die nächste zuerst.</translation>
     </message>
     <message>
         <source>Cancels this scheduled batch: none of its messages is sent.</source>
-        <translation>Sagt diesen geplanten Stapel ab: Keine seiner Nachrichten wird gesendet.</translation>
+        <translation>Sagt diese geplante Serie ab: Keine ihrer Nachrichten wird gesendet.</translation>
     </message>
     <message>
         <source>Sends the scheduled batches whose time has come, outside the quiet hours and not more than the late hours late, as the systemd user timer does every minute.</source>
-        <translation>Sendet die geplanten Stapel, deren Zeit gekommen ist, außerhalb der Ruhezeiten und nicht mehr als die Verspätungsstunden zu spät, wie es der systemd-Benutzer-Timer jede Minute tut.</translation>
+        <translation>Sendet die geplanten Serien, deren Zeit gekommen ist, außerhalb der Ruhezeiten und nicht mehr als die Verspätungsstunden zu spät, wie es der systemd-Benutzer-Timer jede Minute tut.</translation>
     </message>
 </context>
 <context>
@@ -2592,7 +2592,7 @@ Trotzdem beenden?</translation>
     </message>
     <message>
         <source>Scheduled messages wait for the end of the quiet hours, and a batch running into them pauses until they end</source>
-        <translation>Geplante Nachrichten warten auf das Ende der Ruhezeiten, und ein Stapel, der in sie hineinläuft, pausiert bis zu ihrem Ende</translation>
+        <translation>Geplante Nachrichten warten auf das Ende der Ruhezeiten, und eine Serie, die in sie hineinläuft, pausiert bis zu ihrem Ende</translation>
     </message>
     <message>
         <source>Quiet hours start</source>
@@ -2608,11 +2608,11 @@ Trotzdem beenden?</translation>
     </message>
     <message>
         <source>Ask before sending a batch &amp;late by more than</source>
-        <translation>Vor dem Senden fragen, wenn ein Stapel &amp;verspätet ist um mehr als</translation>
+        <translation>Vor dem Senden fragen, wenn eine Serie &amp;verspätet ist um mehr als</translation>
     </message>
     <message>
         <source>A scheduled batch found later than this (the computer was off) is not sent by the timer; Pelicast asks when it next starts</source>
-        <translation>Ein geplanter Stapel, der später als das gefunden wird (der Computer war aus), wird nicht vom Timer gesendet; Pelicast fragt beim nächsten Start</translation>
+        <translation>Eine geplante Serie, die später als das gefunden wird (der Computer war aus), wird nicht vom Timer gesendet; Pelicast fragt beim nächsten Start</translation>
     </message>
     <message>
         <source>Hours late before asking</source>
@@ -2853,6 +2853,80 @@ Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nic
     <message>
         <source>Select Contact to delete</source>
         <translation>Zu löschenden Kontakt wählen</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::ScheduledWindow</name>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Nachricht:</translation>
+    </message>
+    <message>
+        <source>Change &amp;time...</source>
+        <translation>&amp;Zeit ändern...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit text...</source>
+        <translation>Text &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Scheduled Messages</source>
+        <translation>Geplante Nachrichten</translation>
+    </message>
+    <message>
+        <source>Scheduled batches</source>
+        <translation>Geplante Serien</translation>
+    </message>
+    <message>
+        <source>Pelicast sends these at their time while it is open, and the systemd user timer while it is closed.</source>
+        <translation>Pelicast sendet diese zu ihrer Zeit, solange es geöffnet ist, und der systemd-Benutzer-Timer, solange es geschlossen ist.</translation>
+    </message>
+    <message>
+        <source>With this text, no message would go: nothing was changed.</source>
+        <translation>Mit diesem Text ginge keine Nachricht: Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Keep the new text for the messages at %1?
+
+%2</source>
+        <translation>Den neuen Text für die Nachrichten um %1 behalten?
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancel the %n messages to %1 at %2? None of them will be sent.</source>
+        <translation>
+            <numerusform>Die %n Nachricht an %1 um %2 absagen? Sie wird nicht gesendet.</numerusform>
+            <numerusform>Die %n Nachrichten an %1 um %2 absagen? Keine davon wird gesendet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel batch</source>
+        <translation>Serie &amp;absagen</translation>
     </message>
 </context>
 <context>

@@ -2856,6 +2856,80 @@ Only you can read that file, but the password in it is scrambled, not encrypted:
     </message>
 </context>
 <context>
+    <name>pelicast::ScheduledWindow</name>
+    <message>
+        <source>When</source>
+        <translation>Πότε</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Προς</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Μηνύματα</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Μονάδες</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Μήνυμα</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Επεξεργασία κειμένου</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Μήνυμα:</translation>
+    </message>
+    <message>
+        <source>Change &amp;time...</source>
+        <translation>Αλλαγή ώ&amp;ρας...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit text...</source>
+        <translation>&amp;Επεξεργασία κειμένου...</translation>
+    </message>
+    <message>
+        <source>Scheduled Messages</source>
+        <translation>Προγραμματισμένα μηνύματα</translation>
+    </message>
+    <message>
+        <source>Scheduled batches</source>
+        <translation>Προγραμματισμένες παρτίδες</translation>
+    </message>
+    <message>
+        <source>Pelicast sends these at their time while it is open, and the systemd user timer while it is closed.</source>
+        <translation>Το Pelicast τα στέλνει στην ώρα τους όσο είναι ανοιχτό, και ο χρονοδιακόπτης χρήστη του systemd όσο είναι κλειστό.</translation>
+    </message>
+    <message>
+        <source>With this text, no message would go: nothing was changed.</source>
+        <translation>Με αυτό το κείμενο δεν θα έφευγε κανένα μήνυμα: τίποτα δεν άλλαξε.</translation>
+    </message>
+    <message>
+        <source>Keep the new text for the messages at %1?
+
+%2</source>
+        <translation>Να κρατηθεί το νέο κείμενο για τα μηνύματα των %1;
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancel the %n messages to %1 at %2? None of them will be sent.</source>
+        <translation>
+            <numerusform>Ακύρωση του %n μηνύματος προς %1 στις %2; Δεν θα σταλεί.</numerusform>
+            <numerusform>Ακύρωση των %n μηνυμάτων προς %1 στις %2; Κανένα δεν θα σταλεί.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel batch</source>
+        <translation>Ακύρωση &amp;παρτίδας</translation>
+    </message>
+</context>
+<context>
     <name>pelicast::SendLaterDialog</name>
     <message>
         <source>Send Later</source>

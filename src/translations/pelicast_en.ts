@@ -246,4 +246,14 @@ Do you wish to continue ?</numerusform>
         </translation>
     </message>
 </context>
+<context>
+    <name>pelicast::ScheduledWindow</name>
+    <message numerus="yes">
+        <source>Cancel the %n messages to %1 at %2? None of them will be sent.</source>
+        <translation>
+            <numerusform>Cancel the message to %1 at %2? It will not be sent.</numerusform>
+            <numerusform>Cancel the %n messages to %1 at %2? None of them will be sent.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

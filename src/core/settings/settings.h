@@ -86,6 +86,7 @@ inline constexpr SettingsKey kPicker{kSection, "picker"};
 inline constexpr SettingsKey kEditor{kSection, "editor"};
 inline constexpr SettingsKey kHistory{kSection, "history"};
 inline constexpr SettingsKey kRecipientFile{kSection, "recipientFile"};
+inline constexpr SettingsKey kScheduled{kSection, "scheduled"};
 inline constexpr SettingsKey kHelp{kSection, "help"};
 }  // namespace windows
 
