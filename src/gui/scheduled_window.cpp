@@ -50,6 +50,8 @@ public:
         const BatchInfo& batch = scheduled.batch;
         if (role == Qt::ToolTipRole && index.column() == 1)
             return scheduled.firstRecipients;
+        if (role == Qt::TextAlignmentRole && (index.column() == 2 || index.column() == 3))
+            return int(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole)
             return {};
         switch (index.column()) {
@@ -124,6 +126,8 @@ ScheduledWindow::ScheduledWindow(const Clock& clock, Settings& settings, QWidget
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->verticalHeader()->hide();
+    list_->setWordWrap(false);
+    list_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->horizontalHeader()->setStretchLastSection(true);
     list_->setAccessibleName(tr("Scheduled batches"));
     changeTime_->setObjectName(u"changeTime"_s);
