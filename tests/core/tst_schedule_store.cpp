@@ -55,28 +55,22 @@ class TestScheduleStore : public QObject {
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(journal_.open(), qPrintable(journal_.errorString())); }
 
+    // Taken once, then the taker's alone; set to wait again, it can be
+    // called off, and nothing of it is sent. (Changes while it waits: the
+    // Scheduled window's test.)
     void changesOnlyWhileWaiting() {
         BatchStore store(journal_);
         ScheduleStore schedule(journal_);
         const QDateTime due = QDateTime::currentDateTimeUtc().addDays(1);
-        const qint64 id =
-            *store.create({u"anna"_s, u"Hi {Name}"_s, u"three.csv"_s, {}, due}, plan(u"Hi"_s));
-        QVERIFY(schedule.reschedule(id, due.addSecs(3600)));
-        QCOMPARE(*schedule.nextDue(), due.addSecs(3600));
-        QVERIFY(schedule.replace(id, u"Hello {Name}"_s, plan(u"Hello"_s)));
-        QCOMPARE(texts(store, id),
-                 (QStringList{u"Hello A/queued"_s, u"Hello B/queued"_s, u"Hello C/queued"_s}));
-        QCOMPARE((*store.batch(id))->templateText, u"Hello {Name}"_s);
-        // Taken once; then it is the taker's alone.
+        const qint64 id = *store.create({u"anna"_s, u"Hi {Name}"_s, {}, {}, due}, plan(u"Hi"_s));
+        QCOMPARE(*schedule.dueBy(due), QList<qint64>{id});
         QVERIFY(*schedule.begin(id));
         QVERIFY(!*schedule.begin(id));
         QVERIFY(!schedule.reschedule(id, due));
         QVERIFY(!schedule.cancel(id));
         QVERIFY(!schedule.replace(id, u"Bye {Name}"_s, plan(u"Bye"_s)));
-        // Set to wait again, it can be called off: nothing of it is sent.
         QVERIFY(schedule.wait(id, due));
         QVERIFY(schedule.cancel(id));
-        QCOMPARE((*store.batch(id))->state, BatchState::Cancelled);
         QCOMPARE(texts(store, id).filter(u"/declined"_s).size(), 3);
     }
 
