@@ -374,6 +374,33 @@ Rückgabewert:
     </message>
 </context>
 <context>
+    <name>DueRules</name>
+    <message>
+        <source>That is inside the quiet hours (%1): the messages go at %2.</source>
+        <translation>Das liegt in den Ruhezeiten (%1): Die Nachrichten gehen um %2.</translation>
+    </message>
+    <message>
+        <source>Choose the date and time the messages are to go.</source>
+        <translation>Wählen Sie Datum und Uhrzeit, zu der die Nachrichten gehen sollen.</translation>
+    </message>
+    <message>
+        <source>%1 has passed: choose a later time, or send now.</source>
+        <translation>%1 ist vorbei: Wählen Sie eine spätere Zeit, oder senden Sie jetzt.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in this time zone (the clocks skip it): choose another time.</source>
+        <translation>%1 gibt es in dieser Zeitzone nicht (die Uhren überspringen sie): Wählen Sie eine andere Zeit.</translation>
+    </message>
+    <message>
+        <source>“%1” is no time: write it as YYYY-MM-DD HH:MM (your local time), or in ISO 8601 with an offset, such as 2026-05-04T08:00+02:00.</source>
+        <translation>„%1“ ist keine Zeit: Schreiben Sie sie als JJJJ-MM-TT HH:MM (Ihre Ortszeit) oder in ISO 8601 mit Versatz, etwa 2026-05-04T08:00+02:00.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 am %2</translation>
+    </message>
+</context>
+<context>
     <name>GatewayLocation</name>
     <message>
         <source>&quot;%1&quot; is not a gateway address: it begins with http:// or https:// and names a host, as in http://127.0.0.1:18080/.</source>
@@ -469,6 +496,17 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder das offene das Thema �
     </message>
 </context>
 <context>
+    <name>QuietHours</name>
+    <message>
+        <source>“%1” are no quiet hours: write them as 21:00-08:00, or off.</source>
+        <translation>„%1“ sind keine Ruhezeiten: Schreiben Sie sie als 21:00-08:00, oder off.</translation>
+    </message>
+    <message>
+        <source>Quiet hours from %1 to %1 would never end: choose an end that differs from the start, or turn them off.</source>
+        <translation>Ruhezeiten von %1 bis %1 endeten nie: Wählen Sie ein Ende, das vom Beginn abweicht, oder schalten Sie sie aus.</translation>
+    </message>
+</context>
+<context>
     <name>RecipientList</name>
     <message>
         <source>Row %1: “%2”</source>
@@ -528,6 +566,21 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder das offene das Thema �
     <message>
         <source>This is not a text file. Save the list from the spreadsheet as CSV (comma-separated values) and choose that file.</source>
         <translation>Dies ist keine Textdatei. Speichern Sie die Liste aus der Tabellenkalkulation als CSV (durch Kommas getrennte Werte) und wählen Sie diese Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleStore</name>
+    <message>
+        <source>Batch %1 is no longer scheduled: it is being sent, was sent or was cancelled.</source>
+        <translation>Serie %1 ist nicht mehr geplant: Sie wird gerade gesendet, wurde gesendet oder abgesagt.</translation>
+    </message>
+    <message>
+        <source>The scheduled batch was cancelled.</source>
+        <translation>Die geplante Serie wurde abgesagt.</translation>
+    </message>
+    <message>
+        <source>Part of batch %1 was sent already: its text can no longer change.</source>
+        <translation>Ein Teil von Serie %1 wurde bereits gesendet: Ihr Text kann sich nicht mehr ändern.</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1026,61 @@ Nichts wurde gesendet: Dies war ein Probelauf.</translation>
         <source>Would ask for the balance of %1. Nothing was sent: this was a dry run.</source>
         <translation>Würde das Guthaben von %1 abfragen. Nichts wurde gesendet: Dies war ein Probelauf.</translation>
     </message>
+    <message numerus="yes">
+        <source>Batch %1 pauses for the quiet hours: its %n queued requests go at %2.</source>
+        <translation>
+            <numerusform>Serie %1 pausiert für die Ruhezeiten: Ihre %n wartende Anfrage geht um %2.</numerusform>
+            <numerusform>Serie %1 pausiert für die Ruhezeiten: Ihre %n wartenden Anfragen gehen um %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--%1 takes the number of a scheduled batch (see --scheduled), not &quot;%2&quot;.</source>
+        <translation>--%1 erwartet die Nummer einer geplanten Serie (siehe --scheduled), nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>Scheduled messages wait for a password</source>
+        <translation>Geplante Nachrichten warten auf ein Passwort</translation>
+    </message>
+    <message>
+        <source>Batch %1 of %2 was due at %3, but no password is available for the account: none is remembered, or the keyring is locked. It is sent as soon as Pelicast is open with the password, or the keyring is unlocked.</source>
+        <translation>Serie %1 von %2 war um %3 fällig, aber für das Konto ist kein Passwort verfügbar: Keines ist gespeichert, oder der Schlüsselbund ist gesperrt. Sie wird gesendet, sobald Pelicast mit dem Passwort geöffnet ist oder der Schlüsselbund entsperrt wird.</translation>
+    </message>
+    <message>
+        <source>Batch %1 is scheduled for %2: %3.</source>
+        <translation>Serie %1 ist für %2 geplant: %3.</translation>
+    </message>
+    <message>
+        <source>Nothing is scheduled.</source>
+        <translation>Nichts ist geplant.</translation>
+    </message>
+    <message>
+        <source>Batch %1 at %2, to %3: %4 · %5: %6
+</source>
+        <translation>Serie %1 um %2, an %3: %4 · %5: %6
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages</source>
+        <translation>
+            <numerusform>%n Nachricht</numerusform>
+            <numerusform>%n Nachrichten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n credits</source>
+        <translation>
+            <numerusform>%n Credit</numerusform>
+            <numerusform>%n Credits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Batch %1 is cancelled: none of its messages is sent.</source>
+        <translation>Serie %1 ist abgesagt: Keine ihrer Nachrichten wird gesendet.</translation>
+    </message>
+    <message>
+        <source>Batch %1 was due at %2, more than %3 hours ago: it is not sent without your word. Pelicast asks when it starts; pelicast-send --cancel %1 calls it off.</source>
+        <translation>Serie %1 war um %2 fällig, vor mehr als %3 Stunden: Ohne Ihr Wort wird sie nicht gesendet. Pelicast fragt beim Start; pelicast-send --cancel %1 sagt sie ab.</translation>
+    </message>
 </context>
 <context>
     <name>SendEstimate</name>
@@ -1208,6 +1316,26 @@ Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenv
         <source>Prints one JSON value: the outcome, the reply and the balance; of a batch, its requests.</source>
         <translation>Gibt einen JSON-Wert aus: das Ergebnis, die Antwort und das Guthaben; bei einer Serie ihre Anfragen.</translation>
     </message>
+    <message>
+        <source>Sending later. --at TIME writes the batch to the journal, scheduled, and sends nothing: Pelicast&apos;s window sends it at its time while it is open, and the systemd user timer pelicast-send-due.timer (turned on the first time something is scheduled) runs --run-due every minute while it is closed. Nothing is sent inside the quiet hours (preference quiet_hours, default 21:00-08:00, &quot;off&quot; for none): a batch due then goes when they end, and a batch reaching them pauses until they end. A batch more than late_hours (default 2) past its time is left for the window to ask about. --run-due takes the password from the keyring or the settings file; with none, the batch stays scheduled, a desktop notice says why, and the exit status is 4. --scheduled --json prints a list of {&quot;batch&quot;, &quot;due&quot; (UTC, ISO 8601), &quot;account&quot;, &quot;source&quot;, &quot;messages&quot;, &quot;requests&quot;, &quot;cost&quot;, &quot;text&quot;}, soonest first.</source>
+        <translation>Später senden. --at ZEIT schreibt die Serie geplant ins Journal und sendet nichts: Das Fenster von Pelicast sendet sie zu ihrer Zeit, solange es geöffnet ist, und der systemd-Benutzer-Timer pelicast-send-due.timer (eingeschaltet, sobald zum ersten Mal etwas geplant wird) führt --run-due jede Minute aus, solange es geschlossen ist. In den Ruhezeiten wird nichts gesendet (Einstellung quiet_hours, Standard 21:00-08:00, &quot;off&quot; für keine): Eine dann fällige Serie geht, wenn sie enden, und eine Serie, die sie erreicht, pausiert bis zu ihrem Ende. Eine Serie, die mehr als late_hours (Standard 2) über ihrer Zeit ist, bleibt für die Frage des Fensters liegen. --run-due nimmt das Passwort aus dem Schlüsselbund oder der Einstellungsdatei; ohne eines bleibt die Serie geplant, eine Desktop-Meldung sagt warum, und der Rückgabewert ist 4. --scheduled --json gibt eine Liste von {&quot;batch&quot;, &quot;due&quot; (UTC, ISO 8601), &quot;account&quot;, &quot;source&quot;, &quot;messages&quot;, &quot;requests&quot;, &quot;cost&quot;, &quot;text&quot;} aus, die nächste zuerst.</translation>
+    </message>
+    <message>
+        <source>Schedules the message (always a batch) for this time instead of sending it now: &quot;YYYY-MM-DD HH:MM&quot; in local time, or ISO 8601 with an offset (2026-05-04T08:00+02:00). Pelicast&apos;s window, or the systemd user timer, sends it then.</source>
+        <translation>Plant die Nachricht (immer eine Serie) für diese Zeit, statt sie jetzt zu senden: &quot;JJJJ-MM-TT HH:MM&quot; in Ortszeit oder ISO 8601 mit Versatz (2026-05-04T08:00+02:00). Das Fenster von Pelicast oder der systemd-Benutzer-Timer sendet sie dann.</translation>
+    </message>
+    <message>
+        <source>Lists the scheduled batches, soonest first.</source>
+        <translation>Listet die geplanten Serien, die nächste zuerst.</translation>
+    </message>
+    <message>
+        <source>Cancels this scheduled batch: none of its messages is sent.</source>
+        <translation>Sagt diese geplante Serie ab: Keine ihrer Nachrichten wird gesendet.</translation>
+    </message>
+    <message>
+        <source>Sends the scheduled batches whose time has come, outside the quiet hours and not more than the late hours late, as the systemd user timer does every minute.</source>
+        <translation>Sendet die geplanten Serien, deren Zeit gekommen ist, außerhalb der Ruhezeiten und nicht mehr als die Verspätungsstunden zu spät, wie es der systemd-Benutzer-Timer jede Minute tut.</translation>
+    </message>
 </context>
 <context>
     <name>TemplateStore</name>
@@ -1428,6 +1556,27 @@ Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenv
     <message>
         <source>Lists of recipients (*.csv *.tsv *.txt);;All files (*)</source>
         <translation>Empfängerlisten (*.csv *.tsv *.txt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::DueTimer</name>
+    <message>
+        <source>Scheduled messages now go at their time even while Pelicast is closed (the systemd user timer %1 is on).</source>
+        <translation>Geplante Nachrichten gehen jetzt zu ihrer Zeit, auch wenn Pelicast geschlossen ist (der systemd-Benutzer-Timer %1 ist an).</translation>
+    </message>
+    <message>
+        <source>Scheduled messages go at their time even while Pelicast is closed.</source>
+        <translation>Geplante Nachrichten gehen zu ihrer Zeit, auch wenn Pelicast geschlossen ist.</translation>
+    </message>
+    <message>
+        <source>No systemd runs for your user here, so scheduled messages go only while Pelicast is open at their time.</source>
+        <translation>Hier läuft kein systemd für Ihren Benutzer, daher gehen geplante Nachrichten nur, wenn Pelicast zu ihrer Zeit geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>The systemd user timer %1 could not be turned on: %2
+Scheduled messages go only while Pelicast is open at their time.</source>
+        <translation>Der systemd-Benutzer-Timer %1 ließ sich nicht einschalten: %2
+Geplante Nachrichten gehen nur, wenn Pelicast zu ihrer Zeit geöffnet ist.</translation>
     </message>
 </context>
 <context>
@@ -2433,6 +2582,46 @@ Trotzdem beenden?</translation>
         <source>Please enter proxy address and port</source>
         <translation>Bitte geben Sie Adresse und Port des Proxys ein</translation>
     </message>
+    <message>
+        <source>Sending Later</source>
+        <translation>Später senden</translation>
+    </message>
+    <message>
+        <source>&amp;Quiet hours, from</source>
+        <translation>R&amp;uhezeiten, von</translation>
+    </message>
+    <message>
+        <source>Scheduled messages wait for the end of the quiet hours, and a batch running into them pauses until they end</source>
+        <translation>Geplante Nachrichten warten auf das Ende der Ruhezeiten, und eine Serie, die in sie hineinläuft, pausiert bis zu ihrem Ende</translation>
+    </message>
+    <message>
+        <source>Quiet hours start</source>
+        <translation>Beginn der Ruhezeiten</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;bis</translation>
+    </message>
+    <message>
+        <source>Quiet hours end</source>
+        <translation>Ende der Ruhezeiten</translation>
+    </message>
+    <message>
+        <source>Ask before sending a batch &amp;late by more than</source>
+        <translation>Vor dem Senden fragen, wenn eine Serie &amp;verspätet ist um mehr als</translation>
+    </message>
+    <message>
+        <source>A scheduled batch found later than this (the computer was off) is not sent by the timer; Pelicast asks when it next starts</source>
+        <translation>Eine geplante Serie, die später als das gefunden wird (der Computer war aus), wird nicht vom Timer gesendet; Pelicast fragt beim nächsten Start</translation>
+    </message>
+    <message>
+        <source>Hours late before asking</source>
+        <translation>Stunden Verspätung vor der Frage</translation>
+    </message>
+    <message>
+        <source> hours</source>
+        <translation> Stunden</translation>
+    </message>
 </context>
 <context>
     <name>pelicast::PasswordKeeper</name>
@@ -2664,6 +2853,95 @@ Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nic
     <message>
         <source>Select Contact to delete</source>
         <translation>Zu löschenden Kontakt wählen</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::ScheduledWindow</name>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Nachricht:</translation>
+    </message>
+    <message>
+        <source>Change &amp;time...</source>
+        <translation>&amp;Zeit ändern...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit text...</source>
+        <translation>Text &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Scheduled Messages</source>
+        <translation>Geplante Nachrichten</translation>
+    </message>
+    <message>
+        <source>Scheduled batches</source>
+        <translation>Geplante Serien</translation>
+    </message>
+    <message>
+        <source>Pelicast sends these at their time while it is open, and the systemd user timer while it is closed.</source>
+        <translation>Pelicast sendet diese zu ihrer Zeit, solange es geöffnet ist, und der systemd-Benutzer-Timer, solange es geschlossen ist.</translation>
+    </message>
+    <message>
+        <source>With this text, no message would go: nothing was changed.</source>
+        <translation>Mit diesem Text ginge keine Nachricht: Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Keep the new text for the messages at %1?
+
+%2</source>
+        <translation>Den neuen Text für die Nachrichten um %1 behalten?
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancel the %n messages to %1 at %2? None of them will be sent.</source>
+        <translation>
+            <numerusform>Die %n Nachricht an %1 um %2 absagen? Sie wird nicht gesendet.</numerusform>
+            <numerusform>Die %n Nachrichten an %1 um %2 absagen? Keine davon wird gesendet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel batch</source>
+        <translation>Serie &amp;absagen</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::SendLaterDialog</name>
+    <message>
+        <source>Send Later</source>
+        <translation>Später senden</translation>
+    </message>
+    <message>
+        <source>Send &amp;at:</source>
+        <translation>Senden &amp;um:</translation>
+    </message>
+    <message>
+        <source>&amp;Schedule</source>
+        <translation>&amp;Planen</translation>
     </message>
 </context>
 <context>

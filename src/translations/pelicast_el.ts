@@ -374,6 +374,33 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>DueRules</name>
+    <message>
+        <source>That is inside the quiet hours (%1): the messages go at %2.</source>
+        <translation>Αυτό είναι μέσα στις ώρες ησυχίας (%1): τα μηνύματα φεύγουν στις %2.</translation>
+    </message>
+    <message>
+        <source>Choose the date and time the messages are to go.</source>
+        <translation>Επιλέξτε την ημερομηνία και την ώρα που θα φύγουν τα μηνύματα.</translation>
+    </message>
+    <message>
+        <source>%1 has passed: choose a later time, or send now.</source>
+        <translation>Η ώρα %1 έχει περάσει: επιλέξτε μια μεταγενέστερη ώρα ή στείλτε τώρα.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in this time zone (the clocks skip it): choose another time.</source>
+        <translation>Η ώρα %1 δεν υπάρχει σε αυτή τη ζώνη ώρας (τα ρολόγια την παραλείπουν): επιλέξτε άλλη ώρα.</translation>
+    </message>
+    <message>
+        <source>“%1” is no time: write it as YYYY-MM-DD HH:MM (your local time), or in ISO 8601 with an offset, such as 2026-05-04T08:00+02:00.</source>
+        <translation>Το «%1» δεν είναι ώρα: γράψτε τη ως ΕΕΕΕ-ΜΜ-ΗΗ ΩΩ:ΛΛ (τοπική ώρα) ή κατά ISO 8601 με διαφορά ώρας, π.χ. 2026-05-04T08:00+02:00.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 την %2</translation>
+    </message>
+</context>
+<context>
     <name>GatewayLocation</name>
     <message>
         <source>&quot;%1&quot; is not a gateway address: it begins with http:// or https:// and names a host, as in http://127.0.0.1:18080/.</source>
@@ -469,6 +496,17 @@ Exit status: 0 when the window was closed or the open one took the topic, 1 when
     </message>
 </context>
 <context>
+    <name>QuietHours</name>
+    <message>
+        <source>“%1” are no quiet hours: write them as 21:00-08:00, or off.</source>
+        <translation>Το «%1» δεν είναι ώρες ησυχίας: γράψτε τις ως 21:00-08:00 ή off.</translation>
+    </message>
+    <message>
+        <source>Quiet hours from %1 to %1 would never end: choose an end that differs from the start, or turn them off.</source>
+        <translation>Ώρες ησυχίας από %1 έως %1 δεν θα τελείωναν ποτέ: επιλέξτε τέλος διαφορετικό από την αρχή ή απενεργοποιήστε τις.</translation>
+    </message>
+</context>
+<context>
     <name>RecipientList</name>
     <message>
         <source>Row %1: “%2”</source>
@@ -528,6 +566,21 @@ Exit status: 0 when the window was closed or the open one took the topic, 1 when
     <message>
         <source>This is not a text file. Save the list from the spreadsheet as CSV (comma-separated values) and choose that file.</source>
         <translation>Αυτό δεν είναι αρχείο κειμένου. Αποθηκεύστε τη λίστα από το υπολογιστικό φύλλο ως CSV (τιμές χωρισμένες με κόμμα) και επιλέξτε εκείνο το αρχείο.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleStore</name>
+    <message>
+        <source>Batch %1 is no longer scheduled: it is being sent, was sent or was cancelled.</source>
+        <translation>Η παρτίδα %1 δεν είναι πια προγραμματισμένη: στέλνεται τώρα, στάλθηκε ή ακυρώθηκε.</translation>
+    </message>
+    <message>
+        <source>The scheduled batch was cancelled.</source>
+        <translation>Η προγραμματισμένη παρτίδα ακυρώθηκε.</translation>
+    </message>
+    <message>
+        <source>Part of batch %1 was sent already: its text can no longer change.</source>
+        <translation>Μέρος της παρτίδας %1 έχει ήδη σταλεί: το κείμενό της δεν μπορεί πια να αλλάξει.</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1026,61 @@ Nothing was sent: this was a dry run.</source>
         <source>Would ask for the balance of %1. Nothing was sent: this was a dry run.</source>
         <translation>Θα ζητούσε το υπόλοιπο του %1. Δεν στάλθηκε τίποτα: ήταν δοκιμαστική εκτέλεση.</translation>
     </message>
+    <message numerus="yes">
+        <source>Batch %1 pauses for the quiet hours: its %n queued requests go at %2.</source>
+        <translation>
+            <numerusform>Η παρτίδα %1 σταματά για τις ώρες ησυχίας: το %n αίτημα σε αναμονή φεύγει στις %2.</numerusform>
+            <numerusform>Η παρτίδα %1 σταματά για τις ώρες ησυχίας: τα %n αιτήματα σε αναμονή φεύγουν στις %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--%1 takes the number of a scheduled batch (see --scheduled), not &quot;%2&quot;.</source>
+        <translation>Το --%1 δέχεται τον αριθμό μιας προγραμματισμένης παρτίδας (δείτε --scheduled), όχι «%2».</translation>
+    </message>
+    <message>
+        <source>Scheduled messages wait for a password</source>
+        <translation>Τα προγραμματισμένα μηνύματα περιμένουν κωδικό</translation>
+    </message>
+    <message>
+        <source>Batch %1 of %2 was due at %3, but no password is available for the account: none is remembered, or the keyring is locked. It is sent as soon as Pelicast is open with the password, or the keyring is unlocked.</source>
+        <translation>Η παρτίδα %1 του %2 έπρεπε να φύγει στις %3, αλλά δεν υπάρχει κωδικός για τον λογαριασμό: κανένας δεν έχει απομνημονευθεί ή η κλειδοθήκη είναι κλειδωμένη. Θα σταλεί μόλις το Pelicast ανοίξει με τον κωδικό ή ξεκλειδωθεί η κλειδοθήκη.</translation>
+    </message>
+    <message>
+        <source>Batch %1 is scheduled for %2: %3.</source>
+        <translation>Η παρτίδα %1 προγραμματίστηκε για %2: %3.</translation>
+    </message>
+    <message>
+        <source>Nothing is scheduled.</source>
+        <translation>Τίποτα δεν είναι προγραμματισμένο.</translation>
+    </message>
+    <message>
+        <source>Batch %1 at %2, to %3: %4 · %5: %6
+</source>
+        <translation>Παρτίδα %1 στις %2, προς %3: %4 · %5: %6
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages</source>
+        <translation>
+            <numerusform>%n μήνυμα</numerusform>
+            <numerusform>%n μηνύματα</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n credits</source>
+        <translation>
+            <numerusform>%n μονάδα</numerusform>
+            <numerusform>%n μονάδες</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Batch %1 is cancelled: none of its messages is sent.</source>
+        <translation>Η παρτίδα %1 ακυρώθηκε: κανένα από τα μηνύματά της δεν στέλνεται.</translation>
+    </message>
+    <message>
+        <source>Batch %1 was due at %2, more than %3 hours ago: it is not sent without your word. Pelicast asks when it starts; pelicast-send --cancel %1 calls it off.</source>
+        <translation>Η παρτίδα %1 έπρεπε να φύγει στις %2, πριν από περισσότερες από %3 ώρες: δεν στέλνεται χωρίς τη συγκατάθεσή σας. Το Pelicast ρωτά όταν ξεκινά· το pelicast-send --cancel %1 την ακυρώνει.</translation>
+    </message>
 </context>
 <context>
     <name>SendEstimate</name>
@@ -1208,6 +1316,26 @@ unknown, τα υπόλοιπα μένουν σε αναμονή (--continue), κ
         <source>Prints one JSON value: the outcome, the reply and the balance; of a batch, its requests.</source>
         <translation>Εμφανίζει μία τιμή JSON: το αποτέλεσμα, την απάντηση και το υπόλοιπο· για παρτίδα, τα αιτήματά της.</translation>
     </message>
+    <message>
+        <source>Sending later. --at TIME writes the batch to the journal, scheduled, and sends nothing: Pelicast&apos;s window sends it at its time while it is open, and the systemd user timer pelicast-send-due.timer (turned on the first time something is scheduled) runs --run-due every minute while it is closed. Nothing is sent inside the quiet hours (preference quiet_hours, default 21:00-08:00, &quot;off&quot; for none): a batch due then goes when they end, and a batch reaching them pauses until they end. A batch more than late_hours (default 2) past its time is left for the window to ask about. --run-due takes the password from the keyring or the settings file; with none, the batch stays scheduled, a desktop notice says why, and the exit status is 4. --scheduled --json prints a list of {&quot;batch&quot;, &quot;due&quot; (UTC, ISO 8601), &quot;account&quot;, &quot;source&quot;, &quot;messages&quot;, &quot;requests&quot;, &quot;cost&quot;, &quot;text&quot;}, soonest first.</source>
+        <translation>Αποστολή αργότερα. Το --at ΩΡΑ γράφει την παρτίδα στο ημερολόγιο, προγραμματισμένη, και δεν στέλνει τίποτα: το παράθυρο του Pelicast τη στέλνει στην ώρα της όσο είναι ανοιχτό, και ο χρονοδιακόπτης χρήστη του systemd pelicast-send-due.timer (ενεργοποιείται την πρώτη φορά που προγραμματίζεται κάτι) εκτελεί το --run-due κάθε λεπτό όσο είναι κλειστό. Μέσα στις ώρες ησυχίας δεν στέλνεται τίποτα (προτίμηση quiet_hours, προεπιλογή 21:00-08:00, &quot;off&quot; για καμία): μια παρτίδα που λήγει τότε φεύγει όταν τελειώσουν, και μια παρτίδα που φτάνει σε αυτές σταματά μέχρι να τελειώσουν. Μια παρτίδα με καθυστέρηση πάνω από late_hours (προεπιλογή 2) μένει για να ρωτήσει το παράθυρο. Το --run-due παίρνει τον κωδικό από την κλειδοθήκη ή το αρχείο ρυθμίσεων· χωρίς κωδικό η παρτίδα μένει προγραμματισμένη, μια ειδοποίηση στην επιφάνεια εργασίας λέει γιατί, και η κατάσταση εξόδου είναι 4. Το --scheduled --json τυπώνει μια λίστα από {&quot;batch&quot;, &quot;due&quot; (UTC, ISO 8601), &quot;account&quot;, &quot;source&quot;, &quot;messages&quot;, &quot;requests&quot;, &quot;cost&quot;, &quot;text&quot;}, η πλησιέστερη πρώτα.</translation>
+    </message>
+    <message>
+        <source>Schedules the message (always a batch) for this time instead of sending it now: &quot;YYYY-MM-DD HH:MM&quot; in local time, or ISO 8601 with an offset (2026-05-04T08:00+02:00). Pelicast&apos;s window, or the systemd user timer, sends it then.</source>
+        <translation>Προγραμματίζει το μήνυμα (πάντα ως παρτίδα) για αυτή την ώρα αντί να το στείλει τώρα: &quot;ΕΕΕΕ-ΜΜ-ΗΗ ΩΩ:ΛΛ&quot; σε τοπική ώρα ή ISO 8601 με διαφορά ώρας (2026-05-04T08:00+02:00). Το παράθυρο του Pelicast ή ο χρονοδιακόπτης χρήστη του systemd το στέλνει τότε.</translation>
+    </message>
+    <message>
+        <source>Lists the scheduled batches, soonest first.</source>
+        <translation>Εμφανίζει τις προγραμματισμένες παρτίδες, την πλησιέστερη πρώτα.</translation>
+    </message>
+    <message>
+        <source>Cancels this scheduled batch: none of its messages is sent.</source>
+        <translation>Ακυρώνει αυτή την προγραμματισμένη παρτίδα: κανένα από τα μηνύματά της δεν στέλνεται.</translation>
+    </message>
+    <message>
+        <source>Sends the scheduled batches whose time has come, outside the quiet hours and not more than the late hours late, as the systemd user timer does every minute.</source>
+        <translation>Στέλνει τις προγραμματισμένες παρτίδες που ήρθε η ώρα τους, εκτός ωρών ησυχίας και με καθυστέρηση όχι μεγαλύτερη από τις ώρες καθυστέρησης, όπως κάνει κάθε λεπτό ο χρονοδιακόπτης χρήστη του systemd.</translation>
+    </message>
 </context>
 <context>
     <name>TemplateStore</name>
@@ -1428,6 +1556,27 @@ unknown, τα υπόλοιπα μένουν σε αναμονή (--continue), κ
     <message>
         <source>Lists of recipients (*.csv *.tsv *.txt);;All files (*)</source>
         <translation>Λίστες παραληπτών (*.csv *.tsv *.txt);;Όλα τα αρχεία (*)</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::DueTimer</name>
+    <message>
+        <source>Scheduled messages now go at their time even while Pelicast is closed (the systemd user timer %1 is on).</source>
+        <translation>Τα προγραμματισμένα μηνύματα φεύγουν πλέον στην ώρα τους ακόμη κι όταν το Pelicast είναι κλειστό (ο χρονοδιακόπτης χρήστη %1 του systemd είναι ενεργός).</translation>
+    </message>
+    <message>
+        <source>Scheduled messages go at their time even while Pelicast is closed.</source>
+        <translation>Τα προγραμματισμένα μηνύματα φεύγουν στην ώρα τους ακόμη κι όταν το Pelicast είναι κλειστό.</translation>
+    </message>
+    <message>
+        <source>No systemd runs for your user here, so scheduled messages go only while Pelicast is open at their time.</source>
+        <translation>Εδώ δεν τρέχει systemd για τον χρήστη σας, οπότε τα προγραμματισμένα μηνύματα φεύγουν μόνο αν το Pelicast είναι ανοιχτό την ώρα τους.</translation>
+    </message>
+    <message>
+        <source>The systemd user timer %1 could not be turned on: %2
+Scheduled messages go only while Pelicast is open at their time.</source>
+        <translation>Ο χρονοδιακόπτης χρήστη %1 του systemd δεν ενεργοποιήθηκε: %2
+Τα προγραμματισμένα μηνύματα φεύγουν μόνο αν το Pelicast είναι ανοιχτό την ώρα τους.</translation>
     </message>
 </context>
 <context>
@@ -2433,6 +2582,46 @@ Quit all the same?</source>
         <source>Please enter proxy address and port</source>
         <translation>Εισαγάγετε διεύθυνση και θύρα του διακομιστή μεσολάβησης</translation>
     </message>
+    <message>
+        <source>Sending Later</source>
+        <translation>Αποστολή αργότερα</translation>
+    </message>
+    <message>
+        <source>&amp;Quiet hours, from</source>
+        <translation>Ώρες &amp;ησυχίας, από</translation>
+    </message>
+    <message>
+        <source>Scheduled messages wait for the end of the quiet hours, and a batch running into them pauses until they end</source>
+        <translation>Τα προγραμματισμένα μηνύματα περιμένουν το τέλος των ωρών ησυχίας, και μια παρτίδα που φτάνει σε αυτές σταματά προσωρινά μέχρι να τελειώσουν</translation>
+    </message>
+    <message>
+        <source>Quiet hours start</source>
+        <translation>Αρχή των ωρών ησυχίας</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>έ&amp;ως</translation>
+    </message>
+    <message>
+        <source>Quiet hours end</source>
+        <translation>Τέλος των ωρών ησυχίας</translation>
+    </message>
+    <message>
+        <source>Ask before sending a batch &amp;late by more than</source>
+        <translation>Ερώτηση πριν από αποστολή παρτίδας με &amp;καθυστέρηση πάνω από</translation>
+    </message>
+    <message>
+        <source>A scheduled batch found later than this (the computer was off) is not sent by the timer; Pelicast asks when it next starts</source>
+        <translation>Μια προγραμματισμένη παρτίδα που βρίσκεται αργότερα από αυτό (ο υπολογιστής ήταν κλειστός) δεν στέλνεται από τον χρονοδιακόπτη· το Pelicast ρωτά στην επόμενη εκκίνηση</translation>
+    </message>
+    <message>
+        <source>Hours late before asking</source>
+        <translation>Ώρες καθυστέρησης πριν από την ερώτηση</translation>
+    </message>
+    <message>
+        <source> hours</source>
+        <translation> ώρες</translation>
+    </message>
 </context>
 <context>
     <name>pelicast::PasswordKeeper</name>
@@ -2664,6 +2853,95 @@ Only you can read that file, but the password in it is scrambled, not encrypted:
     <message>
         <source>Select Contact to delete</source>
         <translation>Επιλογή επαφής για διαγραφή</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::ScheduledWindow</name>
+    <message>
+        <source>When</source>
+        <translation>Πότε</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Προς</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Μηνύματα</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Μονάδες</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Μήνυμα</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Επεξεργασία κειμένου</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Μήνυμα:</translation>
+    </message>
+    <message>
+        <source>Change &amp;time...</source>
+        <translation>Αλλαγή ώ&amp;ρας...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit text...</source>
+        <translation>&amp;Επεξεργασία κειμένου...</translation>
+    </message>
+    <message>
+        <source>Scheduled Messages</source>
+        <translation>Προγραμματισμένα μηνύματα</translation>
+    </message>
+    <message>
+        <source>Scheduled batches</source>
+        <translation>Προγραμματισμένες παρτίδες</translation>
+    </message>
+    <message>
+        <source>Pelicast sends these at their time while it is open, and the systemd user timer while it is closed.</source>
+        <translation>Το Pelicast τα στέλνει στην ώρα τους όσο είναι ανοιχτό, και ο χρονοδιακόπτης χρήστη του systemd όσο είναι κλειστό.</translation>
+    </message>
+    <message>
+        <source>With this text, no message would go: nothing was changed.</source>
+        <translation>Με αυτό το κείμενο δεν θα έφευγε κανένα μήνυμα: τίποτα δεν άλλαξε.</translation>
+    </message>
+    <message>
+        <source>Keep the new text for the messages at %1?
+
+%2</source>
+        <translation>Να κρατηθεί το νέο κείμενο για τα μηνύματα των %1;
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancel the %n messages to %1 at %2? None of them will be sent.</source>
+        <translation>
+            <numerusform>Ακύρωση του %n μηνύματος προς %1 στις %2; Δεν θα σταλεί.</numerusform>
+            <numerusform>Ακύρωση των %n μηνυμάτων προς %1 στις %2; Κανένα δεν θα σταλεί.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel batch</source>
+        <translation>Ακύρωση &amp;παρτίδας</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::SendLaterDialog</name>
+    <message>
+        <source>Send Later</source>
+        <translation>Αποστολή αργότερα</translation>
+    </message>
+    <message>
+        <source>Send &amp;at:</source>
+        <translation>Αποστολή &amp;στις:</translation>
+    </message>
+    <message>
+        <source>&amp;Schedule</source>
+        <translation>&amp;Προγραμματισμός</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,27 @@ Give --too-long send to send them as they are (in more parts), or --too-long ski
 </numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Batch %1 pauses for the quiet hours: its %n queued requests go at %2.</source>
+        <translation>
+            <numerusform>Batch %1 pauses for the quiet hours: its %n queued request goes at %2.</numerusform>
+            <numerusform>Batch %1 pauses for the quiet hours: its %n queued requests go at %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages</source>
+        <translation>
+            <numerusform>%n message</numerusform>
+            <numerusform>%n messages</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n credits</source>
+        <translation>
+            <numerusform>%n credit</numerusform>
+            <numerusform>%n credits</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SendEstimate</name>
@@ -222,6 +243,16 @@ Do you wish to continue ?</numerusform>
         <translation>
             <numerusform>%n contact of the ticked groups could not be read and was left out.</numerusform>
             <numerusform>%n contacts of the ticked groups could not be read and were left out.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::ScheduledWindow</name>
+    <message numerus="yes">
+        <source>Cancel the %n messages to %1 at %2? None of them will be sent.</source>
+        <translation>
+            <numerusform>Cancel the message to %1 at %2? It will not be sent.</numerusform>
+            <numerusform>Cancel the %n messages to %1 at %2? None of them will be sent.</numerusform>
         </translation>
     </message>
 </context>

@@ -16,6 +16,7 @@
 #include "core/message/draft_review.h"
 #include "core/message/printable_text.h"
 #include "core/settings/preferences.h"
+#include "schedule_commands.h"
 #include "send_context.h"
 #include "send_inputs.h"
 
@@ -58,7 +59,9 @@ public:
           preferences_(commandPreferences(context)) {}
 
     int send() {
-        if (!readRecipients() || !checkRecipients() || !plan() || !checkPlan())
+        QDateTime due;
+        if (!readDueTime(context_, due) || !readRecipients() || !checkRecipients() || !plan() ||
+            !checkPlan())
             return context_.status;
         if (context_.isSet(u"dry-run"_s))
             return showDryRun();
@@ -68,9 +71,11 @@ public:
         if (!session.open())
             return context_.status;
         const Expected<qint64> id =
-            session.store().create({account_.user, text_, source_, pause_, {}}, plan_);
+            session.store().create({account_.user, text_, source_, pause_, due}, plan_);
         if (!id)
             return context_.fail(kUnreadableData, tr("%1\nNothing was sent.").arg(id.error()));
+        if (due.isValid())
+            return tellScheduled(context_, *id, due, plan_);
         context_.say(u"pelicast-send: "_s, tr("batch %1: %2 written to the journal.")
                                                .arg(QString::number(*id), plan_.totals().text()));
         return session.run(*id, account_.password);

@@ -123,8 +123,11 @@ bool BatchSession::open() {
     return true;
 }
 
-int BatchSession::run(qint64 id, const QString& password) {
+int BatchSession::run(qint64 id, const QString& password,
+                      const std::function<void(BatchRunner&)>& watch) {
     BatchRunner runner(recorder_, client_, store_, context_.settings);
+    if (watch)
+        watch(runner);
     SignalCatcher interrupts;
     QEventLoop loop;
     BatchRunner::Status status = BatchRunner::Status::Done;
@@ -210,6 +213,18 @@ int BatchSession::report(qint64 id, const QString& balance, const QString& error
                           "them twice).",
                           nullptr, int(counts.uncertain()))
                           .arg(id));
+    // Paused for the quiet hours: the rest goes at the batch's new time.
+    if (batch.state == BatchState::Scheduled) {
+        context_.say(
+            u"pelicast-send: "_s,
+            BatchSessionText::tr("Batch %1 pauses for the quiet hours: its %n queued "
+                                 "requests go at %2.",
+                                 nullptr, int(counts.of(Outcome::Queued)))
+                .arg(QString::number(id), batch.due.toLocalTime().toString(u"yyyy-MM-dd HH:mm"_s)));
+        return counts.uncertain() > 0            ? int(BatchVerdict::Uncertain)
+               : counts.of(Outcome::Refused) > 0 ? int(BatchVerdict::Refused)
+                                                 : int(BatchVerdict::Accepted);
+    }
     if (counts.of(Outcome::Queued) > 0)
         context_.warn(BatchSessionText::tr(
                           "%n requests of batch %1 are still queued: pelicast-send --continue %1 "

@@ -9,6 +9,7 @@
 #include "core/book/recipient_list.h"
 #include "core/message/personal_text.h"
 #include "core/message/recipient_check.h"
+#include "schedule_commands.h"
 #include "send_context.h"
 #include "send_inputs.h"
 #include "send_options.h"
@@ -113,7 +114,7 @@ bool parse(SendContext& context, const QStringList& arguments) {
 // A message goes as a batch when it comes from a list file or has fields of
 // the contacts; else as the one request it always was.
 bool goesAsBatch(const SendContext& context, const QString& text) {
-    return context.isSet(u"csv"_s) ||
+    return context.isSet(u"csv"_s) || context.isSet(u"at"_s) ||
            PersonalText(text, RecipientList::contactFields()).isPersonal();
 }
 
@@ -124,6 +125,12 @@ int run(SendContext& context, const QStringList& arguments) {
         return context.fail(
             kUnreadableData,
             SendCommandText::tr("Pelicast's settings %1").arg(context.settings.errorString()));
+    if (context.isSet(u"scheduled"_s))
+        return listScheduled(context);
+    if (context.isSet(u"cancel"_s))
+        return cancelScheduled(context);
+    if (context.isSet(u"run-due"_s))
+        return runDue(context);
     if (context.isSet(u"batches"_s))
         return listBatches(context);
     if (context.isSet(u"continue"_s) || context.isSet(u"resend-refused"_s) ||
@@ -136,7 +143,8 @@ int run(SendContext& context, const QStringList& arguments) {
         return manageTemplates(context);
     const bool dryRun = context.isSet(u"dry-run"_s);
     MessageDraft draft;
-    if (!readAccount(context, !dryRun, draft))
+    // A scheduled batch takes the password kept for its account at its time.
+    if (!readAccount(context, !dryRun && !context.isSet(u"at"_s), draft))
         return context.status;
     if (context.isSet(u"credits"_s))
         return requestBalance(context, draft);

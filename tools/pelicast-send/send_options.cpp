@@ -110,10 +110,26 @@ QString description() {
         "exactly.");
 }
 
+QString sendingLater() {
+    return SendOptionsText::tr(
+        "Sending later. --at TIME writes the batch to the journal, scheduled, and sends "
+        "nothing: Pelicast's window sends it at its time while it is open, and the "
+        "systemd user timer pelicast-send-due.timer (turned on the first time something "
+        "is scheduled) runs --run-due every minute while it is closed. Nothing is sent "
+        "inside the quiet hours (preference quiet_hours, default 21:00-08:00, \"off\" "
+        "for none): a batch due then goes when they end, and a batch reaching them "
+        "pauses until they end. A batch more than late_hours (default 2) past its time "
+        "is left for the window to ask about. --run-due takes the password from the "
+        "keyring or the settings file; with none, the batch stays scheduled, a desktop "
+        "notice says why, and the exit status is 4. --scheduled --json prints a list of "
+        "{\"batch\", \"due\" (UTC, ISO 8601), \"account\", \"source\", \"messages\", "
+        "\"requests\", \"cost\", \"text\"}, soonest first.");
+}
+
 }  // namespace
 
 void addSendOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(description());
+    parser.setApplicationDescription(description() + u"\n\n"_s + sendingLater());
     parser.addOptions({
         {u"to"_s,
          SendOptionsText::tr(
@@ -207,6 +223,22 @@ void addSendOptions(QCommandLineParser& parser) {
              "Ends this batch as it is: its queued requests are never sent, and it is no "
              "longer listed as unfinished."),
          u"batch"_s},
+        {u"at"_s,
+         SendOptionsText::tr(
+             "Schedules the message (always a batch) for this time instead of sending it "
+             "now: \"YYYY-MM-DD HH:MM\" in local time, or ISO 8601 with an offset "
+             "(2026-05-04T08:00+02:00). Pelicast's window, or the systemd user timer, sends "
+             "it then."),
+         u"time"_s},
+        {u"scheduled"_s, SendOptionsText::tr("Lists the scheduled batches, soonest first.")},
+        {u"cancel"_s,
+         SendOptionsText::tr("Cancels this scheduled batch: none of its messages is sent."),
+         u"batch"_s},
+        {u"run-due"_s,
+         SendOptionsText::tr(
+             "Sends the scheduled batches whose time has come, outside the quiet hours and "
+             "not more than the late hours late, as the systemd user timer does every "
+             "minute.")},
         {u"templates"_s, SendOptionsText::tr("Lists the saved templates.")},
         {u"save-template"_s,
          SendOptionsText::tr("Saves the --text as this template, and sends nothing."), u"name"_s},
@@ -220,28 +252,43 @@ void addSendOptions(QCommandLineParser& parser) {
 }
 
 const QStringList& singleValueOptions() {
-    static const QStringList options{u"from"_s,          u"text"_s,           u"user"_s,
-                                     u"password-file"_s, u"max-cost"_s,       u"region"_s,
-                                     u"csv"_s,           u"number-column"_s,  u"template"_s,
-                                     u"pause"_s,         u"missing"_s,        u"too-long"_s,
-                                     u"continue"_s,      u"resend-refused"_s, u"resend-unknown"_s,
-                                     u"close"_s,         u"save-template"_s,  u"delete-template"_s,
-                                     u"gateway"_s};
+    static const QStringList options{u"from"_s,
+                                     u"text"_s,
+                                     u"user"_s,
+                                     u"password-file"_s,
+                                     u"max-cost"_s,
+                                     u"region"_s,
+                                     u"csv"_s,
+                                     u"number-column"_s,
+                                     u"template"_s,
+                                     u"pause"_s,
+                                     u"missing"_s,
+                                     u"too-long"_s,
+                                     u"continue"_s,
+                                     u"resend-refused"_s,
+                                     u"resend-unknown"_s,
+                                     u"close"_s,
+                                     u"save-template"_s,
+                                     u"delete-template"_s,
+                                     u"gateway"_s,
+                                     u"at"_s,
+                                     u"cancel"_s};
     return options;
 }
 
 const QStringList& modeOptions() {
-    static const QStringList options{
-        u"credits"_s, u"batches"_s,   u"continue"_s,      u"resend-refused"_s, u"resend-unknown"_s,
-        u"close"_s,   u"templates"_s, u"save-template"_s, u"delete-template"_s};
+    static const QStringList options{u"credits"_s,        u"batches"_s,        u"continue"_s,
+                                     u"resend-refused"_s, u"resend-unknown"_s, u"close"_s,
+                                     u"templates"_s,      u"save-template"_s,  u"delete-template"_s,
+                                     u"scheduled"_s,      u"cancel"_s,         u"run-due"_s};
     return options;
 }
 
 const QStringList& messageOptions() {
-    static const QStringList options{u"to"_s,      u"group"_s,    u"csv"_s,   u"number-column"_s,
-                                     u"text"_s,    u"template"_s, u"from"_s,  u"max-cost"_s,
-                                     u"region"_s,  u"once"_s,     u"pause"_s, u"missing"_s,
-                                     u"too-long"_s};
+    static const QStringList options{u"to"_s,       u"group"_s,    u"csv"_s,   u"number-column"_s,
+                                     u"text"_s,     u"template"_s, u"from"_s,  u"max-cost"_s,
+                                     u"region"_s,   u"once"_s,     u"pause"_s, u"missing"_s,
+                                     u"too-long"_s, u"at"_s};
     return options;
 }
 

@@ -144,31 +144,8 @@ void BatchCounts::move(Outcome from, Outcome to, qint64 requestCost) {
 
 BatchStore::BatchStore(Journal& journal) : journal_(journal) {}
 
-namespace {
-
-// The failure of `query`, in the words of the journal's other failures.
-Unexpected<QString> failure(const Journal& journal, const QSqlQuery& query) {
-    return Unexpected(BatchStoreText::tr("The journal %1 cannot be used: %2")
-                          .arg(journal.path(), query.lastError().text()));
-}
-
-// Runs `work` in one transaction that takes the write lock at once.
-template <typename Work>
-auto inTransaction(const Journal& journal, Work work)
-    -> decltype(work(std::declval<QSqlQuery&>())) {
-    QSqlQuery query(journal.database());
-    if (!query.exec(u"BEGIN IMMEDIATE"_s))
-        return failure(journal, query);
-    auto result = work(query);
-    if (!result || !query.exec(u"COMMIT"_s)) {
-        const auto why = result ? failure(journal, query) : Unexpected(result.error());
-        query.exec(u"ROLLBACK"_s);
-        return why;
-    }
-    return result;
-}
-
-}  // namespace
+using journal_sql::failure;
+using journal_sql::inTransaction;
 
 Expected<qint64> BatchStore::create(const NewBatch& batch, const BatchPlan& plan) {
     // On disk with the commit: the batch is its own record.
@@ -191,25 +168,12 @@ Expected<qint64> BatchStore::create(const NewBatch& batch, const BatchPlan& plan
         query.addBindValue(batchStateName(scheduled ? BatchState::Scheduled : BatchState::Open));
         if (!query.exec())
             return failure(journal_, query);
-        RequestRecord record;
-        record.time = now;
-        record.account = batch.account;
-        record.originator = plan.originator();
-        record.outcome = Outcome::Queued;
-        record.batch = query.lastInsertId().toLongLong();
-        QSqlQuery insert = journal_sql::prepareInsert(journal_.database());
-        for (qsizetype i = 0; i < plan.count(); ++i) {
-            const PlannedRequest request = plan.request(i);
-            record.recipients = request.recipientsText();
-            record.message = request.text;
-            record.recipientCount = request.estimate.recipients;
-            record.parts = request.length.parts;
-            record.encoding = encodingName(request.length.encoding);
-            record.cost = request.estimate.cost;
-            if (!journal_sql::insert(insert, record))
-                return failure(journal_, insert);
-        }
-        return record.batch;
+        const qint64 id = query.lastInsertId().toLongLong();
+        if (const Expected<void> rows =
+                journal_sql::insertPlan(journal_, id, batch.account, plan, now);
+            !rows)
+            return Unexpected(rows.error());
+        return id;
     });
 }
 
