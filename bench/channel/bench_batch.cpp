@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A batch of personal messages sent to the gateway stand-in with no pause:
 // through BatchStore and BatchRunner (every row written queued first, then
-// each claimed, on disk, before its request leaves), or, as the anchor, the
+// each claimed, on disk, before its request leaves), or, as anchors, the
 // same request bodies posted one after another from one
-// QNetworkAccessManager, with no journal at all. One process per run, its
-// own stand-in; prints "send=MS" (first request to last reply) and, for the
-// batch, "create=MS" (the rows written), for bench_runner.
-//   bench_batch [--bare] REQUESTS http|https
+// QNetworkAccessManager (--bare), or the same requests through GatewayClient
+// (--client), with no journal at all. One process per run, its own stand-in;
+// prints "send=MS" (first request to last reply) and, for the batch,
+// "create=MS" (the rows written), for bench_runner.
+//   bench_batch [--bare | --client] REQUESTS http|https
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -101,6 +102,41 @@ int sendBatch(const BatchPlan& plan, const GatewayLocation& location) {
     return 0;
 }
 
+// The same requests through GatewayClient, one after another, no journal.
+int sendThroughClient(const BatchPlan& plan, const GatewayLocation& location) {
+    Settings settings;
+    GatewayClient client(location);
+    client.setConnection(ConnectionSettings::load(settings));
+    QList<FormFields> requests;
+    for (qsizetype i = 0; i < plan.count(); ++i)
+        requests.append(sendMessageFields(draftOf(plan.request(i))));
+    QString problem;
+    QElapsedTimer clock;
+    clock.start();
+    for (const FormFields& fields : std::as_const(requests)) {
+        QEventLoop loop;
+        const auto replied =
+            QObject::connect(&client, &GatewayClient::replied, &loop, [&](const QString& reply) {
+                if (!reply.contains(QLatin1String(protocol::kCreditsMarker)))
+                    problem = reply;
+                loop.quit();
+            });
+        const auto broke =
+            QObject::connect(&client, &GatewayClient::failed, &loop, [&](const QString& message) {
+                problem = message;
+                loop.quit();
+            });
+        client.post(QLatin1String(protocol::kSendPage), fields);
+        loop.exec();
+        QObject::disconnect(replied);
+        QObject::disconnect(broke);
+        if (!problem.isEmpty())
+            return failed(problem);
+    }
+    printMs("send", clock);
+    return 0;
+}
+
 int sendBare(const BatchPlan& plan, const GatewayLocation& location, const QString& transport) {
     QNetworkAccessManager manager;
     QNetworkRequest request(
@@ -133,10 +169,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QStringList arguments = application.arguments().mid(1);
     const bool bare = arguments.removeAll(u"--bare"_s) > 0;
+    const bool throughClient = arguments.removeAll(u"--client"_s) > 0;
     const int count = arguments.value(0).toInt();
     const QString transport = arguments.value(1);
     if (count <= 0 || (transport != "http"_L1 && transport != "https"_L1))
-        return failed(u"usage: bench_batch [--bare] REQUESTS http|https"_s);
+        return failed(u"usage: bench_batch [--bare | --client] REQUESTS http|https"_s);
 
     testing::GatewayProcess gateway;
     if (!gateway.start({{u"demo"_s, u"demo"_s, 100'000'000}}))
@@ -149,5 +186,7 @@ int main(int argc, char* argv[]) {
     const Expected<BatchPlan> plan = personalPlan(count);
     if (!plan)
         return failed(plan.error());
+    if (throughClient)
+        return sendThroughClient(*plan, location);
     return bare ? sendBare(*plan, location, transport) : sendBatch(*plan, location);
 }

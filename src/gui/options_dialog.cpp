@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/message/recipient_check.h"
+#include "core/schedule/schedule_preferences.h"
 #include "core/settings/settings.h"
 #include "gui/help_launcher.h"
 #include "gui/message_box.h"
@@ -36,6 +37,8 @@ OptionsDialog::OptionsDialog(Settings& settings, QWidget* parent)
     connect(ui_->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     setHelpTopic(this, u"options.htm"_s);
     connect(ui_->confirmCost, &QCheckBox::toggled, ui_->costThreshold, &QWidget::setEnabled);
+    connect(ui_->quietHours, &QCheckBox::toggled, ui_->quietStart, &QWidget::setEnabled);
+    connect(ui_->quietHours, &QCheckBox::toggled, ui_->quietEnd, &QWidget::setEnabled);
     // Read once, when the dialog opens: what the user types must survive a
     // look at another window.
     showStoredChoices();
@@ -75,6 +78,34 @@ void OptionsDialog::showStoredPreferences() {
     ui_->costThreshold->setEnabled(stored.confirmCost);
     ui_->costThreshold->setValue(stored.costThreshold);
     ui_->pause->setValue(double(stored.pause.count()) / 1000);
+
+    const SchedulePreferences schedule = SchedulePreferences::load(settings_);
+    // Off, the edits offer the usual hours for when they are turned on.
+    const QuietHours shown =
+        schedule.quietHours.isOn() ? schedule.quietHours : QuietHours::defaults();
+    ui_->quietHours->setChecked(schedule.quietHours.isOn());
+    ui_->quietStart->setTime(shown.start());
+    ui_->quietEnd->setTime(shown.end());
+    ui_->quietStart->setEnabled(schedule.quietHours.isOn());
+    ui_->quietEnd->setEnabled(schedule.quietHours.isOn());
+    ui_->lateHours->setMaximum(SchedulePreferences::kMaxLateHours);
+    ui_->lateHours->setValue(schedule.lateHours);
+}
+
+Expected<SchedulePreferences> OptionsDialog::chosenSchedule() const {
+    SchedulePreferences chosen;
+    chosen.lateHours = ui_->lateHours->value();
+    if (!ui_->quietHours->isChecked()) {
+        chosen.quietHours = QuietHours();
+        return chosen;
+    }
+    const QString format = u"HH:mm"_s;
+    const Expected<QuietHours> quiet = QuietHours::parse(
+        ui_->quietStart->time().toString(format) + u'-' + ui_->quietEnd->time().toString(format));
+    if (!quiet)
+        return Unexpected(quiet.error());
+    chosen.quietHours = *quiet;
+    return chosen;
 }
 
 Preferences OptionsDialog::chosenPreferences() const {
@@ -105,16 +136,23 @@ bool OptionsDialog::applyOptions() {
         chosen.proxyServer = server;
         chosen.proxyPort = port;
     }
-    const bool saved = chosen.save(settings_) && chosenPreferences().save(settings_);
+    // Quiet hours that would never end keep the stored schedule; the rest is
+    // saved.
+    const Expected<SchedulePreferences> schedule = chosenSchedule();
+    const bool saved = chosen.save(settings_) && chosenPreferences().save(settings_) &&
+                       (!schedule || schedule->save(settings_));
     stored_ = ConnectionSettings::load(settings_);
     if (!saved)
         Q_EMIT saveFailed(settings_.errorString());
     if (!complete) {
         MessageBox::tell(this, tr("Please enter proxy address and port"));
         (server.isEmpty() ? ui_->proxysrv : ui_->proxyport)->setFocus();
+    } else if (!schedule) {
+        MessageBox::tell(this, schedule.error());
+        ui_->quietEnd->setFocus();
     }
     Q_EMIT connectionChanged();
-    return saved && complete;
+    return saved && complete && schedule;
 }
 
 }  // namespace pelicast

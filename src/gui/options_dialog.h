@@ -5,12 +5,14 @@
 #include <QDialog>
 #include <memory>
 
+#include "common/expected.h"
 #include "core/gateway/connection_settings.h"
 #include "core/settings/preferences.h"
 
 namespace pelicast {
 
 class Settings;
+struct SchedulePreferences;
 
 namespace Ui {
 class OptionsDialog;
@@ -18,7 +20,8 @@ class OptionsDialog;
 
 // The connection options: transport (HTTPS or plain HTTP) and proxy mode,
 // and the checks before sending (default region of the recipients' numbers,
-// the recipient check, a second question above a cost). It shows the stored
+// the recipient check, a second question above a cost), and when scheduled
+// messages may go (quiet hours, late batches). It shows the stored
 // choices as they were when it opened and keeps nothing of its own; OK and
 // Apply save the choices and emit connectionChanged(), so the main window
 // applies them at once, or saveFailed() when they cannot be saved.
@@ -43,6 +46,7 @@ private:
     void enableProxyFields(bool enabled);
     void showStoredPreferences();
     Preferences chosenPreferences() const;
+    Expected<SchedulePreferences> chosenSchedule() const;
 
     std::unique_ptr<Ui::OptionsDialog> ui_;
     Settings& settings_;

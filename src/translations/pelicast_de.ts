@@ -131,6 +131,17 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder ein anderes Pelicast d
     </message>
 </context>
 <context>
+    <name>BatchStore</name>
+    <message>
+        <source>The journal %1 cannot be used: %2</source>
+        <translation>Das Protokoll %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>The batch was closed before this request was sent.</source>
+        <translation>Die Serie wurde geschlossen, bevor diese Anfrage gesendet wurde.</translation>
+    </message>
+</context>
+<context>
     <name>BoundedRead</name>
     <message>
         <source>larger than the limit of %1</source>
@@ -363,6 +374,33 @@ Rückgabewert:
     </message>
 </context>
 <context>
+    <name>DueRules</name>
+    <message>
+        <source>That is inside the quiet hours (%1): the messages go at %2.</source>
+        <translation>Das liegt in den Ruhezeiten (%1): Die Nachrichten gehen um %2.</translation>
+    </message>
+    <message>
+        <source>Choose the date and time the messages are to go.</source>
+        <translation>Wählen Sie Datum und Uhrzeit, zu der die Nachrichten gehen sollen.</translation>
+    </message>
+    <message>
+        <source>%1 has passed: choose a later time, or send now.</source>
+        <translation>%1 ist vorbei: Wählen Sie eine spätere Zeit, oder senden Sie jetzt.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in this time zone (the clocks skip it): choose another time.</source>
+        <translation>%1 gibt es in dieser Zeitzone nicht (die Uhren überspringen sie): Wählen Sie eine andere Zeit.</translation>
+    </message>
+    <message>
+        <source>“%1” is no time: write it as YYYY-MM-DD HH:MM (your local time), or in ISO 8601 with an offset, such as 2026-05-04T08:00+02:00.</source>
+        <translation>„%1“ ist keine Zeit: Schreiben Sie sie als JJJJ-MM-TT HH:MM (Ihre Ortszeit) oder in ISO 8601 mit Versatz, etwa 2026-05-04T08:00+02:00.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 am %2</translation>
+    </message>
+</context>
+<context>
     <name>GatewayLocation</name>
     <message>
         <source>&quot;%1&quot; is not a gateway address: it begins with http:// or https:// and names a host, as in http://127.0.0.1:18080/.</source>
@@ -454,7 +492,18 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder das offene das Thema �
     </message>
     <message>
         <source>Request %1 is no longer this program&apos;s to send.</source>
-        <translation>Die Anfrage %1 ist nicht mehr von diesem Programm zu senden.</translation>
+        <translation>Die Anfrage %1 darf nicht mehr von diesem Programm gesendet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QuietHours</name>
+    <message>
+        <source>“%1” are no quiet hours: write them as 21:00-08:00, or off.</source>
+        <translation>„%1“ sind keine Ruhezeiten: Schreiben Sie sie als 21:00-08:00, oder off.</translation>
+    </message>
+    <message>
+        <source>Quiet hours from %1 to %1 would never end: choose an end that differs from the start, or turn them off.</source>
+        <translation>Ruhezeiten von %1 bis %1 endeten nie: Wählen Sie ein Ende, das vom Beginn abweicht, oder schalten Sie sie aus.</translation>
     </message>
 </context>
 <context>
@@ -520,6 +569,21 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder das offene das Thema �
     </message>
 </context>
 <context>
+    <name>ScheduleStore</name>
+    <message>
+        <source>Batch %1 is no longer scheduled: it is being sent, was sent or was cancelled.</source>
+        <translation>Serie %1 ist nicht mehr geplant: Sie wird gerade gesendet, wurde gesendet oder abgesagt.</translation>
+    </message>
+    <message>
+        <source>The scheduled batch was cancelled.</source>
+        <translation>Die geplante Serie wurde abgesagt.</translation>
+    </message>
+    <message>
+        <source>Part of batch %1 was sent already: its text can no longer change.</source>
+        <translation>Ein Teil von Serie %1 wurde bereits gesendet: Ihr Text kann sich nicht mehr ändern.</translation>
+    </message>
+</context>
+<context>
     <name>SendChecks</name>
     <message>
         <source>Message</source>
@@ -555,6 +619,470 @@ Rückgabewert: 0, wenn das Fenster geschlossen wurde oder das offene das Thema �
     </message>
 </context>
 <context>
+    <name>SendCommand</name>
+    <message>
+        <source>--%1 takes the number of a batch (see --batches), not &quot;%2&quot;.</source>
+        <translation>--%1 erwartet die Nummer einer Serie (siehe --batches), nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>There is no batch %1 (see --batches).</source>
+        <translation>Es gibt keine Serie %1 (siehe --batches).</translation>
+    </message>
+    <message>
+        <source>No batch is unfinished.</source>
+        <translation>Es gibt keine unfertige Serie.</translation>
+    </message>
+    <message>
+        <source>%1, made %2 from %3</source>
+        <translation>%1, erstellt %2 aus %3</translation>
+    </message>
+    <message>
+        <source>Batch %1 is %2: it is not sent now.</source>
+        <translation>Serie %1 ist %2: Sie wird jetzt nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Batch %1 is of the account %2: leave out --user.</source>
+        <translation>Serie %1 gehört zum Konto %2: Lassen Sie --user weg.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused requests of batch %1 are sent again: each is charged when the gateway takes it this time.</source>
+        <translation>
+            <numerusform>%n abgelehnte Anfrage der Serie %1 wird erneut gesendet: Sie wird berechnet, wenn das Gateway sie diesmal annimmt.</numerusform>
+            <numerusform>%n abgelehnte Anfragen der Serie %1 werden erneut gesendet: Jede wird berechnet, wenn das Gateway sie diesmal annimmt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n requests of batch %1 that got no clear answer are sent again. The gateway may have sent them already: their recipients may get them twice, and each is paid again.</source>
+        <translation>
+            <numerusform>%n Anfrage der Serie %1 ohne klare Antwort wird erneut gesendet. Das Gateway hat sie eventuell schon gesendet: Ihre Empfänger erhalten sie womöglich zweimal, und sie wird erneut bezahlt.</numerusform>
+            <numerusform>%n Anfragen der Serie %1 ohne klare Antwort werden erneut gesendet. Das Gateway hat sie eventuell schon gesendet: Ihre Empfänger erhalten sie womöglich zweimal, und jede wird erneut bezahlt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Batch %1 is closed: %n queued requests will not be sent; History keeps the rest as they are.</source>
+        <translation>
+            <numerusform>Serie %1 ist geschlossen: %n wartende Anfrage wird nicht gesendet; der Verlauf behält die übrigen, wie sie sind.</numerusform>
+            <numerusform>Serie %1 ist geschlossen: %n wartende Anfragen werden nicht gesendet; der Verlauf behält die übrigen, wie sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Template &quot;%1&quot; saved.</source>
+        <translation>Vorlage „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Template &quot;%1&quot; deleted.</source>
+        <translation>Vorlage „%1“ gelöscht.</translation>
+    </message>
+    <message>
+        <source>No template is saved.</source>
+        <translation>Es ist keine Vorlage gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… und %n weitere</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was sent.</source>
+        <translation>%1
+Nichts wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>batch %1: %2 written to the journal.</source>
+        <translation>Serie %1: %2 ins Protokoll geschrieben.</translation>
+    </message>
+    <message>
+        <source>--number-column names a column of --csv FILE.</source>
+        <translation>--number-column benennt eine Spalte von --csv FILE.</translation>
+    </message>
+    <message>
+        <source>No recipient: give --to, --group or --csv.</source>
+        <translation>Kein Empfänger: Geben Sie --to, --group oder --csv an.</translation>
+    </message>
+    <message>
+        <source>The address book cannot be read: %1</source>
+        <translation>Das Adressbuch kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>--csv takes the recipients from the file: leave out --to and --group.</source>
+        <translation>--csv nimmt die Empfänger aus der Datei: Lassen Sie --to und --group weg.</translation>
+    </message>
+    <message>
+        <source>The list file %1 cannot be read: %2</source>
+        <translation>Die Listendatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The list file %1 has no column &quot;%2&quot;; its columns: %3.</source>
+        <translation>Die Listendatei %1 hat keine Spalte „%2“; ihre Spalten: %3.</translation>
+    </message>
+    <message>
+        <source>No column of the list file %1 holds phone numbers; give --number-column (its columns: %2).</source>
+        <translation>Keine Spalte der Listendatei %1 enthält Telefonnummern; geben Sie --number-column an (ihre Spalten: %2).</translation>
+    </message>
+    <message>
+        <source>These recipients cannot be sent to:%1
+Correct them, or leave them out.</source>
+        <translation>An diese Empfänger kann nicht gesendet werden:%1
+Korrigieren Sie sie oder lassen Sie sie weg.</translation>
+    </message>
+    <message>
+        <source>Left out, each number getting one message:%1</source>
+        <translation>Ausgelassen, damit jede Nummer eine Nachricht erhält:%1</translation>
+    </message>
+    <message>
+        <source>No recipient is left to send to.</source>
+        <translation>Es bleibt kein Empfänger, an den gesendet werden kann.</translation>
+    </message>
+    <message>
+        <source>The message holds {%1}, which names no field of these recipients (%2). Write {{ and }} to send a brace itself.</source>
+        <translation>Die Nachricht enthält {%1}, was kein Feld dieser Empfänger benennt (%2). Schreiben Sie {{ und }}, um eine geschweifte Klammer selbst zu senden.</translation>
+    </message>
+    <message>
+        <source>--missing takes empty or skip, not &quot;%1&quot;.</source>
+        <translation>--missing erwartet empty oder skip, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--too-long takes send or skip, not &quot;%1&quot;.</source>
+        <translation>--too-long erwartet send oder skip, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--pause takes seconds from 0 to 3600, not &quot;%1&quot;.</source>
+        <translation>--pause erwartet Sekunden von 0 bis 3600, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>%1: no %2</source>
+        <translation>%1: ohne %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recipients have no value for a field of the message:%1
+Give --missing empty to send the message with the field left empty, or --missing skip to leave them out.</source>
+        <translation>
+            <numerusform>%n Empfänger hat keinen Wert für ein Feld der Nachricht:%1
+Geben Sie --missing empty an, um die Nachricht mit leerem Feld zu senden, oder --missing skip, um ihn auszulassen.</numerusform>
+            <numerusform>%n Empfänger haben keinen Wert für ein Feld der Nachricht:%1
+Geben Sie --missing empty an, um die Nachricht mit leerem Feld zu senden, oder --missing skip, um sie auszulassen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages are over %1 characters once filled in:%2
+Give --too-long send to send them as they are (in more parts), or --too-long skip to leave them out.</source>
+        <translation>
+            <numerusform>%n Nachricht hat ausgefüllt mehr als %1 Zeichen:%2
+Geben Sie --too-long send an, um sie so zu senden, wie sie ist (in mehr Teilen), oder --too-long skip, um sie auszulassen.</numerusform>
+            <numerusform>%n Nachrichten haben ausgefüllt mehr als %1 Zeichen:%2
+Geben Sie --too-long send an, um sie so zu senden, wie sie sind (in mehr Teilen), oder --too-long skip, um sie auszulassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>Zeile %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Every message is empty or left out: nothing to send.</source>
+        <translation>Jede Nachricht ist leer oder ausgelassen: Es gibt nichts zu senden.</translation>
+    </message>
+    <message>
+        <source>%1
+Give --max-cost %2 to send it all the same.</source>
+        <translation>%1
+Geben Sie --max-cost %2 an, um trotzdem zu senden.</translation>
+    </message>
+    <message>
+        <source>Would send from %1 as %2: %3</source>
+        <translation>Würde von %1 als %2 senden: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 (%3 SMS, %4, %n credits)</source>
+        <translation>
+            <numerusform>%1: %2 (%3 SMS, %4, %n Credit)</numerusform>
+            <numerusform>%1: %2 (%3 SMS, %4, %n Credits)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was sent: this was a dry run.</source>
+        <translation>Nichts wurde gesendet: Dies war ein Probelauf.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weiterer</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Batch %1, %n requests: %2 accepted, %3 refused, %4 unknown, %5 queued</source>
+        <translation>
+            <numerusform>Serie %1, %n Anfrage: %2 angenommen, %3 abgelehnt, %4 unbekannt, %5 wartend</numerusform>
+            <numerusform>Serie %1, %n Anfragen: %2 angenommen, %3 abgelehnt, %4 unbekannt, %5 wartend</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n being sent</source>
+        <translation>
+            <numerusform>, %n wird gesendet</numerusform>
+            <numerusform>, %n werden gesendet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+A batch is written to the journal before anything is sent: nothing was sent.</source>
+        <translation>%1
+Eine Serie wird ins Protokoll geschrieben, bevor etwas gesendet wird: Nichts wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>pelicast-send was stopped by %1 before the answer came.</source>
+        <translation>pelicast-send wurde durch %1 beendet, bevor die Antwort kam.</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 with a request out. %2</source>
+        <translation>Durch %1 beendet, während eine Anfrage unterwegs war. %2</translation>
+    </message>
+    <message>
+        <source>Stopped by %1.</source>
+        <translation>Durch %1 beendet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n credits spent</source>
+        <translation>
+            <numerusform>; %n Credit verbraucht</numerusform>
+            <numerusform>; %n Credits verbraucht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; Credits Left:%1</source>
+        <translation>; Verbleibende Credits:%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n requests of batch %1 got no clear answer: they may have been sent. Check your balance; pelicast-send never sends them again on its own (--resend-unknown %1 does, at the risk of sending them twice).</source>
+        <translation>
+            <numerusform>%n Anfrage der Serie %1 bekam keine klare Antwort: Sie wurde eventuell gesendet. Prüfen Sie Ihr Guthaben; pelicast-send sendet sie nie von selbst erneut (--resend-unknown %1 tut es, mit dem Risiko, sie zweimal zu senden).</numerusform>
+            <numerusform>%n Anfragen der Serie %1 bekamen keine klare Antwort: Sie wurden eventuell gesendet. Prüfen Sie Ihr Guthaben; pelicast-send sendet sie nie von selbst erneut (--resend-unknown %1 tut es, mit dem Risiko, sie zweimal zu senden).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n requests of batch %1 are still queued: pelicast-send --continue %1 sends them.</source>
+        <translation>
+            <numerusform>%n Anfrage der Serie %1 wartet noch: pelicast-send --continue %1 sendet sie.</numerusform>
+            <numerusform>%n Anfragen der Serie %1 warten noch: pelicast-send --continue %1 sendet sie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A password is never taken on the command line: use --password-file or PELICAST_PASSWORD.</source>
+        <translation>Ein Passwort wird nie auf der Befehlszeile angenommen: Verwenden Sie --password-file oder PELICAST_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>--%1 is given %2 times; give it once.</source>
+        <translation>--%1 ist %2-mal angegeben; geben Sie es einmal an.</translation>
+    </message>
+    <message>
+        <source>Give one of --%1.</source>
+        <translation>Geben Sie nur eine der Optionen --%1 an.</translation>
+    </message>
+    <message>
+        <source>--%1 sends no message: leave out --%2.</source>
+        <translation>--%1 sendet keine Nachricht: Lassen Sie --%2 weg.</translation>
+    </message>
+    <message>
+        <source>--%1 has no dry run: leave out --dry-run.</source>
+        <translation>--%1 hat keinen Probelauf: Lassen Sie --dry-run weg.</translation>
+    </message>
+    <message>
+        <source>--max-cost takes a number of credits, not &quot;%1&quot;.</source>
+        <translation>--max-cost erwartet eine Anzahl Credits, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--region takes a country&apos;s two-letter code, such as GR, not &quot;%1&quot;.</source>
+        <translation>--region erwartet den zweibuchstabigen Code eines Landes, etwa GR, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Pelicast&apos;s settings %1</source>
+        <translation>Die Einstellungen von Pelicast: %1</translation>
+    </message>
+    <message>
+        <source>Standard input cannot be read: %1</source>
+        <translation>Die Standardeingabe kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The message on standard input cannot be read: %1.</source>
+        <translation>Die Nachricht auf der Standardeingabe kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The text on standard input is not UTF-8.</source>
+        <translation>Der Text auf der Standardeingabe ist kein UTF-8.</translation>
+    </message>
+    <message>
+        <source>There is no template &quot;%1&quot; (see --templates).</source>
+        <translation>Es gibt keine Vorlage „%1“ (siehe --templates).</translation>
+    </message>
+    <message>
+        <source>Give --region with the country&apos;s two-letter code (--region GR), or choose the default region in Pelicast&apos;s Options; numbers in international format (+30…) need neither.</source>
+        <translation>Geben Sie --region mit dem zweibuchstabigen Code des Landes an (--region GR) oder wählen Sie die Standardregion in den Optionen von Pelicast; Nummern im internationalen Format (+30…) brauchen keines von beiden.</translation>
+    </message>
+    <message>
+        <source>No account: Pelicast remembers no user name; give --user.</source>
+        <translation>Kein Konto: Pelicast hat sich keinen Benutzernamen gemerkt; geben Sie --user an.</translation>
+    </message>
+    <message>
+        <source>Pelicast keeps none.</source>
+        <translation>Pelicast speichert keines.</translation>
+    </message>
+    <message>
+        <source>The password file holds none.</source>
+        <translation>Die Passwortdatei enthält keines.</translation>
+    </message>
+    <message>
+        <source>The password file %1 cannot be read: %2</source>
+        <translation>Die Passwortdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The password file %1 can be read by other users.</source>
+        <translation>Die Passwortdatei %1 kann von anderen Benutzern gelesen werden.</translation>
+    </message>
+    <message>
+        <source>PELICAST_PASSWORD is empty.</source>
+        <translation>PELICAST_PASSWORD ist leer.</translation>
+    </message>
+    <message>
+        <source>No password for %1: %2 Give --password-file or set PELICAST_PASSWORD.</source>
+        <translation>Kein Passwort für %1: %2 Geben Sie --password-file an oder setzen Sie PELICAST_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>--to &quot;%1&quot; holds a blank recipient; recipients are separated by &quot;;&quot;.</source>
+        <translation>--to „%1“ enthält einen leeren Empfänger; Empfänger werden durch „;“ getrennt.</translation>
+    </message>
+    <message>
+        <source>Give --text or --template, not both.</source>
+        <translation>Geben Sie --text oder --template an, nicht beide.</translation>
+    </message>
+    <message>
+        <source>No message: give --text, or --text - to read it from standard input.</source>
+        <translation>Keine Nachricht: Geben Sie --text an, oder --text -, um sie von der Standardeingabe zu lesen.</translation>
+    </message>
+    <message>
+        <source>The message is empty.</source>
+        <translation>Die Nachricht ist leer.</translation>
+    </message>
+    <message>
+        <source>The address book has no group &quot;%1&quot; with a mobile number in it.</source>
+        <translation>Das Adressbuch hat keine Gruppe „%1“ mit einer Mobilnummer darin.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts of the address book cannot be read; members of &quot;%1&quot; among them are left out.</source>
+        <translation>
+            <numerusform>%n Kontakt des Adressbuchs kann nicht gelesen werden; Mitglieder von „%1“ darunter werden ausgelassen.</numerusform>
+            <numerusform>%n Kontakte des Adressbuchs können nicht gelesen werden; Mitglieder von „%1“ darunter werden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Each number is sent once.</source>
+        <translation>Jede Nummer wird einmal gesendet.</translation>
+    </message>
+    <message>
+        <source>Each is sent and paid for (see --once).</source>
+        <translation>Jeder wird gesendet und bezahlt (siehe --once).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Would send from %1 as %2 to %n recipients:
+</source>
+        <translation>
+            <numerusform>Würde von %1 als %2 an %n Empfänger senden:
+</numerusform>
+            <numerusform>Würde von %1 als %2 an %n Empfänger senden:
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Message: %1 SMS, %2
+Cost: %3 credits</source>
+        <translation>Nachricht: %1 SMS, %2
+Kosten: %3 Credits</translation>
+    </message>
+    <message>
+        <source> (additional interconnection charges may apply)</source>
+        <translation> (zusätzliche Zusammenschaltungsgebühren möglich)</translation>
+    </message>
+    <message>
+        <source>
+Nothing was sent: this was a dry run.</source>
+        <translation>
+Nichts wurde gesendet: Dies war ein Probelauf.</translation>
+    </message>
+    <message>
+        <source>%1 The request goes on without it.</source>
+        <translation>%1 Die Anfrage wird ohne es fortgesetzt.</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 with the request out. %2</source>
+        <translation>Durch %1 beendet, während die Anfrage unterwegs war. %2</translation>
+    </message>
+    <message>
+        <source>Would ask for the balance of %1. Nothing was sent: this was a dry run.</source>
+        <translation>Würde das Guthaben von %1 abfragen. Nichts wurde gesendet: Dies war ein Probelauf.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Batch %1 pauses for the quiet hours: its %n queued requests go at %2.</source>
+        <translation>
+            <numerusform>Serie %1 pausiert für die Ruhezeiten: Ihre %n wartende Anfrage geht um %2.</numerusform>
+            <numerusform>Serie %1 pausiert für die Ruhezeiten: Ihre %n wartenden Anfragen gehen um %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--%1 takes the number of a scheduled batch (see --scheduled), not &quot;%2&quot;.</source>
+        <translation>--%1 erwartet die Nummer einer geplanten Serie (siehe --scheduled), nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>Scheduled messages wait for a password</source>
+        <translation>Geplante Nachrichten warten auf ein Passwort</translation>
+    </message>
+    <message>
+        <source>Batch %1 of %2 was due at %3, but no password is available for the account: none is remembered, or the keyring is locked. It is sent as soon as Pelicast is open with the password, or the keyring is unlocked.</source>
+        <translation>Serie %1 von %2 war um %3 fällig, aber für das Konto ist kein Passwort verfügbar: Keines ist gespeichert, oder der Schlüsselbund ist gesperrt. Sie wird gesendet, sobald Pelicast mit dem Passwort geöffnet ist oder der Schlüsselbund entsperrt wird.</translation>
+    </message>
+    <message>
+        <source>Batch %1 is scheduled for %2: %3.</source>
+        <translation>Serie %1 ist für %2 geplant: %3.</translation>
+    </message>
+    <message>
+        <source>Nothing is scheduled.</source>
+        <translation>Nichts ist geplant.</translation>
+    </message>
+    <message>
+        <source>Batch %1 at %2, to %3: %4 · %5: %6
+</source>
+        <translation>Serie %1 um %2, an %3: %4 · %5: %6
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages</source>
+        <translation>
+            <numerusform>%n Nachricht</numerusform>
+            <numerusform>%n Nachrichten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n credits</source>
+        <translation>
+            <numerusform>%n Credit</numerusform>
+            <numerusform>%n Credits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Batch %1 is cancelled: none of its messages is sent.</source>
+        <translation>Serie %1 ist abgesagt: Keine ihrer Nachrichten wird gesendet.</translation>
+    </message>
+    <message>
+        <source>Batch %1 was due at %2, more than %3 hours ago: it is not sent without your word. Pelicast asks when it starts; pelicast-send --cancel %1 calls it off.</source>
+        <translation>Serie %1 war um %2 fällig, vor mehr als %3 Stunden: Ohne Ihr Wort wird sie nicht gesendet. Pelicast fragt beim Start; pelicast-send --cancel %1 sagt sie ab.</translation>
+    </message>
+</context>
+<context>
     <name>SendEstimate</name>
     <message>
         <source> (additional interconnection charges may apply) </source>
@@ -572,6 +1100,276 @@ Möchten Sie fortfahren?</numerusform>
 Das kostet Sie %1 Credits %2.<byte value="xd"/>
 Möchten Sie fortfahren?</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SendOptions</name>
+    <message>
+        <source>Sends an SMS through the Quillo gateway, or asks for the balance, with the settings, address book and journal of Pelicast.
+
+The account is the one Pelicast remembers, or --user. A password is never taken on the command line, where other users can see it.
+
+The message is checked as Pelicast&apos;s window checks it, by the settings of its Options: recipients that cannot be phone numbers of the default region stop it, and so do numbers in national format when no region is known (none set in Options or by --region, and none in the system&apos;s language settings, as under cron); numbers named twice and an originator that networks may drop are warned about; a message that costs more than the credits set at &quot;Ask again above&quot; is refused, unless --max-cost allows it.
+
+Sending to many. A message with fields ({first}, {last} and {name} of the address book&apos;s contacts, or {Column} for any column of a --csv list, letter case aside; {{ and }} write a brace), or to the rows of --csv FILE, goes as a batch: one request per distinct text, each number once (the first row), written to the journal before the first request leaves, then sent one at a time with --pause between two (default: the preference &quot;pause&quot;, 1 s). A row with a field left empty, or a text over 160 characters once filled in, stops the batch before anything is sent unless --missing or --too-long says what to do; so does a row whose number cannot be one. --max-cost applies to the batch&apos;s total. A request that did not reach the gateway goes back to the queue and ends the run; one that went out without a complete answer is &quot;unknown&quot; and is never sent again on pelicast-send&apos;s own. Two programs never send the same request: each claims it in the journal first.
+
+The state of a batch&apos;s request (the journal&apos;s words, as --json gives them): queued (waits to be sent), pending (being sent), accepted, refused, unclear (an answer that says neither; counted as unknown), unknown (it went out and no complete answer came: it may have been sent), declined (its batch was closed before it went).
+
+--json prints one JSON value, of the same shape for a dry run and a send. Of a message: &quot;outcome&quot; (accepted, refused, unclear, unknown, failed or dry-run), &quot;account&quot;, &quot;originator&quot;, &quot;recipients&quot;, &quot;recipientCount&quot;, &quot;parts&quot;, &quot;encoding&quot;, &quot;cost&quot;, &quot;interconnectionCharges&quot;, &quot;reply&quot; (the gateway&apos;s reply as it came; null when there is none) and &quot;balance&quot; (a number, as the reply stated it; null when it stated none). Of a batch: &quot;batch&quot; (its number, as a string; null in a dry run), &quot;outcome&quot; (what its requests come to: accepted, refused, unknown, queued or dry-run), &quot;account&quot;, &quot;originator&quot;, &quot;messages&quot;, &quot;sms&quot;, &quot;cost&quot;, &quot;requests&quot; (each with &quot;recipients&quot;, &quot;text&quot;, &quot;parts&quot;, &quot;encoding&quot;, &quot;cost&quot; and &quot;outcome&quot;) and &quot;balance&quot; (as the last reply stated it). A failure adds &quot;error&quot;. --batches --json prints a list of {&quot;batch&quot;, &quot;created&quot; (UTC, ISO 8601), &quot;accepted&quot;, &quot;refused&quot;, &quot;unknown&quot;, &quot;queued&quot;, &quot;pending&quot;, &quot;source&quot;}, oldest first.
+
+The password, the first found of:
+  1  the first line of the --password-file
+  2  the environment variable PELICAST_PASSWORD
+  3  the desktop&apos;s keyring (Secret Service: service &quot;Pelicast&quot;, the user
+     name as key), where Pelicast keeps it when &quot;Remember Password&quot; is
+     ticked; a keyring that is locked, or does not answer within 5
+     seconds, gives none: an unlock prompt is not waited for
+  4  the settings file, where Pelicast keeps it (scrambled) for the
+     account it remembers where no keyring could
+
+Exit status:
+  0  the gateway accepted the request (of a batch: every request): its
+     reply states the balance and says nothing of a refusal
+  1  the gateway refused it (its reply is printed): the reply says that
+     nothing was sent, that the user name or password is wrong, or that
+     something is invalid, with a balance or without; of a batch: some
+     were refused, the others accepted
+  2  bad usage or input, or a message the checks refuse (a recipient that
+     is not a possible number, a national number while no region is known,
+     a cost above the limit, a field without a value), in a dry run as in
+     a send
+  3  no clear outcome: a network or TLS failure, an HTTP error status, an
+     empty or unknown reply (&quot;Unclear, check your balance&quot;), or SIGINT,
+     SIGTERM or SIGHUP while the request was out; when the request went
+     out, the gateway may have sent the message all the same: check the
+     balance before sending again (pelicast-send never retries by itself);
+     of a batch: some request is unknown or unclear, or some are still
+     queued (the network failed, or a signal stopped it)
+  4  the user&apos;s data (settings, address book, password file, list file,
+     journal) could not be read or written, or no password is available:
+     none given, none kept, or the keyring locked or not answering
+  5  the outcome could not be written to standard output (a full disk);
+     the request&apos;s outcome is in Pelicast&apos;s History
+
+SIGINT, SIGTERM or SIGHUP before the request leaves end pelicast-send as
+they end any program (the shell shows 130, 143 or 129): nothing was sent.
+Once the answer came, they change nothing. During a batch they stop it:
+the request out is unknown, the rest stay queued (--continue), status 3.
+
+The gateway&apos;s reply is printed with control characters other than line feed and tab shown as the replacement character U+FFFD; --json gives it exactly.</source>
+        <translation>Sendet eine SMS über das Gateway von Quillo oder fragt das Guthaben ab, mit den Einstellungen, dem Adressbuch und dem Protokoll von Pelicast.
+
+Das Konto ist das, welches Pelicast sich merkt, oder --user. Ein Passwort wird nie auf der Befehlszeile angenommen, wo andere Benutzer es sehen können.
+
+Die Nachricht wird geprüft, wie das Fenster von Pelicast sie prüft, nach den Einstellungen seiner Optionen: Empfänger, die keine Telefonnummern der Standardregion sein können, halten sie auf, ebenso Nummern im nationalen Format, wenn keine Region bekannt ist (keine in den Optionen oder mit --region festgelegt und keine in den Spracheinstellungen des Systems, wie unter cron); vor doppelt genannten Nummern und einem Absender, den Netze verwerfen können, wird gewarnt; eine Nachricht, die mehr kostet als die bei „Erneut fragen über“ festgelegten Credits, wird abgelehnt, außer --max-cost erlaubt sie.
+
+An viele senden. Eine Nachricht mit Feldern ({first}, {last} und {name} der Kontakte des Adressbuchs oder {Column} für jede Spalte einer --csv-Liste, ohne Rücksicht auf Groß- und Kleinschreibung; {{ und }} schreiben eine geschweifte Klammer) oder an die Zeilen von --csv FILE geht als Serie hinaus: eine Anfrage je unterschiedlichem Text, jede Nummer einmal (die erste Zeile), ins Protokoll geschrieben, bevor die erste Anfrage hinausgeht, dann einzeln gesendet, mit --pause zwischen zweien (Standard: die Einstellung „pause“, 1 s). Eine Zeile mit leerem Feld oder ein Text, der ausgefüllt mehr als 160 Zeichen hat, hält die Serie auf, bevor etwas gesendet wird, es sei denn, --missing oder --too-long sagt, was zu tun ist; ebenso eine Zeile, deren Nummer keine sein kann. --max-cost gilt für die Summe der Serie. Eine Anfrage, die das Gateway nicht erreicht hat, kehrt in die Warteschlange zurück und beendet den Lauf; eine, die ohne vollständige Antwort hinausging, ist „unknown“ und wird von pelicast-send nie von selbst erneut gesendet. Zwei Programme senden nie dieselbe Anfrage: Jedes beansprucht sie zuerst im Protokoll.
+
+Der Zustand einer Anfrage einer Serie (die Wörter des Protokolls, wie --json sie ausgibt): queued (wartet auf das Senden), pending (wird gesendet), accepted (angenommen), refused (abgelehnt), unclear (eine Antwort, die keines von beiden sagt; zählt als unknown), unknown (sie ging hinaus, und keine vollständige Antwort kam: Sie wurde eventuell gesendet), declined (ihre Serie wurde geschlossen, bevor sie hinausging).
+
+--json gibt einen JSON-Wert aus, von derselben Form für einen Probelauf und ein Senden. Zu einer Nachricht: &quot;outcome&quot; (accepted, refused, unclear, unknown, failed oder dry-run), &quot;account&quot;, &quot;originator&quot;, &quot;recipients&quot;, &quot;recipientCount&quot;, &quot;parts&quot;, &quot;encoding&quot;, &quot;cost&quot;, &quot;interconnectionCharges&quot;, &quot;reply&quot; (die Antwort des Gateways, wie sie kam; null, wenn es keine gibt) und &quot;balance&quot; (eine Zahl, wie die Antwort es nannte; null, wenn sie keines nannte). Zu einer Serie: &quot;batch&quot; (ihre Nummer, als Zeichenkette; null im Probelauf), &quot;outcome&quot; (worauf ihre Anfragen hinauslaufen: accepted, refused, unknown, queued oder dry-run), &quot;account&quot;, &quot;originator&quot;, &quot;messages&quot;, &quot;sms&quot;, &quot;cost&quot;, &quot;requests&quot; (jede mit &quot;recipients&quot;, &quot;text&quot;, &quot;parts&quot;, &quot;encoding&quot;, &quot;cost&quot; und &quot;outcome&quot;) und &quot;balance&quot; (wie die letzte Antwort es nannte). Ein Fehler fügt &quot;error&quot; hinzu. --batches --json gibt eine Liste von {&quot;batch&quot;, &quot;created&quot; (UTC, ISO 8601), &quot;accepted&quot;, &quot;refused&quot;, &quot;unknown&quot;, &quot;queued&quot;, &quot;pending&quot;, &quot;source&quot;} aus, die älteste zuerst.
+
+Das Passwort, das erste gefundene von:
+  1  der ersten Zeile der --password-file
+  2  der Umgebungsvariable PELICAST_PASSWORD
+  3  dem Schlüsselbund des Desktops (Secret Service: Dienst „Pelicast“, der
+     Benutzername als Schlüssel), wo Pelicast es ablegt, wenn „Passwort merken“
+     angekreuzt ist; ein Schlüsselbund, der gesperrt ist oder nicht innerhalb
+     von 5 Sekunden antwortet, liefert keines: Auf eine Entsperrabfrage wird nicht gewartet
+  4  der Einstellungsdatei, wo Pelicast es (verschleiert) für das Konto
+     ablegt, das es sich merkt, wo kein Schlüsselbund verwendet werden konnte
+
+Rückgabewert:
+  0  das Gateway hat die Anfrage angenommen (bei einer Serie: jede Anfrage):
+     Seine Antwort nennt das Guthaben und sagt nichts von einer Ablehnung
+  1  das Gateway hat sie abgelehnt (seine Antwort wird ausgegeben): Die Antwort
+     sagt, dass nichts gesendet wurde, dass Benutzername oder Passwort falsch sind
+     oder dass etwas ungültig ist, mit Guthaben oder ohne; bei einer Serie: einige
+     wurden abgelehnt, die anderen angenommen
+  2  falsche Verwendung oder Eingabe oder eine Nachricht, die die Prüfungen ablehnen
+     (ein Empfänger, der keine mögliche Nummer ist, eine nationale Nummer, solange keine
+     Region bekannt ist, Kosten über der Grenze, ein Feld ohne Wert), im Probelauf
+     wie beim Senden
+  3  kein klares Ergebnis: ein Netzwerk- oder TLS-Fehler, ein HTTP-Fehlerstatus, eine
+     leere oder unbekannte Antwort („Unklar, prüfen Sie Ihr Guthaben“) oder SIGINT,
+     SIGTERM oder SIGHUP, während die Anfrage unterwegs war; ging die Anfrage hinaus,
+     hat das Gateway die Nachricht eventuell trotzdem gesendet: Prüfen Sie das
+     Guthaben, bevor Sie erneut senden (pelicast-send wiederholt nie von selbst);
+     bei einer Serie: Eine Anfrage ist unknown oder unclear, oder einige warten noch
+     (das Netzwerk fiel aus, oder ein Signal hat sie angehalten)
+  4  die Daten des Benutzers (Einstellungen, Adressbuch, Passwortdatei, Listendatei,
+     Protokoll) konnten nicht gelesen oder geschrieben werden, oder kein Passwort ist
+     verfügbar: keines angegeben, keines gespeichert oder der Schlüsselbund gesperrt
+     oder ohne Antwort
+  5  das Ergebnis konnte nicht auf die Standardausgabe geschrieben werden (eine volle
+     Platte); das Ergebnis der Anfrage steht im Verlauf von Pelicast
+
+SIGINT, SIGTERM oder SIGHUP, bevor die Anfrage hinausgeht, beenden pelicast-send,
+wie sie jedes Programm beenden (die Shell zeigt 130, 143 oder 129): Nichts wurde gesendet.
+Ist die Antwort da, ändern sie nichts mehr.
+Während einer Serie halten sie sie an: Die Anfrage unterwegs ist unknown,
+die übrigen bleiben in der Warteschlange (--continue), Status 3.
+
+Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenvorschub und Tabulator als Ersatzzeichen U+FFFD erscheinen; --json gibt sie genau wieder.</translation>
+    </message>
+    <message>
+        <source>A recipient: a mobile number, or &quot;Surname, Firstname (number)&quot; as the address book writes it. Several are separated by &quot;;&quot; or given by repeating --to.</source>
+        <translation>Ein Empfänger: eine Mobilnummer oder „Nachname, Vorname (Nummer)“, wie das Adressbuch es schreibt. Mehrere werden durch „;“ getrennt oder durch wiederholtes --to angegeben.</translation>
+    </message>
+    <message>
+        <source>Adds every member of this address-book group who has a mobile number; may be repeated.</source>
+        <translation>Fügt jedes Mitglied dieser Adressbuchgruppe hinzu, das eine Mobilnummer hat; darf wiederholt werden.</translation>
+    </message>
+    <message>
+        <source>Sends to the rows of this list file (CSV or TSV as spreadsheets save it; delimiter, header, encoding and number column found from the file): a batch.</source>
+        <translation>Sendet an die Zeilen dieser Listendatei (CSV oder TSV, wie Tabellenkalkulationen sie speichern; Trennzeichen, Kopfzeile, Kodierung und Nummernspalte werden aus der Datei ermittelt): eine Serie.</translation>
+    </message>
+    <message>
+        <source>The column of --csv that holds the numbers, by its name in the first row (default: the one whose cells are mostly phone numbers).</source>
+        <translation>Die Spalte von --csv, die die Nummern enthält, nach ihrem Namen in der ersten Zeile (Standard: die, deren Zellen überwiegend Telefonnummern sind).</translation>
+    </message>
+    <message>
+        <source>The originator (default: the one Pelicast remembers, else Quillo).</source>
+        <translation>Der Absender (Standard: der, den Pelicast sich merkt, sonst Quillo).</translation>
+    </message>
+    <message>
+        <source>The message; &quot;-&quot; reads it from standard input (at most 4 KiB). Line breaks and tabs are the only control characters it may hold.</source>
+        <translation>Die Nachricht; „-“ liest sie von der Standardeingabe (höchstens 4 KiB). Zeilenumbrüche und Tabulatoren sind die einzigen Steuerzeichen, die sie enthalten darf.</translation>
+    </message>
+    <message>
+        <source>Sends the message saved as this template.</source>
+        <translation>Sendet die als diese Vorlage gespeicherte Nachricht.</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name (default: the one Pelicast remembers).</source>
+        <translation>Der Benutzername des Kontos (Standard: der, den Pelicast sich merkt).</translation>
+    </message>
+    <message>
+        <source>Reads the account&apos;s password from the first line of this file (a regular file of at most 4 KiB).</source>
+        <translation>Liest das Passwort des Kontos aus der ersten Zeile dieser Datei (eine reguläre Datei von höchstens 4 KiB).</translation>
+    </message>
+    <message>
+        <source>Asks for the account&apos;s balance instead of sending.</source>
+        <translation>Fragt das Guthaben des Kontos ab, statt zu senden.</translation>
+    </message>
+    <message>
+        <source>Prints what would be sent (recipients, parts and encoding, cost; of a batch, every request) and sends nothing.</source>
+        <translation>Gibt aus, was gesendet würde (Empfänger, Teile und Kodierung, Kosten; bei einer Serie jede Anfrage), und sendet nichts.</translation>
+    </message>
+    <message>
+        <source>Sends only when the message (or the batch, in all) costs at most this many credits. For this run it replaces the limit set in Options (&quot;Ask again above&quot;), whether that is ticked or not.</source>
+        <translation>Sendet nur, wenn die Nachricht (oder die Serie insgesamt) höchstens so viele Credits kostet. Für diesen Lauf ersetzt es die in den Optionen festgelegte Grenze („Erneut fragen über“), ob diese angekreuzt ist oder nicht.</translation>
+    </message>
+    <message>
+        <source>Reads numbers in national format as numbers of this country (a two-letter code such as GR); replaces the default region set in Options for this run.</source>
+        <translation>Liest Nummern im nationalen Format als Nummern dieses Landes (ein zweibuchstabiger Code wie GR); ersetzt für diesen Lauf die in den Optionen festgelegte Standardregion.</translation>
+    </message>
+    <message>
+        <source>Sends once to each number when the recipients name a number more than once (by default each is sent, and paid for). A batch always sends once.</source>
+        <translation>Sendet einmal an jede Nummer, wenn die Empfänger eine Nummer mehrfach nennen (standardmäßig wird jeder gesendet und bezahlt). Eine Serie sendet immer einmal.</translation>
+    </message>
+    <message>
+        <source>Seconds between two requests of a batch (0 to 3600).</source>
+        <translation>Sekunden zwischen zwei Anfragen einer Serie (0 bis 3600).</translation>
+    </message>
+    <message>
+        <source>A batch&apos;s recipient without a value for a field of the message: &quot;empty&quot; sends the message with the field left empty, &quot;skip&quot; leaves the recipient out (default: nothing is sent, and the rows are named).</source>
+        <translation>Ein Empfänger einer Serie ohne Wert für ein Feld der Nachricht: „empty“ sendet die Nachricht mit leerem Feld, „skip“ lässt den Empfänger aus (Standard: Nichts wird gesendet, und die Zeilen werden genannt).</translation>
+    </message>
+    <message>
+        <source>A batch&apos;s message over 160 characters once filled in: &quot;send&quot; sends it as it is, in more parts, &quot;skip&quot; leaves it out (default: nothing is sent).</source>
+        <translation>Eine Nachricht einer Serie, die ausgefüllt mehr als 160 Zeichen hat: „send“ sendet sie, wie sie ist, in mehr Teilen, „skip“ lässt sie aus (Standard: Nichts wird gesendet).</translation>
+    </message>
+    <message>
+        <source>Lists the unfinished batches (a request queued, being sent, unknown or unclear), oldest first.</source>
+        <translation>Listet die unfertigen Serien auf (eine Anfrage wartend, im Versand, unbekannt oder unklar), die älteste zuerst.</translation>
+    </message>
+    <message>
+        <source>Sends the queued requests of this batch.</source>
+        <translation>Sendet die wartenden Anfragen dieser Serie.</translation>
+    </message>
+    <message>
+        <source>Queues the refused requests of this batch again, and sends its queue.</source>
+        <translation>Stellt die abgelehnten Anfragen dieser Serie erneut in die Warteschlange und sendet diese.</translation>
+    </message>
+    <message>
+        <source>Queues the unknown and unclear requests of this batch again, and sends its queue: the gateway may have sent them already, so their recipients may get them twice, and you pay again.</source>
+        <translation>Stellt die unbekannten und unklaren Anfragen dieser Serie erneut in die Warteschlange und sendet diese: Das Gateway hat sie eventuell schon gesendet, ihre Empfänger erhalten sie also womöglich zweimal, und Sie bezahlen erneut.</translation>
+    </message>
+    <message>
+        <source>Ends this batch as it is: its queued requests are never sent, and it is no longer listed as unfinished.</source>
+        <translation>Beendet diese Serie, wie sie ist: Ihre wartenden Anfragen werden nie gesendet, und sie wird nicht mehr als unfertig aufgelistet.</translation>
+    </message>
+    <message>
+        <source>Lists the saved templates.</source>
+        <translation>Listet die gespeicherten Vorlagen auf.</translation>
+    </message>
+    <message>
+        <source>Saves the --text as this template, and sends nothing.</source>
+        <translation>Speichert den --text als diese Vorlage und sendet nichts.</translation>
+    </message>
+    <message>
+        <source>Deletes this template.</source>
+        <translation>Löscht diese Vorlage.</translation>
+    </message>
+    <message>
+        <source>Prints one JSON value: the outcome, the reply and the balance; of a batch, its requests.</source>
+        <translation>Gibt einen JSON-Wert aus: das Ergebnis, die Antwort und das Guthaben; bei einer Serie ihre Anfragen.</translation>
+    </message>
+    <message>
+        <source>Sending later. --at TIME writes the batch to the journal, scheduled, and sends nothing: Pelicast&apos;s window sends it at its time while it is open, and the systemd user timer pelicast-send-due.timer (turned on the first time something is scheduled) runs --run-due every minute while it is closed. Nothing is sent inside the quiet hours (preference quiet_hours, default 21:00-08:00, &quot;off&quot; for none): a batch due then goes when they end, and a batch reaching them pauses until they end. A batch more than late_hours (default 2) past its time is left for the window to ask about. --run-due takes the password from the keyring or the settings file; with none, the batch stays scheduled, a desktop notice says why, and the exit status is 4. --scheduled --json prints a list of {&quot;batch&quot;, &quot;due&quot; (UTC, ISO 8601), &quot;account&quot;, &quot;source&quot;, &quot;messages&quot;, &quot;requests&quot;, &quot;cost&quot;, &quot;text&quot;}, soonest first.</source>
+        <translation>Später senden. --at ZEIT schreibt die Serie geplant ins Journal und sendet nichts: Das Fenster von Pelicast sendet sie zu ihrer Zeit, solange es geöffnet ist, und der systemd-Benutzer-Timer pelicast-send-due.timer (eingeschaltet, sobald zum ersten Mal etwas geplant wird) führt --run-due jede Minute aus, solange es geschlossen ist. In den Ruhezeiten wird nichts gesendet (Einstellung quiet_hours, Standard 21:00-08:00, &quot;off&quot; für keine): Eine dann fällige Serie geht, wenn sie enden, und eine Serie, die sie erreicht, pausiert bis zu ihrem Ende. Eine Serie, die mehr als late_hours (Standard 2) über ihrer Zeit ist, bleibt für die Frage des Fensters liegen. --run-due nimmt das Passwort aus dem Schlüsselbund oder der Einstellungsdatei; ohne eines bleibt die Serie geplant, eine Desktop-Meldung sagt warum, und der Rückgabewert ist 4. --scheduled --json gibt eine Liste von {&quot;batch&quot;, &quot;due&quot; (UTC, ISO 8601), &quot;account&quot;, &quot;source&quot;, &quot;messages&quot;, &quot;requests&quot;, &quot;cost&quot;, &quot;text&quot;} aus, die nächste zuerst.</translation>
+    </message>
+    <message>
+        <source>Schedules the message (always a batch) for this time instead of sending it now: &quot;YYYY-MM-DD HH:MM&quot; in local time, or ISO 8601 with an offset (2026-05-04T08:00+02:00). Pelicast&apos;s window, or the systemd user timer, sends it then.</source>
+        <translation>Plant die Nachricht (immer eine Serie) für diese Zeit, statt sie jetzt zu senden: &quot;JJJJ-MM-TT HH:MM&quot; in Ortszeit oder ISO 8601 mit Versatz (2026-05-04T08:00+02:00). Das Fenster von Pelicast oder der systemd-Benutzer-Timer sendet sie dann.</translation>
+    </message>
+    <message>
+        <source>Lists the scheduled batches, soonest first.</source>
+        <translation>Listet die geplanten Serien, die nächste zuerst.</translation>
+    </message>
+    <message>
+        <source>Cancels this scheduled batch: none of its messages is sent.</source>
+        <translation>Sagt diese geplante Serie ab: Keine ihrer Nachrichten wird gesendet.</translation>
+    </message>
+    <message>
+        <source>Sends the scheduled batches whose time has come, outside the quiet hours and not more than the late hours late, as the systemd user timer does every minute.</source>
+        <translation>Sendet die geplanten Serien, deren Zeit gekommen ist, außerhalb der Ruhezeiten und nicht mehr als die Verspätungsstunden zu spät, wie es der systemd-Benutzer-Timer jede Minute tut.</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateStore</name>
+    <message>
+        <source>The journal %1 cannot be used: %2</source>
+        <translation>Das Protokoll %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>A template needs a name.</source>
+        <translation>Eine Vorlage braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A template&apos;s name has at most %1 characters.</source>
+        <translation>Der Name einer Vorlage hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A template&apos;s name is one line of text.</source>
+        <translation>Der Name einer Vorlage ist eine Zeile Text.</translation>
+    </message>
+    <message>
+        <source>A template needs a text.</source>
+        <translation>Eine Vorlage braucht einen Text.</translation>
+    </message>
+    <message>
+        <source>A template has at most %1 characters.</source>
+        <translation>Eine Vorlage hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A template named “%1” exists already.</source>
+        <translation>Eine Vorlage namens „%1“ gibt es schon.</translation>
+    </message>
+    <message>
+        <source>There is no template named “%1”.</source>
+        <translation>Es gibt keine Vorlage namens „%1“.</translation>
     </message>
 </context>
 <context>
@@ -598,22 +1396,6 @@ Möchten Sie fortfahren?</numerusform>
     <message>
         <source>... and %1 more characters, kept in %2.</source>
         <translation>... und %1 weitere Zeichen, aufbewahrt in %2.</translation>
-    </message>
-    <message>
-        <source>The journal %1 cannot be used: %2</source>
-        <translation>Das Protokoll %1 kann nicht verwendet werden: %2</translation>
-    </message>
-    <message>
-        <source>A template needs a name.</source>
-        <translation>Eine Vorlage braucht einen Namen.</translation>
-    </message>
-    <message>
-        <source>A template&apos;s name has at most %1 characters.</source>
-        <translation>Der Name einer Vorlage hat höchstens %1 Zeichen.</translation>
-    </message>
-    <message>
-        <source>A template&apos;s name is one line of text.</source>
-        <translation>Der Name einer Vorlage ist eine Zeile Text.</translation>
     </message>
 </context>
 <context>
@@ -891,11 +1673,11 @@ Möchten Sie fortfahren?</numerusform>
     <name>pelicast::BatchRunner</name>
     <message>
         <source>The program ended before the answer came.</source>
-        <translation>Das Programm endete, bevor die Antwort kam.</translation>
+        <translation>Das Programm wurde beendet, bevor die Antwort kam.</translation>
     </message>
     <message>
         <source>Batch %1 is being sent.</source>
-        <translation>Die Serie %1 wird gerade gesendet.</translation>
+        <translation>Serie %1 wird gerade gesendet.</translation>
     </message>
     <message>
         <source>There is no batch %1.</source>
@@ -903,14 +1685,7 @@ Möchten Sie fortfahren?</numerusform>
     </message>
     <message>
         <source>Batch %1 was cancelled.</source>
-        <translation>Die Serie %1 wurde abgesagt.</translation>
-    </message>
-</context>
-<context>
-    <name>pelicast::BatchStore</name>
-    <message>
-        <source>The batch was closed before this request was sent.</source>
-        <translation>Die Serie wurde geschlossen, bevor diese Anfrage gesendet wurde.</translation>
+        <translation>Serie %1 wurde abgebrochen.</translation>
     </message>
 </context>
 <context>
@@ -993,6 +1768,27 @@ Möchten Sie fortfahren?</numerusform>
     <message>
         <source>Lists of recipients (*.csv *.tsv *.txt);;All files (*)</source>
         <translation>Empfängerlisten (*.csv *.tsv *.txt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::DueTimer</name>
+    <message>
+        <source>Scheduled messages now go at their time even while Pelicast is closed (the systemd user timer %1 is on).</source>
+        <translation>Geplante Nachrichten gehen jetzt zu ihrer Zeit, auch wenn Pelicast geschlossen ist (der systemd-Benutzer-Timer %1 ist an).</translation>
+    </message>
+    <message>
+        <source>Scheduled messages go at their time even while Pelicast is closed.</source>
+        <translation>Geplante Nachrichten gehen zu ihrer Zeit, auch wenn Pelicast geschlossen ist.</translation>
+    </message>
+    <message>
+        <source>No systemd runs for your user here, so scheduled messages go only while Pelicast is open at their time.</source>
+        <translation>Hier läuft kein systemd für Ihren Benutzer, daher gehen geplante Nachrichten nur, wenn Pelicast zu ihrer Zeit geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>The systemd user timer %1 could not be turned on: %2
+Scheduled messages go only while Pelicast is open at their time.</source>
+        <translation>Der systemd-Benutzer-Timer %1 ließ sich nicht einschalten: %2
+Geplante Nachrichten gehen nur, wenn Pelicast zu ihrer Zeit geöffnet ist.</translation>
     </message>
 </context>
 <context>
@@ -1939,11 +2735,11 @@ Trotzdem beenden?</translation>
     </message>
     <message>
         <source>Stopped. What is still queued is sent with Continue in Actions &gt; Unfinished batches.</source>
-        <translation>Angehalten. Was noch in der Warteschlange ist, sendet Fortsetzen unter Aktionen &gt; Unvollendete Serien.</translation>
+        <translation>Angehalten. Was noch in der Warteschlange ist, sendet Fortsetzen unter Aktionen &gt; Unfertige Serien.</translation>
     </message>
     <message>
         <source>The batch stopped: %1 What is still queued is sent with Continue in Actions &gt; Unfinished batches.</source>
-        <translation>Die Serie wurde unterbrochen: %1 Was noch in der Warteschlange ist, sendet Fortsetzen unter Aktionen &gt; Unvollendete Serien.</translation>
+        <translation>Die Serie wurde unterbrochen: %1 Was noch in der Warteschlange ist, sendet Fortsetzen unter Aktionen &gt; Unfertige Serien.</translation>
     </message>
     <message>
         <source>Pelicast: a batch ended</source>
@@ -1959,7 +2755,7 @@ Trotzdem beenden?</translation>
     </message>
     <message>
         <source>Unfinished &amp;batches...</source>
-        <translation>&amp;Unvollendete Serien...</translation>
+        <translation>&amp;Unfertige Serien...</translation>
     </message>
 </context>
 <context>
@@ -2085,6 +2881,46 @@ Trotzdem beenden?</translation>
     <message>
         <source>Please enter proxy address and port</source>
         <translation>Bitte geben Sie Adresse und Port des Proxys ein</translation>
+    </message>
+    <message>
+        <source>Sending Later</source>
+        <translation>Später senden</translation>
+    </message>
+    <message>
+        <source>&amp;Quiet hours, from</source>
+        <translation>R&amp;uhezeiten, von</translation>
+    </message>
+    <message>
+        <source>Scheduled messages wait for the end of the quiet hours, and a batch running into them pauses until they end</source>
+        <translation>Geplante Nachrichten warten auf das Ende der Ruhezeiten, und eine Serie, die in sie hineinläuft, pausiert bis zu ihrem Ende</translation>
+    </message>
+    <message>
+        <source>Quiet hours start</source>
+        <translation>Beginn der Ruhezeiten</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;bis</translation>
+    </message>
+    <message>
+        <source>Quiet hours end</source>
+        <translation>Ende der Ruhezeiten</translation>
+    </message>
+    <message>
+        <source>Ask before sending a batch &amp;late by more than</source>
+        <translation>Vor dem Senden fragen, wenn eine Serie &amp;verspätet ist um mehr als</translation>
+    </message>
+    <message>
+        <source>A scheduled batch found later than this (the computer was off) is not sent by the timer; Pelicast asks when it next starts</source>
+        <translation>Eine geplante Serie, die später als das gefunden wird (der Computer war aus), wird nicht vom Timer gesendet; Pelicast fragt beim nächsten Start</translation>
+    </message>
+    <message>
+        <source>Hours late before asking</source>
+        <translation>Stunden Verspätung vor der Frage</translation>
+    </message>
+    <message>
+        <source> hours</source>
+        <translation> Stunden</translation>
     </message>
     <message>
         <source>Pause &amp;between the messages of a batch</source>
@@ -2336,6 +3172,95 @@ Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nic
     </message>
 </context>
 <context>
+    <name>pelicast::ScheduledWindow</name>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Nachricht:</translation>
+    </message>
+    <message>
+        <source>Change &amp;time...</source>
+        <translation>&amp;Zeit ändern...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit text...</source>
+        <translation>Text &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Scheduled Messages</source>
+        <translation>Geplante Nachrichten</translation>
+    </message>
+    <message>
+        <source>Scheduled batches</source>
+        <translation>Geplante Serien</translation>
+    </message>
+    <message>
+        <source>Pelicast sends these at their time while it is open, and the systemd user timer while it is closed.</source>
+        <translation>Pelicast sendet diese zu ihrer Zeit, solange es geöffnet ist, und der systemd-Benutzer-Timer, solange es geschlossen ist.</translation>
+    </message>
+    <message>
+        <source>With this text, no message would go: nothing was changed.</source>
+        <translation>Mit diesem Text ginge keine Nachricht: Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Keep the new text for the messages at %1?
+
+%2</source>
+        <translation>Den neuen Text für die Nachrichten um %1 behalten?
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancel the %n messages to %1 at %2? None of them will be sent.</source>
+        <translation>
+            <numerusform>Die %n Nachricht an %1 um %2 absagen? Sie wird nicht gesendet.</numerusform>
+            <numerusform>Die %n Nachrichten an %1 um %2 absagen? Keine davon wird gesendet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel batch</source>
+        <translation>Serie &amp;absagen</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::SendLaterDialog</name>
+    <message>
+        <source>Send Later</source>
+        <translation>Später senden</translation>
+    </message>
+    <message>
+        <source>Send &amp;at:</source>
+        <translation>Senden &amp;um:</translation>
+    </message>
+    <message>
+        <source>&amp;Schedule</source>
+        <translation>&amp;Planen</translation>
+    </message>
+</context>
+<context>
     <name>pelicast::Settings</name>
     <message>
         <source>%1 cannot be written.</source>
@@ -2360,6 +3285,13 @@ Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nic
     <message>
         <source>not a file</source>
         <translation>keine Datei</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::SignalCatcher</name>
+    <message>
+        <source>signal %1</source>
+        <translation>Signal %1</translation>
     </message>
 </context>
 <context>
@@ -2430,25 +3362,6 @@ Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nic
     </message>
 </context>
 <context>
-    <name>pelicast::TemplateStore</name>
-    <message>
-        <source>A template needs a text.</source>
-        <translation>Eine Vorlage braucht einen Text.</translation>
-    </message>
-    <message>
-        <source>A template has at most %1 characters.</source>
-        <translation>Eine Vorlage hat höchstens %1 Zeichen.</translation>
-    </message>
-    <message>
-        <source>A template named “%1” exists already.</source>
-        <translation>Eine Vorlage namens „%1“ gibt es schon.</translation>
-    </message>
-    <message>
-        <source>There is no template named “%1”.</source>
-        <translation>Es gibt keine Vorlage namens „%1“.</translation>
-    </message>
-</context>
-<context>
     <name>pelicast::TemplatesMenu</name>
     <message>
         <source>&amp;Templates</source>
@@ -2515,7 +3428,7 @@ Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nic
     <name>pelicast::UnfinishedBatchesDialog</name>
     <message>
         <source>Unfinished batches</source>
-        <translation>Unvollendete Serien</translation>
+        <translation>Unfertige Serien</translation>
     </message>
     <message>
         <source>These batches were not sent to the end. Choose one, then what becomes of it; Later leaves them all as they are.</source>
@@ -2566,8 +3479,8 @@ Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nic
     <message numerus="yes">
         <source>Close this batch? Its %n queued request(s) are never sent, and it is no longer listed as unfinished.</source>
         <translation>
-            <numerusform>Diese Serie schließen? Ihre %n wartende Anfrage wird nie gesendet, und sie wird nicht mehr als unvollendet aufgeführt.</numerusform>
-            <numerusform>Diese Serie schließen? Ihre %n wartenden Anfragen werden nie gesendet, und sie wird nicht mehr als unvollendet aufgeführt.</numerusform>
+            <numerusform>Diese Serie schließen? Ihre %n wartende Anfrage wird nie gesendet, und sie wird nicht mehr als unfertig aufgeführt.</numerusform>
+            <numerusform>Diese Serie schließen? Ihre %n wartenden Anfragen werden nie gesendet, und sie wird nicht mehr als unfertig aufgeführt.</numerusform>
         </translation>
     </message>
 </context>

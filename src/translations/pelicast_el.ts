@@ -131,6 +131,17 @@ Exit status: 0 when the window was closed or another Pelicast took the start ove
     </message>
 </context>
 <context>
+    <name>BatchStore</name>
+    <message>
+        <source>The journal %1 cannot be used: %2</source>
+        <translation>Το ημερολόγιο %1 δεν μπορεί να χρησιμοποιηθεί: %2</translation>
+    </message>
+    <message>
+        <source>The batch was closed before this request was sent.</source>
+        <translation>Η παρτίδα έκλεισε πριν σταλεί αυτό το αίτημα.</translation>
+    </message>
+</context>
+<context>
     <name>BoundedRead</name>
     <message>
         <source>larger than the limit of %1</source>
@@ -363,6 +374,33 @@ Exit status:
     </message>
 </context>
 <context>
+    <name>DueRules</name>
+    <message>
+        <source>That is inside the quiet hours (%1): the messages go at %2.</source>
+        <translation>Αυτό είναι μέσα στις ώρες ησυχίας (%1): τα μηνύματα φεύγουν στις %2.</translation>
+    </message>
+    <message>
+        <source>Choose the date and time the messages are to go.</source>
+        <translation>Επιλέξτε την ημερομηνία και την ώρα που θα φύγουν τα μηνύματα.</translation>
+    </message>
+    <message>
+        <source>%1 has passed: choose a later time, or send now.</source>
+        <translation>Η ώρα %1 έχει περάσει: επιλέξτε μια μεταγενέστερη ώρα ή στείλτε τώρα.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist in this time zone (the clocks skip it): choose another time.</source>
+        <translation>Η ώρα %1 δεν υπάρχει σε αυτή τη ζώνη ώρας (τα ρολόγια την παραλείπουν): επιλέξτε άλλη ώρα.</translation>
+    </message>
+    <message>
+        <source>“%1” is no time: write it as YYYY-MM-DD HH:MM (your local time), or in ISO 8601 with an offset, such as 2026-05-04T08:00+02:00.</source>
+        <translation>Το «%1» δεν είναι ώρα: γράψτε τη ως ΕΕΕΕ-ΜΜ-ΗΗ ΩΩ:ΛΛ (τοπική ώρα) ή κατά ISO 8601 με διαφορά ώρας, π.χ. 2026-05-04T08:00+02:00.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 την %2</translation>
+    </message>
+</context>
+<context>
     <name>GatewayLocation</name>
     <message>
         <source>&quot;%1&quot; is not a gateway address: it begins with http:// or https:// and names a host, as in http://127.0.0.1:18080/.</source>
@@ -454,7 +492,18 @@ Exit status: 0 when the window was closed or the open one took the topic, 1 when
     </message>
     <message>
         <source>Request %1 is no longer this program&apos;s to send.</source>
-        <translation>Το αίτημα %1 δεν είναι πια αυτού του προγράμματος για αποστολή.</translation>
+        <translation>Το αίτημα %1 δεν το στέλνει πλέον αυτό το πρόγραμμα.</translation>
+    </message>
+</context>
+<context>
+    <name>QuietHours</name>
+    <message>
+        <source>“%1” are no quiet hours: write them as 21:00-08:00, or off.</source>
+        <translation>Το «%1» δεν είναι ώρες ησυχίας: γράψτε τις ως 21:00-08:00 ή off.</translation>
+    </message>
+    <message>
+        <source>Quiet hours from %1 to %1 would never end: choose an end that differs from the start, or turn them off.</source>
+        <translation>Ώρες ησυχίας από %1 έως %1 δεν θα τελείωναν ποτέ: επιλέξτε τέλος διαφορετικό από την αρχή ή απενεργοποιήστε τις.</translation>
     </message>
 </context>
 <context>
@@ -520,6 +569,21 @@ Exit status: 0 when the window was closed or the open one took the topic, 1 when
     </message>
 </context>
 <context>
+    <name>ScheduleStore</name>
+    <message>
+        <source>Batch %1 is no longer scheduled: it is being sent, was sent or was cancelled.</source>
+        <translation>Η παρτίδα %1 δεν είναι πια προγραμματισμένη: στέλνεται τώρα, στάλθηκε ή ακυρώθηκε.</translation>
+    </message>
+    <message>
+        <source>The scheduled batch was cancelled.</source>
+        <translation>Η προγραμματισμένη παρτίδα ακυρώθηκε.</translation>
+    </message>
+    <message>
+        <source>Part of batch %1 was sent already: its text can no longer change.</source>
+        <translation>Μέρος της παρτίδας %1 έχει ήδη σταλεί: το κείμενό της δεν μπορεί πια να αλλάξει.</translation>
+    </message>
+</context>
+<context>
     <name>SendChecks</name>
     <message>
         <source>Message</source>
@@ -555,6 +619,470 @@ Exit status: 0 when the window was closed or the open one took the topic, 1 when
     </message>
 </context>
 <context>
+    <name>SendCommand</name>
+    <message>
+        <source>--%1 takes the number of a batch (see --batches), not &quot;%2&quot;.</source>
+        <translation>Το --%1 δέχεται τον αριθμό μιας παρτίδας (βλ. --batches), όχι «%2».</translation>
+    </message>
+    <message>
+        <source>There is no batch %1 (see --batches).</source>
+        <translation>Δεν υπάρχει παρτίδα %1 (βλ. --batches).</translation>
+    </message>
+    <message>
+        <source>No batch is unfinished.</source>
+        <translation>Δεν υπάρχει ημιτελής παρτίδα.</translation>
+    </message>
+    <message>
+        <source>%1, made %2 from %3</source>
+        <translation>%1, δημιουργήθηκε %2 από %3</translation>
+    </message>
+    <message>
+        <source>Batch %1 is %2: it is not sent now.</source>
+        <translation>Η παρτίδα %1 είναι %2: δεν στέλνεται τώρα.</translation>
+    </message>
+    <message>
+        <source>Batch %1 is of the account %2: leave out --user.</source>
+        <translation>Η παρτίδα %1 ανήκει στον λογαριασμό %2: παραλείψτε το --user.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused requests of batch %1 are sent again: each is charged when the gateway takes it this time.</source>
+        <translation>
+            <numerusform>%n αίτημα της παρτίδας %1 που απορρίφθηκε στέλνεται ξανά: χρεώνεται αν το δεχτεί η πύλη αυτή τη φορά.</numerusform>
+            <numerusform>%n αιτήματα της παρτίδας %1 που απορρίφθηκαν στέλνονται ξανά: το καθένα χρεώνεται αν το δεχτεί η πύλη αυτή τη φορά.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n requests of batch %1 that got no clear answer are sent again. The gateway may have sent them already: their recipients may get them twice, and each is paid again.</source>
+        <translation>
+            <numerusform>%n αίτημα της παρτίδας %1 χωρίς σαφή απάντηση στέλνεται ξανά. Η πύλη ίσως το έστειλε ήδη: οι παραλήπτες του ίσως το λάβουν δύο φορές, και πληρώνεται ξανά.</numerusform>
+            <numerusform>%n αιτήματα της παρτίδας %1 χωρίς σαφή απάντηση στέλνονται ξανά. Η πύλη ίσως τα έστειλε ήδη: οι παραλήπτες τους ίσως τα λάβουν δύο φορές, και το καθένα πληρώνεται ξανά.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Batch %1 is closed: %n queued requests will not be sent; History keeps the rest as they are.</source>
+        <translation>
+            <numerusform>Η παρτίδα %1 έκλεισε: %n αίτημα σε αναμονή δεν θα σταλεί· το Ιστορικό κρατά τα υπόλοιπα όπως είναι.</numerusform>
+            <numerusform>Η παρτίδα %1 έκλεισε: %n αιτήματα σε αναμονή δεν θα σταλούν· το Ιστορικό κρατά τα υπόλοιπα όπως είναι.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Template &quot;%1&quot; saved.</source>
+        <translation>Το πρότυπο «%1» αποθηκεύτηκε.</translation>
+    </message>
+    <message>
+        <source>Template &quot;%1&quot; deleted.</source>
+        <translation>Το πρότυπο «%1» διαγράφηκε.</translation>
+    </message>
+    <message>
+        <source>No template is saved.</source>
+        <translation>Δεν υπάρχει αποθηκευμένο πρότυπο.</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… και %n ακόμη</numerusform>
+            <numerusform>… και %n ακόμη</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+Nothing was sent.</source>
+        <translation>%1
+Δεν στάλθηκε τίποτα.</translation>
+    </message>
+    <message>
+        <source>batch %1: %2 written to the journal.</source>
+        <translation>παρτίδα %1: %2 γράφτηκαν στο ημερολόγιο.</translation>
+    </message>
+    <message>
+        <source>--number-column names a column of --csv FILE.</source>
+        <translation>Το --number-column ονομάζει μια στήλη του --csv FILE.</translation>
+    </message>
+    <message>
+        <source>No recipient: give --to, --group or --csv.</source>
+        <translation>Δεν υπάρχει παραλήπτης: δώστε --to, --group ή --csv.</translation>
+    </message>
+    <message>
+        <source>The address book cannot be read: %1</source>
+        <translation>Το βιβλίο διευθύνσεων δεν μπορεί να διαβαστεί: %1</translation>
+    </message>
+    <message>
+        <source>--csv takes the recipients from the file: leave out --to and --group.</source>
+        <translation>Το --csv παίρνει τους παραλήπτες από το αρχείο: παραλείψτε τα --to και --group.</translation>
+    </message>
+    <message>
+        <source>The list file %1 cannot be read: %2</source>
+        <translation>Το αρχείο λίστας %1 δεν μπορεί να διαβαστεί: %2</translation>
+    </message>
+    <message>
+        <source>The list file %1 has no column &quot;%2&quot;; its columns: %3.</source>
+        <translation>Το αρχείο λίστας %1 δεν έχει στήλη «%2»· οι στήλες του: %3.</translation>
+    </message>
+    <message>
+        <source>No column of the list file %1 holds phone numbers; give --number-column (its columns: %2).</source>
+        <translation>Καμία στήλη του αρχείου λίστας %1 δεν περιέχει αριθμούς τηλεφώνου· δώστε --number-column (οι στήλες του: %2).</translation>
+    </message>
+    <message>
+        <source>These recipients cannot be sent to:%1
+Correct them, or leave them out.</source>
+        <translation>Σε αυτούς τους παραλήπτες δεν γίνεται αποστολή:%1
+Διορθώστε τους ή παραλείψτε τους.</translation>
+    </message>
+    <message>
+        <source>Left out, each number getting one message:%1</source>
+        <translation>Παραλείφθηκαν, ώστε κάθε αριθμός να λάβει ένα μήνυμα:%1</translation>
+    </message>
+    <message>
+        <source>No recipient is left to send to.</source>
+        <translation>Δεν απομένει παραλήπτης για αποστολή.</translation>
+    </message>
+    <message>
+        <source>The message holds {%1}, which names no field of these recipients (%2). Write {{ and }} to send a brace itself.</source>
+        <translation>Το μήνυμα περιέχει {%1}, που δεν ονομάζει κανένα πεδίο αυτών των παραληπτών (%2). Γράψτε {{ και }} για να στείλετε την ίδια την αγκύλη.</translation>
+    </message>
+    <message>
+        <source>--missing takes empty or skip, not &quot;%1&quot;.</source>
+        <translation>Το --missing δέχεται empty ή skip, όχι «%1».</translation>
+    </message>
+    <message>
+        <source>--too-long takes send or skip, not &quot;%1&quot;.</source>
+        <translation>Το --too-long δέχεται send ή skip, όχι «%1».</translation>
+    </message>
+    <message>
+        <source>--pause takes seconds from 0 to 3600, not &quot;%1&quot;.</source>
+        <translation>Το --pause δέχεται δευτερόλεπτα από 0 έως 3600, όχι «%1».</translation>
+    </message>
+    <message>
+        <source>%1: no %2</source>
+        <translation>%1: χωρίς %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recipients have no value for a field of the message:%1
+Give --missing empty to send the message with the field left empty, or --missing skip to leave them out.</source>
+        <translation>
+            <numerusform>%n παραλήπτης δεν έχει τιμή για ένα πεδίο του μηνύματος:%1
+Δώστε --missing empty για να σταλεί το μήνυμα με το πεδίο κενό, ή --missing skip για να παραλειφθεί.</numerusform>
+            <numerusform>%n παραλήπτες δεν έχουν τιμή για ένα πεδίο του μηνύματος:%1
+Δώστε --missing empty για να σταλεί το μήνυμα με το πεδίο κενό, ή --missing skip για να παραλειφθούν.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages are over %1 characters once filled in:%2
+Give --too-long send to send them as they are (in more parts), or --too-long skip to leave them out.</source>
+        <translation>
+            <numerusform>%n μήνυμα ξεπερνά τους %1 χαρακτήρες όταν συμπληρωθεί:%2
+Δώστε --too-long send για να σταλεί όπως είναι (σε περισσότερα τμήματα), ή --too-long skip για να παραλειφθεί.</numerusform>
+            <numerusform>%n μηνύματα ξεπερνούν τους %1 χαρακτήρες όταν συμπληρωθούν:%2
+Δώστε --too-long send για να σταλούν όπως είναι (σε περισσότερα τμήματα), ή --too-long skip για να παραλειφθούν.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>γραμμή %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Every message is empty or left out: nothing to send.</source>
+        <translation>Κάθε μήνυμα είναι κενό ή παραλείφθηκε: δεν υπάρχει τίποτα για αποστολή.</translation>
+    </message>
+    <message>
+        <source>%1
+Give --max-cost %2 to send it all the same.</source>
+        <translation>%1
+Δώστε --max-cost %2 για να σταλεί παρ&apos; όλα αυτά.</translation>
+    </message>
+    <message>
+        <source>Would send from %1 as %2: %3</source>
+        <translation>Θα έστελνε από %1 ως %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 (%3 SMS, %4, %n credits)</source>
+        <translation>
+            <numerusform>%1: %2 (%3 SMS, %4, %n μονάδα)</numerusform>
+            <numerusform>%1: %2 (%3 SMS, %4, %n μονάδες)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was sent: this was a dry run.</source>
+        <translation>Δεν στάλθηκε τίποτα: ήταν δοκιμαστική εκτέλεση.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 και %n ακόμη</numerusform>
+            <numerusform>%1 και %n ακόμη</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Batch %1, %n requests: %2 accepted, %3 refused, %4 unknown, %5 queued</source>
+        <translation>
+            <numerusform>Παρτίδα %1, %n αίτημα: %2 δεκτά, %3 απορριφθέντα, %4 άγνωστα, %5 σε αναμονή</numerusform>
+            <numerusform>Παρτίδα %1, %n αιτήματα: %2 δεκτά, %3 απορριφθέντα, %4 άγνωστα, %5 σε αναμονή</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n being sent</source>
+        <translation>
+            <numerusform>, %n στέλνεται</numerusform>
+            <numerusform>, %n στέλνονται</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+A batch is written to the journal before anything is sent: nothing was sent.</source>
+        <translation>%1
+Μια παρτίδα γράφεται στο ημερολόγιο πριν σταλεί οτιδήποτε: δεν στάλθηκε τίποτα.</translation>
+    </message>
+    <message>
+        <source>pelicast-send was stopped by %1 before the answer came.</source>
+        <translation>Το pelicast-send σταμάτησε από το %1 πριν έρθει η απάντηση.</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 with a request out. %2</source>
+        <translation>Διακόπηκε από το %1 ενώ ένα αίτημα είχε σταλεί. %2</translation>
+    </message>
+    <message>
+        <source>Stopped by %1.</source>
+        <translation>Διακόπηκε από το %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n credits spent</source>
+        <translation>
+            <numerusform>· δαπανήθηκε %n μονάδα</numerusform>
+            <numerusform>· δαπανήθηκαν %n μονάδες</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; Credits Left:%1</source>
+        <translation>· Υπόλοιπο μονάδων:%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n requests of batch %1 got no clear answer: they may have been sent. Check your balance; pelicast-send never sends them again on its own (--resend-unknown %1 does, at the risk of sending them twice).</source>
+        <translation>
+            <numerusform>%n αίτημα της παρτίδας %1 δεν πήρε σαφή απάντηση: ίσως στάλθηκε. Ελέγξτε το υπόλοιπό σας· το pelicast-send δεν το στέλνει ποτέ ξανά από μόνο του (το --resend-unknown %1 το κάνει, με κίνδυνο να σταλεί δύο φορές).</numerusform>
+            <numerusform>%n αιτήματα της παρτίδας %1 δεν πήραν σαφή απάντηση: ίσως στάλθηκαν. Ελέγξτε το υπόλοιπό σας· το pelicast-send δεν τα στέλνει ποτέ ξανά από μόνο του (το --resend-unknown %1 το κάνει, με κίνδυνο να σταλούν δύο φορές).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n requests of batch %1 are still queued: pelicast-send --continue %1 sends them.</source>
+        <translation>
+            <numerusform>%n αίτημα της παρτίδας %1 είναι ακόμη σε αναμονή: το pelicast-send --continue %1 το στέλνει.</numerusform>
+            <numerusform>%n αιτήματα της παρτίδας %1 είναι ακόμη σε αναμονή: το pelicast-send --continue %1 τα στέλνει.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A password is never taken on the command line: use --password-file or PELICAST_PASSWORD.</source>
+        <translation>Ο κωδικός πρόσβασης δεν δίνεται ποτέ στη γραμμή εντολών: χρησιμοποιήστε --password-file ή PELICAST_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Απροσδόκητο όρισμα «%1».</translation>
+    </message>
+    <message>
+        <source>--%1 is given %2 times; give it once.</source>
+        <translation>Το --%1 δόθηκε %2 φορές· δώστε το μία φορά.</translation>
+    </message>
+    <message>
+        <source>Give one of --%1.</source>
+        <translation>Δώστε μόνο ένα από τα --%1.</translation>
+    </message>
+    <message>
+        <source>--%1 sends no message: leave out --%2.</source>
+        <translation>Το --%1 δεν στέλνει μήνυμα: παραλείψτε το --%2.</translation>
+    </message>
+    <message>
+        <source>--%1 has no dry run: leave out --dry-run.</source>
+        <translation>Το --%1 δεν έχει δοκιμαστική εκτέλεση: παραλείψτε το --dry-run.</translation>
+    </message>
+    <message>
+        <source>--max-cost takes a number of credits, not &quot;%1&quot;.</source>
+        <translation>Το --max-cost δέχεται αριθμό μονάδων, όχι «%1».</translation>
+    </message>
+    <message>
+        <source>--region takes a country&apos;s two-letter code, such as GR, not &quot;%1&quot;.</source>
+        <translation>Το --region δέχεται τον διψήφιο κωδικό μιας χώρας, όπως GR, όχι «%1».</translation>
+    </message>
+    <message>
+        <source>Pelicast&apos;s settings %1</source>
+        <translation>Οι ρυθμίσεις του Pelicast: %1</translation>
+    </message>
+    <message>
+        <source>Standard input cannot be read: %1</source>
+        <translation>Η τυπική είσοδος δεν μπορεί να διαβαστεί: %1</translation>
+    </message>
+    <message>
+        <source>The message on standard input cannot be read: %1.</source>
+        <translation>Το μήνυμα στην τυπική είσοδο δεν μπορεί να διαβαστεί: %1.</translation>
+    </message>
+    <message>
+        <source>The text on standard input is not UTF-8.</source>
+        <translation>Το κείμενο στην τυπική είσοδο δεν είναι UTF-8.</translation>
+    </message>
+    <message>
+        <source>There is no template &quot;%1&quot; (see --templates).</source>
+        <translation>Δεν υπάρχει πρότυπο «%1» (βλ. --templates).</translation>
+    </message>
+    <message>
+        <source>Give --region with the country&apos;s two-letter code (--region GR), or choose the default region in Pelicast&apos;s Options; numbers in international format (+30…) need neither.</source>
+        <translation>Δώστε --region με τον διψήφιο κωδικό της χώρας (--region GR) ή επιλέξτε την προεπιλεγμένη περιοχή στις Επιλογές του Pelicast· οι αριθμοί σε διεθνή μορφή (+30…) δεν χρειάζονται κανένα από τα δύο.</translation>
+    </message>
+    <message>
+        <source>No account: Pelicast remembers no user name; give --user.</source>
+        <translation>Δεν υπάρχει λογαριασμός: το Pelicast δεν θυμάται όνομα χρήστη· δώστε --user.</translation>
+    </message>
+    <message>
+        <source>Pelicast keeps none.</source>
+        <translation>Το Pelicast δεν έχει κρατήσει κανέναν.</translation>
+    </message>
+    <message>
+        <source>The password file holds none.</source>
+        <translation>Το αρχείο κωδικού δεν περιέχει κανέναν.</translation>
+    </message>
+    <message>
+        <source>The password file %1 cannot be read: %2</source>
+        <translation>Το αρχείο κωδικού %1 δεν μπορεί να διαβαστεί: %2</translation>
+    </message>
+    <message>
+        <source>The password file %1 can be read by other users.</source>
+        <translation>Το αρχείο κωδικού %1 μπορεί να διαβαστεί από άλλους χρήστες.</translation>
+    </message>
+    <message>
+        <source>PELICAST_PASSWORD is empty.</source>
+        <translation>Το PELICAST_PASSWORD είναι κενό.</translation>
+    </message>
+    <message>
+        <source>No password for %1: %2 Give --password-file or set PELICAST_PASSWORD.</source>
+        <translation>Δεν υπάρχει κωδικός για τον %1: %2 Δώστε --password-file ή ορίστε το PELICAST_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>--to &quot;%1&quot; holds a blank recipient; recipients are separated by &quot;;&quot;.</source>
+        <translation>Το --to «%1» περιέχει κενό παραλήπτη· οι παραλήπτες χωρίζονται με «;».</translation>
+    </message>
+    <message>
+        <source>Give --text or --template, not both.</source>
+        <translation>Δώστε --text ή --template, όχι και τα δύο.</translation>
+    </message>
+    <message>
+        <source>No message: give --text, or --text - to read it from standard input.</source>
+        <translation>Δεν υπάρχει μήνυμα: δώστε --text, ή --text - για ανάγνωση από την τυπική είσοδο.</translation>
+    </message>
+    <message>
+        <source>The message is empty.</source>
+        <translation>Το μήνυμα είναι κενό.</translation>
+    </message>
+    <message>
+        <source>The address book has no group &quot;%1&quot; with a mobile number in it.</source>
+        <translation>Το βιβλίο διευθύνσεων δεν έχει ομάδα «%1» με αριθμό κινητού.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contacts of the address book cannot be read; members of &quot;%1&quot; among them are left out.</source>
+        <translation>
+            <numerusform>%n επαφή του βιβλίου διευθύνσεων δεν μπορεί να διαβαστεί· όσα μέλη του «%1» είναι ανάμεσά τους παραλείπονται.</numerusform>
+            <numerusform>%n επαφές του βιβλίου διευθύνσεων δεν μπορούν να διαβαστούν· όσα μέλη του «%1» είναι ανάμεσά τους παραλείπονται.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Each number is sent once.</source>
+        <translation>Κάθε αριθμός λαμβάνει το μήνυμα μία φορά.</translation>
+    </message>
+    <message>
+        <source>Each is sent and paid for (see --once).</source>
+        <translation>Κάθε ένας στέλνεται και χρεώνεται (δείτε --once).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Would send from %1 as %2 to %n recipients:
+</source>
+        <translation>
+            <numerusform>Θα έστελνε από %1 ως %2 σε %n παραλήπτη:
+</numerusform>
+            <numerusform>Θα έστελνε από %1 ως %2 σε %n παραλήπτες:
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Message: %1 SMS, %2
+Cost: %3 credits</source>
+        <translation>Μήνυμα: %1 SMS, %2
+Κόστος: %3 μονάδες</translation>
+    </message>
+    <message>
+        <source> (additional interconnection charges may apply)</source>
+        <translation> (ενδέχεται να ισχύουν πρόσθετες χρεώσεις διασύνδεσης)</translation>
+    </message>
+    <message>
+        <source>
+Nothing was sent: this was a dry run.</source>
+        <translation>
+Δεν στάλθηκε τίποτα: ήταν δοκιμαστική εκτέλεση.</translation>
+    </message>
+    <message>
+        <source>%1 The request goes on without it.</source>
+        <translation>%1 Το αίτημα συνεχίζει χωρίς αυτό.</translation>
+    </message>
+    <message>
+        <source>Stopped by %1 with the request out. %2</source>
+        <translation>Διακόπηκε από το %1 ενώ το αίτημα είχε σταλεί. %2</translation>
+    </message>
+    <message>
+        <source>Would ask for the balance of %1. Nothing was sent: this was a dry run.</source>
+        <translation>Θα ζητούσε το υπόλοιπο του %1. Δεν στάλθηκε τίποτα: ήταν δοκιμαστική εκτέλεση.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Batch %1 pauses for the quiet hours: its %n queued requests go at %2.</source>
+        <translation>
+            <numerusform>Η παρτίδα %1 σταματά για τις ώρες ησυχίας: το %n αίτημα σε αναμονή φεύγει στις %2.</numerusform>
+            <numerusform>Η παρτίδα %1 σταματά για τις ώρες ησυχίας: τα %n αιτήματα σε αναμονή φεύγουν στις %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--%1 takes the number of a scheduled batch (see --scheduled), not &quot;%2&quot;.</source>
+        <translation>Το --%1 δέχεται τον αριθμό μιας προγραμματισμένης παρτίδας (δείτε --scheduled), όχι «%2».</translation>
+    </message>
+    <message>
+        <source>Scheduled messages wait for a password</source>
+        <translation>Τα προγραμματισμένα μηνύματα περιμένουν κωδικό</translation>
+    </message>
+    <message>
+        <source>Batch %1 of %2 was due at %3, but no password is available for the account: none is remembered, or the keyring is locked. It is sent as soon as Pelicast is open with the password, or the keyring is unlocked.</source>
+        <translation>Η παρτίδα %1 του %2 έπρεπε να φύγει στις %3, αλλά δεν υπάρχει κωδικός για τον λογαριασμό: κανένας δεν έχει απομνημονευθεί ή η κλειδοθήκη είναι κλειδωμένη. Θα σταλεί μόλις το Pelicast ανοίξει με τον κωδικό ή ξεκλειδωθεί η κλειδοθήκη.</translation>
+    </message>
+    <message>
+        <source>Batch %1 is scheduled for %2: %3.</source>
+        <translation>Η παρτίδα %1 προγραμματίστηκε για %2: %3.</translation>
+    </message>
+    <message>
+        <source>Nothing is scheduled.</source>
+        <translation>Τίποτα δεν είναι προγραμματισμένο.</translation>
+    </message>
+    <message>
+        <source>Batch %1 at %2, to %3: %4 · %5: %6
+</source>
+        <translation>Παρτίδα %1 στις %2, προς %3: %4 · %5: %6
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages</source>
+        <translation>
+            <numerusform>%n μήνυμα</numerusform>
+            <numerusform>%n μηνύματα</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n credits</source>
+        <translation>
+            <numerusform>%n μονάδα</numerusform>
+            <numerusform>%n μονάδες</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Batch %1 is cancelled: none of its messages is sent.</source>
+        <translation>Η παρτίδα %1 ακυρώθηκε: κανένα από τα μηνύματά της δεν στέλνεται.</translation>
+    </message>
+    <message>
+        <source>Batch %1 was due at %2, more than %3 hours ago: it is not sent without your word. Pelicast asks when it starts; pelicast-send --cancel %1 calls it off.</source>
+        <translation>Η παρτίδα %1 έπρεπε να φύγει στις %2, πριν από περισσότερες από %3 ώρες: δεν στέλνεται χωρίς τη συγκατάθεσή σας. Το Pelicast ρωτά όταν ξεκινά· το pelicast-send --cancel %1 την ακυρώνει.</translation>
+    </message>
+</context>
+<context>
     <name>SendEstimate</name>
     <message>
         <source> (additional interconnection charges may apply) </source>
@@ -572,6 +1100,276 @@ Do you wish to continue ?</source>
 Θα σας κοστίσει %1 μονάδες %2.<byte value="xd"/>
 Θέλετε να συνεχίσετε;</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SendOptions</name>
+    <message>
+        <source>Sends an SMS through the Quillo gateway, or asks for the balance, with the settings, address book and journal of Pelicast.
+
+The account is the one Pelicast remembers, or --user. A password is never taken on the command line, where other users can see it.
+
+The message is checked as Pelicast&apos;s window checks it, by the settings of its Options: recipients that cannot be phone numbers of the default region stop it, and so do numbers in national format when no region is known (none set in Options or by --region, and none in the system&apos;s language settings, as under cron); numbers named twice and an originator that networks may drop are warned about; a message that costs more than the credits set at &quot;Ask again above&quot; is refused, unless --max-cost allows it.
+
+Sending to many. A message with fields ({first}, {last} and {name} of the address book&apos;s contacts, or {Column} for any column of a --csv list, letter case aside; {{ and }} write a brace), or to the rows of --csv FILE, goes as a batch: one request per distinct text, each number once (the first row), written to the journal before the first request leaves, then sent one at a time with --pause between two (default: the preference &quot;pause&quot;, 1 s). A row with a field left empty, or a text over 160 characters once filled in, stops the batch before anything is sent unless --missing or --too-long says what to do; so does a row whose number cannot be one. --max-cost applies to the batch&apos;s total. A request that did not reach the gateway goes back to the queue and ends the run; one that went out without a complete answer is &quot;unknown&quot; and is never sent again on pelicast-send&apos;s own. Two programs never send the same request: each claims it in the journal first.
+
+The state of a batch&apos;s request (the journal&apos;s words, as --json gives them): queued (waits to be sent), pending (being sent), accepted, refused, unclear (an answer that says neither; counted as unknown), unknown (it went out and no complete answer came: it may have been sent), declined (its batch was closed before it went).
+
+--json prints one JSON value, of the same shape for a dry run and a send. Of a message: &quot;outcome&quot; (accepted, refused, unclear, unknown, failed or dry-run), &quot;account&quot;, &quot;originator&quot;, &quot;recipients&quot;, &quot;recipientCount&quot;, &quot;parts&quot;, &quot;encoding&quot;, &quot;cost&quot;, &quot;interconnectionCharges&quot;, &quot;reply&quot; (the gateway&apos;s reply as it came; null when there is none) and &quot;balance&quot; (a number, as the reply stated it; null when it stated none). Of a batch: &quot;batch&quot; (its number, as a string; null in a dry run), &quot;outcome&quot; (what its requests come to: accepted, refused, unknown, queued or dry-run), &quot;account&quot;, &quot;originator&quot;, &quot;messages&quot;, &quot;sms&quot;, &quot;cost&quot;, &quot;requests&quot; (each with &quot;recipients&quot;, &quot;text&quot;, &quot;parts&quot;, &quot;encoding&quot;, &quot;cost&quot; and &quot;outcome&quot;) and &quot;balance&quot; (as the last reply stated it). A failure adds &quot;error&quot;. --batches --json prints a list of {&quot;batch&quot;, &quot;created&quot; (UTC, ISO 8601), &quot;accepted&quot;, &quot;refused&quot;, &quot;unknown&quot;, &quot;queued&quot;, &quot;pending&quot;, &quot;source&quot;}, oldest first.
+
+The password, the first found of:
+  1  the first line of the --password-file
+  2  the environment variable PELICAST_PASSWORD
+  3  the desktop&apos;s keyring (Secret Service: service &quot;Pelicast&quot;, the user
+     name as key), where Pelicast keeps it when &quot;Remember Password&quot; is
+     ticked; a keyring that is locked, or does not answer within 5
+     seconds, gives none: an unlock prompt is not waited for
+  4  the settings file, where Pelicast keeps it (scrambled) for the
+     account it remembers where no keyring could
+
+Exit status:
+  0  the gateway accepted the request (of a batch: every request): its
+     reply states the balance and says nothing of a refusal
+  1  the gateway refused it (its reply is printed): the reply says that
+     nothing was sent, that the user name or password is wrong, or that
+     something is invalid, with a balance or without; of a batch: some
+     were refused, the others accepted
+  2  bad usage or input, or a message the checks refuse (a recipient that
+     is not a possible number, a national number while no region is known,
+     a cost above the limit, a field without a value), in a dry run as in
+     a send
+  3  no clear outcome: a network or TLS failure, an HTTP error status, an
+     empty or unknown reply (&quot;Unclear, check your balance&quot;), or SIGINT,
+     SIGTERM or SIGHUP while the request was out; when the request went
+     out, the gateway may have sent the message all the same: check the
+     balance before sending again (pelicast-send never retries by itself);
+     of a batch: some request is unknown or unclear, or some are still
+     queued (the network failed, or a signal stopped it)
+  4  the user&apos;s data (settings, address book, password file, list file,
+     journal) could not be read or written, or no password is available:
+     none given, none kept, or the keyring locked or not answering
+  5  the outcome could not be written to standard output (a full disk);
+     the request&apos;s outcome is in Pelicast&apos;s History
+
+SIGINT, SIGTERM or SIGHUP before the request leaves end pelicast-send as
+they end any program (the shell shows 130, 143 or 129): nothing was sent.
+Once the answer came, they change nothing. During a batch they stop it:
+the request out is unknown, the rest stay queued (--continue), status 3.
+
+The gateway&apos;s reply is printed with control characters other than line feed and tab shown as the replacement character U+FFFD; --json gives it exactly.</source>
+        <translation>Στέλνει ένα SMS μέσω της πύλης της Quillo ή ζητά το υπόλοιπο, με τις ρυθμίσεις, το βιβλίο διευθύνσεων και το ημερολόγιο του Pelicast.
+
+Ο λογαριασμός είναι αυτός που θυμάται το Pelicast, ή το --user. Ο κωδικός πρόσβασης δεν δίνεται ποτέ στη γραμμή εντολών, όπου μπορούν να τον δουν άλλοι χρήστες.
+
+Το μήνυμα ελέγχεται όπως το ελέγχει το παράθυρο του Pelicast, με τις ρυθμίσεις των Επιλογών του: παραλήπτες που δεν μπορούν να είναι αριθμοί τηλεφώνου της προεπιλεγμένης περιοχής το σταματούν, όπως και αριθμοί σε εθνική μορφή όταν δεν είναι γνωστή περιοχή (καμία στις Επιλογές ή με --region, και καμία στις ρυθμίσεις γλώσσας του συστήματος, όπως στο cron)· για αριθμούς που δίνονται δύο φορές και για αποστολέα που τα δίκτυα ίσως απορρίψουν δίνεται προειδοποίηση· μήνυμα που κοστίζει περισσότερο από τις μονάδες του «Ερώτηση ξανά πάνω από» απορρίπτεται, εκτός αν το επιτρέπει το --max-cost.
+
+Αποστολή σε πολλούς. Μήνυμα με πεδία ({first}, {last} και {name} των επαφών του βιβλίου διευθύνσεων, ή {Column} για οποιαδήποτε στήλη μιας λίστας --csv, χωρίς διάκριση πεζών-κεφαλαίων· τα {{ και }} γράφουν αγκύλη), ή προς τις γραμμές του --csv FILE, στέλνεται ως παρτίδα: ένα αίτημα για κάθε διαφορετικό κείμενο, κάθε αριθμός μία φορά (η πρώτη γραμμή), γραμμένη στο ημερολόγιο πριν φύγει το πρώτο αίτημα, και στη συνέχεια σταλμένη ένα-ένα με --pause ανάμεσα σε δύο (προεπιλογή: η προτίμηση «pause», 1 s). Μια γραμμή με κενό πεδίο, ή ένα κείμενο πάνω από 160 χαρακτήρες όταν συμπληρωθεί, σταματά την παρτίδα πριν σταλεί οτιδήποτε, εκτός αν το --missing ή το --too-long ορίζει τι θα γίνει· το ίδιο και μια γραμμή της οποίας ο αριθμός δεν μπορεί να είναι αριθμός. Το --max-cost ισχύει για το σύνολο της παρτίδας. Ένα αίτημα που δεν έφτασε στην πύλη επιστρέφει στην ουρά και τερματίζει την εκτέλεση· ένα που στάλθηκε χωρίς πλήρη απάντηση είναι «unknown» και δεν στέλνεται ποτέ ξανά από το pelicast-send από μόνο του. Δύο προγράμματα δεν στέλνουν ποτέ το ίδιο αίτημα: το καθένα το δεσμεύει πρώτα στο ημερολόγιο.
+
+Η κατάσταση ενός αιτήματος παρτίδας (οι λέξεις του ημερολογίου, όπως τις δίνει το --json): queued (περιμένει να σταλεί), pending (στέλνεται), accepted (έγινε δεκτό), refused (απορρίφθηκε), unclear (απάντηση που δεν λέει κανένα από τα δύο· μετρά ως unknown), unknown (στάλθηκε και δεν ήρθε πλήρης απάντηση: ίσως στάλθηκε), declined (η παρτίδα του έκλεισε πριν σταλεί).
+
+Το --json εμφανίζει μία τιμή JSON, ίδιας μορφής για δοκιμαστική εκτέλεση και για αποστολή. Για μήνυμα: &quot;outcome&quot; (accepted, refused, unclear, unknown, failed ή dry-run), &quot;account&quot;, &quot;originator&quot;, &quot;recipients&quot;, &quot;recipientCount&quot;, &quot;parts&quot;, &quot;encoding&quot;, &quot;cost&quot;, &quot;interconnectionCharges&quot;, &quot;reply&quot; (η απάντηση της πύλης όπως ήρθε· null όταν δεν υπάρχει) και &quot;balance&quot; (αριθμός, όπως τον ανέφερε η απάντηση· null όταν δεν ανέφερε κανέναν). Για παρτίδα: &quot;batch&quot; (ο αριθμός της, ως συμβολοσειρά· null σε δοκιμαστική εκτέλεση), &quot;outcome&quot; (τι σημαίνουν συνολικά τα αιτήματά της: accepted, refused, unknown, queued ή dry-run), &quot;account&quot;, &quot;originator&quot;, &quot;messages&quot;, &quot;sms&quot;, &quot;cost&quot;, &quot;requests&quot; (το καθένα με &quot;recipients&quot;, &quot;text&quot;, &quot;parts&quot;, &quot;encoding&quot;, &quot;cost&quot; και &quot;outcome&quot;) και &quot;balance&quot; (όπως το ανέφερε η τελευταία απάντηση). Μια αποτυχία προσθέτει &quot;error&quot;. Το --batches --json εμφανίζει μια λίστα από {&quot;batch&quot;, &quot;created&quot; (UTC, ISO 8601), &quot;accepted&quot;, &quot;refused&quot;, &quot;unknown&quot;, &quot;queued&quot;, &quot;pending&quot;, &quot;source&quot;}, πρώτα την παλαιότερη.
+
+Ο κωδικός πρόσβασης, ο πρώτος που βρίσκεται από:
+  1  την πρώτη γραμμή του --password-file
+  2  τη μεταβλητή περιβάλλοντος PELICAST_PASSWORD
+  3  την κλειδοθήκη της επιφάνειας εργασίας (Secret Service: υπηρεσία «Pelicast»,
+     το όνομα χρήστη ως κλειδί), όπου τον κρατά το Pelicast όταν είναι επιλεγμένο το
+     «Απομνημόνευση κωδικού»· κλειδοθήκη κλειδωμένη ή που δεν απαντά μέσα σε 5
+     δευτερόλεπτα δεν δίνει κανέναν: δεν γίνεται αναμονή για ξεκλείδωμα
+  4  το αρχείο ρυθμίσεων, όπου τον κρατά το Pelicast (ανακατεμένο) για τον
+     λογαριασμό που θυμάται, όταν καμία κλειδοθήκη δεν μπόρεσε
+
+Κατάσταση εξόδου:
+  0  η πύλη δέχτηκε το αίτημα (για παρτίδα: κάθε αίτημα): η απάντησή της
+     αναφέρει το υπόλοιπο και δεν λέει τίποτα για απόρριψη
+  1  η πύλη το απέρριψε (η απάντησή της εμφανίζεται): η απάντηση λέει ότι
+     δεν στάλθηκε τίποτα, ότι το όνομα χρήστη ή ο κωδικός είναι λάθος, ή ότι
+     κάτι δεν είναι έγκυρο, με υπόλοιπο ή χωρίς· για παρτίδα: κάποια
+     απορρίφθηκαν, τα άλλα έγιναν δεκτά
+  2  λανθασμένη χρήση ή είσοδος, ή μήνυμα που απορρίπτουν οι έλεγχοι (παραλήπτης
+     που δεν είναι δυνατός αριθμός, εθνικός αριθμός ενώ δεν είναι γνωστή περιοχή,
+     κόστος πάνω από το όριο, πεδίο χωρίς τιμή), σε δοκιμαστική εκτέλεση όπως
+     και σε αποστολή
+  3  κανένα σαφές αποτέλεσμα: αποτυχία δικτύου ή TLS, κατάσταση σφάλματος HTTP,
+     κενή ή άγνωστη απάντηση («Ασαφές, ελέγξτε το υπόλοιπό σας»), ή SIGINT,
+     SIGTERM ή SIGHUP ενώ το αίτημα είχε σταλεί· όταν το αίτημα στάλθηκε, η πύλη
+     ίσως έστειλε το μήνυμα παρ&apos; όλα αυτά: ελέγξτε το υπόλοιπο πριν στείλετε
+     ξανά (το pelicast-send δεν επαναλαμβάνει ποτέ από μόνο του)· για παρτίδα:
+     κάποιο αίτημα είναι unknown ή unclear, ή κάποια είναι ακόμη σε αναμονή
+     (το δίκτυο απέτυχε, ή ένα σήμα τη σταμάτησε)
+  4  τα δεδομένα του χρήστη (ρυθμίσεις, βιβλίο διευθύνσεων, αρχείο κωδικού,
+     αρχείο λίστας, ημερολόγιο) δεν διαβάστηκαν ή δεν γράφτηκαν, ή δεν υπάρχει
+     κωδικός: κανένας δεν δόθηκε, κανένας δεν κρατήθηκε, ή η κλειδοθήκη είναι
+     κλειδωμένη ή δεν απαντά
+  5  το αποτέλεσμα δεν γράφτηκε στην τυπική έξοδο (γεμάτος δίσκος)·
+     το αποτέλεσμα του αιτήματος βρίσκεται στο Ιστορικό του Pelicast
+
+Τα SIGINT, SIGTERM ή SIGHUP πριν φύγει το αίτημα τερματίζουν το pelicast-send
+όπως κάθε πρόγραμμα (το κέλυφος δείχνει 130, 143 ή 129): δεν στάλθηκε τίποτα.
+Αφού έρθει η απάντηση, δεν αλλάζουν τίποτα.
+Κατά τη διάρκεια μιας παρτίδας τη σταματούν: το αίτημα που έχει σταλεί είναι
+unknown, τα υπόλοιπα μένουν σε αναμονή (--continue), κατάσταση 3.
+
+Η απάντηση της πύλης εμφανίζεται με τους χαρακτήρες ελέγχου εκτός από αλλαγή γραμμής και tab ως τον χαρακτήρα αντικατάστασης U+FFFD· το --json τη δίνει ακριβώς.</translation>
+    </message>
+    <message>
+        <source>A recipient: a mobile number, or &quot;Surname, Firstname (number)&quot; as the address book writes it. Several are separated by &quot;;&quot; or given by repeating --to.</source>
+        <translation>Ένας παραλήπτης: αριθμός κινητού, ή «Επώνυμο, Όνομα (αριθμός)» όπως το γράφει το βιβλίο διευθύνσεων. Περισσότεροι χωρίζονται με «;» ή δίνονται με επανάληψη του --to.</translation>
+    </message>
+    <message>
+        <source>Adds every member of this address-book group who has a mobile number; may be repeated.</source>
+        <translation>Προσθέτει κάθε μέλος αυτής της ομάδας του βιβλίου διευθύνσεων που έχει αριθμό κινητού· μπορεί να επαναληφθεί.</translation>
+    </message>
+    <message>
+        <source>Sends to the rows of this list file (CSV or TSV as spreadsheets save it; delimiter, header, encoding and number column found from the file): a batch.</source>
+        <translation>Στέλνει στις γραμμές αυτού του αρχείου λίστας (CSV ή TSV όπως το αποθηκεύουν τα υπολογιστικά φύλλα· διαχωριστικό, κεφαλίδα, κωδικοποίηση και στήλη αριθμών βρίσκονται από το αρχείο): μια παρτίδα.</translation>
+    </message>
+    <message>
+        <source>The column of --csv that holds the numbers, by its name in the first row (default: the one whose cells are mostly phone numbers).</source>
+        <translation>Η στήλη του --csv που περιέχει τους αριθμούς, με το όνομά της στην πρώτη γραμμή (προεπιλογή: αυτή της οποίας τα κελιά είναι κυρίως αριθμοί τηλεφώνου).</translation>
+    </message>
+    <message>
+        <source>The originator (default: the one Pelicast remembers, else Quillo).</source>
+        <translation>Ο αποστολέας (προεπιλογή: αυτός που θυμάται το Pelicast, αλλιώς Quillo).</translation>
+    </message>
+    <message>
+        <source>The message; &quot;-&quot; reads it from standard input (at most 4 KiB). Line breaks and tabs are the only control characters it may hold.</source>
+        <translation>Το μήνυμα· το «-» το διαβάζει από την τυπική είσοδο (έως 4 KiB). Αλλαγές γραμμής και tab είναι οι μόνοι χαρακτήρες ελέγχου που μπορεί να περιέχει.</translation>
+    </message>
+    <message>
+        <source>Sends the message saved as this template.</source>
+        <translation>Στέλνει το μήνυμα που αποθηκεύτηκε ως αυτό το πρότυπο.</translation>
+    </message>
+    <message>
+        <source>The account&apos;s user name (default: the one Pelicast remembers).</source>
+        <translation>Το όνομα χρήστη του λογαριασμού (προεπιλογή: αυτό που θυμάται το Pelicast).</translation>
+    </message>
+    <message>
+        <source>Reads the account&apos;s password from the first line of this file (a regular file of at most 4 KiB).</source>
+        <translation>Διαβάζει τον κωδικό του λογαριασμού από την πρώτη γραμμή αυτού του αρχείου (κανονικό αρχείο έως 4 KiB).</translation>
+    </message>
+    <message>
+        <source>Asks for the account&apos;s balance instead of sending.</source>
+        <translation>Ζητά το υπόλοιπο του λογαριασμού αντί για αποστολή.</translation>
+    </message>
+    <message>
+        <source>Prints what would be sent (recipients, parts and encoding, cost; of a batch, every request) and sends nothing.</source>
+        <translation>Εμφανίζει τι θα στελνόταν (παραλήπτες, τμήματα και κωδικοποίηση, κόστος· για παρτίδα, κάθε αίτημα) και δεν στέλνει τίποτα.</translation>
+    </message>
+    <message>
+        <source>Sends only when the message (or the batch, in all) costs at most this many credits. For this run it replaces the limit set in Options (&quot;Ask again above&quot;), whether that is ticked or not.</source>
+        <translation>Στέλνει μόνο όταν το μήνυμα (ή η παρτίδα συνολικά) κοστίζει το πολύ τόσες μονάδες. Για αυτή την εκτέλεση αντικαθιστά το όριο των Επιλογών («Ερώτηση ξανά πάνω από»), είτε είναι επιλεγμένο είτε όχι.</translation>
+    </message>
+    <message>
+        <source>Reads numbers in national format as numbers of this country (a two-letter code such as GR); replaces the default region set in Options for this run.</source>
+        <translation>Διαβάζει αριθμούς σε εθνική μορφή ως αριθμούς αυτής της χώρας (διψήφιος κωδικός όπως GR)· αντικαθιστά για αυτή την εκτέλεση την προεπιλεγμένη περιοχή των Επιλογών.</translation>
+    </message>
+    <message>
+        <source>Sends once to each number when the recipients name a number more than once (by default each is sent, and paid for). A batch always sends once.</source>
+        <translation>Στέλνει μία φορά σε κάθε αριθμό όταν οι παραλήπτες αναφέρουν έναν αριθμό περισσότερες φορές (από προεπιλογή στέλνεται και χρεώνεται ο καθένας). Μια παρτίδα στέλνει πάντα μία φορά.</translation>
+    </message>
+    <message>
+        <source>Seconds between two requests of a batch (0 to 3600).</source>
+        <translation>Δευτερόλεπτα ανάμεσα σε δύο αιτήματα μιας παρτίδας (0 έως 3600).</translation>
+    </message>
+    <message>
+        <source>A batch&apos;s recipient without a value for a field of the message: &quot;empty&quot; sends the message with the field left empty, &quot;skip&quot; leaves the recipient out (default: nothing is sent, and the rows are named).</source>
+        <translation>Παραλήπτης παρτίδας χωρίς τιμή για ένα πεδίο του μηνύματος: το «empty» στέλνει το μήνυμα με το πεδίο κενό, το «skip» παραλείπει τον παραλήπτη (προεπιλογή: δεν στέλνεται τίποτα και αναφέρονται οι γραμμές).</translation>
+    </message>
+    <message>
+        <source>A batch&apos;s message over 160 characters once filled in: &quot;send&quot; sends it as it is, in more parts, &quot;skip&quot; leaves it out (default: nothing is sent).</source>
+        <translation>Μήνυμα παρτίδας πάνω από 160 χαρακτήρες όταν συμπληρωθεί: το «send» το στέλνει όπως είναι, σε περισσότερα τμήματα, το «skip» το παραλείπει (προεπιλογή: δεν στέλνεται τίποτα).</translation>
+    </message>
+    <message>
+        <source>Lists the unfinished batches (a request queued, being sent, unknown or unclear), oldest first.</source>
+        <translation>Εμφανίζει τις ημιτελείς παρτίδες (με αίτημα σε αναμονή, σε αποστολή, άγνωστο ή ασαφές), πρώτα την παλαιότερη.</translation>
+    </message>
+    <message>
+        <source>Sends the queued requests of this batch.</source>
+        <translation>Στέλνει τα αιτήματα σε αναμονή αυτής της παρτίδας.</translation>
+    </message>
+    <message>
+        <source>Queues the refused requests of this batch again, and sends its queue.</source>
+        <translation>Βάζει ξανά στην ουρά τα αιτήματα αυτής της παρτίδας που απορρίφθηκαν και στέλνει την ουρά της.</translation>
+    </message>
+    <message>
+        <source>Queues the unknown and unclear requests of this batch again, and sends its queue: the gateway may have sent them already, so their recipients may get them twice, and you pay again.</source>
+        <translation>Βάζει ξανά στην ουρά τα άγνωστα και ασαφή αιτήματα αυτής της παρτίδας και στέλνει την ουρά της: η πύλη ίσως τα έστειλε ήδη, οπότε οι παραλήπτες τους ίσως τα λάβουν δύο φορές, και πληρώνετε ξανά.</translation>
+    </message>
+    <message>
+        <source>Ends this batch as it is: its queued requests are never sent, and it is no longer listed as unfinished.</source>
+        <translation>Τερματίζει αυτή την παρτίδα όπως είναι: τα αιτήματά της σε αναμονή δεν στέλνονται ποτέ, και δεν εμφανίζεται πλέον ως ημιτελής.</translation>
+    </message>
+    <message>
+        <source>Lists the saved templates.</source>
+        <translation>Εμφανίζει τα αποθηκευμένα πρότυπα.</translation>
+    </message>
+    <message>
+        <source>Saves the --text as this template, and sends nothing.</source>
+        <translation>Αποθηκεύει το --text ως αυτό το πρότυπο και δεν στέλνει τίποτα.</translation>
+    </message>
+    <message>
+        <source>Deletes this template.</source>
+        <translation>Διαγράφει αυτό το πρότυπο.</translation>
+    </message>
+    <message>
+        <source>Prints one JSON value: the outcome, the reply and the balance; of a batch, its requests.</source>
+        <translation>Εμφανίζει μία τιμή JSON: το αποτέλεσμα, την απάντηση και το υπόλοιπο· για παρτίδα, τα αιτήματά της.</translation>
+    </message>
+    <message>
+        <source>Sending later. --at TIME writes the batch to the journal, scheduled, and sends nothing: Pelicast&apos;s window sends it at its time while it is open, and the systemd user timer pelicast-send-due.timer (turned on the first time something is scheduled) runs --run-due every minute while it is closed. Nothing is sent inside the quiet hours (preference quiet_hours, default 21:00-08:00, &quot;off&quot; for none): a batch due then goes when they end, and a batch reaching them pauses until they end. A batch more than late_hours (default 2) past its time is left for the window to ask about. --run-due takes the password from the keyring or the settings file; with none, the batch stays scheduled, a desktop notice says why, and the exit status is 4. --scheduled --json prints a list of {&quot;batch&quot;, &quot;due&quot; (UTC, ISO 8601), &quot;account&quot;, &quot;source&quot;, &quot;messages&quot;, &quot;requests&quot;, &quot;cost&quot;, &quot;text&quot;}, soonest first.</source>
+        <translation>Αποστολή αργότερα. Το --at ΩΡΑ γράφει την παρτίδα στο ημερολόγιο, προγραμματισμένη, και δεν στέλνει τίποτα: το παράθυρο του Pelicast τη στέλνει στην ώρα της όσο είναι ανοιχτό, και ο χρονοδιακόπτης χρήστη του systemd pelicast-send-due.timer (ενεργοποιείται την πρώτη φορά που προγραμματίζεται κάτι) εκτελεί το --run-due κάθε λεπτό όσο είναι κλειστό. Μέσα στις ώρες ησυχίας δεν στέλνεται τίποτα (προτίμηση quiet_hours, προεπιλογή 21:00-08:00, &quot;off&quot; για καμία): μια παρτίδα που λήγει τότε φεύγει όταν τελειώσουν, και μια παρτίδα που φτάνει σε αυτές σταματά μέχρι να τελειώσουν. Μια παρτίδα με καθυστέρηση πάνω από late_hours (προεπιλογή 2) μένει για να ρωτήσει το παράθυρο. Το --run-due παίρνει τον κωδικό από την κλειδοθήκη ή το αρχείο ρυθμίσεων· χωρίς κωδικό η παρτίδα μένει προγραμματισμένη, μια ειδοποίηση στην επιφάνεια εργασίας λέει γιατί, και η κατάσταση εξόδου είναι 4. Το --scheduled --json τυπώνει μια λίστα από {&quot;batch&quot;, &quot;due&quot; (UTC, ISO 8601), &quot;account&quot;, &quot;source&quot;, &quot;messages&quot;, &quot;requests&quot;, &quot;cost&quot;, &quot;text&quot;}, η πλησιέστερη πρώτα.</translation>
+    </message>
+    <message>
+        <source>Schedules the message (always a batch) for this time instead of sending it now: &quot;YYYY-MM-DD HH:MM&quot; in local time, or ISO 8601 with an offset (2026-05-04T08:00+02:00). Pelicast&apos;s window, or the systemd user timer, sends it then.</source>
+        <translation>Προγραμματίζει το μήνυμα (πάντα ως παρτίδα) για αυτή την ώρα αντί να το στείλει τώρα: &quot;ΕΕΕΕ-ΜΜ-ΗΗ ΩΩ:ΛΛ&quot; σε τοπική ώρα ή ISO 8601 με διαφορά ώρας (2026-05-04T08:00+02:00). Το παράθυρο του Pelicast ή ο χρονοδιακόπτης χρήστη του systemd το στέλνει τότε.</translation>
+    </message>
+    <message>
+        <source>Lists the scheduled batches, soonest first.</source>
+        <translation>Εμφανίζει τις προγραμματισμένες παρτίδες, την πλησιέστερη πρώτα.</translation>
+    </message>
+    <message>
+        <source>Cancels this scheduled batch: none of its messages is sent.</source>
+        <translation>Ακυρώνει αυτή την προγραμματισμένη παρτίδα: κανένα από τα μηνύματά της δεν στέλνεται.</translation>
+    </message>
+    <message>
+        <source>Sends the scheduled batches whose time has come, outside the quiet hours and not more than the late hours late, as the systemd user timer does every minute.</source>
+        <translation>Στέλνει τις προγραμματισμένες παρτίδες που ήρθε η ώρα τους, εκτός ωρών ησυχίας και με καθυστέρηση όχι μεγαλύτερη από τις ώρες καθυστέρησης, όπως κάνει κάθε λεπτό ο χρονοδιακόπτης χρήστη του systemd.</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateStore</name>
+    <message>
+        <source>The journal %1 cannot be used: %2</source>
+        <translation>Το ημερολόγιο %1 δεν μπορεί να χρησιμοποιηθεί: %2</translation>
+    </message>
+    <message>
+        <source>A template needs a name.</source>
+        <translation>Ένα πρότυπο χρειάζεται όνομα.</translation>
+    </message>
+    <message>
+        <source>A template&apos;s name has at most %1 characters.</source>
+        <translation>Το όνομα ενός προτύπου έχει το πολύ %1 χαρακτήρες.</translation>
+    </message>
+    <message>
+        <source>A template&apos;s name is one line of text.</source>
+        <translation>Το όνομα ενός προτύπου είναι μία γραμμή κειμένου.</translation>
+    </message>
+    <message>
+        <source>A template needs a text.</source>
+        <translation>Ένα πρότυπο χρειάζεται κείμενο.</translation>
+    </message>
+    <message>
+        <source>A template has at most %1 characters.</source>
+        <translation>Ένα πρότυπο έχει το πολύ %1 χαρακτήρες.</translation>
+    </message>
+    <message>
+        <source>A template named “%1” exists already.</source>
+        <translation>Υπάρχει ήδη πρότυπο με το όνομα «%1».</translation>
+    </message>
+    <message>
+        <source>There is no template named “%1”.</source>
+        <translation>Δεν υπάρχει πρότυπο με το όνομα «%1».</translation>
     </message>
 </context>
 <context>
@@ -598,22 +1396,6 @@ Do you wish to continue ?</source>
     <message>
         <source>... and %1 more characters, kept in %2.</source>
         <translation>... και %1 ακόμη χαρακτήρες, που φυλάσσονται στο %2.</translation>
-    </message>
-    <message>
-        <source>The journal %1 cannot be used: %2</source>
-        <translation>Το ημερολόγιο %1 δεν μπορεί να χρησιμοποιηθεί: %2</translation>
-    </message>
-    <message>
-        <source>A template needs a name.</source>
-        <translation>Ένα πρότυπο χρειάζεται όνομα.</translation>
-    </message>
-    <message>
-        <source>A template&apos;s name has at most %1 characters.</source>
-        <translation>Το όνομα ενός προτύπου έχει το πολύ %1 χαρακτήρες.</translation>
-    </message>
-    <message>
-        <source>A template&apos;s name is one line of text.</source>
-        <translation>Το όνομα ενός προτύπου είναι μία γραμμή κειμένου.</translation>
     </message>
 </context>
 <context>
@@ -891,11 +1673,11 @@ Do you wish to continue ?</source>
     <name>pelicast::BatchRunner</name>
     <message>
         <source>The program ended before the answer came.</source>
-        <translation>Το πρόγραμμα τερματίστηκε πριν έρθει η απάντηση.</translation>
+        <translation>Το πρόγραμμα τερμάτισε πριν έρθει η απάντηση.</translation>
     </message>
     <message>
         <source>Batch %1 is being sent.</source>
-        <translation>Η παρτίδα %1 αποστέλλεται αυτή τη στιγμή.</translation>
+        <translation>Η παρτίδα %1 στέλνεται ήδη.</translation>
     </message>
     <message>
         <source>There is no batch %1.</source>
@@ -904,13 +1686,6 @@ Do you wish to continue ?</source>
     <message>
         <source>Batch %1 was cancelled.</source>
         <translation>Η παρτίδα %1 ακυρώθηκε.</translation>
-    </message>
-</context>
-<context>
-    <name>pelicast::BatchStore</name>
-    <message>
-        <source>The batch was closed before this request was sent.</source>
-        <translation>Η παρτίδα έκλεισε πριν σταλεί αυτό το αίτημα.</translation>
     </message>
 </context>
 <context>
@@ -993,6 +1768,27 @@ Do you wish to continue ?</source>
     <message>
         <source>Lists of recipients (*.csv *.tsv *.txt);;All files (*)</source>
         <translation>Λίστες παραληπτών (*.csv *.tsv *.txt);;Όλα τα αρχεία (*)</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::DueTimer</name>
+    <message>
+        <source>Scheduled messages now go at their time even while Pelicast is closed (the systemd user timer %1 is on).</source>
+        <translation>Τα προγραμματισμένα μηνύματα φεύγουν πλέον στην ώρα τους ακόμη κι όταν το Pelicast είναι κλειστό (ο χρονοδιακόπτης χρήστη %1 του systemd είναι ενεργός).</translation>
+    </message>
+    <message>
+        <source>Scheduled messages go at their time even while Pelicast is closed.</source>
+        <translation>Τα προγραμματισμένα μηνύματα φεύγουν στην ώρα τους ακόμη κι όταν το Pelicast είναι κλειστό.</translation>
+    </message>
+    <message>
+        <source>No systemd runs for your user here, so scheduled messages go only while Pelicast is open at their time.</source>
+        <translation>Εδώ δεν τρέχει systemd για τον χρήστη σας, οπότε τα προγραμματισμένα μηνύματα φεύγουν μόνο αν το Pelicast είναι ανοιχτό την ώρα τους.</translation>
+    </message>
+    <message>
+        <source>The systemd user timer %1 could not be turned on: %2
+Scheduled messages go only while Pelicast is open at their time.</source>
+        <translation>Ο χρονοδιακόπτης χρήστη %1 του systemd δεν ενεργοποιήθηκε: %2
+Τα προγραμματισμένα μηνύματα φεύγουν μόνο αν το Pelicast είναι ανοιχτό την ώρα τους.</translation>
     </message>
 </context>
 <context>
@@ -2087,6 +2883,46 @@ Quit all the same?</source>
         <translation>Εισαγάγετε διεύθυνση και θύρα του διακομιστή μεσολάβησης</translation>
     </message>
     <message>
+        <source>Sending Later</source>
+        <translation>Αποστολή αργότερα</translation>
+    </message>
+    <message>
+        <source>&amp;Quiet hours, from</source>
+        <translation>Ώρες &amp;ησυχίας, από</translation>
+    </message>
+    <message>
+        <source>Scheduled messages wait for the end of the quiet hours, and a batch running into them pauses until they end</source>
+        <translation>Τα προγραμματισμένα μηνύματα περιμένουν το τέλος των ωρών ησυχίας, και μια παρτίδα που φτάνει σε αυτές σταματά προσωρινά μέχρι να τελειώσουν</translation>
+    </message>
+    <message>
+        <source>Quiet hours start</source>
+        <translation>Αρχή των ωρών ησυχίας</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>έ&amp;ως</translation>
+    </message>
+    <message>
+        <source>Quiet hours end</source>
+        <translation>Τέλος των ωρών ησυχίας</translation>
+    </message>
+    <message>
+        <source>Ask before sending a batch &amp;late by more than</source>
+        <translation>Ερώτηση πριν από αποστολή παρτίδας με &amp;καθυστέρηση πάνω από</translation>
+    </message>
+    <message>
+        <source>A scheduled batch found later than this (the computer was off) is not sent by the timer; Pelicast asks when it next starts</source>
+        <translation>Μια προγραμματισμένη παρτίδα που βρίσκεται αργότερα από αυτό (ο υπολογιστής ήταν κλειστός) δεν στέλνεται από τον χρονοδιακόπτη· το Pelicast ρωτά στην επόμενη εκκίνηση</translation>
+    </message>
+    <message>
+        <source>Hours late before asking</source>
+        <translation>Ώρες καθυστέρησης πριν από την ερώτηση</translation>
+    </message>
+    <message>
+        <source> hours</source>
+        <translation> ώρες</translation>
+    </message>
+    <message>
         <source>Pause &amp;between the messages of a batch</source>
         <translation>&amp;Αναμονή ανάμεσα στα μηνύματα μιας παρτίδας</translation>
     </message>
@@ -2336,6 +3172,95 @@ Only you can read that file, but the password in it is scrambled, not encrypted:
     </message>
 </context>
 <context>
+    <name>pelicast::ScheduledWindow</name>
+    <message>
+        <source>When</source>
+        <translation>Πότε</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Προς</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Μηνύματα</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Μονάδες</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Μήνυμα</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Επεξεργασία κειμένου</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Μήνυμα:</translation>
+    </message>
+    <message>
+        <source>Change &amp;time...</source>
+        <translation>Αλλαγή ώ&amp;ρας...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit text...</source>
+        <translation>&amp;Επεξεργασία κειμένου...</translation>
+    </message>
+    <message>
+        <source>Scheduled Messages</source>
+        <translation>Προγραμματισμένα μηνύματα</translation>
+    </message>
+    <message>
+        <source>Scheduled batches</source>
+        <translation>Προγραμματισμένες παρτίδες</translation>
+    </message>
+    <message>
+        <source>Pelicast sends these at their time while it is open, and the systemd user timer while it is closed.</source>
+        <translation>Το Pelicast τα στέλνει στην ώρα τους όσο είναι ανοιχτό, και ο χρονοδιακόπτης χρήστη του systemd όσο είναι κλειστό.</translation>
+    </message>
+    <message>
+        <source>With this text, no message would go: nothing was changed.</source>
+        <translation>Με αυτό το κείμενο δεν θα έφευγε κανένα μήνυμα: τίποτα δεν άλλαξε.</translation>
+    </message>
+    <message>
+        <source>Keep the new text for the messages at %1?
+
+%2</source>
+        <translation>Να κρατηθεί το νέο κείμενο για τα μηνύματα των %1;
+
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancel the %n messages to %1 at %2? None of them will be sent.</source>
+        <translation>
+            <numerusform>Ακύρωση του %n μηνύματος προς %1 στις %2; Δεν θα σταλεί.</numerusform>
+            <numerusform>Ακύρωση των %n μηνυμάτων προς %1 στις %2; Κανένα δεν θα σταλεί.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel batch</source>
+        <translation>Ακύρωση &amp;παρτίδας</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::SendLaterDialog</name>
+    <message>
+        <source>Send Later</source>
+        <translation>Αποστολή αργότερα</translation>
+    </message>
+    <message>
+        <source>Send &amp;at:</source>
+        <translation>Αποστολή &amp;στις:</translation>
+    </message>
+    <message>
+        <source>&amp;Schedule</source>
+        <translation>&amp;Προγραμματισμός</translation>
+    </message>
+</context>
+<context>
     <name>pelicast::Settings</name>
     <message>
         <source>%1 cannot be written.</source>
@@ -2360,6 +3285,13 @@ Only you can read that file, but the password in it is scrambled, not encrypted:
     <message>
         <source>not a file</source>
         <translation>δεν είναι αρχείο</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::SignalCatcher</name>
+    <message>
+        <source>signal %1</source>
+        <translation>σήμα %1</translation>
     </message>
 </context>
 <context>
@@ -2427,25 +3359,6 @@ Only you can read that file, but the password in it is scrambled, not encrypted:
     <message>
         <source>&amp;Copy</source>
         <translation>Α&amp;ντιγραφή</translation>
-    </message>
-</context>
-<context>
-    <name>pelicast::TemplateStore</name>
-    <message>
-        <source>A template needs a text.</source>
-        <translation>Ένα πρότυπο χρειάζεται κείμενο.</translation>
-    </message>
-    <message>
-        <source>A template has at most %1 characters.</source>
-        <translation>Ένα πρότυπο έχει το πολύ %1 χαρακτήρες.</translation>
-    </message>
-    <message>
-        <source>A template named “%1” exists already.</source>
-        <translation>Υπάρχει ήδη πρότυπο με όνομα «%1».</translation>
-    </message>
-    <message>
-        <source>There is no template named “%1”.</source>
-        <translation>Δεν υπάρχει πρότυπο με όνομα «%1».</translation>
     </message>
 </context>
 <context>

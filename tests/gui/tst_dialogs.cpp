@@ -2,6 +2,7 @@
 // The Options dialog, the About box and the web links, opened from the main
 // window as a user opens them.
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QLabel>
@@ -10,8 +11,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeEdit>
 
 #include "core/book/address_book.h"
 #include "core/settings/settings.h"
@@ -138,6 +141,36 @@ private Q_SLOTS:
         QApplication::setActiveWindow(options);
         QVERIFY(child<QRadioButton>(options, "proxybut_2")->isChecked());
         QCOMPARE(child<QLineEdit>(options, "proxysrv")->text(), u"proxy.lan"_s);
+    }
+
+    // Quiet hours that would never end are refused: the dialog stays open
+    // and nothing of sending later is saved.
+    void sendingLaterOptions_data() {
+        QTest::addColumn<bool>("quiet");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("stored");  // quiet_hours late_hours; "": still open
+        QTest::newRow("off") << false << u"08:00"_s << u"off 5"_s;
+        QTest::newRow("changed") << true << u"07:30"_s << u"21:00-07:30 5"_s;
+        QTest::newRow("never ending") << true << u"21:00"_s << QString();
+    }
+    void sendingLaterOptions() {
+        QFETCH(bool, quiet);
+        QFETCH(QString, end);
+        QFETCH(QString, stored);
+        QPointer options = open<OptionsDialog>("opmenu");
+        QVERIFY(child<QCheckBox>(options, "quietHours")->isChecked());
+        child<QCheckBox>(options, "quietHours")->setChecked(quiet);
+        child<QTimeEdit>(options, "quietEnd")->setTime(QTime::fromString(end, u"HH:mm"_s));
+        child<QSpinBox>(options, "lateHours")->setValue(5);
+        if (stored.isEmpty())
+            MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+        child<QPushButton>(options, "cmdOK")->click();
+        QCOMPARE(isOpen(options), stored.isEmpty());
+        const Settings settings;
+        QCOMPARE(settings.value(keys::preferences::kQuietHours) + u' ' +
+                     settings.value(keys::preferences::kLateHours),
+                 stored.isEmpty() ? u" "_s : stored);
+        QCOMPARE(MessageBox::shownTexts().size(), stored.isEmpty() ? 1 : 0);
     }
 
     void aboutBox() {

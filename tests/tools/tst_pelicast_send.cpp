@@ -129,7 +129,7 @@ private Q_SLOTS:
                                         << 0 << "Wrong user name or password.";
         QTest::newRow("stand-in stopped")
             << kSendHi << QStringList{u"PELICAST_GATEWAY="_s + stopped_.httpBase()} << 3 << 0
-            << "did not reach the gateway";
+            << "pelicast-send: The request did not reach the gateway.";
         QTest::newRow("dry run above --max-cost, Options off")
             << QStringList{u"--dry-run"_s, u"--max-cost"_s, u"4"_s} + kSendHi << QStringList() << 2
             << 0

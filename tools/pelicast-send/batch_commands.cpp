@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch_commands.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -17,15 +18,20 @@ using Outcome = RequestRecord::Outcome;
 
 namespace {
 
+// This file's texts, under the command's context for the translators.
+struct BatchCommandsText {
+    Q_DECLARE_TR_FUNCTIONS(SendCommand)
+};
+
 // The batch an option names, read from the session's journal.
 std::optional<BatchInfo> namedBatch(SendContext& context, BatchSession& session,
                                     const QString& option) {
     bool number = false;
     const qint64 id = context.value(option).toLongLong(&number);
     if (!number || id <= 0) {
-        context.stop(kBadUsage,
-                     u"--%1 takes the number of a batch (see --batches), not \"%2\"."_s.arg(
-                         option, context.value(option)));
+        context.stop(kBadUsage, BatchCommandsText::tr(
+                                    "--%1 takes the number of a batch (see --batches), not \"%2\".")
+                                    .arg(option, context.value(option)));
         return std::nullopt;
     }
     if (!session.open())
@@ -34,7 +40,8 @@ std::optional<BatchInfo> namedBatch(SendContext& context, BatchSession& session,
     if (!found)
         context.stop(kUnreadableData, found.error());
     else if (!*found)
-        context.stop(kBadUsage, u"There is no batch %1 (see --batches)."_s.arg(id));
+        context.stop(kBadUsage,
+                     BatchCommandsText::tr("There is no batch %1 (see --batches).").arg(id));
     return found ? *found : std::nullopt;
 }
 
@@ -52,7 +59,8 @@ int listBatches(SendContext& context) {
     if (!batches)
         return context.fail(kUnreadableData, batches.error());
     QJsonArray list;
-    QString text = batches->isEmpty() ? u"No batch is unfinished."_s : QString();
+    QString text =
+        batches->isEmpty() ? BatchCommandsText::tr("No batch is unfinished.") : QString();
     for (const BatchInfo& batch : *batches) {
         const BatchCounts& counts = batch.counts;
         list.append(QJsonObject{{u"batch"_s, QString::number(batch.id)},
@@ -63,8 +71,9 @@ int listBatches(SendContext& context) {
                                 {u"queued"_s, counts.of(Outcome::Queued)},
                                 {u"pending"_s, counts.of(Outcome::Pending)},
                                 {u"source"_s, batch.source}});
-        text += u"%1, made %2 from %3\n"_s.arg(batchLine(batch), localTime(batch.created),
-                                               batch.source);
+        text += BatchCommandsText::tr("%1, made %2 from %3")
+                    .arg(batchLine(batch), localTime(batch.created), batch.source) +
+                u'\n';
     }
     context.print(list, text.trimmed());
     return kAccepted;
@@ -80,12 +89,13 @@ int continueBatch(SendContext& context) {
     if (!batch)
         return context.status;
     if (batch->state == BatchState::Scheduled || batch->state == BatchState::Cancelled)
-        return context.fail(kBadUsage, u"Batch %1 is %2: it is not sent now."_s.arg(batch->id).arg(
-                                           batchStateName(batch->state)));
+        return context.fail(kBadUsage,
+                            BatchCommandsText::tr("Batch %1 is %2: it is not sent now.")
+                                .arg(QString::number(batch->id), batchStateName(batch->state)));
     if (context.isSet(u"user"_s) && context.value(u"user"_s) != batch->account)
         return context.fail(
-            kBadUsage, u"Batch %1 is of the account %2: leave out --user."_s.arg(batch->id).arg(
-                           batch->account));
+            kBadUsage, BatchCommandsText::tr("Batch %1 is of the account %2: leave out --user.")
+                           .arg(QString::number(batch->id), batch->account));
     MessageDraft account;
     if (!readAccount(context, true, account, batch->account))
         return context.status;
@@ -95,13 +105,16 @@ int continueBatch(SendContext& context) {
         if (!queued)
             return context.fail(kUnreadableData, queued.error());
         context.warn(
-            refused ? u"%1 refused requests of batch %2 are sent again: each is charged when the "
-                      "gateway takes it this time."_s.arg(*queued)
-                          .arg(batch->id)
-                    : u"%1 requests of batch %2 that got no clear answer are sent again. The "
-                      "gateway may have sent them already: their recipients may get them twice, "
-                      "and each is paid again."_s.arg(*queued)
-                          .arg(batch->id));
+            refused
+                ? BatchCommandsText::tr("%n refused requests of batch %1 are sent again: each is "
+                                        "charged when the gateway takes it this time.",
+                                        nullptr, int(*queued))
+                      .arg(batch->id)
+                : BatchCommandsText::tr("%n requests of batch %1 that got no clear answer are sent "
+                                        "again. The gateway may have sent them already: their "
+                                        "recipients may get them twice, and each is paid again.",
+                                        nullptr, int(*queued))
+                      .arg(batch->id));
     }
     return session.run(batch->id, account.password);
 }
@@ -117,9 +130,10 @@ int closeBatch(SendContext& context) {
     context.print(QJsonObject{{u"batch"_s, QString::number(batch->id)},
                               {u"outcome"_s, u"closed"_s},
                               {u"declined"_s, *declined}},
-                  u"Batch %1 is closed: %2 queued requests will not be sent; History keeps the "
-                  "rest as they are."_s.arg(batch->id)
-                      .arg(*declined));
+                  BatchCommandsText::tr("Batch %1 is closed: %n queued requests will not be sent; "
+                                        "History keeps the rest as they are.",
+                                        nullptr, int(*declined))
+                      .arg(batch->id));
     return kAccepted;
 }
 
@@ -138,7 +152,7 @@ int manageTemplates(SendContext& context) {
         if (const Expected<void> saved = templates.save(name, text); !saved)
             return context.fail(kBadUsage, saved.error());
         context.print(QJsonObject{{u"template"_s, name.trimmed()}, {u"outcome"_s, u"saved"_s}},
-                      u"Template \"%1\" saved."_s.arg(name.trimmed()));
+                      BatchCommandsText::tr("Template \"%1\" saved.").arg(name.trimmed()));
         return kAccepted;
     }
     if (context.isSet(u"delete-template"_s)) {
@@ -146,7 +160,7 @@ int manageTemplates(SendContext& context) {
         if (const Expected<void> removed = templates.remove(name); !removed)
             return context.fail(kUnreadableData, removed.error());
         context.print(QJsonObject{{u"template"_s, name.trimmed()}, {u"outcome"_s, u"deleted"_s}},
-                      u"Template \"%1\" deleted."_s.arg(name.trimmed()));
+                      BatchCommandsText::tr("Template \"%1\" deleted.").arg(name.trimmed()));
         return kAccepted;
     }
     const Expected<QList<MessageTemplate>> list = templates.list();
@@ -158,7 +172,8 @@ int manageTemplates(SendContext& context) {
         array.append(QJsonObject{{u"name"_s, saved.name}, {u"text"_s, saved.text}});
         text += saved.name + u":\n    "_s + QString(saved.text).replace(u'\n', u"\n    "_s) + u'\n';
     }
-    context.print(array, list->isEmpty() ? u"No template is saved."_s : text.trimmed());
+    context.print(
+        array, list->isEmpty() ? BatchCommandsText::tr("No template is saved.") : text.trimmed());
     return kAccepted;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch_send.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -15,6 +16,7 @@
 #include "core/message/draft_review.h"
 #include "core/message/printable_text.h"
 #include "core/settings/preferences.h"
+#include "schedule_commands.h"
 #include "send_context.h"
 #include "send_inputs.h"
 
@@ -23,6 +25,11 @@ using namespace Qt::StringLiterals;
 namespace pelicast {
 
 namespace {
+
+// This file's texts, under the command's context for the translators.
+struct BatchSendText {
+    Q_DECLARE_TR_FUNCTIONS(SendCommand)
+};
 
 // A list of thousands names a few of them.
 constexpr qsizetype kLinesNamed = 10;
@@ -33,7 +40,7 @@ QString listed(qsizetype count, const std::function<QString(qsizetype)>& line) {
     for (qsizetype i = 0; i < std::min(count, kLinesNamed); ++i)
         text += u"\n  "_s + line(i);
     if (count > kLinesNamed)
-        text += u"\n  … and %1 more"_s.arg(count - kLinesNamed);
+        text += u"\n  "_s + BatchSendText::tr("… and %n more", nullptr, int(count - kLinesNamed));
     return text;
 }
 
@@ -42,6 +49,8 @@ QString listed(const QStringList& lines) {
 }
 
 class BatchSend {
+    Q_DECLARE_TR_FUNCTIONS(SendCommand)
+
 public:
     BatchSend(SendContext& context, const MessageDraft& account, const QString& text)
         : context_(context),
@@ -50,7 +59,9 @@ public:
           preferences_(commandPreferences(context)) {}
 
     int send() {
-        if (!readRecipients() || !checkRecipients() || !plan() || !checkPlan())
+        QDateTime due;
+        if (!readDueTime(context_, due) || !readRecipients() || !checkRecipients() || !plan() ||
+            !checkPlan())
             return context_.status;
         if (context_.isSet(u"dry-run"_s))
             return showDryRun();
@@ -60,11 +71,13 @@ public:
         if (!session.open())
             return context_.status;
         const Expected<qint64> id =
-            session.store().create({account_.user, text_, source_, pause_, {}}, plan_);
+            session.store().create({account_.user, text_, source_, pause_, due}, plan_);
         if (!id)
-            return context_.fail(kUnreadableData, id.error() + u"\nNothing was sent."_s);
-        context_.say(u"pelicast-send: "_s,
-                     u"batch %1: %2 written to the journal."_s.arg(*id).arg(plan_.totals().text()));
+            return context_.fail(kUnreadableData, tr("%1\nNothing was sent.").arg(id.error()));
+        if (due.isValid())
+            return tellScheduled(context_, *id, due, plan_);
+        context_.say(u"pelicast-send: "_s, tr("batch %1: %2 written to the journal.")
+                                               .arg(QString::number(*id), plan_.totals().text()));
         return session.run(*id, account_.password);
     }
 
@@ -93,7 +106,7 @@ bool BatchSend::readRecipients() {
     if (context_.isSet(u"csv"_s))
         return readTable();
     if (context_.isSet(u"number-column"_s))
-        return context_.stop(kBadUsage, u"--number-column names a column of --csv FILE."_s);
+        return context_.stop(kBadUsage, tr("--number-column names a column of --csv FILE."));
     QStringList elements;
     if (!readTypedRecipients(context_, elements))
         return false;
@@ -101,11 +114,11 @@ bool BatchSend::readRecipients() {
     for (const QString& group : groups)
         elements.append(groupLabel(group));
     if (elements.isEmpty())
-        return context_.stop(kBadUsage, u"No recipient: give --to, --group or --csv."_s);
+        return context_.stop(kBadUsage, tr("No recipient: give --to, --group or --csv."));
     AddressBook book;
     if (!book.load())
         return context_.stop(kUnreadableData,
-                             u"The address book cannot be read: %1"_s.arg(book.errorString()));
+                             tr("The address book cannot be read: %1").arg(book.errorString()));
     list_ = RecipientList::fromText(elements.join(u';'), book, preferences_.numberRegion());
     source_ = groups.isEmpty() ? u"typed recipients"_s
                                : u"the groups %1 and typed recipients"_s.arg(groups.join(u", "_s));
@@ -115,25 +128,25 @@ bool BatchSend::readRecipients() {
 bool BatchSend::readTable() {
     if (context_.isSet(u"to"_s) || context_.isSet(u"group"_s))
         return context_.stop(kBadUsage,
-                             u"--csv takes the recipients from the file: leave out --to and "
-                             "--group."_s);
+                             tr("--csv takes the recipients from the file: leave out --to and "
+                                "--group."));
     const QString path = context_.value(u"csv"_s);
     Expected<RecipientTable> table = RecipientTable::read(path);
     if (!table)
         return context_.stop(kUnreadableData,
-                             u"The list file %1 cannot be read: %2"_s.arg(path, table.error()));
+                             tr("The list file %1 cannot be read: %2").arg(path, table.error()));
     const QString columns = table->columnNames().join(u", "_s);
     int column = table->numberColumn();
     if (context_.isSet(u"number-column"_s)) {
         column = table->columnOf(context_.value(u"number-column"_s));
         if (column < 0)
             return context_.stop(kBadUsage,
-                                 u"The list file %1 has no column \"%2\"; its columns: "
-                                 "%3."_s.arg(path, context_.value(u"number-column"_s), columns));
+                                 tr("The list file %1 has no column \"%2\"; its columns: %3.")
+                                     .arg(path, context_.value(u"number-column"_s), columns));
     } else if (column < 0) {
-        return context_.stop(kBadUsage,
-                             u"No column of the list file %1 holds phone numbers; "
-                             "give --number-column (its columns: %2)."_s.arg(path, columns));
+        return context_.stop(kBadUsage, tr("No column of the list file %1 holds phone numbers; "
+                                           "give --number-column (its columns: %2).")
+                                            .arg(path, columns));
     }
     source_ = u"%1, column “%2”, %3"_s.arg(QFileInfo(path).fileName(),
                                            table->columnNames().at(column), table->encoding());
@@ -151,19 +164,20 @@ bool BatchSend::checkRecipients() {
         (fatal ? refused : told).append(left.text());
     }
     if (!refused.isEmpty())
-        return context_.stop(kBadUsage, u"These recipients cannot be sent to:"_s + listed(refused) +
-                                            u"\nCorrect them, or leave them out."_s);
+        return context_.stop(
+            kBadUsage, tr("These recipients cannot be sent to:%1\nCorrect them, or leave them out.")
+                           .arg(listed(refused)));
     if (!told.isEmpty())
-        context_.warn(u"Left out, each number getting one message:"_s + listed(told));
+        context_.warn(tr("Left out, each number getting one message:%1").arg(listed(told)));
     if (list_.isEmpty())
-        return context_.stop(kBadUsage, u"No recipient is left to send to."_s);
+        return context_.stop(kBadUsage, tr("No recipient is left to send to."));
     const QStringList unknown = PersonalText(text_, list_.fieldNames()).unknownFields();
     if (!unknown.isEmpty())
         return context_.stop(
             kBadUsage,
-            u"The message holds {%1}, which names no field of these recipients (%2). Write "
-            "{{ and }} to send a brace itself."_s.arg(unknown.join(u"}, {"_s),
-                                                      list_.fieldNames().join(u", "_s)));
+            tr("The message holds {%1}, which names no field of these recipients (%2). Write "
+               "{{ and }} to send a brace itself.")
+                .arg(unknown.join(u"}, {"_s), list_.fieldNames().join(u", "_s)));
     // The window's rules for the numbers, the originator and the text.
     QStringList elements;
     for (qsizetype i = 0; i < list_.count(); ++i)
@@ -189,10 +203,10 @@ bool BatchSend::plan() {
     const QString missing = context_.value(u"missing"_s), tooLong = context_.value(u"too-long"_s);
     if (!missing.isEmpty() && missing != "empty"_L1 && missing != "skip"_L1)
         return context_.stop(kBadUsage,
-                             u"--missing takes empty or skip, not \"%1\"."_s.arg(missing));
+                             tr("--missing takes empty or skip, not \"%1\".").arg(missing));
     if (!tooLong.isEmpty() && tooLong != "send"_L1 && tooLong != "skip"_L1)
         return context_.stop(kBadUsage,
-                             u"--too-long takes send or skip, not \"%1\"."_s.arg(tooLong));
+                             tr("--too-long takes send or skip, not \"%1\".").arg(tooLong));
     if (missing == "skip"_L1)
         options.missing = BatchOptions::Missing::Skip;
     if (tooLong == "skip"_L1)
@@ -201,9 +215,8 @@ bool BatchSend::plan() {
     if (context_.isSet(u"pause"_s)) {
         const auto pause = Preferences::pauseOf(context_.value(u"pause"_s));
         if (!pause)
-            return context_.stop(kBadUsage,
-                                 u"--pause takes seconds from 0 to 3600, not \"%1\"."_s.arg(
-                                     context_.value(u"pause"_s)));
+            return context_.stop(kBadUsage, tr("--pause takes seconds from 0 to 3600, not \"%1\".")
+                                                .arg(context_.value(u"pause"_s)));
         pause_ = *pause;
     }
     plan_ = BatchPlan(text_, list_, account_.originator, options);
@@ -217,36 +230,37 @@ bool BatchSend::plan() {
                 if (list_.value(lacking.at(n), field).isEmpty())
                     fields.append(list_.fieldNames().at(field));
             }
-            return where(lacking.at(n)) + u": no "_s + fields.join(u", "_s);
+            return tr("%1: no %2").arg(where(lacking.at(n)), fields.join(u", "_s));
         };
         return context_.stop(
             kBadUsage,
-            u"%1 recipients have no value for a field of the message:"_s.arg(lacking.size()) +
-                listed(lacking.size(), line) +
-                u"\nGive --missing empty to send the message with the field left empty, or "
-                "--missing skip to leave them out."_s);
+            tr("%n recipients have no value for a field of the message:%1\nGive --missing empty "
+               "to send the message with the field left empty, or --missing skip to leave them "
+               "out.",
+               nullptr, int(lacking.size()))
+                .arg(listed(lacking.size(), line)));
     }
     const QList<qsizetype>& over = plan_.overLimit();
     if (!over.isEmpty() && tooLong.isEmpty())
         return context_.stop(
             kBadUsage,
-            u"%1 messages are over %2 characters once filled in:"_s.arg(over.size())
-                    .arg(kMessageLimit) +
-                listed(over.size(), [&](qsizetype n) { return where(over.at(n)); }) +
-                u"\nGive --too-long send to send them as they are (in more parts), or --too-long "
-                "skip to leave them out."_s);
+            tr("%n messages are over %1 characters once filled in:%2\nGive --too-long send to "
+               "send them as they are (in more parts), or --too-long skip to leave them out.",
+               nullptr, int(over.size()))
+                .arg(QString::number(kMessageLimit),
+                     listed(over.size(), [&](qsizetype n) { return where(over.at(n)); })));
     return true;
 }
 
 QString BatchSend::where(qsizetype recipient) const {
     const qsizetype row = list_.row(recipient);
-    return row > 0 ? u"row %1 (%2)"_s.arg(row).arg(list_.element(recipient))
+    return row > 0 ? tr("row %1 (%2)").arg(QString::number(row), list_.element(recipient))
                    : list_.element(recipient);
 }
 
 bool BatchSend::checkPlan() {
     if (plan_.count() == 0)
-        return context_.stop(kBadUsage, u"Every message is empty or left out: nothing to send."_s);
+        return context_.stop(kBadUsage, tr("Every message is empty or left out: nothing to send."));
     // A field's value may hold what the typed text may not.
     for (qsizetype i = 0; i < plan_.count(); ++i) {
         const PlannedRequest request = plan_.request(i);
@@ -259,26 +273,27 @@ bool BatchSend::checkPlan() {
 }
 
 QString BatchSend::costRefusal() const {
-    return costly_->text() +
-           u"\nGive --max-cost %1 to send it all the same."_s.arg(costly_->estimate.cost);
+    return tr("%1\nGive --max-cost %2 to send it all the same.")
+        .arg(costly_->text(), QString::number(costly_->estimate.cost));
 }
 
 int BatchSend::showDryRun() {
     BatchJson json(account_.user, account_.originator);
-    QString text = u"Would send from %1 as %2: %3\n"_s.arg(account_.user, account_.originator,
-                                                           plan_.totals().text());
+    QString text = tr("Would send from %1 as %2: %3")
+                       .arg(account_.user, account_.originator, plan_.totals().text()) +
+                   u'\n';
     for (qsizetype i = 0; i < plan_.count(); ++i) {
         const PlannedRequest request = plan_.request(i);
         const QString encoding = encodingName(request.length.encoding);
         json.add(request.recipients, request.text, request.length.parts, encoding,
                  request.estimate.cost, u"dry-run"_s);
-        text += u"  %1: %2 (%3 SMS, %4, %5 credits)\n"_s
-                    .arg(request.recipients.join(u"; "_s), request.text)
-                    .arg(request.length.parts)
-                    .arg(encoding)
-                    .arg(request.estimate.cost);
+        text += u"  "_s +
+                tr("%1: %2 (%3 SMS, %4, %n credits)", nullptr, int(request.estimate.cost))
+                    .arg(request.recipients.join(u"; "_s), request.text,
+                         QString::number(request.length.parts), encoding) +
+                u'\n';
     }
-    text += u"Nothing was sent: this was a dry run."_s;
+    text += tr("Nothing was sent: this was a dry run.");
     QJsonObject result = json.result(QJsonValue(), u"dry-run"_s);
     if (costly_)
         result.insert(u"error"_s, costRefusal());

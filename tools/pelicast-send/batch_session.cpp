@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch_session.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -19,13 +20,19 @@ using Outcome = RequestRecord::Outcome;
 
 namespace {
 
+// This file's texts, under the command's context for the translators.
+struct BatchSessionText {
+    Q_DECLARE_TR_FUNCTIONS(SendCommand)
+};
+
 // A request's recipients in a line: the first few.
 QString recipientsLine(const QString& recipients) {
     constexpr qsizetype kNamed = 3;
     const QStringList elements = recipients.split(u';', Qt::SkipEmptyParts);
     QString line = elements.first(std::min(elements.size(), kNamed)).join(u"; "_s);
     if (elements.size() > kNamed)
-        line += u" and %1 more"_s.arg(elements.size() - kNamed);
+        line = BatchSessionText::tr("%1 and %n more", nullptr, int(elements.size() - kNamed))
+                   .arg(line);
     return line;
 }
 
@@ -46,15 +53,16 @@ QString verdictName(const BatchCounts& counts) {
 
 QString batchLine(const BatchInfo& batch) {
     const BatchCounts& counts = batch.counts;
-    QString line =
-        u"Batch %1, %2 requests: %3 accepted, %4 refused, %5 unknown, %6 queued"_s.arg(batch.id)
-            .arg(counts.total())
-            .arg(counts.of(Outcome::Accepted))
-            .arg(counts.of(Outcome::Refused))
-            .arg(counts.uncertain())
-            .arg(counts.of(Outcome::Queued));
+    const auto number = [](qint64 n) { return QString::number(n); };
+    QString line = BatchSessionText::tr(
+                       "Batch %1, %n requests: %2 accepted, %3 refused, %4 unknown, "
+                       "%5 queued",
+                       nullptr, int(counts.total()))
+                       .arg(number(batch.id), number(counts.of(Outcome::Accepted)),
+                            number(counts.of(Outcome::Refused)), number(counts.uncertain()),
+                            number(counts.of(Outcome::Queued)));
     if (counts.of(Outcome::Pending) > 0)
-        line += u", %1 being sent"_s.arg(counts.of(Outcome::Pending));
+        line += BatchSessionText::tr(", %n being sent", nullptr, int(counts.of(Outcome::Pending)));
     return line;
 }
 
@@ -107,15 +115,19 @@ bool BatchSession::open() {
     recorder_.waitForWrites();
     QObject::disconnect(told);
     if (!failure.isEmpty() || !journal_.open())
-        return context_.stop(kUnreadableData,
-                             (failure.isEmpty() ? journal_.errorString() : failure) +
-                                 u"\nA batch is written to the journal before anything is sent: "
-                                 "nothing was sent."_s);
+        return context_.stop(
+            kUnreadableData,
+            BatchSessionText::tr("%1\nA batch is written to the journal before anything is sent: "
+                                 "nothing was sent.")
+                .arg(failure.isEmpty() ? journal_.errorString() : failure));
     return true;
 }
 
-int BatchSession::run(qint64 id, const QString& password) {
+int BatchSession::run(qint64 id, const QString& password,
+                      const std::function<void(BatchRunner&)>& watch) {
     BatchRunner runner(recorder_, client_, store_, context_.settings);
+    if (watch)
+        watch(runner);
     SignalCatcher interrupts;
     QEventLoop loop;
     BatchRunner::Status status = BatchRunner::Status::Done;
@@ -149,11 +161,13 @@ int BatchSession::run(qint64 id, const QString& password) {
     loop.exec();
     if (signal != 0) {
         const QString name = SignalCatcher::nameOf(signal);
-        const bool out =
-            runner.abandon(u"pelicast-send was stopped by %1 before the answer came."_s.arg(name));
-        error = out ? u"Stopped by %1 with a request out. "_s.arg(name) +
-                          GatewayClient::noCompleteAnswer(QLatin1String(protocol::kSendPage))
-                    : u"Stopped by %1."_s.arg(name);
+        const bool out = runner.abandon(
+            BatchSessionText::tr("pelicast-send was stopped by %1 before the answer came.")
+                .arg(name));
+        error = out ? BatchSessionText::tr("Stopped by %1 with a request out. %2")
+                          .arg(name,
+                               GatewayClient::noCompleteAnswer(QLatin1String(protocol::kSendPage)))
+                    : BatchSessionText::tr("Stopped by %1.").arg(name);
         status = BatchRunner::Status::Stopped;
     }
     const int verdict = report(id, balance, error);
@@ -182,25 +196,41 @@ int BatchSession::report(qint64 id, const QString& balance, const QString& error
             result.insert(u"error"_s, error);
         context_.print(result, {});
     } else {
-        QString summary = batchLine(batch) + u"; %1 credits spent"_s.arg(batch.counts.spent);
+        QString summary = batchLine(batch) + BatchSessionText::tr("; %n credits spent", nullptr,
+                                                                  int(batch.counts.spent));
         if (!balance.isNull())
-            summary += u"; Credits Left:"_s + balance;
+            summary += BatchSessionText::tr("; Credits Left:%1").arg(balance);
         context_.print({}, summary);
     }
     if (!error.isEmpty())
         context_.say(u"pelicast-send: ", error);
     const BatchCounts& counts = batch.counts;
     if (counts.uncertain() > 0)
-        context_.warn(
-            u"%1 requests of batch %2 got no clear answer: they may have been sent. Check your "
-            "balance; pelicast-send never sends them again on its own (--resend-unknown %2 does, "
-            "at the risk of sending them twice)."_s.arg(counts.uncertain())
-                .arg(id));
+        context_.warn(BatchSessionText::tr(
+                          "%n requests of batch %1 got no clear answer: they may have been sent. "
+                          "Check your balance; pelicast-send never sends them again on "
+                          "its own (--resend-unknown %1 does, at the risk of sending "
+                          "them twice).",
+                          nullptr, int(counts.uncertain()))
+                          .arg(id));
+    // Paused for the quiet hours: the rest goes at the batch's new time.
+    if (batch.state == BatchState::Scheduled) {
+        context_.say(
+            u"pelicast-send: "_s,
+            BatchSessionText::tr("Batch %1 pauses for the quiet hours: its %n queued "
+                                 "requests go at %2.",
+                                 nullptr, int(counts.of(Outcome::Queued)))
+                .arg(QString::number(id), batch.due.toLocalTime().toString(u"yyyy-MM-dd HH:mm"_s)));
+        return counts.uncertain() > 0            ? int(BatchVerdict::Uncertain)
+               : counts.of(Outcome::Refused) > 0 ? int(BatchVerdict::Refused)
+                                                 : int(BatchVerdict::Accepted);
+    }
     if (counts.of(Outcome::Queued) > 0)
-        context_.warn(
-            u"%1 requests of batch %2 are still queued: pelicast-send --continue %2 "
-            "sends them."_s.arg(counts.of(Outcome::Queued))
-                .arg(id));
+        context_.warn(BatchSessionText::tr(
+                          "%n requests of batch %1 are still queued: pelicast-send --continue %1 "
+                          "sends them.",
+                          nullptr, int(counts.of(Outcome::Queued)))
+                          .arg(id));
     return int(counts.verdict());
 }
 

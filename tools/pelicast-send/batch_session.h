@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+#include <functional>
 
 #include "core/gateway/gateway_client.h"
 #include "core/journal/batch_store.h"
@@ -12,6 +13,7 @@
 
 namespace pelicast {
 
+class BatchRunner;
 class SendContext;
 
 // What pelicast-send makes, sends and lists batches with: the gateway client
@@ -25,12 +27,16 @@ public:
     // told); false, with status 4, when it cannot be used.
     bool open();
     BatchStore& store() { return store_; }
+    Journal& journal() { return journal_; }
 
     // Sends the queued requests of batch `id` with `password` for its
     // account (a request per line on standard output as it ends), then tells
     // where the batch stands; the exit status. SIGINT, SIGTERM and SIGHUP
     // stop it: a request out is recorded as unknown, the rest stay queued.
-    int run(qint64 id, const QString& password);
+    // `watch`, when given, sees the runner before it starts (the quiet
+    // hours' guard of a scheduled batch).
+    int run(qint64 id, const QString& password,
+            const std::function<void(BatchRunner&)>& watch = {});
     // Tells the batch as it stands: its requests and outcomes with --json,
     // else a summary and what is left to do; the exit status its outcomes
     // come to. `balance` null: no reply of this run stated one.

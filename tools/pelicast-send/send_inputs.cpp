@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "send_inputs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
@@ -20,6 +21,11 @@ namespace pelicast {
 
 namespace {
 
+// This file's texts, under one context for the translators.
+struct SendInputsText {
+    Q_DECLARE_TR_FUNCTIONS(SendCommand)
+};
+
 // A message is at most a few hundred bytes (a template with fields a few
 // more); a password one line.
 constexpr qint64 kMaxMessageInput = 4 * 1024;
@@ -30,15 +36,19 @@ constexpr auto kPasswordVariable = "PELICAST_PASSWORD";
 bool readStandardInput(SendContext& context, QString& text) {
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
-        return context.stop(kBadUsage, u"Standard input cannot be read: "_s + in.errorString());
+        return context.stop(
+            kBadUsage,
+            SendInputsText::tr("Standard input cannot be read: %1").arg(in.errorString()));
     const Expected<QByteArray> bytes = readToEnd(in, kMaxMessageInput);
     if (!bytes)
-        return context.stop(
-            kBadUsage, u"The message on standard input cannot be read: "_s + bytes.error() + u'.');
+        return context.stop(kBadUsage,
+                            SendInputsText::tr("The message on standard input cannot be read: %1.")
+                                .arg(bytes.error()));
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     text = decoder.decode(*bytes);
     if (decoder.hasError())
-        return context.stop(kBadUsage, u"The text on standard input is not UTF-8."_s);
+        return context.stop(kBadUsage,
+                            SendInputsText::tr("The text on standard input is not UTF-8."));
     // The line end that echo and here-documents add is not part of it.
     while (text.endsWith(u'\n') || text.endsWith(u'\r'))
         text.chop(1);
@@ -53,8 +63,9 @@ bool readTemplate(SendContext& context, const QString& name, QString& text) {
     if (!saved)
         return context.stop(kUnreadableData, saved.error());
     if (!*saved)
-        return context.stop(kBadUsage,
-                            u"There is no template \"%1\" (see --templates)."_s.arg(name));
+        return context.stop(
+            kBadUsage,
+            SendInputsText::tr("There is no template \"%1\" (see --templates).").arg(name));
     text = **saved;
     return true;
 }
@@ -71,9 +82,10 @@ Preferences commandPreferences(const SendContext& context) {
 }
 
 QString regionAdvice() {
-    return u"Give --region with the country's two-letter code (--region GR), or choose the "
-           "default region in Pelicast's Options; numbers in international format (+30…) need "
-           "neither."_s;
+    return SendInputsText::tr(
+        "Give --region with the country's two-letter code (--region GR), or choose the "
+        "default region in Pelicast's Options; numbers in international format (+30…) need "
+        "neither.");
 }
 
 bool readAccount(SendContext& context, bool needPassword, MessageDraft& draft,
@@ -83,23 +95,26 @@ bool readAccount(SendContext& context, bool needPassword, MessageDraft& draft,
                  : context.isSet(u"user"_s) ? context.value(u"user"_s)
                                             : storedUser;
     if (draft.user.isEmpty())
-        return context.stop(kBadUsage,
-                            u"No account: Pelicast remembers no user name; give --user."_s);
-    QString problem = u"Pelicast keeps none."_s;
+        return context.stop(
+            kBadUsage,
+            SendInputsText::tr("No account: Pelicast remembers no user name; give --user."));
+    QString problem = SendInputsText::tr("Pelicast keeps none.");
     if (context.isSet(u"password-file"_s)) {
-        problem = u"The password file holds none."_s;
+        problem = SendInputsText::tr("The password file holds none.");
         const QString path = context.value(u"password-file"_s);
         const Expected<QByteArray> secret = readRegularFile(path, kMaxPasswordFile);
         if (!secret)
-            return context.stop(kUnreadableData, u"The password file %1 cannot be read: %2"_s.arg(
-                                                     path, secret.error()));
+            return context.stop(kUnreadableData,
+                                SendInputsText::tr("The password file %1 cannot be read: %2")
+                                    .arg(path, secret.error()));
         if (QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther))
-            context.warn(u"The password file %1 can be read by other users."_s.arg(path));
+            context.warn(
+                SendInputsText::tr("The password file %1 can be read by other users.").arg(path));
         // The first line, with or without a line end after it.
         draft.password = QString::fromUtf8(secret->split('\n').constFirst()).remove(u'\r');
     } else if (qEnvironmentVariableIsSet(kPasswordVariable)) {
         draft.password = qEnvironmentVariable(kPasswordVariable);
-        problem = u"PELICAST_PASSWORD is empty."_s;
+        problem = SendInputsText::tr("PELICAST_PASSWORD is empty.");
     } else if (needPassword) {
         const Expected<QString> kept = Keyring::readNow(draft.user);
         draft.password = kept ? *kept : QString();
@@ -110,8 +125,9 @@ bool readAccount(SendContext& context, bool needPassword, MessageDraft& draft,
     }
     if (needPassword && draft.password.isEmpty())
         return context.stop(kUnreadableData,
-                            u"No password for %1: %2 Give --password-file or set "
-                            "PELICAST_PASSWORD."_s.arg(draft.user, problem));
+                            SendInputsText::tr("No password for %1: %2 Give --password-file or set "
+                                               "PELICAST_PASSWORD.")
+                                .arg(draft.user, problem));
     draft.originator = context.isSet(u"from"_s)
                            ? context.value(u"from"_s)
                            : context.settings.scrambledValue(keys::kOriginator);
@@ -128,9 +144,10 @@ bool readTypedRecipients(SendContext& context, QStringList& elements) {
             return element.trimmed().isEmpty();
         });
         if (split.isEmpty() || blank)
-            return context.stop(kBadUsage,
-                                u"--to \"%1\" holds a blank recipient; recipients are "
-                                "separated by \";\"."_s.arg(value));
+            return context.stop(
+                kBadUsage, SendInputsText::tr("--to \"%1\" holds a blank recipient; recipients are "
+                                              "separated by \";\".")
+                               .arg(value));
         elements += split;
     }
     return true;
@@ -139,13 +156,14 @@ bool readTypedRecipients(SendContext& context, QStringList& elements) {
 bool readMessageText(SendContext& context, QString& text) {
     if (context.isSet(u"template"_s)) {
         if (context.isSet(u"text"_s))
-            return context.stop(kBadUsage, u"Give --text or --template, not both."_s);
+            return context.stop(kBadUsage,
+                                SendInputsText::tr("Give --text or --template, not both."));
         if (!readTemplate(context, context.value(u"template"_s), text))
             return false;
     } else if (!context.isSet(u"text"_s)) {
-        return context.stop(kBadUsage,
-                            u"No message: give --text, or --text - to read it from "
-                            "standard input."_s);
+        return context.stop(
+            kBadUsage, SendInputsText::tr("No message: give --text, or --text - to read it from "
+                                          "standard input."));
     } else {
         text = context.value(u"text"_s);
         if (text == u"-"_s && !readStandardInput(context, text))
@@ -153,7 +171,7 @@ bool readMessageText(SendContext& context, QString& text) {
     }
     text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
     if (text.isEmpty())
-        return context.stop(kBadUsage, u"The message is empty."_s);
+        return context.stop(kBadUsage, SendInputsText::tr("The message is empty."));
     text.replace(u'\n', u"\r\n"_s);
     return true;
 }

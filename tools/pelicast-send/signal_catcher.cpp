@@ -69,7 +69,7 @@ QString SignalCatcher::nameOf(int signal) {
         case SIGHUP:
             return u"SIGHUP"_s;
         default:
-            return u"signal %1"_s.arg(signal);
+            return tr("signal %1").arg(signal);
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "single_send.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -27,6 +28,8 @@ namespace pelicast {
 namespace {
 
 class SingleSend {
+    Q_DECLARE_TR_FUNCTIONS(SendCommand)
+
 public:
     SingleSend(SendContext& context, MessageDraft draft)
         : context_(context), draft_(std::move(draft)), shape_{{u"account"_s, draft_.user}} {}
@@ -70,26 +73,27 @@ bool SingleSend::readRecipients() {
         AddressBook book;
         if (!book.load())
             return context_.stop(kUnreadableData,
-                                 u"The address book cannot be read: %1"_s.arg(book.errorString()));
+                                 tr("The address book cannot be read: %1").arg(book.errorString()));
         QStringList labels;
         for (const QString& group : groups)
             labels.append(groupLabel(group));
         const MembersOfGroups members = membersOfGroups(book, labels);
         for (qsizetype i = 0; i < groups.size(); ++i) {
             if (members.recipients.at(i).isEmpty())
-                return context_.stop(kBadUsage,
-                                     u"The address book has no group \"%1\" with a "
-                                     "mobile number in it."_s.arg(groups.at(i)));
+                return context_.stop(kBadUsage, tr("The address book has no group \"%1\" with a "
+                                                   "mobile number in it.")
+                                                    .arg(groups.at(i)));
             if (members.skipped > 0)
                 context_.warn(
-                    u"%1 contacts of the address book cannot be read; members of \"%2\" "
-                    "among them are left out."_s.arg(members.skipped)
+                    tr("%n contacts of the address book cannot be read; members of \"%1\" "
+                       "among them are left out.",
+                       nullptr, int(members.skipped))
                         .arg(groups.at(i)));
             recipients_ += members.recipients.at(i).split(u';', Qt::SkipEmptyParts);
         }
     }
     if (recipients_.isEmpty())
-        return context_.stop(kBadUsage, u"No recipient: give --to, --group or --csv."_s);
+        return context_.stop(kBadUsage, tr("No recipient: give --to, --group or --csv."));
     draft_.recipients = recipients_.join(u';');
     return true;
 }
@@ -110,9 +114,9 @@ bool SingleSend::reviewMessage() {
                              review_.impossible->text() + u'\n' + review_.impossible->advice());
     if (review_.repeats) {
         const bool once = context_.isSet(u"once"_s);
-        context_.warn(
-            review_.repeats->text() + u'\n' +
-            (once ? u"Each number is sent once."_s : u"Each is sent and paid for (see --once)."_s));
+        context_.warn(review_.repeats->text() + u'\n' +
+                      (once ? tr("Each number is sent once.")
+                            : tr("Each is sent and paid for (see --once).")));
         if (once) {
             review_.dropRepeats();
             recipients_ = review_.draft.recipients.split(u';', Qt::SkipEmptyParts);
@@ -128,8 +132,8 @@ bool SingleSend::reviewMessage() {
 }
 
 QString SingleSend::costRefusal() const {
-    return review_.costly->text() +
-           u"\nGive --max-cost %1 to send it all the same."_s.arg(review_.costly->estimate.cost);
+    return tr("%1\nGive --max-cost %2 to send it all the same.")
+        .arg(review_.costly->text(), QString::number(review_.costly->estimate.cost));
 }
 
 void SingleSend::describeMessage() {
@@ -155,17 +159,17 @@ int SingleSend::showDryRun() {
     const SendEstimate& estimate = review_.estimate;
     const SmsLength& length = review_.length;
     QJsonObject result = this->result(u"dry-run"_s);
-    QString text = u"Would send from %1 as %2 to %3 recipients:\n"_s.arg(draft_.user)
-                       .arg(draft_.originator)
-                       .arg(estimate.recipients);
+    QString text =
+        tr("Would send from %1 as %2 to %n recipients:\n", nullptr, int(estimate.recipients))
+            .arg(draft_.user, draft_.originator);
     for (const QString& recipient : std::as_const(recipients_))
         text += u"  "_s + recipient + u'\n';
-    text += u"Message: %1 SMS, %2\nCost: %3 credits"_s.arg(length.parts)
-                .arg(encodingName(length.encoding))
-                .arg(estimate.cost);
+    text += tr("Message: %1 SMS, %2\nCost: %3 credits")
+                .arg(QString::number(length.parts), encodingName(length.encoding),
+                     QString::number(estimate.cost));
     if (estimate.interconnectionNote)
-        text += u" (additional interconnection charges may apply)"_s;
-    text += u"\nNothing was sent: this was a dry run."_s;
+        text += tr(" (additional interconnection charges may apply)");
+    text += tr("\nNothing was sent: this was a dry run.");
     if (review_.costly)
         result.insert(u"error"_s, costRefusal());
     context_.print(result, text);
@@ -180,7 +184,7 @@ int SingleSend::request(const char* page, const FormFields& fields) {
     client.setConnection(ConnectionSettings::load(context_.settings));
     JournalRecorder recorder(client, context_.settings);
     QObject::connect(&recorder, &JournalRecorder::failed, [this](const QString& reason) {
-        context_.warn(reason + u" The request goes on without it."_s);
+        context_.warn(tr("%1 The request goes on without it.").arg(reason));
     });
     QObject::connect(&recorder, &JournalRecorder::journalSetAside,
                      [this](const QString& notice) { context_.warn(notice); });
@@ -221,7 +225,7 @@ int SingleSend::request(const char* page, const FormFields& fields) {
             shown.insert(u"error"_s, failure);
             context_.print(shown, {});
         }
-        context_.say({}, failure);
+        context_.say(u"pelicast-send: ", failure);
         return kNetworkFailure;
     }
     // Kept as the window keeps it, which shows it at its next start.
@@ -246,13 +250,14 @@ int SingleSend::request(const char* page, const FormFields& fields) {
 // and the user told that it may have been sent.
 int SingleSend::interrupted(JournalRecorder& recorder, int signal) {
     const QString name = SignalCatcher::nameOf(signal);
-    if (!recorder.abandon(u"pelicast-send was stopped by %1 before the answer came."_s.arg(name))) {
+    if (!recorder.abandon(
+            tr("pelicast-send was stopped by %1 before the answer came.").arg(name))) {
         context_.out.flush();
         context_.err.flush();
         SignalCatcher::endBy(signal);
     }
-    const QString message = u"Stopped by %1 with the request out. "_s.arg(name) +
-                            GatewayClient::noCompleteAnswer(recorder.page());
+    const QString message = tr("Stopped by %1 with the request out. %2")
+                                .arg(name, GatewayClient::noCompleteAnswer(recorder.page()));
     if (context_.json) {
         QJsonObject shown = result(outcomeName(RequestRecord::Outcome::Unknown));
         shown.insert(u"error"_s, message);
@@ -273,8 +278,8 @@ int requestBalance(SendContext& context, const MessageDraft& draft) {
     if (context.isSet(u"dry-run"_s)) {
         context.print(
             balance.result(u"dry-run"_s),
-            u"Would ask for the balance of %1. Nothing was sent: this was a dry run."_s.arg(
-                draft.user));
+            SingleSend::tr("Would ask for the balance of %1. Nothing was sent: this was a dry run.")
+                .arg(draft.user));
         return kAccepted;
     }
     return balance.request(protocol::kCreditsPage, creditCheckFields(draft.user, draft.password));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Opens every window of Pelicast over demo data (a settings file and an
-// address book in the temporary home the script sets) and saves a picture
-// of each as PNG, for the documentation.
+// Opens every window of Pelicast over demo data (a settings file, an
+// address book and scheduled batches in the temporary home the script sets)
+// and saves a picture of each as PNG, for the documentation.
 //   pelicast-screenshots [--dark] OUTPUT_FOLDER
 // Run it on a real display server (scripts/screenshots uses Xvfb) so fonts
 // and styles look as users see them; it works offscreen too. --dark gives
@@ -22,6 +22,10 @@
 #include "core/book/address_book.h"
 #include "core/book/recipient_list.h"
 #include "core/book/recipient_table.h"
+#include "core/journal/batch_store.h"
+#include "core/journal/journal.h"
+#include "core/message/batch_plan.h"
+#include "core/schedule/clock.h"
 #include "core/settings/settings.h"
 #include "gui/about_dialog.h"
 #include "gui/batch_preview_dialog.h"
@@ -31,6 +35,7 @@
 #include "gui/message_text_edit.h"
 #include "gui/options_dialog.h"
 #include "gui/recipient_picker.h"
+#include "gui/scheduled_window.h"
 #include "pelicast-help/help_collection.h"
 #include "pelicast-help/help_window.h"
 #include "translations/translations.h"
@@ -70,6 +75,39 @@ bool storeDemoData() {
     for (const Contact& contact : kContacts)
         book.add(contact);
     return book.save();
+}
+
+// The club's notices waiting for their time, seen on the evening of
+// `clock`: one to a group, one to the whole list.
+bool storeScheduledBatches(const Clock& clock) {
+    Journal journal;
+    AddressBook book;
+    if (!journal.open() || !book.load())
+        return false;
+    const QDate day = clock.now().toTimeZone(clock.zone()).date();
+    const struct {
+        QString recipients, source, text;
+        QDate day;
+        QTime time;
+    } batches[] = {
+        {u"0944120331;0933208114"_s, u"Friends"_s, u"Dinner moved to 8:30 tonight, {first}!"_s,
+         day.addDays(1), QTime(8, 0)},
+        {u"0944120331;0977410552;0933208114;0999731006;0944555218"_s, u"Everyone"_s,
+         u"Reminder: the club meets on Saturday at 10."_s, day.addDays(4), QTime(18, 30)},
+    };
+    BatchStore store(journal);
+    for (const auto& batch : batches) {
+        const BatchPlan plan(batch.text, RecipientList::fromText(batch.recipients, book, u"GR"_s),
+                             u"Quillo"_s);
+        if (!store.create({u"demo"_s,
+                           batch.text,
+                           batch.source,
+                           {},
+                           QDateTime(batch.day, batch.time, clock.zone())},
+                          plan))
+            return false;
+    }
+    return true;
 }
 
 void writeDemoMessage(MainWindow& window) {
@@ -181,6 +219,14 @@ int main(int argc, char* argv[]) {
     editor.editContact(kContacts[0], 0);
     editor.show();
 
+    const ManualClock evening(
+        QDateTime(QDate(2026, 5, 4), QTime(18, 0), QTimeZone::systemTimeZone()));
+    ScheduledWindow scheduled(evening, settings, &window);
+    if (!storeScheduledBatches(evening) || !scheduled.showScheduled()) {
+        std::fprintf(stderr, "cannot store or show the scheduled batches\n");
+        return 1;
+    }
+
     BatchPreviewDialog preview(
         u"Dear {First}, the club meets on Friday at 18:00 in the main hall. See you there!"_s,
         demoList(), u"Quillo"_s, std::nullopt, &window);
@@ -195,6 +241,7 @@ int main(int argc, char* argv[]) {
         failures += !save(&helpWindow, folder, u"help"_s);
         failures += !save(&picker, folder, u"picker"_s);
         failures += !save(&editor, folder, u"contact-editor"_s);
+        failures += !save(&scheduled, folder, u"scheduled"_s);
         failures += !save(&preview, folder, u"batch-preview"_s);
         // exit(), not quit(): quitting would ask about the unsent demo message.
         QCoreApplication::exit(failures == 0 ? 0 : 1);

@@ -184,6 +184,15 @@ RecipientList RecipientList::fromElements(const QString& recipients, const Addre
     return list;
 }
 
+RecipientList RecipientList::fromStored(QStringList fields, QList<QStringList> entries) {
+    auto data = std::make_shared<Data>();
+    data->fields = std::move(fields);
+    data->entries = std::move(entries);
+    RecipientList list;
+    list.d = std::move(data);
+    return list;
+}
+
 qsizetype RecipientList::count() const {
     return d->table ? qsizetype(d->rows.size()) : d->entries.size();
 }

@@ -65,6 +65,10 @@ public:
     static RecipientList fromEditedText(const QString& recipients, const RecipientList& list,
                                         const AddressBook& book, const QString& region);
 
+    // A list as a batch keeps it (BatchStore::recipients()): per recipient
+    // its element, then one value per field.
+    static RecipientList fromStored(QStringList fields, QList<QStringList> entries);
+
     qsizetype count() const;
     bool isEmpty() const { return count() == 0; }
     Recipient at(qsizetype i) const;

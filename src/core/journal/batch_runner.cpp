@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/journal/batch_runner.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/gateway/gateway_client.h"
@@ -32,7 +33,13 @@ BatchRunner::BatchRunner(JournalRecorder& recorder, GatewayClient& client, Batch
         proceed();
     });
     connect(&recorder, &JournalRecorder::claimed, this, &BatchRunner::onClaimed);
-    connect(&recorder, &JournalRecorder::notClaimed, this, &BatchRunner::onNotClaimed);
+    connect(&recorder, &JournalRecorder::claimFailed, this, [this](const QString& reason) {
+        if (running_ && !claiming_.isEmpty()) {
+            claiming_.clear();
+            finish(Status::JournalFailed, reason);
+        }
+    });
+    connect(&recorder, &JournalRecorder::notSent, this, &BatchRunner::onNotSent);
     connect(&client, &GatewayClient::replied, this, [this](const QString& reply) {
         if (!out_)
             return;
@@ -83,16 +90,20 @@ bool BatchRunner::start(qint64 id, const QString& password) {
     running_ = true;
     stopping_ = false;
     out_ = false;
-    next_ = {};
-    nextClaimed_ = noneLeft_ = false;
+    claimed_.clear();
+    claiming_.clear();
+    claimSize_ = 1;
+    noneLeft_ = false;
     lastSeen_ = 0;
     pauseOver_ = true;
     timeSpent_ = {};
     requestsTimed_ = 0;
     updateProgress();
+    // The connection is made while the first row is claimed.
+    client_.connectAhead(QLatin1String(protocol::kSendPage));
     // After the call, so that even a batch with nothing queued ends as any
     // other run: with finished().
-    QMetaObject::invokeMethod(this, &BatchRunner::findNext, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &BatchRunner::claimNext, Qt::QueuedConnection);
     return true;
 }
 
@@ -112,55 +123,56 @@ bool BatchRunner::abandon(const QString& why) {
     pause_.stop();
     const bool wentOut = out_ && recorder_.abandon(why);
     out_ = false;
-    releaseNext();
+    releaseClaimed();
     keepBalance();
     flushWrites();
     return wentOut;
 }
 
-// The next queued row, claimed at once: while a request is out, so that
-// its claim is on disk when the pause ends.
-void BatchRunner::findNext() {
-    if (!running_ || next_.id != 0 || noneLeft_ || stopping_)
+// The next queued rows, claimed at once: while a request is out, so that
+// the claim is on disk when the pause ends.
+void BatchRunner::claimNext() {
+    if (!running_ || stopping_ || noneLeft_ || !claimed_.isEmpty() || !claiming_.isEmpty())
         return;
-    const Expected<BatchRequest> next = store_.nextQueued(batch_.id, lastSeen_);
+    const Expected<QList<BatchRequest>> next = store_.queued(batch_.id, lastSeen_, claimSize_);
     if (!next)
         return finish(Status::JournalFailed, next.error());
-    if (next->id == 0) {
+    if (next->isEmpty()) {
         noneLeft_ = true;
         return proceed();
     }
-    next_ = *next;
-    nextClaimed_ = false;
-    lastSeen_ = next_.id;
-    recorder_.claim(next_.id);
+    claiming_ = *next;
+    lastSeen_ = claiming_.constLast().id;
+    QList<qint64> rows;
+    for (const BatchRequest& request : std::as_const(claiming_))
+        rows.append(request.id);
+    recorder_.claim(rows);
 }
 
-void BatchRunner::onClaimed(qint64 row) {
-    if (!running_ || row != next_.id) {  // a claim no longer wanted
-        recorder_.release(row);
+void BatchRunner::onClaimed(const QList<qint64>& rows) {
+    const QList<BatchRequest> asked = std::exchange(claiming_, {});
+    if (!running_ || asked.isEmpty()) {  // a claim no longer wanted
+        recorder_.release(rows);
         return;
     }
-    nextClaimed_ = true;
+    // In order; those another program claimed first are its to send.
+    for (const BatchRequest& request : asked) {
+        if (rows.contains(request.id))
+            claimed_.append(request);
+    }
+    if (claimed_.isEmpty())
+        claimNext();
     proceed();
 }
 
-void BatchRunner::onNotClaimed(qint64 row, const QString& reason) {
-    if (!running_)
+void BatchRunner::onNotSent(qint64 row, const QString& reason) {
+    if (!running_ || !out_ || row != current_.id)
         return;
-    if (out_ && row == current_.id) {  // it could not be noted as sent: it did not leave
-        out_ = false;
-        recorder_.release(row);
-        progress_.counts.move(Outcome::Pending, Outcome::Queued, 0);
-        return finish(Status::JournalFailed, reason);
-    }
-    if (row != next_.id)
-        return;
-    next_ = {};
-    if (!reason.isEmpty())
-        return finish(Status::JournalFailed, reason);
-    // Another program is sending it: on to the next.
-    findNext();
+    // It could not be noted as sent: it did not leave.
+    out_ = false;
+    recorder_.release({row});
+    progress_.counts.move(Outcome::Pending, Outcome::Queued, 0);
+    finish(Status::JournalFailed, reason);
 }
 
 void BatchRunner::proceed() {
@@ -170,26 +182,30 @@ void BatchRunner::proceed() {
         return finish(Status::Stopped);
     if (!pauseOver_)
         return;
-    if (next_.id == 0 && noneLeft_)
+    if (!claimed_.isEmpty())
+        return post();
+    if (claiming_.isEmpty() && noneLeft_)
         return finish(Status::Done);
-    if (next_.id != 0 && nextClaimed_)
-        post();
+    // Waiting for the disk: the gateway answers faster than a claim syncs,
+    // so the next claims take more rows at once.
+    if (!claiming_.isEmpty())
+        claimSize_ = std::min(claimSize_ * 2, kMaxClaim);
 }
 
 void BatchRunner::post() {
-    const RequestRecord& record = next_.record;
+    const RequestRecord& record = claimed_.constFirst().record;
     const FormFields fields = sendMessageFields(
         {batch_.account, password_, batch_.originator, record.recipients, record.message});
-    if (!recorder_.postClaimed(next_.id, QLatin1String(protocol::kSendPage), fields,
+    if (!recorder_.postClaimed(claimed_.constFirst().id, QLatin1String(protocol::kSendPage), fields,
                                progress_.balance)) {
         QTimer::singleShot(kBusyRetry, this, &BatchRunner::proceed);
         return;
     }
-    current_ = std::exchange(next_, {});
+    current_ = claimed_.takeFirst();
     out_ = true;
     requestTime_.start();
     progress_.counts.move(Outcome::Queued, Outcome::Pending, 0);
-    findNext();
+    claimNext();
 }
 
 void BatchRunner::complete(Outcome outcome) {
@@ -214,7 +230,7 @@ void BatchRunner::finish(Status status, QString reason) {
         return;
     running_ = false;
     pause_.stop();
-    releaseNext();
+    releaseClaimed();
     keepBalance();
     flushWrites();
     // A batch with nothing left is done; one stopped or cut off stays open.
@@ -226,11 +242,13 @@ void BatchRunner::finish(Status status, QString reason) {
     Q_EMIT finished(status, reason);
 }
 
-void BatchRunner::releaseNext() {
-    // One being claimed is released when its claim arrives.
-    if (next_.id != 0 && nextClaimed_)
-        recorder_.release(next_.id);
-    next_ = {};
+void BatchRunner::releaseClaimed() {
+    // Those being claimed are released when their claim arrives.
+    QList<qint64> rows;
+    for (const BatchRequest& request : std::exchange(claimed_, {}))
+        rows.append(request.id);
+    if (!rows.isEmpty())
+        recorder_.release(rows);
 }
 
 // The rows as the journal has them before anyone reads them: a claim that

@@ -29,17 +29,23 @@ struct BatchProgress {
 
 // Sends the queued requests of a batch, one at a time, through a
 // JournalRecorder and its GatewayClient, with the batch's pause between two.
-// Each row is claimed (on disk) before its request leaves; the next one is
-// claimed while a request is out, so the claim costs no time of its own. An
-// unknown or unclear request is never sent again here. A request that did
-// not reach the gateway goes back to the queue and ends the run (the network
-// is down); the rest stay queued for a later run ("continue").
+// Each row is claimed (on disk) before its request leaves; the next ones are
+// claimed while a request is out, so the claim costs no time of its own:
+// one row at a time, more in one transaction (up to kMaxClaim) where the
+// gateway answers faster than the disk syncs. An unknown or unclear request
+// is never sent again here. A request that did not reach the gateway goes
+// back to the queue and ends the run (the network is down); the rest stay
+// queued for a later run ("continue").
 //
 // The balance each reply states is kept, and written to the settings when
 // the run ends.
 class BatchRunner : public QObject {
     Q_OBJECT
 public:
+    // The most rows claimed at once. After a power cut, the rows this
+    // program had claimed read as unknown, whether they left or not.
+    static constexpr int kMaxClaim = 8;
+
     enum class Status {
         Done,           // no request is left in the queue
         Stopped,        // stop(): the rest stay queued
@@ -79,14 +85,14 @@ Q_SIGNALS:
     void finished(BatchRunner::Status status, const QString& reason);
 
 private:
-    void findNext();
+    void claimNext();
     void proceed();
     void post();
-    void onClaimed(qint64 row);
-    void onNotClaimed(qint64 row, const QString& reason);
+    void onClaimed(const QList<qint64>& rows);
+    void onNotSent(qint64 row, const QString& reason);
     void complete(RequestRecord::Outcome outcome);
     void finish(Status status, QString reason = {});
-    void releaseNext();
+    void releaseClaimed();
     void flushWrites();
     void keepBalance();
     void updateProgress();
@@ -103,9 +109,10 @@ private:
     bool stopping_ = false;
     BatchRequest current_;  // out while out_
     bool out_ = false;
-    BatchRequest next_;  // the row claimed, or being claimed, to go next; id 0 for none
-    bool nextClaimed_ = false;
-    bool noneLeft_ = false;  // no queued row after lastSeen_
+    QList<BatchRequest> claimed_;   // claimed, to go next, in order
+    QList<BatchRequest> claiming_;  // being claimed
+    int claimSize_ = 1;             // rows a claim asks for
+    bool noneLeft_ = false;         // no queued row after lastSeen_
     qint64 lastSeen_ = 0;
     QTimer pause_;
     bool pauseOver_ = true;

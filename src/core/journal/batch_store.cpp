@@ -21,9 +21,10 @@ using Outcome = RequestRecord::Outcome;
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("BatchStore", text);
-}
+// This file's texts, under one context for the translators.
+struct BatchStoreText {
+    Q_DECLARE_TR_FUNCTIONS(BatchStore)
+};
 
 constexpr QStringView kStateNames[] = {u"scheduled", u"open", u"done", u"cancelled"};
 
@@ -143,35 +144,12 @@ void BatchCounts::move(Outcome from, Outcome to, qint64 requestCost) {
 
 BatchStore::BatchStore(Journal& journal) : journal_(journal) {}
 
-namespace {
-
-// The failure of `query`, in the words of the journal's other failures.
-Unexpected<QString> failure(const Journal& journal, const QSqlQuery& query) {
-    return Unexpected(
-        tr("The journal %1 cannot be used: %2").arg(journal.path(), query.lastError().text()));
-}
-
-// Runs `work` in one transaction that takes the write lock at once.
-template <typename Work>
-auto inTransaction(const Journal& journal, Work work)
-    -> decltype(work(std::declval<QSqlQuery&>())) {
-    QSqlQuery query(journal.database());
-    if (!query.exec(u"BEGIN IMMEDIATE"_s))
-        return failure(journal, query);
-    auto result = work(query);
-    if (!result || !query.exec(u"COMMIT"_s)) {
-        const auto why = result ? failure(journal, query) : Unexpected(result.error());
-        query.exec(u"ROLLBACK"_s);
-        return why;
-    }
-    return result;
-}
-
-}  // namespace
+using journal_sql::failure;
+using journal_sql::inTransaction;
 
 Expected<qint64> BatchStore::create(const NewBatch& batch, const BatchPlan& plan) {
     // On disk with the commit: the batch is its own record.
-    QSqlQuery(journal_.database()).exec(u"PRAGMA synchronous=FULL"_s);
+    journal_.setSynchronous(true);
     return inTransaction(journal_, [&](QSqlQuery& query) -> Expected<qint64> {
         const QDateTime now = QDateTime::currentDateTimeUtc();
         query.prepare(
@@ -190,25 +168,12 @@ Expected<qint64> BatchStore::create(const NewBatch& batch, const BatchPlan& plan
         query.addBindValue(batchStateName(scheduled ? BatchState::Scheduled : BatchState::Open));
         if (!query.exec())
             return failure(journal_, query);
-        RequestRecord record;
-        record.time = now;
-        record.account = batch.account;
-        record.originator = plan.originator();
-        record.outcome = Outcome::Queued;
-        record.batch = query.lastInsertId().toLongLong();
-        QSqlQuery insert = journal_sql::prepareInsert(journal_.database());
-        for (qsizetype i = 0; i < plan.count(); ++i) {
-            const PlannedRequest request = plan.request(i);
-            record.recipients = request.recipientsText();
-            record.message = request.text;
-            record.recipientCount = request.estimate.recipients;
-            record.parts = request.length.parts;
-            record.encoding = encodingName(request.length.encoding);
-            record.cost = request.estimate.cost;
-            if (!journal_sql::insert(insert, record))
-                return failure(journal_, insert);
-        }
-        return record.batch;
+        const qint64 id = query.lastInsertId().toLongLong();
+        if (const Expected<void> rows =
+                journal_sql::insertPlan(journal_, id, batch.account, plan, now);
+            !rows)
+            return Unexpected(rows.error());
+        return id;
     });
 }
 
@@ -281,16 +246,20 @@ Expected<QList<BatchRequest>> BatchStore::requests(qint64 id) const {
     return requests;
 }
 
-Expected<BatchRequest> BatchStore::nextQueued(qint64 id, qint64 after) const {
+Expected<QList<BatchRequest>> BatchStore::queued(qint64 id, qint64 after, int count) const {
     QSqlQuery query(journal_.database());
     query.prepare(
         u"SELECT %1 FROM requests WHERE batch = ? AND id > ? AND outcome = 'queued'"
-        " ORDER BY id LIMIT 1"_s.arg(QLatin1String(kRequestColumns)));
+        " ORDER BY id LIMIT ?"_s.arg(QLatin1String(kRequestColumns)));
     query.addBindValue(id);
     query.addBindValue(after);
+    query.addBindValue(count);
     if (!query.exec())
         return failure(journal_, query);
-    return query.next() ? requestFrom(query) : BatchRequest();
+    QList<BatchRequest> requests;
+    while (query.next())
+        requests.append(requestFrom(query));
+    return requests;
 }
 
 Expected<BatchRecipients> BatchStore::recipients(qint64 id) const {
@@ -339,7 +308,8 @@ Expected<qint64> BatchStore::close(qint64 id) {
         query.prepare(
             u"UPDATE requests SET outcome = 'declined', reason = ?"
             " WHERE batch = ? AND outcome = 'queued'"_s);
-        query.addBindValue(tr("The batch was closed before this request was sent."));
+        query.addBindValue(
+            BatchStoreText::tr("The batch was closed before this request was sent."));
         query.addBindValue(id);
         if (!query.exec())
             return failure(journal_, query);

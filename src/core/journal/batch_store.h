@@ -113,9 +113,9 @@ public:
     Expected<QList<BatchInfo>> unfinished();
     // Every request of batch `id`, in order.
     Expected<QList<BatchRequest>> requests(qint64 id) const;
-    // The first queued request of batch `id` after row `after`; one with id
-    // 0 when none is left.
-    Expected<BatchRequest> nextQueued(qint64 id, qint64 after) const;
+    // The first `count` queued requests of batch `id` after row `after`, in
+    // order; none when none is left.
+    Expected<QList<BatchRequest>> queued(qint64 id, qint64 after, int count) const;
     Expected<BatchRecipients> recipients(qint64 id) const;
 
     // Puts the refused, or the unknown and unclear, requests of batch `id`

@@ -44,12 +44,17 @@ bool isCorruption(const QSqlError& error) {
 
 }  // namespace
 
+struct Journal::Statements {
+    QSqlQuery claim, sent, outcome;
+};
+
 Journal::Journal(QString path) : path_(path.isEmpty() ? defaultPath() : std::move(path)) {
     static std::atomic<int> instances{0};
     connection_ = u"pelicast-journal-%1"_s.arg(++instances);
 }
 
 Journal::~Journal() {
+    statements_.reset();  // before their connection
     if (!QSqlDatabase::contains(connection_))
         return;
     database().close();
@@ -258,15 +263,33 @@ bool Journal::settle(const QList<Pending>& rows, const QString& outcome, const Q
     return done;
 }
 
+QSqlQuery& Journal::statement(QSqlQuery Statements::*which, const char* sql) {
+    if (!statements_)
+        statements_ = std::make_unique<Statements>();
+    QSqlQuery& query = (*statements_).*which;
+    if (query.lastQuery().isEmpty()) {
+        query = QSqlQuery(database());
+        query.prepare(QLatin1String(sql));
+    }
+    return query;
+}
+
+void Journal::setSynchronous(bool full) {
+    if (synchronous_ == int(full))
+        return;
+    QSqlQuery(database())
+        .exec(full ? u"PRAGMA synchronous=FULL"_s : u"PRAGMA synchronous=NORMAL"_s);
+    synchronous_ = int(full);
+}
+
 qint64 Journal::add(const RequestRecord& record) {
     if (!isOpen()) {
         fail(QObject::tr("It is not open."));
         return 0;
     }
-    QSqlQuery query(database());
     // The row is on disk when this returns: one fsync of the WAL.
-    query.exec(u"PRAGMA synchronous=FULL"_s);
-    query = journal_sql::prepareInsert(database());
+    setSynchronous(true);
+    QSqlQuery query = journal_sql::prepareInsert(database());
     if (!journal_sql::insert(query, record)) {
         fail(query.lastError().text());
         return 0;
@@ -275,14 +298,13 @@ qint64 Journal::add(const RequestRecord& record) {
 }
 
 bool Journal::setOutcome(qint64 id, const RequestRecord& record) {
-    QSqlQuery query(database());
     // Not waited for on disk: the next row's commit, or the close, takes it
     // there; only a power cut before then leaves the row pending, which then
     // reads as without a complete answer.
-    query.exec(u"PRAGMA synchronous=NORMAL"_s);
-    query.prepare(
-        u"UPDATE requests SET outcome = ?, reason = ?, reply = ?, balance_after = ?"
-        " WHERE id = ?"_s);
+    setSynchronous(false);
+    QSqlQuery& query = statement(&Statements::outcome,
+                                 "UPDATE requests SET outcome = ?, reason = ?, reply = ?,"
+                                 " balance_after = ? WHERE id = ?");
     query.addBindValue(outcomeName(record.outcome));
     query.addBindValue(text(record.reason));
     query.addBindValue(text(record.reply));
@@ -293,35 +315,43 @@ bool Journal::setOutcome(qint64 id, const RequestRecord& record) {
     return true;
 }
 
-Journal::Claim Journal::claim(qint64 id) {
-    QSqlQuery query(database());
-    query.exec(u"PRAGMA synchronous=FULL"_s);
-    if (!query.exec(u"BEGIN IMMEDIATE"_s)) {
-        fail(query.lastError().text());
-        return Claim::Failed;
+Expected<QList<qint64>> Journal::claim(const QList<qint64>& ids) {
+    setSynchronous(true);
+    QSqlQuery transaction(database());
+    if (!transaction.exec(u"BEGIN IMMEDIATE"_s)) {
+        fail(transaction.lastError().text());
+        return Unexpected(error_);
     }
-    query.prepare(
-        u"UPDATE requests SET outcome = 'pending', time = ?, owner = ?, sent = NULL, reason = ''"
-        " WHERE id = ? AND outcome = 'queued'"_s);
-    query.addBindValue(utcText(QDateTime::currentDateTimeUtc()));
-    query.addBindValue(nullable(processTag()));
-    query.addBindValue(id);
-    const bool updated = query.exec();
-    const bool ours = updated && query.numRowsAffected() == 1;
-    if (!updated || !query.exec(u"COMMIT"_s)) {
-        fail(query.lastError().text());
-        query.exec(u"ROLLBACK"_s);
-        return Claim::Failed;
+    QSqlQuery& update = statement(&Statements::claim,
+                                  "UPDATE requests SET outcome = 'pending', time = ?, owner = ?,"
+                                  " sent = NULL, reason = '' WHERE id = ? AND outcome = 'queued'");
+    const QString now = utcText(QDateTime::currentDateTimeUtc());
+    QList<qint64> ours;
+    for (const qint64 id : ids) {
+        update.addBindValue(now);
+        update.addBindValue(nullable(processTag()));
+        update.addBindValue(id);
+        if (!update.exec()) {
+            fail(update.lastError().text());
+            transaction.exec(u"ROLLBACK"_s);
+            return Unexpected(error_);
+        }
+        if (update.numRowsAffected() == 1)
+            ours.append(id);
     }
-    return ours ? Claim::Ours : Claim::Taken;
+    if (!transaction.exec(u"COMMIT"_s)) {
+        fail(transaction.lastError().text());
+        transaction.exec(u"ROLLBACK"_s);
+        return Unexpected(error_);
+    }
+    return ours;
 }
 
 bool Journal::markSent(qint64 id, const QString& balanceBefore) {
-    QSqlQuery query(database());
-    query.exec(u"PRAGMA synchronous=NORMAL"_s);
-    query.prepare(
-        u"UPDATE requests SET sent = ?, balance_before = ?"
-        " WHERE id = ? AND outcome = 'pending' AND owner IS ?"_s);
+    setSynchronous(false);
+    QSqlQuery& query = statement(&Statements::sent,
+                                 "UPDATE requests SET sent = ?, balance_before = ?"
+                                 " WHERE id = ? AND outcome = 'pending' AND owner IS ?");
     query.addBindValue(utcText(QDateTime::currentDateTimeUtc()));
     query.addBindValue(nullable(balanceBefore));
     query.addBindValue(id);
@@ -333,7 +363,7 @@ bool Journal::markSent(qint64 id, const QString& balanceBefore) {
 }
 
 bool Journal::requeue(qint64 id, const QString& reason) {
-    QSqlQuery(database()).exec(u"PRAGMA synchronous=NORMAL"_s);
+    setSynchronous(false);
     return settle({{id, processTag()}}, outcomeName(RequestRecord::Outcome::Queued), reason);
 }
 

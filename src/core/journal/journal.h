@@ -6,8 +6,10 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <memory>
 #include <optional>
 
+#include "common/expected.h"
 #include "core/journal/request_record.h"
 
 class QIODevice;
@@ -97,14 +99,14 @@ public:
     // Writes the outcome, reason, reply and balance after of `record`.
     bool setOutcome(qint64 id, const RequestRecord& record);
 
-    // What claim() found: the row is this program's now, another program
-    // claimed it first (or it is queued no more), or the journal failed.
-    enum class Claim { Ours, Taken, Failed };
-    // Makes the queued row `id` this program's to send: pending, with this
-    // program as its owner, on disk when this returns (one fsync), as a
-    // request must be before it leaves. One transaction, so that of two
-    // programs claiming a row only one gets it.
-    Claim claim(qint64 id);
+    // Makes those of the queued rows `ids` that still are queued this
+    // program's to send: pending, with this program as their owner, on disk
+    // when this returns (one fsync for them all), as a request must be before
+    // it leaves. One transaction, in which a row is this program's only when
+    // its UPDATE changed it, so that of two programs claiming a row only one
+    // gets it. The rows that are this program's now; none when another
+    // program has them all.
+    Expected<QList<qint64>> claim(const QList<qint64>& ids);
     // Notes that the claimed row `id` leaves now, and the balance before it;
     // false, and it must not leave, when the row is not this program's
     // claim. Not waited for on disk: when this program ends, the system
@@ -132,6 +134,9 @@ public:
     bool exportCsv(const JournalFilter& filter, QIODevice& out);
 
     QSqlDatabase database() const;
+    // Whether a commit of this connection is on disk when it returns (FULL:
+    // one fsync of the WAL), or once a later one is (NORMAL).
+    void setSynchronous(bool full);
 
 private:
     bool prepareFile();
@@ -144,6 +149,10 @@ private:
         QString owner;
     };
     bool settle(const QList<Pending>& rows, const QString& outcome, const QString& reason);
+    // The statements a batch runs for each request, prepared once.
+    struct Statements;
+    QSqlQuery& statement(QSqlQuery Statements::*which, const char* sql);
+
     QSqlQuery query(const JournalFilter& filter, bool forwardOnly) const;
     bool fail(const QString& why);
 
@@ -151,6 +160,8 @@ private:
     QString connection_;
     QString error_;
     QString setAsidePath_;
+    std::unique_ptr<Statements> statements_;
+    int synchronous_ = -1;  // as last set: 1 FULL, 0 NORMAL
 };
 
 }  // namespace pelicast

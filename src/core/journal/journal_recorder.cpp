@@ -33,6 +33,7 @@ JournalRecorder::JournalRecorder(GatewayClient& client, const Settings& settings
 
 JournalRecorder::~JournalRecorder() {
     abandon(tr("The program ended before the answer came."));
+    writeDeferred();
     // The journal closes on the thread that opened it.
     onWriter([this] {
         journal_.reset();
@@ -49,7 +50,7 @@ void JournalRecorder::prepare() {
 bool JournalRecorder::post(const QString& page, const FormFields& fields) {
     if (isBusy())
         return false;
-    startRequest(page, fields, QString(), false);
+    startRequest(page, fields, false);
     onWriter([this, record = pending_, serial = serial_] {
         pendingId_ = add(record);
         // On disk, or the journal cannot be used: the request goes either way.
@@ -59,18 +60,17 @@ bool JournalRecorder::post(const QString& page, const FormFields& fields) {
     return true;
 }
 
-void JournalRecorder::claim(qint64 row) {
-    onWriter([this, row] {
-        const Journal::Claim claim = usable() ? journal_->claim(row) : Journal::Claim::Failed;
-        const QString reason =
-            claim == Journal::Claim::Failed ? journal_->errorString() : QString();
+void JournalRecorder::claim(const QList<qint64>& rows) {
+    onWriter([this, rows] {
+        const Expected<QList<qint64>> ours =
+            usable() ? journal_->claim(rows) : Unexpected(journal_->errorString());
         QMetaObject::invokeMethod(
             this,
-            [this, row, claim, reason] {
-                if (claim == Journal::Claim::Ours)
-                    Q_EMIT claimed(row);
+            [this, ours] {
+                if (ours)
+                    Q_EMIT claimed(*ours);
                 else
-                    Q_EMIT notClaimed(row, reason);
+                    Q_EMIT claimFailed(ours.error());
             },
             Qt::QueuedConnection);
     });
@@ -80,12 +80,13 @@ bool JournalRecorder::postClaimed(qint64 row, const QString& page, const FormFie
                                   const QString& balanceBefore) {
     if (isBusy())
         return false;
-    startRequest(page, fields, balanceBefore, true);
-    onWriter([this, row, balance = pending_.balanceBefore, serial = serial_] {
+    startRequest(page, fields, true);
+    claimedId_ = row;
+    const QString balance = balanceBefore.isNull() ? lastBalance() : balanceBefore;
+    onWriter([this, row, balance, serial = serial_] {
         // Never posted unless noted as sent: after a crash it reads as
         // without a complete answer, never as queued.
         const bool marked = usable() && journal_->markSent(row, balance);
-        pendingId_ = marked ? row : 0;
         const QString reason = marked ? QString() : journal_->errorString();
         QMetaObject::invokeMethod(
             this,
@@ -97,26 +98,36 @@ bool JournalRecorder::postClaimed(qint64 row, const QString& page, const FormFie
             },
             Qt::QueuedConnection);
     });
+    // The last row's outcome goes after this one's mark, off its way out.
+    writeDeferred();
     return true;
 }
 
-void JournalRecorder::release(qint64 row) {
-    onWriter([this, row] {
-        if (journal_->isOpen())
-            journal_->requeue(row);
+void JournalRecorder::release(const QList<qint64>& rows) {
+    if (rows.isEmpty())
+        return;
+    onWriter([this, rows] {
+        for (const qint64 row : rows) {
+            if (journal_->isOpen())
+                journal_->requeue(row);
+        }
     });
 }
 
-void JournalRecorder::startRequest(const QString& page, const FormFields& fields,
-                                   const QString& balanceBefore, bool claimedRow) {
+void JournalRecorder::startRequest(const QString& page, const FormFields& fields, bool claimedRow) {
     state_ = State::Recording;
     ++serial_;
     page_ = page;
     fields_ = fields;
-    pending_ = recordOf(page, fields);
-    if (!balanceBefore.isNull())
-        pending_.balanceBefore = balanceBefore;
     claimedRow_ = claimedRow;
+    if (claimedRow) {
+        // The row holds the request already: only its outcome is to come.
+        // Nor a connection ahead: the mark is no sync to hide it behind (the
+        // runner connects ahead of the batch's first claim).
+        pending_ = {};
+        return;
+    }
+    pending_ = recordOf(page, fields);
     // The connection is made while the row is written; the request waits.
     client_.connectAhead(page);
 }
@@ -126,7 +137,7 @@ void JournalRecorder::refuseClaimed(quint64 serial, qint64 row, const QString& r
         state_ = State::Idle;
         fields_ = {};
     }
-    Q_EMIT notClaimed(row, reason);
+    Q_EMIT notSent(row, reason);
 }
 
 void JournalRecorder::send(quint64 serial) {
@@ -162,6 +173,7 @@ void JournalRecorder::recordDeclined(const QString& page, const FormFields& fiel
 }
 
 void JournalRecorder::waitForWrites() {
+    writeDeferred();
     QMetaObject::invokeMethod(
         writer_, [] {}, Qt::BlockingQueuedConnection);
     QCoreApplication::sendPostedEvents(this);
@@ -169,10 +181,14 @@ void JournalRecorder::waitForWrites() {
 
 RequestRecord JournalRecorder::recordOf(const QString& page, const FormFields& fields) const {
     RequestRecord record = RequestRecord::of(page, fields);
-    // The balance the last reply stated, whichever program received it.
-    if (settings_.contains(keys::kCredits))
-        record.balanceBefore = settings_.value(keys::kCredits);
+    record.balanceBefore = lastBalance();
     return record;
+}
+
+// The balance the last reply stated, whichever program received it; null
+// where none did.
+QString JournalRecorder::lastBalance() const {
+    return settings_.contains(keys::kCredits) ? settings_.value(keys::kCredits) : QString();
 }
 
 void JournalRecorder::complete() {
@@ -183,17 +199,39 @@ void JournalRecorder::complete() {
 }
 
 void JournalRecorder::writeOutcome() {
-    // A batch's request that never reached the gateway waits to be sent again.
-    const bool requeue = claimedRow_ && pending_.outcome == RequestRecord::Outcome::Failed;
-    onWriter([this, record = pending_, requeue] {
+    if (claimedRow_) {
+        // The batch's next request may be posted in this same turn: its row
+        // is noted as sent first, this outcome written after it.
+        deferred_.append({claimedId_, pending_});
+        QMetaObject::invokeMethod(this, &JournalRecorder::writeDeferred, Qt::QueuedConnection);
+        return;
+    }
+    onWriter([this, record = pending_] {
         const qint64 id = std::exchange(pendingId_, 0);
         if (id == 0)  // not recorded when it went out
             return;
-        if (requeue ? journal_->requeue(id, record.reason) : journal_->setOutcome(id, record))
+        if (journal_->setOutcome(id, record))
             reportRecorded();
         else
             reportFailure();
     });
+}
+
+void JournalRecorder::writeDeferred() {
+    for (const auto& outcome : std::exchange(deferred_, {})) {
+        onWriter([this, id = outcome.first, record = outcome.second] {
+            if (!journal_->isOpen())
+                return;
+            // One that never reached the gateway waits to be sent again.
+            const bool written = record.outcome == RequestRecord::Outcome::Failed
+                                     ? journal_->requeue(id, record.reason)
+                                     : journal_->setOutcome(id, record);
+            if (written)
+                reportRecorded();
+            else
+                reportFailure();
+        });
+    }
 }
 
 void JournalRecorder::onWriter(std::function<void()> work) {

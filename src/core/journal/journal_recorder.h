@@ -24,8 +24,8 @@ class Settings;
 // the same and failed() tells once why.
 //
 // A batch's rows are in the journal before its first request: claim() makes
-// one this program's (the claim replaces the row a request of its own gets)
-// and postClaimed() sends it, the claim on disk before it leaves. Without a
+// some this program's (the claim replaces the row a request of its own gets)
+// and postClaimed() sends one, the claim on disk before it leaves. Without a
 // usable journal a batch's request does not go.
 class JournalRecorder : public QObject {
     Q_OBJECT
@@ -51,20 +51,22 @@ public:
     // never leaves and is recorded as failed. Returns whether it went out,
     // once its row is written.
     bool abandon(const QString& why);
-    // Claims the queued row `row` of a batch for this program, on the
-    // writing thread: claimed() once that is on disk, or notClaimed(). May be
-    // called while a request is out, so that the next one is ready.
-    void claim(qint64 row);
+    // Claims the queued rows `rows` of a batch for this program, in one
+    // transaction on the writing thread: claimed() once that is on disk, or
+    // claimFailed(). May be called while a request is out, so that the next
+    // ones are ready.
+    void claim(const QList<qint64>& rows);
     // Posts the request of the claimed row `row`: the row is noted as sent,
     // then the client posts it; its outcome completes the row, except that a
-    // request that did not reach the gateway puts it back in the queue.
-    // `balanceBefore` null: the last one stated, from the settings. False, and
-    // nothing done, while a request is busy; notClaimed() when the row cannot
-    // be noted as sent.
+    // request that did not reach the gateway puts it back in the queue. That
+    // outcome is written after the next row is noted as sent, when the next
+    // is posted at once. `balanceBefore` null: the last one stated, from the
+    // settings. False, and nothing done, while a request is busy; notSent()
+    // when the row cannot be noted as sent.
     bool postClaimed(qint64 row, const QString& page, const FormFields& fields,
                      const QString& balanceBefore = QString());
-    // A claimed row that will not be posted goes back to the queue.
-    void release(qint64 row);
+    // Claimed rows that will not be posted go back to the queue.
+    void release(const QList<qint64>& rows);
     // The user said No to a request to `page` with `fields`.
     void recordDeclined(const QString& page, const FormFields& fields);
     // Returns once every row asked for so far is written, its signals sent.
@@ -77,22 +79,26 @@ Q_SIGNALS:
     void failed(const QString& reason);
     // The journal was damaged and set aside, a new one started.
     void journalSetAside(const QString& notice);
-    // claim() made `row` this program's, on disk.
-    void claimed(qint64 row);
-    // `row` is not this program's to send: another program claimed it first
-    // (`reason` empty), or the journal cannot be used (`reason` says why).
-    void notClaimed(qint64 row, const QString& reason);
+    // claim() made `rows` this program's, on disk: those of the rows asked
+    // for that another program had not claimed first (maybe none).
+    void claimed(const QList<qint64>& rows);
+    // claim() failed: the journal cannot be used, for `reason`.
+    void claimFailed(const QString& reason);
+    // The claimed row `row` could not be noted as sent, for `reason`: its
+    // request did not leave.
+    void notSent(qint64 row, const QString& reason);
 
 private:
     enum class State { Idle, Recording, Out };
 
     RequestRecord recordOf(const QString& page, const FormFields& fields) const;
+    QString lastBalance() const;
     void send(quint64 serial);
-    void startRequest(const QString& page, const FormFields& fields, const QString& balanceBefore,
-                      bool claimedRow);
+    void startRequest(const QString& page, const FormFields& fields, bool claimedRow);
     void refuseClaimed(quint64 serial, qint64 row, const QString& reason);
     void complete();
     void writeOutcome();
+    void writeDeferred();
     void onWriter(std::function<void()> work);
 
     // On the writing thread only.
@@ -109,6 +115,10 @@ private:
     FormFields fields_;  // kept until posted: they hold the password
     RequestRecord pending_;
     bool claimedRow_ = false;  // pending_ is a batch's row: back in the queue if it never left
+    qint64 claimedId_ = 0;     // that row
+    // Outcomes of a batch's rows, to be written once the next row is noted
+    // as sent.
+    QList<std::pair<qint64, RequestRecord>> deferred_;
     QThread thread_;
     QObject* writer_;  // lives on thread_: the calls queued to it run there
     // Used on thread_ only.

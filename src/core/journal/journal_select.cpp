@@ -4,7 +4,6 @@
 #include <QSqlError>
 #include <QStringList>
 #include <QVariant>
-#include <algorithm>
 #include <span>
 
 #include "core/journal/journal.h"
@@ -60,30 +59,6 @@ constexpr ColumnSource kColumns[] = {
      " AND b.balance_after IS NOT NULL ORDER BY b.id DESC LIMIT 1)"},
     {"batch", "batch"}};
 static_assert(std::size(kColumns) == Journal::ColumnCount);
-
-// One phone number in international format, "+30 944 123456": a
-// spreadsheet reads it as a number, which is what it is.
-bool isPhoneNumber(QStringView value) {
-    return value.size() > 1 && value.front() == u'+' && value.back() != u' ' &&
-           std::all_of(value.begin() + 1, value.end(),
-                       [](QChar c) { return (c >= u'0' && c <= u'9') || c == u' '; });
-}
-
-// A cell that a spreadsheet would evaluate ("=", "+", "-", "@", tab or CR
-// first) starts with "'", which keeps it text; but for a phone number among
-// the recipients.
-QByteArray csvField(QString value, int column) {
-    static const QString formula = u"=+-@\t\r"_s;
-    if (!value.isEmpty() && formula.contains(value.front()) &&
-        !(column == Journal::Recipients && isPhoneNumber(value)))
-        value.prepend(u'\'');
-    static const QString special = u"\",\r\n"_s;
-    for (const QChar c : value) {
-        if (special.contains(c))
-            return '"' + value.replace(u'"', u"\"\""_s).toUtf8() + '"';
-    }
-    return value.toUtf8();
-}
 
 // Escapes the wildcards of LIKE, so what the user typed is looked for as is.
 QString likePattern(QString search) {
@@ -176,7 +151,7 @@ bool Journal::exportCsv(const JournalFilter& filter, QIODevice& out) {
     const auto writeRow = [&out](const QStringList& fields) {
         QByteArray line;
         for (qsizetype i = 0; i < fields.size(); ++i)
-            line += csvField(fields.at(i), int(Time + i)) + ',';
+            line += journal_sql::csvField(fields.at(i), int(Time + i) == Recipients) + ',';
         line.back() = '\r';
         line += '\n';
         return out.write(line) == line.size();

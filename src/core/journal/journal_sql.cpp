@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/journal/journal_sql.h"
 
+#include <QCoreApplication>
 #include <QList>
+#include <QSqlError>
 #include <utility>
 
 #include "core/journal/journal.h"
 #include "core/journal/process_tag.h"
+#include "core/message/batch_plan.h"
 
 using namespace Qt::StringLiterals;
 
@@ -153,6 +156,69 @@ bool insert(QSqlQuery& query, const RequestRecord& record) {
     for (int i = 0; i < int(std::size(values)); ++i)
         query.bindValue(i, values[i]);
     return query.exec();
+}
+
+Expected<void> insertPlan(const Journal& journal, qint64 batch, const QString& account,
+                          const BatchPlan& plan, const QDateTime& time) {
+    RequestRecord record;
+    record.time = time;
+    record.account = account;
+    record.originator = plan.originator();
+    record.outcome = RequestRecord::Outcome::Queued;
+    record.batch = batch;
+    QSqlQuery query = prepareInsert(journal.database());
+    for (qsizetype i = 0; i < plan.count(); ++i) {
+        const PlannedRequest request = plan.request(i);
+        record.recipients = request.recipientsText();
+        record.message = request.text;
+        record.recipientCount = request.estimate.recipients;
+        record.parts = request.length.parts;
+        record.encoding = encodingName(request.length.encoding);
+        record.cost = request.estimate.cost;
+        if (!insert(query, record))
+            return failure(journal, query);
+    }
+    return {};
+}
+
+namespace {
+// Under the context the batches' other texts have.
+struct JournalSqlText {
+    Q_DECLARE_TR_FUNCTIONS(BatchStore)
+};
+}  // namespace
+
+Unexpected<QString> failure(const Journal& journal, const QSqlQuery& query) {
+    return Unexpected(JournalSqlText::tr("The journal %1 cannot be used: %2")
+                          .arg(journal.path(), query.lastError().text()));
+}
+
+QSqlQuery newQuery(const Journal& journal) {
+    return QSqlQuery(journal.database());
+}
+
+// One phone number in international format, "+30 944 123456": a
+// spreadsheet reads it as a number, which is what it is.
+static bool isPhoneNumber(QStringView value) {
+    return value.size() > 1 && value.front() == u'+' && value.back() != u' ' &&
+           std::all_of(value.begin() + 1, value.end(),
+                       [](QChar c) { return (c >= u'0' && c <= u'9') || c == u' '; });
+}
+
+// A cell that a spreadsheet would evaluate ("=", "+", "-", "@", tab or CR
+// first) starts with "'", which keeps it text; but for a phone number among
+// the recipients.
+QByteArray csvField(QString value, bool recipients) {
+    static const QString formula = u"=+-@\t\r"_s;
+    if (!value.isEmpty() && formula.contains(value.front()) &&
+        !(recipients && isPhoneNumber(value)))
+        value.prepend(u'\'');
+    static const QString special = u"\",\r\n"_s;
+    for (const QChar c : value) {
+        if (special.contains(c))
+            return '"' + value.replace(u'"', u"\"\""_s).toUtf8() + '"';
+    }
+    return value.toUtf8();
 }
 
 }  // namespace pelicast::journal_sql

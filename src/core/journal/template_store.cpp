@@ -14,26 +14,27 @@ namespace pelicast {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("TemplateStore", text);
-}
+// This file's texts, under one context for the translators.
+struct TemplateStoreText {
+    Q_DECLARE_TR_FUNCTIONS(TemplateStore)
+};
 
 Unexpected<QString> failure(const Journal& journal, const QSqlQuery& query) {
-    return Unexpected(
-        tr("The journal %1 cannot be used: %2").arg(journal.path(), query.lastError().text()));
+    return Unexpected(TemplateStoreText::tr("The journal %1 cannot be used: %2")
+                          .arg(journal.path(), query.lastError().text()));
 }
 
 // A name the menu can show on one line.
 Expected<QString> checkedName(const QString& name) {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
-        return Unexpected(tr("A template needs a name."));
+        return Unexpected(TemplateStoreText::tr("A template needs a name."));
     if (trimmed.size() > TemplateStore::kMaxNameLength)
-        return Unexpected(
-            tr("A template's name has at most %1 characters.").arg(TemplateStore::kMaxNameLength));
+        return Unexpected(TemplateStoreText::tr("A template's name has at most %1 characters.")
+                              .arg(TemplateStore::kMaxNameLength));
     for (const QChar ch : trimmed) {
         if (ch.category() == QChar::Other_Control)
-            return Unexpected(tr("A template's name is one line of text."));
+            return Unexpected(TemplateStoreText::tr("A template's name is one line of text."));
     }
     return trimmed;
 }
@@ -68,9 +69,10 @@ Expected<void> TemplateStore::save(const QString& name, const QString& text) {
     if (!checked)
         return Unexpected(checked.error());
     if (text.trimmed().isEmpty())
-        return Unexpected(tr("A template needs a text."));
+        return Unexpected(TemplateStoreText::tr("A template needs a text."));
     if (text.size() > kMaxTextLength)
-        return Unexpected(tr("A template has at most %1 characters.").arg(kMaxTextLength));
+        return Unexpected(
+            TemplateStoreText::tr("A template has at most %1 characters.").arg(kMaxTextLength));
     QSqlQuery query(journal_.database());
     query.prepare(
         u"INSERT INTO templates (name, text, updated) VALUES (?, ?, ?) ON CONFLICT (name)"
@@ -95,7 +97,8 @@ Expected<void> TemplateStore::rename(const QString& from, const QString& to) {
     if (!query.exec())
         return failure(journal_, query);
     if (query.next())
-        return Unexpected(tr("A template named “%1” exists already.").arg(*checked));
+        return Unexpected(
+            TemplateStoreText::tr("A template named “%1” exists already.").arg(*checked));
     query.prepare(u"UPDATE templates SET name = ?, updated = ? WHERE name = ?"_s);
     query.addBindValue(*checked);
     query.addBindValue(journal_sql::utcText(QDateTime::currentDateTimeUtc()));
@@ -103,7 +106,8 @@ Expected<void> TemplateStore::rename(const QString& from, const QString& to) {
     if (!query.exec())
         return failure(journal_, query);
     if (query.numRowsAffected() == 0)
-        return Unexpected(tr("There is no template named “%1”.").arg(from.trimmed()));
+        return Unexpected(
+            TemplateStoreText::tr("There is no template named “%1”.").arg(from.trimmed()));
     return {};
 }
 

@@ -53,6 +53,10 @@ inline constexpr SettingsKey kRegion{kSection, "region"};  // two-letter code; "
 inline constexpr SettingsKey kCheckRecipients{kSection, "checkRecipients"};  // "true" or "false"
 inline constexpr SettingsKey kConfirmCost{kSection, "confirmCost"};          // "true" or "false"
 inline constexpr SettingsKey kCostThreshold{kSection, "costThreshold"};      // credits
+// When nothing is sent: "21:00-08:00" or "off" (core/schedule/quiet_hours.h).
+inline constexpr SettingsKey kQuietHours{kSection, "quiet_hours"};
+// Hours past its time after which a scheduled batch waits for the user's word.
+inline constexpr SettingsKey kLateHours{kSection, "late_hours"};
 // Seconds between two requests of a batch ("1", "0.5").
 inline constexpr SettingsKey kPause{kSection, "pause"};
 }  // namespace preferences
@@ -65,6 +69,14 @@ inline constexpr auto kSection = "keyring";
 inline constexpr SettingsKey kFileNoticeShown{kSection, "fileNoticeShown"};
 }  // namespace keyring
 
+// Section "schedule": what the timer keeps from one run to the next.
+namespace schedule {
+inline constexpr auto kSection = "schedule";
+// The scheduled batches whose want of a password a desktop notice told
+// ("12,15"), so that a run every minute tells each once.
+inline constexpr SettingsKey kPasswordToldFor{kSection, "passwordToldFor"};
+}  // namespace schedule
+
 // Section "windows": the size and place of each resizable window
 // (gui/window_geometry.h), "x,y,width,height" in the desktop's logical
 // pixels, with ",maximized" when it was.
@@ -76,6 +88,7 @@ inline constexpr SettingsKey kHistory{kSection, "history"};
 inline constexpr SettingsKey kRecipientFile{kSection, "recipientFile"};
 inline constexpr SettingsKey kBatchPreview{kSection, "batchPreview"};
 inline constexpr SettingsKey kBatchProgress{kSection, "batchProgress"};
+inline constexpr SettingsKey kScheduled{kSection, "scheduled"};
 inline constexpr SettingsKey kHelp{kSection, "help"};
 }  // namespace windows
 
