@@ -144,6 +144,7 @@ void BatchCounts::move(Outcome from, Outcome to, qint64 requestCost) {
 
 BatchStore::BatchStore(Journal& journal) : journal_(journal) {}
 
+using journal_sql::change;
 using journal_sql::failure;
 using journal_sql::inTransaction;
 
@@ -284,41 +285,32 @@ Expected<BatchRecipients> BatchStore::recipients(qint64 id) const {
 }
 
 Expected<qint64> BatchStore::sendAgain(qint64 id, SendAgain which) {
-    return inTransaction(journal_, [&](QSqlQuery& query) -> Expected<qint64> {
-        query.prepare(
-            u"UPDATE requests SET outcome = 'queued', owner = NULL, sent = NULL"
-            " WHERE batch = ? AND outcome IN (?, ?)"_s);
-        query.addBindValue(id);
-        const bool refused = which == SendAgain::Refused;
-        query.addBindValue(outcomeName(refused ? Outcome::Refused : Outcome::Unknown));
-        query.addBindValue(outcomeName(refused ? Outcome::Refused : Outcome::Unclear));
-        if (!query.exec())
-            return failure(journal_, query);
-        const qint64 queued = query.numRowsAffected();
-        query.prepare(u"UPDATE batches SET state = 'open' WHERE id = ? AND state = 'done'"_s);
-        query.addBindValue(id);
-        if (!query.exec())
-            return failure(journal_, query);
-        return queued;
-    });
+    const bool refused = which == SendAgain::Refused;
+    return settle(id,
+                  u"UPDATE requests SET outcome = 'queued', owner = NULL, sent = NULL"
+                  " WHERE batch = ? AND outcome IN (?, ?)"_s,
+                  {id, outcomeName(refused ? Outcome::Refused : Outcome::Unknown),
+                   outcomeName(refused ? Outcome::Refused : Outcome::Unclear)},
+                  u"UPDATE batches SET state = 'open' WHERE id = ? AND state = 'done'"_s);
 }
 
 Expected<qint64> BatchStore::close(qint64 id) {
+    return settle(id,
+                  u"UPDATE requests SET outcome = 'declined', reason = ?"
+                  " WHERE batch = ? AND outcome = 'queued'"_s,
+                  {BatchStoreText::tr("The batch was closed before this request was sent."), id},
+                  u"UPDATE batches SET state = 'done' WHERE id = ?"_s);
+}
+
+Expected<qint64> BatchStore::settle(qint64 id, const QString& requests, const QVariantList& values,
+                                    const QString& batch) {
     return inTransaction(journal_, [&](QSqlQuery& query) -> Expected<qint64> {
-        query.prepare(
-            u"UPDATE requests SET outcome = 'declined', reason = ?"
-            " WHERE batch = ? AND outcome = 'queued'"_s);
-        query.addBindValue(
-            BatchStoreText::tr("The batch was closed before this request was sent."));
-        query.addBindValue(id);
-        if (!query.exec())
-            return failure(journal_, query);
-        const qint64 declined = query.numRowsAffected();
-        query.prepare(u"UPDATE batches SET state = 'done' WHERE id = ?"_s);
-        query.addBindValue(id);
-        if (!query.exec())
-            return failure(journal_, query);
-        return declined;
+        const Expected<qint64> changed = change(journal_, query, requests, values);
+        if (!changed)
+            return changed;
+        if (const Expected<qint64> marked = change(journal_, query, batch, {id}); !marked)
+            return marked;
+        return changed;
     });
 }
 

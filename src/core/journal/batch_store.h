@@ -133,6 +133,10 @@ public:
 
 private:
     Expected<BatchCounts> counts(qint64 id) const;
+    // In one transaction: `requests` with `values` changes rows of batch
+    // `id`, then `batch` (bound to `id`) its state; the rows changed.
+    Expected<qint64> settle(qint64 id, const QString& requests, const QVariantList& values,
+                            const QString& batch);
 
     Journal& journal_;
 };

@@ -197,6 +197,16 @@ QSqlQuery newQuery(const Journal& journal) {
     return QSqlQuery(journal.database());
 }
 
+Expected<qint64> change(const Journal& journal, QSqlQuery& query, const QString& statement,
+                        const QVariantList& values) {
+    query.prepare(statement);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        return failure(journal, query);
+    return qint64(query.numRowsAffected());
+}
+
 // One phone number in international format, "+30 944 123456": a
 // spreadsheet reads it as a number, which is what it is.
 static bool isPhoneNumber(QStringView value) {

@@ -52,6 +52,10 @@ Expected<void> insertPlan(const Journal& journal, qint64 batch, const QString& a
 // The failure of `query`, in the words of the journal's other failures.
 Unexpected<QString> failure(const Journal& journal, const QSqlQuery& query);
 QSqlQuery newQuery(const Journal& journal);
+// Runs `statement` on `query` with `values` bound in order: the rows it
+// changed.
+Expected<qint64> change(const Journal& journal, QSqlQuery& query, const QString& statement,
+                        const QVariantList& values);
 
 // Runs `work` in one transaction that takes the write lock at once.
 template <typename Work>
