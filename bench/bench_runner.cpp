@@ -129,9 +129,10 @@ Outcome runOnce(Program& program, const Options& options, bool record) {
             char line[512];
             while (std::fgets(line, sizeof line, lines)) {
                 const char* equals = std::strchr(line, '=');
-                if (equals)
-                    program.figures[std::string(line, std::size_t(equals - line))].push_back(
-                        std::atof(equals + 1));
+                // "wall" and "cpu" are the runner's own, to the program's exit.
+                const std::string key(line, equals ? std::size_t(equals - line) : 0);
+                if (equals && key != "wall" && key != "cpu")
+                    program.figures[key].push_back(std::atof(equals + 1));
             }
             std::fclose(lines);
         }
