@@ -93,7 +93,7 @@ void BatchProgressDialog::start(qint64 total) {
 }
 
 void BatchProgressDialog::showProgress(const BatchProgress& progress) {
-    done_->setText(tr("%1 of %2 requests").arg(progress.done).arg(progress.total));
+    done_->setText(tr("%1 of %n request(s)", nullptr, int(progress.total)).arg(progress.done));
     // A bar counts in int; its steps stay right for any batch size.
     const qint64 scale = progress.total / 1'000'000 + 1;
     bar_->setRange(0, int(progress.total / scale));

@@ -139,9 +139,10 @@ void HistoryWindow::showSelected() {
         return;
     }
     if (batch) {
-        ui_->reply->setPlainText(tr("A batch of %1 requests: Requests of the batch shows each "
-                                    "with its outcome and reply.")
-                                     .arg(model_.batchSize(row)));
+        ui_->reply->setPlainText(
+            tr("A batch of %n request(s): Requests of the batch shows each "
+               "with its outcome and reply.",
+               nullptr, int(model_.batchSize(row))));
         return;
     }
     const QString reason = model_.storedText(row, Journal::Reason);

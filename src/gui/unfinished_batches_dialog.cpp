@@ -82,8 +82,9 @@ QString UnfinishedBatchesDialog::summary(const BatchInfo& batch) {
     if (!batch.source.isEmpty())
         parts.append(batch.source);
     parts.append(shortText(batch.templateText));
-    parts.append(tr("%1 requests: %2 accepted, %3 refused, %4 without a clear answer, %5 queued")
-                     .arg(counts.total())
+    parts.append(tr("%n request(s): %1 accepted, %2 refused, %3 without a clear answer, "
+                    "%4 queued",
+                    nullptr, int(counts.total()))
                      .arg(counts.of(Outcome::Accepted))
                      .arg(counts.of(Outcome::Refused))
                      .arg(counts.uncertain() + counts.of(Outcome::Pending))

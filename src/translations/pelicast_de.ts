@@ -361,16 +361,22 @@ Rückgabewert:
         <translation>Viele Netze ersetzen oder verwerfen den Absender „%1“. Sie übertragen einen Namen aus höchstens 11 Buchstaben, Ziffern oder anderen Zeichen des GSM-Alphabets oder eine Nummer aus höchstens 15 Ziffern mit optionalem führendem +.</translation>
     </message>
     <message>
-        <source>This message costs %1 credits for %2 recipients, more than the %3 credits set in Options.</source>
-        <translation>Diese Nachricht kostet %1 Credits für %2 Empfänger, mehr als die in den Optionen festgelegten %3 Credits.</translation>
-    </message>
-    <message>
-        <source>This message costs %1 credits for %2 recipients, more than the %3 credits allowed for this send.</source>
-        <translation>Diese Nachricht kostet %1 Credits für %2 Empfänger, mehr als die für diesen Versand erlaubten %3 Credits.</translation>
-    </message>
-    <message>
         <source>Send it all the same?</source>
         <translation>Trotzdem senden?</translation>
+    </message>
+    <message numerus="yes">
+        <source>This message costs %1 credits for %n recipient(s), more than the %2 credits set in Options.</source>
+        <translation>
+            <numerusform>Diese Nachricht kostet %1 Credits für %n Empfänger, mehr als die in den Optionen festgelegten %2 Credits.</numerusform>
+            <numerusform>Diese Nachricht kostet %1 Credits für %n Empfänger, mehr als die in den Optionen festgelegten %2 Credits.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This message costs %1 credits for %n recipient(s), more than the %2 credits allowed for this send.</source>
+        <translation>
+            <numerusform>Diese Nachricht kostet %1 Credits für %n Empfänger, mehr als die für diesen Versand erlaubten %2 Credits.</numerusform>
+            <numerusform>Diese Nachricht kostet %1 Credits für %n Empfänger, mehr als die für diesen Versand erlaubten %2 Credits.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1649,10 +1655,6 @@ Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenv
         <translation>etwa %1 h %2 min</translation>
     </message>
     <message>
-        <source>%1 of %2 requests</source>
-        <translation>%1 von %2 Anfragen</translation>
-    </message>
-    <message>
         <source>not known yet</source>
         <translation>noch nicht bekannt</translation>
     </message>
@@ -1667,6 +1669,13 @@ Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenv
     <message>
         <source>Stopping...</source>
         <translation>Wird angehalten...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n request(s)</source>
+        <translation>
+            <numerusform>%1 von %n Anfrage</numerusform>
+            <numerusform>%1 von %n Anfragen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2251,16 +2260,19 @@ Geplante Nachrichten gehen nur, wenn Pelicast zu ihrer Zeit geöffnet ist.</tran
         <translation>Jede Anfrage der Serie mit Ergebnis und Antwort (ein Doppelklick tut dasselbe)</translation>
     </message>
     <message>
-        <source>A batch of %1 requests: Requests of the batch shows each with its outcome and reply.</source>
-        <translation>Eine Serie von %1 Anfragen: Anfragen der Serie zeigt jede mit Ergebnis und Antwort.</translation>
-    </message>
-    <message>
         <source>The requests of the batch of %1 to %2</source>
         <translation>Die Anfragen der Serie vom %1 an %2</translation>
     </message>
     <message>
         <source>&amp;All requests</source>
         <translation>A&amp;lle Anfragen</translation>
+    </message>
+    <message numerus="yes">
+        <source>A batch of %n request(s): Requests of the batch shows each with its outcome and reply.</source>
+        <translation>
+            <numerusform>Eine Serie von %n Anfrage: Anfragen der Serie zeigt sie mit Ergebnis und Antwort.</numerusform>
+            <numerusform>Eine Serie von %n Anfragen: Anfragen der Serie zeigt jede mit Ergebnis und Antwort.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3458,10 +3470,6 @@ Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nic
         <source>&amp;Later</source>
         <translation>Spä&amp;ter</translation>
     </message>
-    <message>
-        <source>%1 requests: %2 accepted, %3 refused, %4 without a clear answer, %5 queued</source>
-        <translation>%1 Anfragen: %2 angenommen, %3 abgelehnt, %4 ohne klare Antwort, %5 in der Warteschlange</translation>
-    </message>
     <message numerus="yes">
         <source>The gateway refused %n request(s) of this batch, so their recipients got nothing. Sent again, they are paid for if the gateway takes them now; History shows why they were refused. Send them again?</source>
         <translation>
@@ -3481,6 +3489,13 @@ Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nic
         <translation>
             <numerusform>Diese Serie schließen? Ihre %n wartende Anfrage wird nie gesendet, und sie wird nicht mehr als unfertig aufgeführt.</numerusform>
             <numerusform>Diese Serie schließen? Ihre %n wartenden Anfragen werden nie gesendet, und sie wird nicht mehr als unfertig aufgeführt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n request(s): %1 accepted, %2 refused, %3 without a clear answer, %4 queued</source>
+        <translation>
+            <numerusform>%n Anfrage: %1 angenommen, %2 abgelehnt, %3 ohne klare Antwort, %4 in der Warteschlange</numerusform>
+            <numerusform>%n Anfragen: %1 angenommen, %2 abgelehnt, %3 ohne klare Antwort, %4 in der Warteschlange</numerusform>
         </translation>
     </message>
 </context>

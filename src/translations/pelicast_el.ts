@@ -361,16 +361,22 @@ Exit status:
         <translation>Πολλά δίκτυα αντικαθιστούν ή απορρίπτουν τον αποστολέα «%1». Μεταφέρουν όνομα έως 11 γραμμάτων, ψηφίων ή άλλων χαρακτήρων του αλφαβήτου GSM, ή αριθμό έως 15 ψηφίων με προαιρετικό + στην αρχή.</translation>
     </message>
     <message>
-        <source>This message costs %1 credits for %2 recipients, more than the %3 credits set in Options.</source>
-        <translation>Αυτό το μήνυμα κοστίζει %1 μονάδες για %2 παραλήπτες, περισσότερο από τις %3 μονάδες που ορίστηκαν στις Επιλογές.</translation>
-    </message>
-    <message>
-        <source>This message costs %1 credits for %2 recipients, more than the %3 credits allowed for this send.</source>
-        <translation>Αυτό το μήνυμα κοστίζει %1 μονάδες για %2 παραλήπτες, περισσότερο από τις %3 μονάδες που επιτρέπονται για αυτή την αποστολή.</translation>
-    </message>
-    <message>
         <source>Send it all the same?</source>
         <translation>Να σταλεί παρ&apos; όλα αυτά;</translation>
+    </message>
+    <message numerus="yes">
+        <source>This message costs %1 credits for %n recipient(s), more than the %2 credits set in Options.</source>
+        <translation>
+            <numerusform>Αυτό το μήνυμα κοστίζει %1 μονάδες για %n παραλήπτη, περισσότερο από τις %2 μονάδες που ορίστηκαν στις Επιλογές.</numerusform>
+            <numerusform>Αυτό το μήνυμα κοστίζει %1 μονάδες για %n παραλήπτες, περισσότερο από τις %2 μονάδες που ορίστηκαν στις Επιλογές.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This message costs %1 credits for %n recipient(s), more than the %2 credits allowed for this send.</source>
+        <translation>
+            <numerusform>Αυτό το μήνυμα κοστίζει %1 μονάδες για %n παραλήπτη, περισσότερο από τις %2 μονάδες που επιτρέπονται για αυτή την αποστολή.</numerusform>
+            <numerusform>Αυτό το μήνυμα κοστίζει %1 μονάδες για %n παραλήπτες, περισσότερο από τις %2 μονάδες που επιτρέπονται για αυτή την αποστολή.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1649,10 +1655,6 @@ unknown, τα υπόλοιπα μένουν σε αναμονή (--continue), κ
         <translation>περίπου %1 ώρ. %2 λεπ.</translation>
     </message>
     <message>
-        <source>%1 of %2 requests</source>
-        <translation>%1 από %2 αιτήματα</translation>
-    </message>
-    <message>
         <source>not known yet</source>
         <translation>άγνωστος ακόμη</translation>
     </message>
@@ -1667,6 +1669,13 @@ unknown, τα υπόλοιπα μένουν σε αναμονή (--continue), κ
     <message>
         <source>Stopping...</source>
         <translation>Διακοπή...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n request(s)</source>
+        <translation>
+            <numerusform>%1 από %n αίτημα</numerusform>
+            <numerusform>%1 από %n αιτήματα</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2251,16 +2260,19 @@ Scheduled messages go only while Pelicast is open at their time.</source>
         <translation>Κάθε αίτημα της παρτίδας με το αποτέλεσμα και την απάντησή του (το ίδιο κάνει και ένα διπλό κλικ)</translation>
     </message>
     <message>
-        <source>A batch of %1 requests: Requests of the batch shows each with its outcome and reply.</source>
-        <translation>Μια παρτίδα %1 αιτημάτων: τα Αιτήματα της παρτίδας δείχνουν το καθένα με το αποτέλεσμα και την απάντησή του.</translation>
-    </message>
-    <message>
         <source>The requests of the batch of %1 to %2</source>
         <translation>Τα αιτήματα της παρτίδας της %1 προς %2</translation>
     </message>
     <message>
         <source>&amp;All requests</source>
         <translation>Ό&amp;λα τα αιτήματα</translation>
+    </message>
+    <message numerus="yes">
+        <source>A batch of %n request(s): Requests of the batch shows each with its outcome and reply.</source>
+        <translation>
+            <numerusform>Μια παρτίδα %n αιτήματος: τα Αιτήματα της παρτίδας το δείχνουν με το αποτέλεσμα και την απάντησή του.</numerusform>
+            <numerusform>Μια παρτίδα %n αιτημάτων: τα Αιτήματα της παρτίδας δείχνουν το καθένα με το αποτέλεσμα και την απάντησή του.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3458,10 +3470,6 @@ Only you can read that file, but the password in it is scrambled, not encrypted:
         <source>&amp;Later</source>
         <translation>&amp;Αργότερα</translation>
     </message>
-    <message>
-        <source>%1 requests: %2 accepted, %3 refused, %4 without a clear answer, %5 queued</source>
-        <translation>%1 αιτήματα: %2 δεκτά, %3 απορρίφθηκαν, %4 χωρίς σαφή απάντηση, %5 σε αναμονή</translation>
-    </message>
     <message numerus="yes">
         <source>The gateway refused %n request(s) of this batch, so their recipients got nothing. Sent again, they are paid for if the gateway takes them now; History shows why they were refused. Send them again?</source>
         <translation>
@@ -3481,6 +3489,13 @@ Only you can read that file, but the password in it is scrambled, not encrypted:
         <translation>
             <numerusform>Κλείσιμο αυτής της παρτίδας; Το %n αίτημά της σε αναμονή δεν στέλνεται ποτέ και δεν εμφανίζεται πια ως ανολοκλήρωτη.</numerusform>
             <numerusform>Κλείσιμο αυτής της παρτίδας; Τα %n αιτήματά της σε αναμονή δεν στέλνονται ποτέ και δεν εμφανίζεται πια ως ανολοκλήρωτη.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n request(s): %1 accepted, %2 refused, %3 without a clear answer, %4 queued</source>
+        <translation>
+            <numerusform>%n αίτημα: %1 δεκτά, %2 απορρίφθηκαν, %3 χωρίς σαφή απάντηση, %4 σε αναμονή</numerusform>
+            <numerusform>%n αιτήματα: %1 δεκτά, %2 απορρίφθηκαν, %3 χωρίς σαφή απάντηση, %4 σε αναμονή</numerusform>
         </translation>
     </message>
 </context>

@@ -46,6 +46,23 @@
     </message>
 </context>
 <context>
+    <name>DraftReview</name>
+    <message numerus="yes">
+        <source>This message costs %1 credits for %n recipient(s), more than the %2 credits set in Options.</source>
+        <translation>
+            <numerusform>This message costs %1 credits for %n recipient, more than the %2 credits set in Options.</numerusform>
+            <numerusform>This message costs %1 credits for %n recipients, more than the %2 credits set in Options.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This message costs %1 credits for %n recipient(s), more than the %2 credits allowed for this send.</source>
+        <translation>
+            <numerusform>This message costs %1 credits for %n recipient, more than the %2 credits allowed for this send.</numerusform>
+            <numerusform>This message costs %1 credits for %n recipients, more than the %2 credits allowed for this send.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SendCommand</name>
     <message numerus="yes">
         <source>%n refused requests of batch %1 are sent again: each is charged when the gateway takes it this time.</source>
@@ -239,6 +256,13 @@ Do you wish to continue ?</numerusform>
             <numerusform>about %n minutes</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n request(s)</source>
+        <translation>
+            <numerusform>%1 of %n request</numerusform>
+            <numerusform>%1 of %n requests</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>pelicast::EncodingLine</name>
@@ -254,6 +278,16 @@ Do you wish to continue ?</numerusform>
         <translation>
             <numerusform>%n SMS · GSM 7-bit</numerusform>
             <numerusform>%n SMS · GSM 7-bit</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::HistoryWindow</name>
+    <message numerus="yes">
+        <source>A batch of %n request(s): Requests of the batch shows each with its outcome and reply.</source>
+        <translation>
+            <numerusform>A batch of %n request: Requests of the batch shows it with its outcome and reply.</numerusform>
+            <numerusform>A batch of %n requests: Requests of the batch shows each with its outcome and reply.</numerusform>
         </translation>
     </message>
 </context>
@@ -318,6 +352,13 @@ Do you wish to continue ?</numerusform>
         <translation>
             <numerusform>Close this batch? Its %n queued request is never sent, and it is no longer listed as unfinished.</numerusform>
             <numerusform>Close this batch? Its %n queued requests are never sent, and it is no longer listed as unfinished.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n request(s): %1 accepted, %2 refused, %3 without a clear answer, %4 queued</source>
+        <translation>
+            <numerusform>%n request: %1 accepted, %2 refused, %3 without a clear answer, %4 queued</numerusform>
+            <numerusform>%n requests: %1 accepted, %2 refused, %3 without a clear answer, %4 queued</numerusform>
         </translation>
     </message>
 </context>

@@ -133,7 +133,7 @@ private Q_SLOTS:
         QTest::newRow("dry run above --max-cost, Options off")
             << QStringList{u"--dry-run"_s, u"--max-cost"_s, u"4"_s} + kSendHi << QStringList() << 2
             << 0
-            << "dry run.\npelicast-send: This message costs 5 credits for 1 recipients, more "
+            << "dry run.\npelicast-send: This message costs 5 credits for 1 recipient, more "
                "than the 4 credits allowed for this send.";
         QTest::newRow("password as an argument")
             << QStringList{u"--password=s3cret"_s} + kSendHi << QStringList() << 2 << 0

@@ -118,13 +118,14 @@ std::optional<CostLimit> costLimit(const Preferences& preferences,
 QString CostFinding::text() const {
     return (limit.source == CostLimit::Source::Options
                 ? DraftReviewText::tr(
-                      "This message costs %1 credits for %2 recipients, more than the %3 credits "
-                      "set in Options.")
+                      "This message costs %1 credits for %n recipient(s), more than the %2 "
+                      "credits set in Options.",
+                      nullptr, int(estimate.recipients))
                 : DraftReviewText::tr(
-                      "This message costs %1 credits for %2 recipients, more than the %3 credits "
-                      "allowed for this send."))
+                      "This message costs %1 credits for %n recipient(s), more than the %2 "
+                      "credits allowed for this send.",
+                      nullptr, int(estimate.recipients)))
         .arg(estimate.cost)
-        .arg(estimate.recipients)
         .arg(limit.credits);
 }
 
