@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/gateway/gateway_client.h"
+#include "core/gateway/gateway_protocol.h"
 #include "core/settings/settings.h"
 
 using namespace Qt::StringLiterals;
@@ -51,12 +52,19 @@ bool JournalRecorder::post(const QString& page, const FormFields& fields) {
     if (isBusy())
         return false;
     startRequest(page, fields, false);
-    onWriter([this, record = pending_, serial = serial_] {
+    // A balance check changes nothing at the gateway and costs nothing: it
+    // goes at once, its row written beside it. Anything else waits for its
+    // row on disk.
+    const bool waits = page != QLatin1String(protocol::kCreditsPage);
+    onWriter([this, record = pending_, serial = serial_, waits] {
         pendingId_ = add(record);
         // On disk, or the journal cannot be used: the request goes either way.
-        QMetaObject::invokeMethod(
-            this, [this, serial] { send(serial); }, Qt::QueuedConnection);
+        if (waits)
+            QMetaObject::invokeMethod(
+                this, [this, serial] { send(serial); }, Qt::QueuedConnection);
     });
+    if (!waits)
+        send(serial_);
     return true;
 }
 

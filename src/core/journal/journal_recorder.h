@@ -40,7 +40,8 @@ public:
     // Opens and checks the journal ahead of the first request.
     void prepare();
     // Records a request to `page` with `fields`, then posts it with the
-    // client. False, and nothing done, while a request is busy.
+    // client once its row is on disk; a balance check goes at once, its row
+    // written beside it. False, and nothing done, while a request is busy.
     bool post(const QString& page, const FormFields& fields);
     // From post() until its outcome (or while the client has one out).
     bool isBusy() const;
