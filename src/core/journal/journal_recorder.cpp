@@ -51,11 +51,14 @@ void JournalRecorder::prepare() {
 bool JournalRecorder::post(const QString& page, const FormFields& fields) {
     if (isBusy())
         return false;
-    startRequest(page, fields, false);
     // A balance check changes nothing at the gateway and costs nothing: it
     // goes at once, its row written beside it. Anything else waits for its
     // row on disk.
     const bool waits = page != QLatin1String(protocol::kCreditsPage);
+    startRequest(page, fields, false);
+    // The connection is made while the row is written; the request waits.
+    if (waits)
+        client_.connectAhead(page);
     onWriter([this, record = pending_, serial = serial_, waits] {
         pendingId_ = add(record);
         // On disk, or the journal cannot be used: the request goes either way.
@@ -136,8 +139,6 @@ void JournalRecorder::startRequest(const QString& page, const FormFields& fields
         return;
     }
     pending_ = recordOf(page, fields);
-    // The connection is made while the row is written; the request waits.
-    client_.connectAhead(page);
 }
 
 void JournalRecorder::refuseClaimed(quint64 serial, qint64 row, const QString& reason) {
