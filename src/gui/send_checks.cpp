@@ -104,10 +104,9 @@ bool SendChecks::confirmCost(const DraftReview& review) {
 }
 
 bool confirmCost(QWidget* window, const std::optional<CostFinding>& finding) {
-    return !finding ||
-           MessageBox::ask(window, finding->text() + u"\n\n"_s + finding->question(),
-                           SendChecks::tr("Cost above your limit"), Answer::No,
-                           Icon::Warning) == Answer::Yes;
+    return !finding || MessageBox::ask(window, finding->text() + u"\n\n"_s + finding->question(),
+                                       SendChecks::tr("Cost above your limit"), Answer::No,
+                                       Icon::Warning) == Answer::Yes;
 }
 
 }  // namespace pelicast
