@@ -428,8 +428,9 @@ private Q_SLOTS:
                          : outcome == RequestRecord::Outcome::Unknown,
                      qPrintable(request.record.recipients + u' ' + outcomeName(outcome)));
         }
-        // At most the request out at each kill; a row claimed, unsent, is queued again.
-        QVERIFY(unknown <= kKills);
+        // At most the request out at each kill and the next one, noted as
+        // sent ahead of it; a row claimed and not noted is queued again.
+        QVERIFY(unknown <= 2 * kKills);
         QSqlQuery check(u"PRAGMA integrity_check"_s, journal.database());
         QVERIFY(check.next() && check.value(0).toString() == u"ok"_s);
         qInfo("%d kills, %lld sent, %lld unknown, %lld ms", kKills, qint64(sent.size()),

@@ -95,6 +95,7 @@ bool BatchRunner::start(qint64 id, const QString& password) {
     claimSize_ = 1;
     noneLeft_ = false;
     lastSeen_ = 0;
+    markedAhead_ = 0;
     pauseOver_ = true;
     timeSpent_ = {};
     requestsTimed_ = 0;
@@ -162,6 +163,7 @@ void BatchRunner::onClaimed(const QList<qint64>& rows) {
     }
     if (claimed_.isEmpty())
         claimNext();
+    markNext();
     proceed();
 }
 
@@ -206,6 +208,17 @@ void BatchRunner::post() {
     requestTime_.start();
     progress_.counts.move(Outcome::Queued, Outcome::Pending, 0);
     claimNext();
+    markNext();
+}
+
+// With no pause the next request follows the answer at once: its row is
+// noted as sent while this one is out, not on its way.
+void BatchRunner::markNext() {
+    if (batch_.pause.count() > 0 || !out_ || claimed_.isEmpty())
+        return;
+    const qint64 next = claimed_.constFirst().id;
+    if (std::exchange(markedAhead_, next) != next)
+        recorder_.markAhead(next);
 }
 
 void BatchRunner::complete(Outcome outcome) {

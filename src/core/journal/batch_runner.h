@@ -88,6 +88,7 @@ private:
     void claimNext();
     void proceed();
     void post();
+    void markNext();
     void onClaimed(const QList<qint64>& rows);
     void onNotSent(qint64 row, const QString& reason);
     void complete(RequestRecord::Outcome outcome);
@@ -114,6 +115,7 @@ private:
     int claimSize_ = 1;             // rows a claim asks for
     bool noneLeft_ = false;         // no queued row after lastSeen_
     qint64 lastSeen_ = 0;
+    qint64 markedAhead_ = 0;  // the row last asked to be noted as sent ahead
     QTimer pause_;
     bool pauseOver_ = true;
     QElapsedTimer requestTime_;

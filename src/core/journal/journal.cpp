@@ -302,12 +302,15 @@ bool Journal::setOutcome(qint64 id, const RequestRecord& record) {
     // there; only a power cut before then leaves the row pending, which then
     // reads as without a complete answer.
     setSynchronous(false);
+    // A row noted as sent ahead of its turn learns its balance before here.
     QSqlQuery& query = statement(&Statements::outcome,
                                  "UPDATE requests SET outcome = ?, reason = ?, reply = ?,"
+                                 " balance_before = coalesce(?, balance_before),"
                                  " balance_after = ? WHERE id = ?");
     query.addBindValue(outcomeName(record.outcome));
     query.addBindValue(text(record.reason));
     query.addBindValue(text(record.reply));
+    query.addBindValue(nullable(record.balanceBefore));
     query.addBindValue(nullable(record.balanceAfter));
     query.addBindValue(id);
     if (!query.exec())

@@ -94,6 +94,13 @@ bool JournalRecorder::postClaimed(qint64 row, const QString& page, const FormFie
     startRequest(page, fields, true);
     claimedId_ = row;
     const QString balance = balanceBefore.isNull() ? lastBalance() : balanceBefore;
+    if (row == std::exchange(markedAhead_, 0)) {
+        // Noted as sent already: it goes at once, its balance with its outcome.
+        pending_.balanceBefore = balance;
+        send(serial_);
+        writeDeferred();
+        return true;
+    }
     onWriter([this, row, balance, serial = serial_] {
         // Never posted unless noted as sent: after a crash it reads as
         // without a complete answer, never as queued.
@@ -114,9 +121,26 @@ bool JournalRecorder::postClaimed(qint64 row, const QString& page, const FormFie
     return true;
 }
 
+void JournalRecorder::markAhead(qint64 row) {
+    onWriter([this, row, generation = aheadGeneration_] {
+        const bool marked = usable() && journal_->markSent(row, QString());
+        QMetaObject::invokeMethod(
+            this,
+            [this, row, generation, marked] {
+                // Not once the row went back to the queue meanwhile.
+                if (marked && generation == aheadGeneration_)
+                    markedAhead_ = row;
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void JournalRecorder::release(const QList<qint64>& rows) {
     if (rows.isEmpty())
         return;
+    // Queued again, its mark cleared: a later claim must mark it anew.
+    markedAhead_ = 0;
+    ++aheadGeneration_;
     onWriter([this, rows] {
         for (const qint64 row : rows) {
             if (journal_->isOpen())

@@ -66,6 +66,11 @@ public:
     // when the row cannot be noted as sent.
     bool postClaimed(qint64 row, const QString& page, const FormFields& fields,
                      const QString& balanceBefore = QString());
+    // Notes the claimed row `row` as sent ahead of its postClaimed(), while
+    // the request before it is out, so that it leaves at once. After a crash
+    // before it left, it reads as without a complete answer: never sent
+    // twice, at the cost of one row listed as unknown that did not go.
+    void markAhead(qint64 row);
     // Claimed rows that will not be posted go back to the queue.
     void release(const QList<qint64>& rows);
     // The user said No to a request to `page` with `fields`.
@@ -115,8 +120,10 @@ private:
     QString page_;
     FormFields fields_;  // kept until posted: they hold the password
     RequestRecord pending_;
-    bool claimedRow_ = false;  // pending_ is a batch's row: back in the queue if it never left
-    qint64 claimedId_ = 0;     // that row
+    bool claimedRow_ = false;      // pending_ is a batch's row: back in the queue if it never left
+    qint64 claimedId_ = 0;         // that row
+    qint64 markedAhead_ = 0;       // the claimed row markAhead() noted as sent; 0: none
+    quint64 aheadGeneration_ = 0;  // counts releases: a mark asked before one is void
     // Outcomes of a batch's rows, to be written once the next row is noted
     // as sent.
     QList<std::pair<qint64, RequestRecord>> deferred_;
