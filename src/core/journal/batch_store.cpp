@@ -305,10 +305,10 @@ Expected<qint64> BatchStore::close(qint64 id) {
 Expected<qint64> BatchStore::settle(qint64 id, const QString& requests, const QVariantList& values,
                                     const QString& batch) {
     return inTransaction(journal_, [&](QSqlQuery& query) -> Expected<qint64> {
-        const Expected<qint64> changed = change(journal_, query, requests, values);
+        Expected<qint64> changed = change(journal_, query, requests, values);
         if (!changed)
             return changed;
-        if (const Expected<qint64> marked = change(journal_, query, batch, {id}); !marked)
+        if (Expected<qint64> marked = change(journal_, query, batch, {id}); !marked)
             return marked;
         return changed;
     });
