@@ -48,6 +48,14 @@ QString outcomeLabel(const QString& stored) {
     return HistoryModel::tr("No complete answer");
 }
 
+// "Accepted: 80 · Refused by the gateway: 2": a batch's requests by outcome.
+QString batchOutcomesText(const QString& stored) {
+    QStringList parts;
+    for (const auto& [outcome, count] : batchOutcomes(stored))
+        parts.append(HistoryModel::tr("%1: %2").arg(outcomeLabel(outcomeName(outcome))).arg(count));
+    return parts.join(u" · "_s);
+}
+
 // A time format with seconds after its minutes ("h:mm AP" → "h:mm:ss AP").
 QString withSeconds(QString format) {
     const qsizetype minutes = format.indexOf(u"mm"_s);
@@ -85,9 +93,9 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
             // As the main window names it.
             return stored == encodingName(SmsEncoding::Ucs2) ? tr("Unicode") : stored;
         case Journal::Kind:
-            return kindLabel(stored);
+            return isBatch(index.row()) ? tr("Batch") : kindLabel(stored);
         case Journal::Outcome:
-            return outcomeLabel(stored);
+            return isBatch(index.row()) ? batchOutcomesText(stored) : outcomeLabel(stored);
         case Journal::Message:
         case Journal::Recipients:
         case Journal::Reply:
@@ -104,21 +112,43 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QSqlQueryModel::headerData(section, orientation, role);
     // Translated when shown, so that they follow the language installed.
-    static const char* const titles[] = {QT_TR_NOOP("Id"),           QT_TR_NOOP("Time"),
-                                         QT_TR_NOOP("Kind"),         QT_TR_NOOP("Account"),
-                                         QT_TR_NOOP("Originator"),   QT_TR_NOOP("Recipients"),
-                                         QT_TR_NOOP("Message"),      QT_TR_NOOP("Count"),
-                                         QT_TR_NOOP("Parts"),        QT_TR_NOOP("Encoding"),
-                                         QT_TR_NOOP("Cost quoted"),  QT_TR_NOOP("Cost charged"),
-                                         QT_TR_NOOP("Outcome"),      QT_TR_NOOP("Reason"),
-                                         QT_TR_NOOP("Reply"),        QT_TR_NOOP("Balance before"),
-                                         QT_TR_NOOP("Balance after")};
+    static const char* const titles[] = {QT_TR_NOOP("Id"),
+                                         QT_TR_NOOP("Time"),
+                                         QT_TR_NOOP("Kind"),
+                                         QT_TR_NOOP("Account"),
+                                         QT_TR_NOOP("Originator"),
+                                         QT_TR_NOOP("Recipients"),
+                                         QT_TR_NOOP("Message"),
+                                         QT_TR_NOOP("Count"),
+                                         QT_TR_NOOP("Parts"),
+                                         QT_TR_NOOP("Encoding"),
+                                         QT_TR_NOOP("Cost quoted"),
+                                         QT_TR_NOOP("Cost charged"),
+                                         QT_TR_NOOP("Outcome"),
+                                         QT_TR_NOOP("Reason"),
+                                         QT_TR_NOOP("Reply"),
+                                         QT_TR_NOOP("Balance before"),
+                                         QT_TR_NOOP("Balance after"),
+                                         QT_TR_NOOP("Batch")};
     static_assert(std::size(titles) == Journal::ColumnCount);
     return section >= 0 && section < Journal::ColumnCount ? tr(titles[section]) : QVariant();
 }
 
 QString HistoryModel::storedText(int row, int column) const {
     return QSqlQueryModel::data(index(row, column)).toString();
+}
+
+// A request of a batch shown as a request has an outcome of its own.
+bool HistoryModel::isBatch(int row) const {
+    return !storedText(row, Journal::Batch).isEmpty() &&
+           storedText(row, Journal::Outcome).contains(u':');
+}
+
+qint64 HistoryModel::batchSize(int row) const {
+    qint64 size = 0;
+    for (const auto& [outcome, count] : batchOutcomes(storedText(row, Journal::Outcome)))
+        size += count;
+    return size;
 }
 
 }  // namespace pelicast

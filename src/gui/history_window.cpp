@@ -26,7 +26,8 @@ using Outcome = RequestRecord::Outcome;
 const std::optional<Kind> kKinds[] = {std::nullopt, Kind::Send, Kind::CreditCheck, Kind::Upload};
 
 // Shown in the reply box instead of the table.
-const int kHiddenColumns[] = {Journal::Id, Journal::Reason, Journal::Reply, Journal::BalanceBefore};
+const int kHiddenColumns[] = {Journal::Id, Journal::Reason, Journal::Reply, Journal::BalanceBefore,
+                              Journal::Batch};
 // Texts that could fill a line get this many characters at most at first.
 const int kTextColumns[] = {Journal::Recipients, Journal::Message};
 constexpr int kTextColumnChars = 36;
@@ -52,6 +53,11 @@ HistoryWindow::HistoryWindow(QWidget* parent, const QString& journalPath)
     connect(ui_->to, &QDateEdit::dateChanged, this, &HistoryWindow::refresh);
     connect(ui_->sendAgain, &QPushButton::clicked, this, &HistoryWindow::sendAgain);
     connect(ui_->exportCsv, &QPushButton::clicked, this, &HistoryWindow::chooseExportFile);
+    connect(ui_->batchRequests, &QPushButton::clicked, this, &HistoryWindow::toggleBatch);
+    connect(ui_->requests, &QTableView::doubleClicked, this, [this] {
+        if (batch_ == 0 && ui_->batchRequests->isEnabled())
+            toggleBatch();
+    });
     connect(ui_->buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     setHelpTopic(this, u"history.htm"_s);
 }
@@ -109,6 +115,8 @@ void HistoryWindow::refresh() {
 
 JournalFilter HistoryWindow::filter() const {
     JournalFilter filter;
+    filter.batchesWhole = true;
+    filter.batch = batch_;
     filter.search = ui_->search->text();
     const int kind = ui_->kind->currentIndex();
     if (kind >= 0 && kind < int(std::size(kKinds)))
@@ -122,10 +130,18 @@ JournalFilter HistoryWindow::filter() const {
 
 void HistoryWindow::showSelected() {
     const int row = ui_->requests->currentIndex().row();
-    ui_->sendAgain->setEnabled(row >= 0 &&
+    const bool batch = batch_ == 0 && row >= 0 && model_.isBatch(row);
+    ui_->sendAgain->setEnabled(row >= 0 && !batch &&
                                model_.storedText(row, Journal::Kind) == kindName(Kind::Send));
+    ui_->batchRequests->setEnabled(batch || batch_ > 0);
     if (row < 0) {
         ui_->reply->clear();
+        return;
+    }
+    if (batch) {
+        ui_->reply->setPlainText(tr("A batch of %1 requests: Requests of the batch shows each "
+                                    "with its outcome and reply.")
+                                     .arg(model_.batchSize(row)));
         return;
     }
     const QString reason = model_.storedText(row, Journal::Reason);
@@ -162,6 +178,25 @@ void HistoryWindow::sendAgain() {
     if (row >= 0)
         Q_EMIT sendAgainRequested(model_.storedText(row, Journal::Recipients),
                                   model_.storedText(row, Journal::Message));
+}
+
+void HistoryWindow::toggleBatch() {
+    const int row = ui_->requests->currentIndex().row();
+    if (batch_ == 0 && row >= 0 && model_.isBatch(row)) {
+        batch_ = model_.storedText(row, Journal::Batch).toLongLong();
+        ui_->batchLabel->setText(tr("The requests of the batch of %1 to %2")
+                                     .arg(model_.data(model_.index(row, Journal::Time)).toString(),
+                                          model_.storedText(row, Journal::Recipients)));
+    } else {
+        batch_ = 0;
+    }
+    ui_->batchLabel->setVisible(batch_ > 0);
+    ui_->batchRequests->setText(batch_ > 0 ? tr("&All requests") : tr("Requests of the &batch"));
+    // The search and filters are for all requests.
+    for (QWidget* filter : {static_cast<QWidget*>(ui_->search), static_cast<QWidget*>(ui_->kind),
+                            static_cast<QWidget*>(ui_->dates)})
+        filter->setEnabled(batch_ == 0);
+    refresh();
 }
 
 void HistoryWindow::chooseExportFile() {

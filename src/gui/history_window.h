@@ -15,7 +15,8 @@ class HistoryWindow;
 
 // The journal of requests, newest first: search over recipients and text,
 // filters by kind and days, the reply of the selected row, "Send again" and
-// CSV export. It never sends: "Send again" hands the recipients and text to
+// CSV export. A batch is one entry with its totals, and opens to its
+// requests. It never sends: "Send again" hands the recipients and text to
 // the main window.
 class HistoryWindow : public QDialog {
     Q_OBJECT
@@ -42,11 +43,14 @@ private:
     JournalFilter filter() const;
     void showSelected();
     void sendAgain();
+    // Shows the requests of the batch selected, or all requests again.
+    void toggleBatch();
     void chooseExportFile();
 
     std::unique_ptr<Ui::HistoryWindow> ui_;
     Journal journal_;
     HistoryModel model_;
+    qint64 batch_ = 0;  // the batch whose requests are shown; 0: all requests
 };
 
 }  // namespace pelicast

@@ -16,10 +16,13 @@
 #include "core/gateway/gateway_client.h"
 #include "core/gateway/gateway_protocol.h"
 #include "core/gateway/request_preload.h"
+#include "core/journal/batch_store.h"
+#include "core/journal/journal.h"
 #include "core/journal/journal_recorder.h"
 #include "core/message/send_estimate.h"
 #include "gui/about_dialog.h"
 #include "gui/contact_upload.h"
+#include "gui/desktop_notifier.h"
 #include "gui/encoding_line.h"
 #include "gui/help_launcher.h"
 #include "gui/history_window.h"
@@ -54,7 +57,8 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::MainWindow>()),
       client_(new GatewayClient(std::move(location), this)),
-      recorder_(new JournalRecorder(*client_, settings_, {}, this)) {
+      recorder_(new JournalRecorder(*client_, settings_, {}, this)),
+      notifier_(new DesktopNotifier(this)) {
     ui_->setupUi(this);
     passwords_ = new PasswordKeeper(settings_, ui_->Uname, ui_->Pass, ui_->remember, this);
     setUpPictures();
@@ -131,8 +135,6 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
     restoreFields();
     showStatus();
 }
-
-MainWindow::~MainWindow() = default;
 
 void MainWindow::setUpPictures() {
     ui_->newb->setIcon(pictureIcon("new"));
@@ -264,6 +266,10 @@ void MainWindow::sendMessage() {
                   ui_->rcpt) ||
         isMissing(draft.message, tr("Please write Your message"), ui_->sms))
         return;
+    if (isBatch(draft)) {
+        sendBatch(draft);
+        return;
+    }
 
     // Repeated recipients the user drops are neither counted nor sent.
     const std::optional<DraftReview> review = sendChecks_->review(draft);
@@ -308,18 +314,27 @@ bool MainWindow::post(const char* page, const FormFields& fields, const QString&
     return true;
 }
 
+// A batch's replies and failures are its runner's to record and count.
 void MainWindow::showReply(const QString& reply) {
+    if (isSendingBatch())
+        return;
     setRequestStatus({});
     MessageBox::tell(this, replyBoxText(reply), tr("Server Response:"));
     // Every reply may state the balance, whichever request it answers.
     const QString balance = plausibleBalance(reply);
     if (balance.isNull())
         return;
-    ui_->chkcr->setText(tr("Credits Left:%1").arg(balance));
+    showBalance(balance);
     settings_.setValue(keys::kCredits, balance);
 }
 
+void MainWindow::showBalance(const QString& balance) {
+    ui_->chkcr->setText(tr("Credits Left:%1").arg(balance));
+}
+
 void MainWindow::showFailure(const QString& reason) {
+    if (isSendingBatch())
+        return;
     setRequestStatus({});
     MessageBox::tell(this, reason);
 }
@@ -332,7 +347,8 @@ void MainWindow::setRequestStatus(const QString& text) {
 void MainWindow::showStatus() {
     const QString text = requestStatus_.isEmpty() ? pickerStatus_ : requestStatus_;
     ui_->status->setText(text.isEmpty() ? idleStatus() : text);
-    if (text.isEmpty() && !recorder_->isBusy()) {
+    // A batch's requests show in its progress window; this one stays usable.
+    if (text.isEmpty() && (!recorder_->isBusy() || isSendingBatch())) {
         busyPointerDelay_.stop();
         unsetCursor();
     } else if (!busyPointerDelay_.isActive() && cursor().shape() != Qt::BusyCursor) {
@@ -431,18 +447,32 @@ bool MainWindow::event(QEvent* event) {
             if (!recorder_->isBusy())
                 preloadRequestLibraries();
             Q_EMIT firstFrameShown();
+            // What a crash, a kill or a lost network left half-sent.
+            QTimer::singleShot(0, this, [this] { showUnfinishedBatches(true); });
         });
     return QMainWindow::event(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    const bool batch = isSendingBatch();
     const bool busy = recorder_->isBusy();
-    if (busy && MessageBox::ask(this,
-                                tr("A request is still out. If you quit now, its answer is not "
-                                   "waited for. %1\n\nQuit all the same?")
-                                    .arg(GatewayClient::uncertainOutcome(recorder_->page())),
-                                {}, MessageBox::Answer::No,
-                                MessageBox::Icon::Warning) != MessageBox::Answer::Yes) {
+    if (batch &&
+        MessageBox::ask(this,
+                        tr("A batch is being sent. If you quit now, a request on its way is "
+                           "recorded as without a complete answer, and the rest stay queued: "
+                           "the next start offers to continue them.\n\nQuit all the same?"),
+                        {}, MessageBox::Answer::No,
+                        MessageBox::Icon::Warning) != MessageBox::Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    if (!batch && busy &&
+        MessageBox::ask(this,
+                        tr("A request is still out. If you quit now, its answer is not "
+                           "waited for. %1\n\nQuit all the same?")
+                            .arg(GatewayClient::uncertainOutcome(recorder_->page())),
+                        {}, MessageBox::Answer::No,
+                        MessageBox::Icon::Warning) != MessageBox::Answer::Yes) {
         event->ignore();
         return;
     }
@@ -455,8 +485,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     // Every other window goes too; a request still out is recorded as
     // without a complete answer.
-    if (busy)
-        recorder_->abandon(tr("Pelicast was closed before the answer came."));
+    const QString why = tr("Pelicast was closed before the answer came.");
+    if (batch)
+        runner_->abandon(why);
+    else if (busy)
+        recorder_->abandon(why);
     QCoreApplication::quit();
 }
 

@@ -9,6 +9,7 @@
 #include "core/book/recipient_list.h"
 #include "core/gateway/form_fields.h"
 #include "core/gateway/gateway_location.h"
+#include "core/journal/batch_runner.h"
 #include "core/settings/settings.h"
 
 class QUrl;
@@ -16,10 +17,15 @@ class QUrl;
 namespace pelicast {
 
 class AboutDialog;
+class BatchProgressDialog;
+class BatchStore;
 class CurrentRecipients;
+class DesktopNotifier;
 class GatewayClient;
 class HistoryWindow;
+class Journal;
 class JournalRecorder;
+struct MessageDraft;
 class OptionsDialog;
 class PasswordKeeper;
 class RecipientPicker;
@@ -53,6 +59,9 @@ public Q_SLOTS:
     void showHistory();
     void pickRecipients();
     void openWebPage(const QUrl& url);
+    // The batches not sent to the end, to continue, send again or close;
+    // says so when there are none, unless `quietWhenNone` (at start).
+    void showUnfinishedBatches(bool quietWhenNone = false);
 
 Q_SIGNALS:
     // Once, when the first frame is out: what waits for it may start.
@@ -83,6 +92,16 @@ private:
     void showStatus();
     QString idleStatus() const;
     void tellSettingsFailure(QWidget* over, const QString& reason);
+    void showBalance(const QString& balance);
+
+    // Batches (main_window_batch.cpp).
+    bool isBatch(const MessageDraft& draft) const;
+    bool isSendingBatch() const;
+    // The journal the batches are made and read in; `tell` says why not.
+    bool openBatches(bool tell = true);
+    void sendBatch(const MessageDraft& draft);
+    void runBatch(qint64 id, const QString& password);
+    void batchFinished(BatchRunner::Status status, const QString& reason);
 
     std::unique_ptr<Ui::MainWindow> ui_;
     Settings settings_;
@@ -95,6 +114,13 @@ private:
     QPointer<OptionsDialog> options_;
     QPointer<AboutDialog> about_;
     QPointer<HistoryWindow> history_;
+    // Opened at the first batch, on the window's thread: the recorder's
+    // journal lives on its own.
+    std::unique_ptr<Journal> batchJournal_;
+    std::unique_ptr<BatchStore> batches_;
+    BatchRunner* runner_ = nullptr;
+    QPointer<BatchProgressDialog> progress_;
+    DesktopNotifier* notifier_;
     // The status line shows the request's work first, else the picker's.
     QString requestStatus_;
     QString pickerStatus_;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's tools for recipients: lists from files, the fields of a
-// personal message, importing contacts and saving groups.
+// The main window's tools for recipients and the message: lists from files,
+// the fields of a personal message, templates, importing contacts and saving
+// groups.
 #include <QAction>
+#include <QMenuBar>
 #include <QToolButton>
 
 #include "gui/contact_import_dialog.h"
@@ -10,6 +12,7 @@
 #include "gui/insert_field_button.h"
 #include "gui/main_window.h"
 #include "gui/recipient_picker.h"
+#include "gui/templates_menu.h"
 #include "ui_main_window.h"
 
 using namespace Qt::StringLiterals;
@@ -47,6 +50,9 @@ void MainWindow::setUpRecipientTools() {
     ui_->sendLayout->insertWidget(2, insertField);
     connect(recipients_, &CurrentRecipients::fieldNamesChanged, insertField,
             &InsertFieldButton::setFields);
+    menuBar()->insertMenu(ui_->Web->menuAction(), new TemplatesMenu(ui_->sms, this));
+    addAction(tr("Unfinished &batches..."), "unfinishedBatches",
+              [this] { showUnfinishedBatches(); });
 }
 
 RecipientList MainWindow::currentRecipients() const {

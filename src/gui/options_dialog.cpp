@@ -77,6 +77,7 @@ void OptionsDialog::showStoredPreferences() {
     ui_->confirmCost->setChecked(stored.confirmCost);
     ui_->costThreshold->setEnabled(stored.confirmCost);
     ui_->costThreshold->setValue(stored.costThreshold);
+    ui_->pause->setValue(double(stored.pause.count()) / 1000);
 
     const SchedulePreferences schedule = SchedulePreferences::load(settings_);
     // Off, the edits offer the usual hours for when they are turned on.
@@ -117,6 +118,7 @@ Preferences OptionsDialog::chosenPreferences() const {
     chosen.checkRecipients = ui_->checkRecipients->isChecked();
     chosen.confirmCost = ui_->confirmCost->isChecked();
     chosen.costThreshold = ui_->costThreshold->value();
+    chosen.pause = std::chrono::milliseconds(qRound64(ui_->pause->value() * 1000));
     return chosen;
 }
 

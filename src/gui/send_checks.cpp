@@ -100,9 +100,14 @@ bool SendChecks::acceptOriginator(const std::optional<OriginatorFinding>& findin
 }
 
 bool SendChecks::confirmCost(const DraftReview& review) {
-    return !review.costly ||
-           MessageBox::ask(window_, review.costly->text() + u"\n\n"_s + review.costly->question(),
-                           tr("Cost above your limit"), Answer::No, Icon::Warning) == Answer::Yes;
+    return pelicast::confirmCost(window_, review.costly);
+}
+
+bool confirmCost(QWidget* window, const std::optional<CostFinding>& finding) {
+    return !finding ||
+           MessageBox::ask(window, finding->text() + u"\n\n"_s + finding->question(),
+                           SendChecks::tr("Cost above your limit"), Answer::No,
+                           Icon::Warning) == Answer::Yes;
 }
 
 }  // namespace pelicast

@@ -14,6 +14,10 @@ namespace pelicast {
 class Settings;
 struct Preferences;
 
+// Asks a second time when `finding` says a send costs more than its limit;
+// false when the user declines.
+bool confirmCost(QWidget* window, const std::optional<CostFinding>& finding);
+
 // Presents the review of a draft between the field checks and "Send SMS ?":
 // tells what stops the send and focuses the field to look at, asks where the
 // user may choose. Whatever the answer, the window's fields stay as typed.

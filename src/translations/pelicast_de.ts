@@ -1458,6 +1458,218 @@ Die Antwort des Gateways wird ausgegeben, wobei andere Steuerzeichen als Zeilenv
     </message>
 </context>
 <context>
+    <name>pelicast::BatchPreviewDialog</name>
+    <message>
+        <source>Preview of the messages</source>
+        <translation>Vorschau der Nachrichten</translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation>Anfragen</translation>
+    </message>
+    <message>
+        <source>&amp;Replace look-alikes in every message</source>
+        <translation>Ähnliche Zeichen in jeder Nachricht &amp;ersetzen</translation>
+    </message>
+    <message>
+        <source>Typographic quotes, dashes, the ellipsis and unusual spaces make a message go as Unicode, with fewer characters a part. Replaced by their plain look-alikes, more messages fit in fewer parts. Letters are never changed.</source>
+        <translation>Typografische Anführungszeichen, Gedankenstriche, die Auslassungspunkte und ungewöhnliche Leerzeichen lassen eine Nachricht als Unicode gehen, mit weniger Zeichen je Teil. Durch ihre einfachen Gegenstücke ersetzt, passen mehr Nachrichten in weniger Teile. Buchstaben werden nie geändert.</translation>
+    </message>
+    <message>
+        <source>&amp;Send...</source>
+        <translation>&amp;Senden...</translation>
+    </message>
+    <message>
+        <source>No recipient has a field %1: it goes as typed.</source>
+        <translation>Kein Empfänger hat ein Feld %1: es geht so, wie es geschrieben ist.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recipient(s) of the list get no message (repeated numbers, numbers that are not possible, empty cells).</source>
+        <translation>
+            <numerusform>%n Empfänger der Liste bekommt keine Nachricht (wiederholte Nummern, unmögliche Nummern, leere Zellen).</numerusform>
+            <numerusform>%n Empfänger der Liste bekommen keine Nachricht (wiederholte Nummern, unmögliche Nummern, leere Zellen).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No message is left to send.</source>
+        <translation>Es bleibt keine Nachricht zu senden.</translation>
+    </message>
+    <message>
+        <source>Send SMS ?</source>
+        <translation>SMS senden?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n message(s) lack the value of a field for their recipient. Send them with the field left empty, or skip those recipients?</source>
+        <translation>
+            <numerusform>%n Nachricht fehlt der Wert eines Feldes für ihren Empfänger. Mit leerem Feld senden oder diese Empfänger auslassen?</numerusform>
+            <numerusform>%n Nachrichten fehlt der Wert eines Feldes für ihren Empfänger. Mit leerem Feld senden oder diese Empfänger auslassen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fields without a value</source>
+        <translation>Felder ohne Wert</translation>
+    </message>
+    <message>
+        <source>Send them with the field left empty</source>
+        <translation>Mit leerem Feld senden</translation>
+    </message>
+    <message>
+        <source>Skip those recipients</source>
+        <translation>Diese Empfänger auslassen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n message(s) are over the %1 characters of the message field. As they are, they take %2 SMS and cost %3 credits. Send them as they are, or skip them?</source>
+        <translation>
+            <numerusform>%n Nachricht ist länger als die %1 Zeichen des Nachrichtenfelds. So, wie sie ist, braucht sie %2 SMS und kostet %3 Credits. So senden oder auslassen?</numerusform>
+            <numerusform>%n Nachrichten sind länger als die %1 Zeichen des Nachrichtenfelds. So, wie sie sind, brauchen sie %2 SMS und kosten %3 Credits. So senden oder auslassen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Messages over %1 characters</source>
+        <translation>Nachrichten über %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>Send them as they are</source>
+        <translation>So senden, wie sie sind</translation>
+    </message>
+    <message>
+        <source>Skip them</source>
+        <translation>Auslassen</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::BatchPreviewModel</name>
+    <message>
+        <source>%1; … (%2 in all)</source>
+        <translation>%1; … (%2 insgesamt)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>U+%1 (%2)</source>
+        <translation>U+%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 characters, over %2</source>
+        <translation>%1 Zeichen, über %2</translation>
+    </message>
+    <message>
+        <source>no value for %1</source>
+        <translation>kein Wert für %1</translation>
+    </message>
+    <message>
+        <source>GSM 7-bit</source>
+        <translation>GSM 7-Bit</translation>
+    </message>
+    <message>
+        <source>Unicode: %1</source>
+        <translation>Unicode: %1</translation>
+    </message>
+    <message>
+        <source>Goes as Unicode, %1 characters a part instead of %2.</source>
+        <translation>Geht als Unicode, %1 Zeichen je Teil statt %2.</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Parts</source>
+        <translation>Teile</translation>
+    </message>
+    <message>
+        <source>Alphabet</source>
+        <translation>Alphabet</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfung</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::BatchProgressDialog</name>
+    <message>
+        <source>Sending the messages</source>
+        <translation>Die Nachrichten werden gesendet</translation>
+    </message>
+    <message>
+        <source>Requests done</source>
+        <translation>Erledigte Anfragen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>The request on its way is finished; no other is sent. The rest can be sent later with Continue.</source>
+        <translation>Die laufende Anfrage wird zu Ende geführt; keine weitere wird gesendet. Der Rest kann später mit Fortsetzen gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Done:</source>
+        <translation>Erledigt:</translation>
+    </message>
+    <message>
+        <source>Credits spent:</source>
+        <translation>Verbrauchte Credits:</translation>
+    </message>
+    <message>
+        <source>Time left:</source>
+        <translation>Verbleibende Zeit:</translation>
+    </message>
+    <message>
+        <source>Balance:</source>
+        <translation>Guthaben:</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n second(s)</source>
+        <translation>
+            <numerusform>etwa %n Sekunde</numerusform>
+            <numerusform>etwa %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s)</source>
+        <translation>
+            <numerusform>etwa %n Minute</numerusform>
+            <numerusform>etwa %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min</source>
+        <translation>etwa %1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 of %2 requests</source>
+        <translation>%1 von %2 Anfragen</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <translation>noch nicht bekannt</translation>
+    </message>
+    <message>
+        <source>not stated yet</source>
+        <translation>noch nicht genannt</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Wird angehalten...</translation>
+    </message>
+</context>
+<context>
     <name>pelicast::BatchRunner</name>
     <message>
         <source>The program ended before the answer came.</source>
@@ -1919,6 +2131,14 @@ Geplante Nachrichten gehen nur, wenn Pelicast zu ihrer Zeit geöffnet ist.</tran
         <source>Cost charged</source>
         <translation>Berechnete Kosten</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Serie</translation>
+    </message>
 </context>
 <context>
     <name>pelicast::HistoryWindow</name>
@@ -2021,6 +2241,26 @@ Geplante Nachrichten gehen nur, wenn Pelicast zu ihrer Zeit geöffnet ist.</tran
     <message>
         <source>The history could not be exported to %1: %2</source>
         <translation>Der Verlauf konnte nicht nach %1 exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Requests of the &amp;batch</source>
+        <translation>Anfragen der Ser&amp;ie</translation>
+    </message>
+    <message>
+        <source>Each request of the batch with its outcome and reply (a double click does the same)</source>
+        <translation>Jede Anfrage der Serie mit Ergebnis und Antwort (ein Doppelklick tut dasselbe)</translation>
+    </message>
+    <message>
+        <source>A batch of %1 requests: Requests of the batch shows each with its outcome and reply.</source>
+        <translation>Eine Serie von %1 Anfragen: Anfragen der Serie zeigt jede mit Ergebnis und Antwort.</translation>
+    </message>
+    <message>
+        <source>The requests of the batch of %1 to %2</source>
+        <translation>Die Anfragen der Serie vom %1 an %2</translation>
+    </message>
+    <message>
+        <source>&amp;All requests</source>
+        <translation>A&amp;lle Anfragen</translation>
     </message>
 </context>
 <context>
@@ -2457,6 +2697,66 @@ Trotzdem beenden?</translation>
         <source>Recipients from a CSV or TSV list file</source>
         <translation>Empfänger aus einer CSV- oder TSV-Listendatei</translation>
     </message>
+    <message>
+        <source>A batch is being sent. If you quit now, a request on its way is recorded as without a complete answer, and the rest stay queued: the next start offers to continue them.
+
+Quit all the same?</source>
+        <translation>Eine Serie wird gerade gesendet. Wenn Sie jetzt beenden, wird eine laufende Anfrage als ohne vollständige Antwort vermerkt, und der Rest bleibt in der Warteschlange: Der nächste Start bietet an, ihn fortzusetzen.
+
+Trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>%1 accepted, %2 refused, %3 without a clear answer, %4 still queued.</source>
+        <translation>%1 angenommen, %2 abgelehnt, %3 ohne klare Antwort, %4 noch in der Warteschlange.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: a batch is recorded whole before it is sent, and the journal cannot be used. %1</source>
+        <translation>Nichts wurde gesendet: Eine Serie wird vollständig vermerkt, bevor sie gesendet wird, und das Protokoll kann nicht verwendet werden. %1</translation>
+    </message>
+    <message>
+        <source>A batch is being sent. Wait until it ends, or stop it.</source>
+        <translation>Eine Serie wird gerade gesendet. Warten Sie, bis sie endet, oder halten Sie sie an.</translation>
+    </message>
+    <message>
+        <source>None of the recipients can get the message.</source>
+        <translation>Keiner der Empfänger kann die Nachricht bekommen.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the batch cannot be recorded. %1</source>
+        <translation>Nichts wurde gesendet: Die Serie kann nicht vermerkt werden. %1</translation>
+    </message>
+    <message>
+        <source>Sending a batch...</source>
+        <translation>Eine Serie wird gesendet...</translation>
+    </message>
+    <message>
+        <source>The batch was sent.</source>
+        <translation>Die Serie wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Stopped. What is still queued is sent with Continue in Actions &gt; Unfinished batches.</source>
+        <translation>Angehalten. Was noch in der Warteschlange ist, sendet Fortsetzen unter Aktionen &gt; Unfertige Serien.</translation>
+    </message>
+    <message>
+        <source>The batch stopped: %1 What is still queued is sent with Continue in Actions &gt; Unfinished batches.</source>
+        <translation>Die Serie wurde unterbrochen: %1 Was noch in der Warteschlange ist, sendet Fortsetzen unter Aktionen &gt; Unfertige Serien.</translation>
+    </message>
+    <message>
+        <source>Pelicast: a batch ended</source>
+        <translation>Pelicast: eine Serie ist beendet</translation>
+    </message>
+    <message>
+        <source>Every batch is finished.</source>
+        <translation>Jede Serie ist abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>This batch is sent from the account %1. Type that user name and its password in the main window, then choose it again.</source>
+        <translation>Diese Serie wird vom Konto %1 gesendet. Geben Sie diesen Benutzernamen und sein Passwort im Hauptfenster ein und wählen Sie sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Unfinished &amp;batches...</source>
+        <translation>&amp;Unfertige Serien...</translation>
+    </message>
 </context>
 <context>
     <name>pelicast::MessageTextEdit</name>
@@ -2621,6 +2921,22 @@ Trotzdem beenden?</translation>
     <message>
         <source> hours</source>
         <translation> Stunden</translation>
+    </message>
+    <message>
+        <source>Pause &amp;between the messages of a batch</source>
+        <translation>&amp;Wartezeit zwischen den Nachrichten einer Serie</translation>
+    </message>
+    <message>
+        <source>A batch sends one request at a time, and waits this long before the next</source>
+        <translation>Eine Serie sendet eine Anfrage nach der anderen und wartet so lange vor der nächsten</translation>
+    </message>
+    <message>
+        <source>Pause between the messages of a batch</source>
+        <translation>Wartezeit zwischen den Nachrichten einer Serie</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> Sek.</translation>
     </message>
 </context>
 <context>
@@ -3043,6 +3359,129 @@ Nur Sie können diese Datei lesen, aber das Passwort darin ist verschleiert, nic
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::TemplatesMenu</name>
+    <message>
+        <source>&amp;Templates</source>
+        <translation>&amp;Vorlagen</translation>
+    </message>
+    <message>
+        <source>No templates yet</source>
+        <translation>Noch keine Vorlagen</translation>
+    </message>
+    <message>
+        <source>&amp;Save message as template...</source>
+        <translation>Nachricht als Vorlage &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename template...</source>
+        <translation>Vorlage &amp;umbenennen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete template...</source>
+        <translation>Vorlage &amp;löschen...</translation>
+    </message>
+    <message>
+        <source>The message has no room left for this template.</source>
+        <translation>Die Nachricht hat keinen Platz mehr für diese Vorlage.</translation>
+    </message>
+    <message>
+        <source>The templates cannot be changed: %1</source>
+        <translation>Die Vorlagen können nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>Save the message as the template:</source>
+        <translation>Die Nachricht als diese Vorlage speichern:</translation>
+    </message>
+    <message>
+        <source>Save as template</source>
+        <translation>Als Vorlage speichern</translation>
+    </message>
+    <message>
+        <source>A template named &quot;%1&quot; exists. Replace its text?</source>
+        <translation>Eine Vorlage namens „%1“ gibt es schon. Ihren Text ersetzen?</translation>
+    </message>
+    <message>
+        <source>Which template?</source>
+        <translation>Welche Vorlage?</translation>
+    </message>
+    <message>
+        <source>Rename template</source>
+        <translation>Vorlage umbenennen</translation>
+    </message>
+    <message>
+        <source>New name of &quot;%1&quot;:</source>
+        <translation>Neuer Name von „%1“:</translation>
+    </message>
+    <message>
+        <source>Delete template</source>
+        <translation>Vorlage löschen</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;?</source>
+        <translation>Die Vorlage „%1“ löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::UnfinishedBatchesDialog</name>
+    <message>
+        <source>Unfinished batches</source>
+        <translation>Unfertige Serien</translation>
+    </message>
+    <message>
+        <source>These batches were not sent to the end. Choose one, then what becomes of it; Later leaves them all as they are.</source>
+        <translation>Diese Serien wurden nicht zu Ende gesendet. Wählen Sie eine, dann, was aus ihr wird; Später lässt sie alle, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Sends only the requests still queued: nobody gets the message twice.</source>
+        <translation>Sendet nur die Anfragen, die noch in der Warteschlange sind: Niemand bekommt die Nachricht zweimal.</translation>
+    </message>
+    <message>
+        <source>Send again to &amp;refused...</source>
+        <translation>Erneut an a&amp;bgelehnte senden...</translation>
+    </message>
+    <message>
+        <source>Send again to &amp;unknown...</source>
+        <translation>Erneut an &amp;unbekannte senden...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose batch...</source>
+        <translation>Serie &amp;schließen...</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>Spä&amp;ter</translation>
+    </message>
+    <message>
+        <source>%1 requests: %2 accepted, %3 refused, %4 without a clear answer, %5 queued</source>
+        <translation>%1 Anfragen: %2 angenommen, %3 abgelehnt, %4 ohne klare Antwort, %5 in der Warteschlange</translation>
+    </message>
+    <message numerus="yes">
+        <source>The gateway refused %n request(s) of this batch, so their recipients got nothing. Sent again, they are paid for if the gateway takes them now; History shows why they were refused. Send them again?</source>
+        <translation>
+            <numerusform>Das Gateway hat %n Anfrage dieser Serie abgelehnt, ihre Empfänger bekamen also nichts. Erneut gesendet, wird sie bezahlt, wenn das Gateway sie jetzt annimmt; der Verlauf zeigt, warum sie abgelehnt wurde. Erneut senden?</numerusform>
+            <numerusform>Das Gateway hat %n Anfragen dieser Serie abgelehnt, ihre Empfänger bekamen also nichts. Erneut gesendet, werden sie bezahlt, wenn das Gateway sie jetzt annimmt; der Verlauf zeigt, warum sie abgelehnt wurden. Erneut senden?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n request(s) of this batch went out and no complete answer came: the gateway may have sent them. Sent again, their recipients may get the message twice, and both are paid for. Check your balance and History first. Send them again all the same?</source>
+        <translation>
+            <numerusform>%n Anfrage dieser Serie ging hinaus, und keine vollständige Antwort kam: Das Gateway hat sie vielleicht gesendet. Erneut gesendet, bekommen ihre Empfänger die Nachricht vielleicht zweimal, und beide werden bezahlt. Prüfen Sie zuerst Ihr Guthaben und den Verlauf. Trotzdem erneut senden?</numerusform>
+            <numerusform>%n Anfragen dieser Serie gingen hinaus, und keine vollständige Antwort kam: Das Gateway hat sie vielleicht gesendet. Erneut gesendet, bekommen ihre Empfänger die Nachricht vielleicht zweimal, und beide werden bezahlt. Prüfen Sie zuerst Ihr Guthaben und den Verlauf. Trotzdem erneut senden?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Close this batch? Its %n queued request(s) are never sent, and it is no longer listed as unfinished.</source>
+        <translation>
+            <numerusform>Diese Serie schließen? Ihre %n wartende Anfrage wird nie gesendet, und sie wird nicht mehr als unfertig aufgeführt.</numerusform>
+            <numerusform>Diese Serie schließen? Ihre %n wartenden Anfragen werden nie gesendet, und sie wird nicht mehr als unfertig aufgeführt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1458,6 +1458,218 @@ unknown, τα υπόλοιπα μένουν σε αναμονή (--continue), κ
     </message>
 </context>
 <context>
+    <name>pelicast::BatchPreviewDialog</name>
+    <message>
+        <source>Preview of the messages</source>
+        <translation>Προεπισκόπηση των μηνυμάτων</translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation>Αιτήματα</translation>
+    </message>
+    <message>
+        <source>&amp;Replace look-alikes in every message</source>
+        <translation>Α&amp;ντικατάσταση παρόμοιων σε κάθε μήνυμα</translation>
+    </message>
+    <message>
+        <source>Typographic quotes, dashes, the ellipsis and unusual spaces make a message go as Unicode, with fewer characters a part. Replaced by their plain look-alikes, more messages fit in fewer parts. Letters are never changed.</source>
+        <translation>Τα τυπογραφικά εισαγωγικά, οι παύλες, τα αποσιωπητικά και τα ασυνήθιστα κενά κάνουν ένα μήνυμα να σταλεί ως Unicode, με λιγότερους χαρακτήρες ανά τμήμα. Με τα απλά παρόμοιά τους στη θέση τους, περισσότερα μηνύματα χωρούν σε λιγότερα τμήματα. Τα γράμματα δεν αλλάζουν ποτέ.</translation>
+    </message>
+    <message>
+        <source>&amp;Send...</source>
+        <translation>Απο&amp;στολή...</translation>
+    </message>
+    <message>
+        <source>No recipient has a field %1: it goes as typed.</source>
+        <translation>Κανένας παραλήπτης δεν έχει πεδίο %1: στέλνεται όπως γράφτηκε.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recipient(s) of the list get no message (repeated numbers, numbers that are not possible, empty cells).</source>
+        <translation>
+            <numerusform>%n παραλήπτης της λίστας δεν παίρνει μήνυμα (επαναλαμβανόμενοι αριθμοί, αδύνατοι αριθμοί, κενά κελιά).</numerusform>
+            <numerusform>%n παραλήπτες της λίστας δεν παίρνουν μήνυμα (επαναλαμβανόμενοι αριθμοί, αδύνατοι αριθμοί, κενά κελιά).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No message is left to send.</source>
+        <translation>Δεν μένει μήνυμα για αποστολή.</translation>
+    </message>
+    <message>
+        <source>Send SMS ?</source>
+        <translation>Αποστολή SMS;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n message(s) lack the value of a field for their recipient. Send them with the field left empty, or skip those recipients?</source>
+        <translation>
+            <numerusform>Σε %n μήνυμα λείπει η τιμή ενός πεδίου για τον παραλήπτη του. Αποστολή με το πεδίο κενό ή παράλειψη αυτών των παραληπτών;</numerusform>
+            <numerusform>Σε %n μηνύματα λείπει η τιμή ενός πεδίου για τον παραλήπτη τους. Αποστολή με το πεδίο κενό ή παράλειψη αυτών των παραληπτών;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fields without a value</source>
+        <translation>Πεδία χωρίς τιμή</translation>
+    </message>
+    <message>
+        <source>Send them with the field left empty</source>
+        <translation>Αποστολή με το πεδίο κενό</translation>
+    </message>
+    <message>
+        <source>Skip those recipients</source>
+        <translation>Παράλειψη αυτών των παραληπτών</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n message(s) are over the %1 characters of the message field. As they are, they take %2 SMS and cost %3 credits. Send them as they are, or skip them?</source>
+        <translation>
+            <numerusform>%n μήνυμα ξεπερνά τους %1 χαρακτήρες του πεδίου μηνύματος. Όπως είναι, χρειάζεται %2 SMS και κοστίζει %3 μονάδες. Αποστολή όπως είναι ή παράλειψη;</numerusform>
+            <numerusform>%n μηνύματα ξεπερνούν τους %1 χαρακτήρες του πεδίου μηνύματος. Όπως είναι, χρειάζονται %2 SMS και κοστίζουν %3 μονάδες. Αποστολή όπως είναι ή παράλειψη;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Messages over %1 characters</source>
+        <translation>Μηνύματα πάνω από %1 χαρακτήρες</translation>
+    </message>
+    <message>
+        <source>Send them as they are</source>
+        <translation>Αποστολή όπως είναι</translation>
+    </message>
+    <message>
+        <source>Skip them</source>
+        <translation>Παράλειψη</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::BatchPreviewModel</name>
+    <message>
+        <source>%1; … (%2 in all)</source>
+        <translation>%1; … (%2 συνολικά)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>U+%1 (%2)</source>
+        <translation>U+%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 characters, over %2</source>
+        <translation>%1 χαρακτήρες, πάνω από %2</translation>
+    </message>
+    <message>
+        <source>no value for %1</source>
+        <translation>χωρίς τιμή για %1</translation>
+    </message>
+    <message>
+        <source>GSM 7-bit</source>
+        <translation>GSM 7-bit</translation>
+    </message>
+    <message>
+        <source>Unicode: %1</source>
+        <translation>Unicode: %1</translation>
+    </message>
+    <message>
+        <source>Goes as Unicode, %1 characters a part instead of %2.</source>
+        <translation>Στέλνεται ως Unicode, %1 χαρακτήρες ανά τμήμα αντί για %2.</translation>
+    </message>
+    <message>
+        <source>Recipients</source>
+        <translation>Παραλήπτες</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Μήνυμα</translation>
+    </message>
+    <message>
+        <source>Parts</source>
+        <translation>Τμήματα</translation>
+    </message>
+    <message>
+        <source>Alphabet</source>
+        <translation>Αλφάβητο</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Κόστος</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Έλεγχος</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::BatchProgressDialog</name>
+    <message>
+        <source>Sending the messages</source>
+        <translation>Αποστολή των μηνυμάτων</translation>
+    </message>
+    <message>
+        <source>Requests done</source>
+        <translation>Ολοκληρωμένα αιτήματα</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Διακοπή</translation>
+    </message>
+    <message>
+        <source>The request on its way is finished; no other is sent. The rest can be sent later with Continue.</source>
+        <translation>Το αίτημα που έχει φύγει ολοκληρώνεται· κανένα άλλο δεν στέλνεται. Τα υπόλοιπα μπορούν να σταλούν αργότερα με Συνέχεια.</translation>
+    </message>
+    <message>
+        <source>Done:</source>
+        <translation>Ολοκληρώθηκαν:</translation>
+    </message>
+    <message>
+        <source>Credits spent:</source>
+        <translation>Μονάδες που δαπανήθηκαν:</translation>
+    </message>
+    <message>
+        <source>Time left:</source>
+        <translation>Χρόνος που απομένει:</translation>
+    </message>
+    <message>
+        <source>Balance:</source>
+        <translation>Υπόλοιπο:</translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n second(s)</source>
+        <translation>
+            <numerusform>περίπου %n δευτερόλεπτο</numerusform>
+            <numerusform>περίπου %n δευτερόλεπτα</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n minute(s)</source>
+        <translation>
+            <numerusform>περίπου %n λεπτό</numerusform>
+            <numerusform>περίπου %n λεπτά</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1 h %2 min</source>
+        <translation>περίπου %1 ώρ. %2 λεπ.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 requests</source>
+        <translation>%1 από %2 αιτήματα</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <translation>άγνωστος ακόμη</translation>
+    </message>
+    <message>
+        <source>not stated yet</source>
+        <translation>δεν έχει αναφερθεί ακόμη</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>κανένας</translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Διακοπή...</translation>
+    </message>
+</context>
+<context>
     <name>pelicast::BatchRunner</name>
     <message>
         <source>The program ended before the answer came.</source>
@@ -1919,6 +2131,14 @@ Scheduled messages go only while Pelicast is open at their time.</source>
         <source>Cost charged</source>
         <translation>Χρεωμένο κόστος</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Παρτίδα</translation>
+    </message>
 </context>
 <context>
     <name>pelicast::HistoryWindow</name>
@@ -2021,6 +2241,26 @@ Scheduled messages go only while Pelicast is open at their time.</source>
     <message>
         <source>The history could not be exported to %1: %2</source>
         <translation>Το ιστορικό δεν ήταν δυνατό να εξαχθεί στο %1: %2</translation>
+    </message>
+    <message>
+        <source>Requests of the &amp;batch</source>
+        <translation>Αιτήματα της &amp;παρτίδας</translation>
+    </message>
+    <message>
+        <source>Each request of the batch with its outcome and reply (a double click does the same)</source>
+        <translation>Κάθε αίτημα της παρτίδας με το αποτέλεσμα και την απάντησή του (το ίδιο κάνει και ένα διπλό κλικ)</translation>
+    </message>
+    <message>
+        <source>A batch of %1 requests: Requests of the batch shows each with its outcome and reply.</source>
+        <translation>Μια παρτίδα %1 αιτημάτων: τα Αιτήματα της παρτίδας δείχνουν το καθένα με το αποτέλεσμα και την απάντησή του.</translation>
+    </message>
+    <message>
+        <source>The requests of the batch of %1 to %2</source>
+        <translation>Τα αιτήματα της παρτίδας της %1 προς %2</translation>
+    </message>
+    <message>
+        <source>&amp;All requests</source>
+        <translation>Ό&amp;λα τα αιτήματα</translation>
     </message>
 </context>
 <context>
@@ -2457,6 +2697,66 @@ Quit all the same?</source>
         <source>Recipients from a CSV or TSV list file</source>
         <translation>Παραλήπτες από αρχείο λίστας CSV ή TSV</translation>
     </message>
+    <message>
+        <source>A batch is being sent. If you quit now, a request on its way is recorded as without a complete answer, and the rest stay queued: the next start offers to continue them.
+
+Quit all the same?</source>
+        <translation>Μια παρτίδα αποστέλλεται. Αν κλείσετε τώρα, ένα αίτημα που έχει φύγει καταγράφεται χωρίς πλήρη απάντηση και τα υπόλοιπα μένουν σε αναμονή: η επόμενη εκκίνηση προτείνει να συνεχιστούν.
+
+Κλείσιμο παρ&apos; όλα αυτά;</translation>
+    </message>
+    <message>
+        <source>%1 accepted, %2 refused, %3 without a clear answer, %4 still queued.</source>
+        <translation>%1 έγιναν δεκτά, %2 απορρίφθηκαν, %3 χωρίς σαφή απάντηση, %4 ακόμη σε αναμονή.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: a batch is recorded whole before it is sent, and the journal cannot be used. %1</source>
+        <translation>Δεν στάλθηκε τίποτα: μια παρτίδα καταγράφεται ολόκληρη πριν σταλεί, και το ημερολόγιο δεν μπορεί να χρησιμοποιηθεί. %1</translation>
+    </message>
+    <message>
+        <source>A batch is being sent. Wait until it ends, or stop it.</source>
+        <translation>Μια παρτίδα αποστέλλεται. Περιμένετε να τελειώσει ή διακόψτε την.</translation>
+    </message>
+    <message>
+        <source>None of the recipients can get the message.</source>
+        <translation>Κανένας από τους παραλήπτες δεν μπορεί να πάρει το μήνυμα.</translation>
+    </message>
+    <message>
+        <source>Nothing was sent: the batch cannot be recorded. %1</source>
+        <translation>Δεν στάλθηκε τίποτα: η παρτίδα δεν μπορεί να καταγραφεί. %1</translation>
+    </message>
+    <message>
+        <source>Sending a batch...</source>
+        <translation>Αποστολή παρτίδας...</translation>
+    </message>
+    <message>
+        <source>The batch was sent.</source>
+        <translation>Η παρτίδα στάλθηκε.</translation>
+    </message>
+    <message>
+        <source>Stopped. What is still queued is sent with Continue in Actions &gt; Unfinished batches.</source>
+        <translation>Διακόπηκε. Ό,τι είναι ακόμη σε αναμονή στέλνεται με Συνέχεια στις Ενέργειες &gt; Ανολοκλήρωτες παρτίδες.</translation>
+    </message>
+    <message>
+        <source>The batch stopped: %1 What is still queued is sent with Continue in Actions &gt; Unfinished batches.</source>
+        <translation>Η παρτίδα σταμάτησε: %1 Ό,τι είναι ακόμη σε αναμονή στέλνεται με Συνέχεια στις Ενέργειες &gt; Ανολοκλήρωτες παρτίδες.</translation>
+    </message>
+    <message>
+        <source>Pelicast: a batch ended</source>
+        <translation>Pelicast: μια παρτίδα τελείωσε</translation>
+    </message>
+    <message>
+        <source>Every batch is finished.</source>
+        <translation>Όλες οι παρτίδες έχουν ολοκληρωθεί.</translation>
+    </message>
+    <message>
+        <source>This batch is sent from the account %1. Type that user name and its password in the main window, then choose it again.</source>
+        <translation>Αυτή η παρτίδα στέλνεται από τον λογαριασμό %1. Πληκτρολογήστε αυτό το όνομα χρήστη και τον κωδικό του στο κύριο παράθυρο και επιλέξτε την ξανά.</translation>
+    </message>
+    <message>
+        <source>Unfinished &amp;batches...</source>
+        <translation>Ανολοκλήρωτες &amp;παρτίδες...</translation>
+    </message>
 </context>
 <context>
     <name>pelicast::MessageTextEdit</name>
@@ -2621,6 +2921,22 @@ Quit all the same?</source>
     <message>
         <source> hours</source>
         <translation> ώρες</translation>
+    </message>
+    <message>
+        <source>Pause &amp;between the messages of a batch</source>
+        <translation>&amp;Αναμονή ανάμεσα στα μηνύματα μιας παρτίδας</translation>
+    </message>
+    <message>
+        <source>A batch sends one request at a time, and waits this long before the next</source>
+        <translation>Μια παρτίδα στέλνει ένα αίτημα τη φορά και περιμένει τόσο πριν από το επόμενο</translation>
+    </message>
+    <message>
+        <source>Pause between the messages of a batch</source>
+        <translation>Αναμονή ανάμεσα στα μηνύματα μιας παρτίδας</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> δευτ.</translation>
     </message>
 </context>
 <context>
@@ -3043,6 +3359,129 @@ Only you can read that file, but the password in it is scrambled, not encrypted:
     <message>
         <source>&amp;Copy</source>
         <translation>Α&amp;ντιγραφή</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::TemplatesMenu</name>
+    <message>
+        <source>&amp;Templates</source>
+        <translation>&amp;Πρότυπα</translation>
+    </message>
+    <message>
+        <source>No templates yet</source>
+        <translation>Κανένα πρότυπο ακόμη</translation>
+    </message>
+    <message>
+        <source>&amp;Save message as template...</source>
+        <translation>&amp;Αποθήκευση μηνύματος ως προτύπου...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename template...</source>
+        <translation>&amp;Μετονομασία προτύπου...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete template...</source>
+        <translation>&amp;Διαγραφή προτύπου...</translation>
+    </message>
+    <message>
+        <source>The message has no room left for this template.</source>
+        <translation>Το μήνυμα δεν έχει πια χώρο για αυτό το πρότυπο.</translation>
+    </message>
+    <message>
+        <source>The templates cannot be changed: %1</source>
+        <translation>Τα πρότυπα δεν μπορούν να αλλάξουν: %1</translation>
+    </message>
+    <message>
+        <source>Save the message as the template:</source>
+        <translation>Αποθήκευση του μηνύματος ως το πρότυπο:</translation>
+    </message>
+    <message>
+        <source>Save as template</source>
+        <translation>Αποθήκευση ως προτύπου</translation>
+    </message>
+    <message>
+        <source>A template named &quot;%1&quot; exists. Replace its text?</source>
+        <translation>Υπάρχει πρότυπο με όνομα «%1». Αντικατάσταση του κειμένου του;</translation>
+    </message>
+    <message>
+        <source>Which template?</source>
+        <translation>Ποιο πρότυπο;</translation>
+    </message>
+    <message>
+        <source>Rename template</source>
+        <translation>Μετονομασία προτύπου</translation>
+    </message>
+    <message>
+        <source>New name of &quot;%1&quot;:</source>
+        <translation>Νέο όνομα του «%1»:</translation>
+    </message>
+    <message>
+        <source>Delete template</source>
+        <translation>Διαγραφή προτύπου</translation>
+    </message>
+    <message>
+        <source>Delete the template &quot;%1&quot;?</source>
+        <translation>Διαγραφή του προτύπου «%1»;</translation>
+    </message>
+</context>
+<context>
+    <name>pelicast::UnfinishedBatchesDialog</name>
+    <message>
+        <source>Unfinished batches</source>
+        <translation>Ανολοκλήρωτες παρτίδες</translation>
+    </message>
+    <message>
+        <source>These batches were not sent to the end. Choose one, then what becomes of it; Later leaves them all as they are.</source>
+        <translation>Αυτές οι παρτίδες δεν στάλθηκαν ως το τέλος. Επιλέξτε μία και μετά τι θα γίνει με αυτήν· το Αργότερα τις αφήνει όλες όπως είναι.</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Συνέχεια</translation>
+    </message>
+    <message>
+        <source>Sends only the requests still queued: nobody gets the message twice.</source>
+        <translation>Στέλνει μόνο τα αιτήματα που είναι ακόμη σε αναμονή: κανείς δεν παίρνει το μήνυμα δύο φορές.</translation>
+    </message>
+    <message>
+        <source>Send again to &amp;refused...</source>
+        <translation>Ξανά στα α&amp;πορριφθέντα...</translation>
+    </message>
+    <message>
+        <source>Send again to &amp;unknown...</source>
+        <translation>Ξανά στα ά&amp;γνωστα...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose batch...</source>
+        <translation>&amp;Κλείσιμο παρτίδας...</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Αργότερα</translation>
+    </message>
+    <message>
+        <source>%1 requests: %2 accepted, %3 refused, %4 without a clear answer, %5 queued</source>
+        <translation>%1 αιτήματα: %2 δεκτά, %3 απορρίφθηκαν, %4 χωρίς σαφή απάντηση, %5 σε αναμονή</translation>
+    </message>
+    <message numerus="yes">
+        <source>The gateway refused %n request(s) of this batch, so their recipients got nothing. Sent again, they are paid for if the gateway takes them now; History shows why they were refused. Send them again?</source>
+        <translation>
+            <numerusform>Η πύλη απέρριψε %n αίτημα αυτής της παρτίδας, οπότε οι παραλήπτες του δεν πήραν τίποτα. Αν σταλεί ξανά, πληρώνεται αν η πύλη το δεχτεί τώρα· το Ιστορικό δείχνει γιατί απορρίφθηκε. Αποστολή ξανά;</numerusform>
+            <numerusform>Η πύλη απέρριψε %n αιτήματα αυτής της παρτίδας, οπότε οι παραλήπτες τους δεν πήραν τίποτα. Αν σταλούν ξανά, πληρώνονται αν η πύλη τα δεχτεί τώρα· το Ιστορικό δείχνει γιατί απορρίφθηκαν. Αποστολή ξανά;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n request(s) of this batch went out and no complete answer came: the gateway may have sent them. Sent again, their recipients may get the message twice, and both are paid for. Check your balance and History first. Send them again all the same?</source>
+        <translation>
+            <numerusform>%n αίτημα αυτής της παρτίδας έφυγε και δεν ήρθε πλήρης απάντηση: η πύλη ίσως το έστειλε. Αν σταλεί ξανά, οι παραλήπτες του ίσως πάρουν το μήνυμα δύο φορές και πληρώνονται και τα δύο. Ελέγξτε πρώτα το υπόλοιπό σας και το Ιστορικό. Αποστολή ξανά παρ&apos; όλα αυτά;</numerusform>
+            <numerusform>%n αιτήματα αυτής της παρτίδας έφυγαν και δεν ήρθε πλήρης απάντηση: η πύλη ίσως τα έστειλε. Αν σταλούν ξανά, οι παραλήπτες τους ίσως πάρουν το μήνυμα δύο φορές και πληρώνονται και τα δύο. Ελέγξτε πρώτα το υπόλοιπό σας και το Ιστορικό. Αποστολή ξανά παρ&apos; όλα αυτά;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Close this batch? Its %n queued request(s) are never sent, and it is no longer listed as unfinished.</source>
+        <translation>
+            <numerusform>Κλείσιμο αυτής της παρτίδας; Το %n αίτημά της σε αναμονή δεν στέλνεται ποτέ και δεν εμφανίζεται πια ως ανολοκλήρωτη.</numerusform>
+            <numerusform>Κλείσιμο αυτής της παρτίδας; Τα %n αιτήματά της σε αναμονή δεν στέλνονται ποτέ και δεν εμφανίζεται πια ως ανολοκλήρωτη.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

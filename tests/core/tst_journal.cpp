@@ -234,12 +234,76 @@ private Q_SLOTS:
         QVERIFY(journal.exportCsv({}, csv));
         QCOMPARE(QString::fromUtf8(csv.data()),
                  u"time,kind,account,originator,recipients,message,recipient_count,parts,"
-                 "encoding,cost,charged,outcome,reason,reply,balance_before,balance_after\r\n"
-                 "2026-03-03T12:00:00.000Z,send,,,,,0,0,,18,0,declined,,,,\r\n"
+                 "encoding,cost,charged,outcome,reason,reply,balance_before,balance_after,batch\r\n"
+                 "2026-03-03T12:00:00.000Z,send,,,,,0,0,,18,0,declined,,,,,\r\n"
                  "2026-03-02T12:00:00.000Z,send,'@user,'-2+3,+30 944 123456,'=cmd|' /C calc'!A0,"
-                 "0,0,,0,0,accepted,,'\tCredits Left:+1,,'+1\r\n"
+                 "0,0,,0,0,accepted,,'\tCredits Left:+1,,'+1,\r\n"
                  "2026-03-01T12:00:00.000Z,send,,,\"Papadaki, Maria (0944)\",\"Say \"\"hi\"\"\r\n"
-                 "Καλημέρα\",0,0,,12,12,accepted,,\"OK\r\nCredits Left: 95\",, 95\r\n"_s);
+                 "Καλημέρα\",0,0,,12,12,accepted,,\"OK\r\nCredits Left: 95\",, 95,\r\n"_s);
+    }
+
+    // A batch is one entry with its totals, found by any of its requests, and
+    // opens to its requests; an export keeps every request with its batch.
+    void showsBatchesWhole_data() {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QStringList>("rows");
+        const QString batch = u"club.csv | Dear {first} | 3 | 18 | 12 | accepted 2, refused 1"_s;
+        QTest::newRow("all") << QString() << false
+                             << QStringList{u"0944 | Hello | 1 | 6 | 6 | accepted"_s, batch};
+        QTest::newRow("by a request's text") << u"dear ben"_s << false << QStringList{batch};
+        QTest::newRow("opened") << QString() << true
+                                << QStringList{u"0977 | Dear Cleo | 1 | 6 | 0 | refused"_s,
+                                               u"0966 | Dear Ben | 1 | 6 | 6 | accepted"_s,
+                                               u"0955 | Dear Anna | 1 | 6 | 6 | accepted"_s};
+    }
+    void showsBatchesWhole() {
+        QFETCH(QString, search);
+        QFETCH(bool, opened);
+        Journal journal(
+            dir_.filePath(u"batches-%1.sqlite"_s.arg(QLatin1String(QTest::currentDataTag()))));
+        QVERIFY(journal.open());
+        QSqlQuery(journal.database())
+            .exec(
+                u"INSERT INTO batches (id, created, account, originator, template, source, "
+                "pause_ms, state) VALUES (7, '', 'anna', '', 'Dear {first}', 'club.csv', 0, "
+                "'done')"_s);
+        const QStringList members{u"0955|Anna|OK Credits Left: 9"_s,
+                                  u"0966|Ben|OK Credits Left: 3"_s,
+                                  u"0977|Cleo|Nothing was sent"_s};
+        for (const QString& member : members) {
+            const QStringList parts = member.split(u'|');
+            RequestRecord request =
+                record(u"2026-03-01"_s, Kind::Send, parts[0], u"Dear "_s + parts[1]);
+            std::tie(request.batch, request.cost, request.recipientCount) = std::tuple(7, 6, 1);
+            request.setReply(parts[2]);
+            journal.add(request);
+        }
+        RequestRecord single = record(u"2026-03-02"_s, Kind::Send, u"0944"_s, u"Hello"_s);
+        std::tie(single.cost, single.recipientCount) = std::tuple(6, 1);
+        single.setReply(u"OK Credits Left: 1"_s);
+        journal.add(single);
+        QSqlQuery rows = journal.select({search, {}, {}, {}, true, opened ? 7 : 0});
+        QStringList shown;
+        while (rows.next()) {
+            QString outcome = rows.value(Journal::Outcome).toString();
+            if (!opened && !rows.value(Journal::Batch).isNull()) {
+                QStringList counts;
+                for (const auto& [word, count] : batchOutcomes(outcome))
+                    counts << outcomeName(word) + u' ' + QString::number(count);
+                outcome = counts.join(u", "_s);
+            }
+            QStringList cells;
+            for (int column : {Journal::Recipients, Journal::Message, Journal::RecipientCount,
+                               Journal::Cost, Journal::Charged})
+                cells << rows.value(column).toString();
+            shown << (cells << outcome).join(u" | "_s);
+        }
+        QTEST(shown, "rows");
+        QBuffer csv;
+        csv.open(QIODevice::WriteOnly);
+        QVERIFY(journal.exportCsv({search, {}, {}, {}, true, 0}, csv));
+        QCOMPARE(csv.data().count(",7\r\n"), search.isEmpty() ? 3 : 1);
     }
 };
 

@@ -12,6 +12,8 @@
 #include <QTest>
 
 #include "core/book/recipient_table.h"
+#include "gui/batch_preview_dialog.h"
+#include "gui/batch_progress_dialog.h"
 #include "gui/main_window.h"
 #include "gui/recipient_file_dialog.h"
 #include "translations/translations.h"
@@ -51,8 +53,8 @@ void collect(Texts& texts, QWidget* window) {
         texts.insert(name + u'/' + action->objectName(), action->text());
 }
 
-// The main window and what its menus and buttons open, and the mapping step
-// of a list file.
+// The main window and what its menus and buttons open, the mapping step of a
+// list file, and the preview and progress of a batch.
 Texts textsOfWindows(const QString& listFile) {
     Texts texts;
     MainWindow window(GatewayLocation::builtIn());
@@ -69,6 +71,10 @@ Texts textsOfWindows(const QString& listFile) {
     }
     RecipientFileDialog file(listFile, *RecipientTable::read(listFile), u"GR"_s);
     file.show();
+    BatchPreviewDialog preview(u"Hi {Name}"_s, file.recipients(), {}, std::nullopt);
+    preview.show();
+    BatchProgressDialog progress;
+    progress.start(3);
     for (QWidget* open : QApplication::topLevelWidgets()) {
         if (open->isVisible())
             collect(texts, open);
@@ -89,7 +95,7 @@ private Q_SLOTS:
     void noEnglishLeft_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("same");
-        QTest::newRow("German") << u"de"_s << u"OK|&?Port|Version 1.0|&[0-9.]+ Credits"_s;
+        QTest::newRow("German") << u"de"_s << u"OK|&?Port|Version 1.0|&[0-9.]+ Credits|Alphabet"_s;
         QTest::newRow("Greek") << u"el"_s << u"0 SMS · GSM 7-bit"_s;
     }
     void noEnglishLeft() {

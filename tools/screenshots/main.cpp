@@ -20,12 +20,15 @@
 #include <cstdio>
 
 #include "core/book/address_book.h"
+#include "core/book/recipient_list.h"
+#include "core/book/recipient_table.h"
 #include "core/journal/batch_store.h"
 #include "core/journal/journal.h"
 #include "core/message/batch_plan.h"
 #include "core/schedule/clock.h"
 #include "core/settings/settings.h"
 #include "gui/about_dialog.h"
+#include "gui/batch_preview_dialog.h"
 #include "gui/contact_editor.h"
 #include "gui/indicator_style.h"
 #include "gui/main_window.h"
@@ -111,6 +114,22 @@ void writeDemoMessage(MainWindow& window) {
     window.findChild<QComboBox*>(u"rcpt"_s)->setEditText(u"0944120331;0977410552"_s);
     window.findChild<MessageTextEdit*>(u"sms"_s)->setText(
         u"Dinner at eight on Friday? Table for four.\r\nBring the photos \u2013 and Anna\u2019s camera!"_s);
+}
+
+// A club's list, one name in Unicode and one without a first name.
+const char kDemoList[] =
+    "First,Last,Mobile\r\nAnna,Berg,0944 120 331\r\nCarl,Dahl,0977 410 552\r\n"
+    "Eva,Fors,0933 208 114\r\nŽeljka,Nikolić,0944 555 218\r\n,Holm,0999 731 006\r\n"
+    "Ida,Lund,0977 902 740\r\nAnna,Sand,0933 118 402\r\n";
+
+RecipientList demoList() {
+    const QString path = QDir::home().filePath(u"club.csv"_s);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(kDemoList) < 0)
+        return {};
+    file.close();
+    Expected<RecipientTable> table = RecipientTable::read(path);
+    return table ? RecipientList::fromTable(std::move(*table), 2, {}) : RecipientList();
 }
 
 // Ticks the first `count` entries of the picker's list.
@@ -208,6 +227,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    BatchPreviewDialog preview(
+        u"Dear {First}, the club meets on Friday at 18:00 in the main hall. See you there!"_s,
+        demoList(), u"Quillo"_s, std::nullopt, &window);
+    preview.resize(960, 330);
+    preview.show();
+
     int failures = 0;
     QTimer::singleShot(kSettleMs, [&] {
         failures += !save(&window, folder, u"main-window"_s);
@@ -217,6 +242,7 @@ int main(int argc, char* argv[]) {
         failures += !save(&picker, folder, u"picker"_s);
         failures += !save(&editor, folder, u"contact-editor"_s);
         failures += !save(&scheduled, folder, u"scheduled"_s);
+        failures += !save(&preview, folder, u"batch-preview"_s);
         // exit(), not quit(): quitting would ask about the unsent demo message.
         QCoreApplication::exit(failures == 0 ? 0 : 1);
     });

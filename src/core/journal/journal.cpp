@@ -42,63 +42,6 @@ bool isCorruption(const QSqlError& error) {
     return code == kCorrupt || code == kNotADatabase;
 }
 
-// The columns in the order of Journal::Column: a name for the export's
-// header, and what it is in SQL.
-struct ColumnSource {
-    const char* name;
-    const char* sql;
-};
-constexpr ColumnSource kColumns[] = {
-    {"id", "id"},
-    {"time", "time"},
-    {"kind", "kind"},
-    {"account", "account"},
-    {"originator", "originator"},
-    {"recipients", "recipients"},
-    {"message", "message"},
-    {"recipient_count", "recipient_count"},
-    {"parts", "parts"},
-    {"encoding", "encoding"},
-    {"cost", "cost"},
-    // Only an accepted request is paid for.
-    {"charged", "CASE WHEN outcome = 'accepted' THEN cost ELSE 0 END"},
-    {"outcome", "outcome"},
-    {"reason", "reason"},
-    {"reply", "reply"},
-    {"balance_before", "balance_before"},
-    {"balance_after", "balance_after"}};
-static_assert(std::size(kColumns) == Journal::ColumnCount);
-
-// One phone number in international format, "+30 944 123456": a
-// spreadsheet reads it as a number, which is what it is.
-bool isPhoneNumber(QStringView value) {
-    return value.size() > 1 && value.front() == u'+' && value.back() != u' ' &&
-           std::all_of(value.begin() + 1, value.end(),
-                       [](QChar c) { return (c >= u'0' && c <= u'9') || c == u' '; });
-}
-
-// A cell that a spreadsheet would evaluate ("=", "+", "-", "@", tab or CR
-// first) starts with "'", which keeps it text; but for a phone number among
-// the recipients.
-QByteArray csvField(QString value, int column) {
-    static const QString formula = u"=+-@\t\r"_s;
-    if (!value.isEmpty() && formula.contains(value.front()) &&
-        !(column == Journal::Recipients && isPhoneNumber(value)))
-        value.prepend(u'\'');
-    static const QString special = u"\",\r\n"_s;
-    for (const QChar c : value) {
-        if (special.contains(c))
-            return '"' + value.replace(u'"', u"\"\""_s).toUtf8() + '"';
-    }
-    return value.toUtf8();
-}
-
-// Escapes the wildcards of LIKE, so what the user typed is looked for as is.
-QString likePattern(QString search) {
-    search.replace(u'\\', u"\\\\"_s).replace(u'%', u"\\%"_s).replace(u'_', u"\\_"_s);
-    return u'%' + search + u'%';
-}
-
 }  // namespace
 
 struct Journal::Statements {
@@ -422,74 +365,6 @@ bool Journal::markSent(qint64 id, const QString& balanceBefore) {
 bool Journal::requeue(qint64 id, const QString& reason) {
     setSynchronous(false);
     return settle({{id, processTag()}}, outcomeName(RequestRecord::Outcome::Queued), reason);
-}
-
-QSqlQuery Journal::select(const JournalFilter& filter) const {
-    return query(filter, false);
-}
-
-QSqlQuery Journal::query(const JournalFilter& filter, bool forwardOnly) const {
-    QStringList conditions;
-    QVariantList values;
-    if (!filter.search.isEmpty()) {
-        conditions << u"search LIKE ? ESCAPE '\\'"_s;
-        values << likePattern(searchKey(filter.search));
-    }
-    if (filter.kind) {
-        conditions << u"kind = ?"_s;
-        values << kindName(*filter.kind);
-    }
-    if (filter.from.isValid()) {
-        conditions << u"time >= ?"_s;
-        values << utcText(filter.from.startOfDay());
-    }
-    if (filter.to.isValid()) {
-        conditions << u"time < ?"_s;
-        values << utcText(filter.to.addDays(1).startOfDay());
-    }
-    QStringList columns;
-    for (const ColumnSource& column : kColumns)
-        columns << QLatin1String(column.sql);
-    QString sql = u"SELECT "_s + columns.join(u", "_s) + u" FROM requests"_s;
-    if (!conditions.isEmpty())
-        sql += u" WHERE "_s + conditions.join(u" AND "_s);
-    // The index on time holds the id too: newest first without sorting.
-    sql += u" ORDER BY time DESC, id DESC"_s;
-
-    QSqlQuery query(database());
-    query.setForwardOnly(forwardOnly);
-    query.prepare(sql);
-    for (const QVariant& value : std::as_const(values))
-        query.addBindValue(value);
-    query.exec();
-    return query;
-}
-
-bool Journal::exportCsv(const JournalFilter& filter, QIODevice& out) {
-    QSqlQuery query = this->query(filter, true);
-    if (!query.isActive())
-        return fail(query.lastError().text());
-    const auto writeRow = [&out](const QStringList& fields) {
-        QByteArray line;
-        for (qsizetype i = 0; i < fields.size(); ++i)
-            line += csvField(fields.at(i), int(Time + i)) + ',';
-        line.back() = '\r';
-        line += '\n';
-        return out.write(line) == line.size();
-    };
-    QStringList header;
-    for (const ColumnSource& column : std::span(kColumns).subspan(Time))
-        header << QLatin1String(column.name);
-    bool written = writeRow(header);
-    while (written && query.next()) {
-        QStringList fields;
-        for (int column = Time; column < ColumnCount; ++column)
-            fields << query.value(column).toString();
-        written = writeRow(fields);
-    }
-    if (!written)
-        error_ = out.errorString();
-    return written;
 }
 
 QSqlDatabase Journal::database() const {

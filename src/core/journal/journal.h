@@ -21,7 +21,19 @@ struct JournalFilter {
     QString search;  // in recipients or message; case and accents ignored
     std::optional<RequestRecord::Kind> kind;
     QDate from, to;  // local days, both included; null leaves that end open
+    // A batch as one entry, its first request's row standing for it with the
+    // totals of all (select() only; an export keeps every request): its
+    // source as the recipients, its message as typed, the recipients, cost
+    // and charge summed, and as the outcome how many requests have each
+    // (batchOutcomes()). It passes the filter when one of its requests does.
+    bool batchesWhole = false;
+    // Only the requests of this batch, whatever else is set; 0: any.
+    qint64 batch = 0;
 };
+
+// The outcome column of a batch's entry: how many of its requests have
+// each outcome, those none has left out.
+QList<std::pair<RequestRecord::Outcome, qint64>> batchOutcomes(const QString& stored);
 
 // The record of every request: an SQLite file at
 // `$XDG_DATA_HOME/Pelicast/journal.sqlite`, readable by the user only. The
@@ -53,6 +65,7 @@ public:
         Reply,
         BalanceBefore,
         BalanceAfter,
+        Batch,  // its id; NULL for a request of its own
         ColumnCount
     };
     static constexpr int kSchemaVersion = 4;
@@ -111,12 +124,13 @@ public:
     void settleAbandoned();
 
     // The rows that pass `filter`, newest first, executed; for a model that
-    // fetches rows as they are shown.
+    // fetches rows as they are shown. Defined in journal_select.cpp.
     QSqlQuery select(const JournalFilter& filter) const;
     // The same rows as CSV (RFC 4180, UTF-8, CR LF line ends) under a header
-    // row naming the columns, without the id. A cell that a spreadsheet
-    // would take for a formula (first "=", "+", "-", "@", tab or CR) gets a
-    // leading "'", except a recipients cell that is one number "+" digits.
+    // row naming the columns, without the id; every request of a batch, with
+    // the batch's id. A cell that a spreadsheet would take for a formula
+    // (first "=", "+", "-", "@", tab or CR) gets a leading "'", except a
+    // recipients cell that is one number "+" digits.
     bool exportCsv(const JournalFilter& filter, QIODevice& out);
 
     QSqlDatabase database() const;

@@ -197,4 +197,28 @@ QSqlQuery newQuery(const Journal& journal) {
     return QSqlQuery(journal.database());
 }
 
+// One phone number in international format, "+30 944 123456": a
+// spreadsheet reads it as a number, which is what it is.
+static bool isPhoneNumber(QStringView value) {
+    return value.size() > 1 && value.front() == u'+' && value.back() != u' ' &&
+           std::all_of(value.begin() + 1, value.end(),
+                       [](QChar c) { return (c >= u'0' && c <= u'9') || c == u' '; });
+}
+
+// A cell that a spreadsheet would evaluate ("=", "+", "-", "@", tab or CR
+// first) starts with "'", which keeps it text; but for a phone number among
+// the recipients.
+QByteArray csvField(QString value, bool recipients) {
+    static const QString formula = u"=+-@\t\r"_s;
+    if (!value.isEmpty() && formula.contains(value.front()) &&
+        !(recipients && isPhoneNumber(value)))
+        value.prepend(u'\'');
+    static const QString special = u"\",\r\n"_s;
+    for (const QChar c : value) {
+        if (special.contains(c))
+            return '"' + value.replace(u'"', u"\"\""_s).toUtf8() + '"';
+    }
+    return value.toUtf8();
+}
+
 }  // namespace pelicast::journal_sql

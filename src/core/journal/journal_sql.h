@@ -29,6 +29,11 @@ struct Migration {
 // The migration to version i + 1 at index i.
 std::span<const Migration> migrations();
 
+// A cell of the CSV export (RFC 4180): quoted where needed, and with a
+// leading "'" where a spreadsheet would evaluate it, but for a phone number
+// in a recipients cell.
+QByteArray csvField(QString value, bool recipients);
+
 // UTC, ISO 8601 with milliseconds: sorts as text.
 QString utcText(const QDateTime& time);
 // "" for a null text; NULL for a null text.

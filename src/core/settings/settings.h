@@ -86,6 +86,8 @@ inline constexpr SettingsKey kPicker{kSection, "picker"};
 inline constexpr SettingsKey kEditor{kSection, "editor"};
 inline constexpr SettingsKey kHistory{kSection, "history"};
 inline constexpr SettingsKey kRecipientFile{kSection, "recipientFile"};
+inline constexpr SettingsKey kBatchPreview{kSection, "batchPreview"};
+inline constexpr SettingsKey kBatchProgress{kSection, "batchProgress"};
 inline constexpr SettingsKey kScheduled{kSection, "scheduled"};
 inline constexpr SettingsKey kHelp{kSection, "help"};
 }  // namespace windows

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's batches: a message with fields, or to a list file, goes
+// through the preview, then is recorded whole and sent by a BatchRunner with
+// its progress window; batches left unfinished are offered at start.
+#include <QApplication>
+
+#include "core/gateway/gateway_client.h"
+#include "core/journal/batch_runner.h"
+#include "core/journal/batch_store.h"
+#include "core/journal/journal.h"
+#include "core/journal/journal_recorder.h"
+#include "core/message/personal_text.h"
+#include "core/settings/preferences.h"
+#include "gui/batch_preview_dialog.h"
+#include "gui/batch_progress_dialog.h"
+#include "gui/current_recipients.h"
+#include "gui/desktop_notifier.h"
+#include "gui/main_window.h"
+#include "gui/message_box.h"
+#include "gui/password_keeper.h"
+#include "gui/send_checks.h"
+#include "gui/unfinished_batches_dialog.h"
+#include "ui_main_window.h"
+
+using namespace Qt::StringLiterals;
+
+namespace pelicast {
+
+namespace {
+
+using Outcome = RequestRecord::Outcome;
+
+// What the recipients of a batch came from, for the user: the list file, or
+// the start of the recipients text.
+constexpr qsizetype kShownSource = 60;
+
+QString outcomeSummary(const BatchCounts& counts) {
+    return MainWindow::tr("%1 accepted, %2 refused, %3 without a clear answer, %4 still queued.")
+        .arg(counts.of(Outcome::Accepted))
+        .arg(counts.of(Outcome::Refused))
+        .arg(counts.uncertain() + counts.of(Outcome::Pending))
+        .arg(counts.of(Outcome::Queued));
+}
+
+}  // namespace
+
+// The runner first: ending, it writes through the batch store.
+MainWindow::~MainWindow() {
+    delete runner_;
+}
+
+// A message with a field of its recipients, or to the rows of a list file.
+bool MainWindow::isBatch(const MessageDraft& draft) const {
+    return !recipients_->fileName().isEmpty() ||
+           PersonalText(draft.message, recipients_->fieldNames()).isPersonal();
+}
+
+bool MainWindow::isSendingBatch() const {
+    return runner_ && runner_->isRunning();
+}
+
+bool MainWindow::openBatches(bool tell) {
+    if (batches_)
+        return true;
+    auto journal = std::make_unique<Journal>();
+    if (!journal->open()) {
+        if (tell)
+            MessageBox::tell(
+                this,
+                tr("Nothing was sent: a batch is recorded whole before it is sent, and "
+                   "the journal cannot be used. %1")
+                    .arg(journal->errorString()),
+                {}, MessageBox::Icon::Warning);
+        return false;
+    }
+    batchJournal_ = std::move(journal);
+    batches_ = std::make_unique<BatchStore>(*batchJournal_);
+    runner_ = new BatchRunner(*recorder_, *client_, *batches_, settings_, this);
+    connect(runner_, &BatchRunner::progressChanged, this, [this](const BatchProgress& progress) {
+        if (progress_)
+            progress_->showProgress(progress);
+        if (!progress.balance.isNull())
+            showBalance(progress.balance);
+    });
+    connect(runner_, &BatchRunner::finished, this, &MainWindow::batchFinished);
+    return true;
+}
+
+void MainWindow::sendBatch(const MessageDraft& draft) {
+    // A list file's numbers stay the file's, not a recipients text to reuse.
+    if (recipients_->fileName().isEmpty())
+        settings_.rememberRecipients(draft.recipients);
+    if (isSendingBatch()) {
+        MessageBox::tell(this, tr("A batch is being sent. Wait until it ends, or stop it."));
+        return;
+    }
+    // The text and the originator are checked as for one message; the
+    // recipients are the list's, each checked as the list was made.
+    MessageDraft typed = draft;
+    typed.recipients.clear();
+    if (!sendChecks_->review(typed))
+        return;
+    const RecipientList recipients = currentRecipients();
+    if (recipients.isEmpty()) {
+        MessageBox::tell(this, tr("None of the recipients can get the message."));
+        ui_->rcpt->setFocus();
+        return;
+    }
+    const Preferences preferences = Preferences::load(settings_);
+    BatchPreviewDialog preview(draft.message, recipients, draft.originator, costLimit(preferences),
+                               this);
+    if (preview.exec() != QDialog::Accepted || !openBatches())
+        return;
+    QString source = recipients_->fileName();
+    if (source.isEmpty())
+        source = draft.recipients.size() > kShownSource ? draft.recipients.left(kShownSource) + u'…'
+                                                        : draft.recipients;
+    const Expected<qint64> id = batches_->create(
+        {trimBlanks(draft.user), draft.message, source, preferences.pause, {}}, preview.plan());
+    if (!id) {
+        MessageBox::tell(this,
+                         tr("Nothing was sent: the batch cannot be recorded. %1").arg(id.error()),
+                         {}, MessageBox::Icon::Warning);
+        return;
+    }
+    lastSent_ = draft.message;
+    runBatch(*id, draft.password);
+}
+
+void MainWindow::runBatch(qint64 id, const QString& password) {
+    if (!runner_->start(id, password)) {
+        MessageBox::tell(this, runner_->errorString(), {}, MessageBox::Icon::Warning);
+        return;
+    }
+    if (!progress_) {
+        progress_ = new BatchProgressDialog(this);
+        connect(progress_, &BatchProgressDialog::stopRequested, runner_, &BatchRunner::stop);
+    }
+    progress_->start(runner_->progress().total);
+    progress_->showProgress(runner_->progress());
+    setRequestStatus(tr("Sending a batch..."));
+}
+
+void MainWindow::batchFinished(BatchRunner::Status status, const QString& reason) {
+    setRequestStatus({});
+    const BatchCounts& counts = runner_->progress().counts;
+    QString summary;
+    switch (status) {
+        case BatchRunner::Status::Done:
+            summary = tr("The batch was sent.");
+            break;
+        case BatchRunner::Status::Stopped:
+            summary =
+                tr("Stopped. What is still queued is sent with Continue in Actions > "
+                   "Unfinished batches.");
+            break;
+        case BatchRunner::Status::NetworkFailed:
+        case BatchRunner::Status::JournalFailed:
+            summary = tr("The batch stopped: %1 What is still queued is sent with Continue in "
+                         "Actions > Unfinished batches.")
+                          .arg(reason);
+            break;
+    }
+    summary += u' ' + outcomeSummary(counts);
+    if (progress_)
+        progress_->showFinished(summary);
+    notifier_->notifyUnlessActive(tr("Pelicast: a batch ended"), summary);
+}
+
+void MainWindow::showUnfinishedBatches(bool quietWhenNone) {
+    if (isSendingBatch() || !openBatches(!quietWhenNone))
+        return;
+    const Expected<QList<BatchInfo>> unfinished = batches_->unfinished();
+    if (!unfinished) {
+        MessageBox::tell(this, unfinished.error(), {}, MessageBox::Icon::Warning);
+        return;
+    }
+    if (unfinished->isEmpty()) {
+        if (!quietWhenNone)
+            MessageBox::tell(this, tr("Every batch is finished."));
+        return;
+    }
+    UnfinishedBatchesDialog dialog(*unfinished, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const qint64 id = dialog.chosenBatch();
+    using Action = UnfinishedBatchesDialog::Action;
+    if (dialog.chosenAction() == Action::Close) {
+        if (const Expected<qint64> closed = batches_->close(id); !closed)
+            MessageBox::tell(this, closed.error(), {}, MessageBox::Icon::Warning);
+        return;
+    }
+    // A batch goes with its own account, and the password typed for it.
+    const auto batch = std::find_if(unfinished->cbegin(), unfinished->cend(),
+                                    [id](const BatchInfo& info) { return info.id == id; });
+    passwords_->finishLookUp();
+    if (trimBlanks(ui_->Uname->text()) != batch->account || ui_->Pass->text().isEmpty()) {
+        MessageBox::tell(this, tr("This batch is sent from the account %1. Type that user name "
+                                  "and its password in the main window, then choose it again.")
+                                   .arg(batch->account));
+        ui_->Uname->setFocus();
+        return;
+    }
+    if (dialog.chosenAction() != Action::Continue) {
+        const Expected<qint64> again = batches_->sendAgain(
+            id, dialog.chosenAction() == Action::SendAgainRefused ? SendAgain::Refused
+                                                                  : SendAgain::Unknown);
+        if (!again) {
+            MessageBox::tell(this, again.error(), {}, MessageBox::Icon::Warning);
+            return;
+        }
+    }
+    runBatch(id, ui_->Pass->text());
+}
+
+}  // namespace pelicast
