@@ -81,6 +81,9 @@ public Q_SLOTS:
     // Sends the scheduled batches whose time has come, one at a time, and
     // looks again when the next one is due, or in a minute.
     void sendDueBatches();
+    // The scheduled batches too late to go without the user's word: send
+    // now, cancel, or ask again at the next start.
+    void askAboutLateBatches();
 
 Q_SIGNALS:
     // Once, when the first frame is out: what waits for it may start.
@@ -138,7 +141,6 @@ private:
     void startSendingDue();
     std::optional<PlannedBatch> planMessage(const MessageDraft& draft);
     void tellScheduled(qint64 id, const PlannedBatch& planned, bool remembered);
-    void askAboutLateBatches();
     // For the next due batch, at most a minute away; `soon`: at once.
     void armDueTimer(bool soon = false);
     // The password for `account` now: the window's, the remembered or the

@@ -130,13 +130,13 @@ void MainWindow::showScheduled() {
 }
 
 void MainWindow::startSendingDue() {
-    if (!openBatches(false))
-        return;
     askAboutLateBatches();
     sendDueBatches();
 }
 
 void MainWindow::askAboutLateBatches() {
+    if (!openBatches(false))
+        return;
     const SchedulePreferences preferences = SchedulePreferences::load(settings_);
     const Expected<QList<DueBatch>> due = dueBatches(*schedule_, *batches_, *clock_, preferences);
     QList<BatchInfo> late;
