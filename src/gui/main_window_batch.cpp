@@ -194,10 +194,11 @@ void MainWindow::batchFinished(BatchRunner::Status status, const QString& reason
     if (progress_)
         progress_->showFinished(summary);
     notifier_->notifyUnlessActive(tr("Pelicast: a batch ended"), summary);
-    // Its guard still hears this signal; the next scheduled batch may go.
+    // Its guard still hears this signal. The next scheduled batch may go at
+    // once, unless the network just failed: then in a minute.
     if (scheduledRun_)
         scheduledRun_.release()->deleteLater();
-    armDueTimer(true);
+    armDueTimer(status != BatchRunner::Status::NetworkFailed);
 }
 
 void MainWindow::showUnfinishedBatches(bool quietWhenNone) {
