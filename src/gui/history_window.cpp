@@ -8,6 +8,7 @@
 
 #include "core/settings/owner_only.h"
 #include "gui/help_launcher.h"
+#include "gui/journal_window.h"
 #include "gui/long_text.h"
 #include "gui/message_box.h"
 #include "gui/window_geometry.h"
@@ -81,15 +82,7 @@ void HistoryWindow::setUpTable() {
 }
 
 bool HistoryWindow::showHistory() {
-    if (!journal_.open()) {
-        MessageBox::tell(parentWidget(), journal_.errorString(), {}, MessageBox::Icon::Warning);
-        return false;
-    }
-    refresh();
-    show();
-    raise();
-    activateWindow();
-    return true;
+    return showJournalWindow(*this, journal_, [this] { refresh(); });
 }
 
 void HistoryWindow::refresh() {

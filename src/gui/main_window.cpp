@@ -2,7 +2,6 @@
 #include "gui/main_window.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTimer>
@@ -19,7 +18,10 @@
 #include "core/journal/batch_store.h"
 #include "core/journal/journal.h"
 #include "core/journal/journal_recorder.h"
+#include "core/journal/schedule_store.h"
 #include "core/message/send_estimate.h"
+#include "core/schedule/clock.h"
+#include "core/schedule/scheduled_run.h"
 #include "gui/about_dialog.h"
 #include "gui/contact_upload.h"
 #include "gui/desktop_notifier.h"
@@ -58,7 +60,8 @@ MainWindow::MainWindow(GatewayLocation location, QWidget* parent)
       ui_(std::make_unique<Ui::MainWindow>()),
       client_(new GatewayClient(std::move(location), this)),
       recorder_(new JournalRecorder(*client_, settings_, {}, this)),
-      notifier_(new DesktopNotifier(this)) {
+      notifier_(new DesktopNotifier(this)),
+      clock_(&Clock::system()) {
     ui_->setupUi(this);
     passwords_ = new PasswordKeeper(settings_, ui_->Uname, ui_->Pass, ui_->remember, this);
     setUpPictures();
@@ -165,6 +168,7 @@ void MainWindow::connectActions() {
     connect(ui_->historymenu, &QAction::triggered, this, &MainWindow::showHistory);
     connect(ui_->CancelButton, &QPushButton::clicked, this, &QWidget::close);
     connect(ui_->Exit, &QAction::triggered, this, &QWidget::close);
+    setUpScheduling();
 }
 
 void MainWindow::connectWebLinks() {
@@ -248,11 +252,7 @@ bool MainWindow::isAccountMissing() {
            isMissing(ui_->Pass->text(), tr("Please enter Your Quillo password"), ui_->Pass);
 }
 
-void MainWindow::sendMessage() {
-    // Refused before anything is stored: the request that is out keeps the
-    // account it was sent with.
-    if (refuseWhileBusy())
-        return;
+std::optional<MessageDraft> MainWindow::takeDraft() {
     passwords_->finishLookUp();
     const MessageDraft draft{ui_->Uname->text(), ui_->Pass->text(), ui_->Orig->text(),
                              ui_->rcpt->currentText(), ui_->sms->text()};
@@ -265,7 +265,19 @@ void MainWindow::sendMessage() {
         isMissing(draft.recipients, tr("Please enter the recipient of You sms message"),
                   ui_->rcpt) ||
         isMissing(draft.message, tr("Please write Your message"), ui_->sms))
+        return std::nullopt;
+    return draft;
+}
+
+void MainWindow::sendMessage() {
+    // Refused before anything is stored: the request that is out keeps the
+    // account it was sent with.
+    if (refuseWhileBusy())
         return;
+    const std::optional<MessageDraft> taken = takeDraft();
+    if (!taken)
+        return;
+    const MessageDraft& draft = *taken;
     if (isBatch(draft)) {
         sendBatch(draft);
         return;
@@ -448,49 +460,12 @@ bool MainWindow::event(QEvent* event) {
                 preloadRequestLibraries();
             Q_EMIT firstFrameShown();
             // What a crash, a kill or a lost network left half-sent.
-            QTimer::singleShot(0, this, [this] { showUnfinishedBatches(true); });
+            QTimer::singleShot(0, this, [this] {
+                showUnfinishedBatches(true);
+                startSendingDue();
+            });
         });
     return QMainWindow::event(event);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    const bool batch = isSendingBatch();
-    const bool busy = recorder_->isBusy();
-    if (batch &&
-        MessageBox::ask(this,
-                        tr("A batch is being sent. If you quit now, a request on its way is "
-                           "recorded as without a complete answer, and the rest stay queued: "
-                           "the next start offers to continue them.\n\nQuit all the same?"),
-                        {}, MessageBox::Answer::No,
-                        MessageBox::Icon::Warning) != MessageBox::Answer::Yes) {
-        event->ignore();
-        return;
-    }
-    if (!batch && busy &&
-        MessageBox::ask(this,
-                        tr("A request is still out. If you quit now, its answer is not "
-                           "waited for. %1\n\nQuit all the same?")
-                            .arg(GatewayClient::uncertainOutcome(recorder_->page())),
-                        {}, MessageBox::Answer::No,
-                        MessageBox::Icon::Warning) != MessageBox::Answer::Yes) {
-        event->ignore();
-        return;
-    }
-    if (!ui_->sms->text().isEmpty() && ui_->sms->text() != lastSent_ &&
-        MessageBox::ask(this, tr("Discard the unsent message?"), {}, MessageBox::Answer::No,
-                        MessageBox::Icon::Question) != MessageBox::Answer::Yes) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    // Every other window goes too; a request still out is recorded as
-    // without a complete answer.
-    const QString why = tr("Pelicast was closed before the answer came.");
-    if (batch)
-        runner_->abandon(why);
-    else if (busy)
-        recorder_->abandon(why);
-    QCoreApplication::quit();
 }
 
 }  // namespace pelicast

@@ -47,7 +47,7 @@ void MainWindow::setUpRecipientTools() {
     connect(fileButton, &QToolButton::clicked, fromFile, &QAction::trigger);
     ui_->formLayout->addWidget(fileButton, 4, 3, Qt::AlignLeft);
     auto* insertField = new InsertFieldButton(ui_->sms, this);
-    ui_->sendLayout->insertWidget(2, insertField);
+    ui_->sendLayout->insertWidget(ui_->sendLayout->indexOf(ui_->CancelButton) + 1, insertField);
     connect(recipients_, &CurrentRecipients::fieldNamesChanged, insertField,
             &InsertFieldButton::setFields);
     menuBar()->insertMenu(ui_->Web->menuAction(), new TemplatesMenu(ui_->sms, this));

@@ -15,6 +15,7 @@
 #include "core/schedule/due_rules.h"
 #include "gui/encoding_line.h"
 #include "gui/help_launcher.h"
+#include "gui/journal_window.h"
 #include "gui/message_box.h"
 #include "gui/message_text_edit.h"
 #include "gui/send_later_dialog.h"
@@ -162,15 +163,7 @@ ScheduledWindow::ScheduledWindow(const Clock& clock, Settings& settings, QWidget
 ScheduledWindow::~ScheduledWindow() = default;
 
 bool ScheduledWindow::showScheduled() {
-    if (!journal_.isOpen() && !journal_.open()) {
-        MessageBox::tell(parentWidget(), journal_.errorString(), {}, MessageBox::Icon::Warning);
-        return false;
-    }
-    refresh();
-    show();
-    raise();
-    activateWindow();
-    return true;
+    return showJournalWindow(*this, journal_, [this] { refresh(); });
 }
 
 void ScheduledWindow::refresh() {

@@ -2349,6 +2349,40 @@ Geplante Nachrichten gehen nur, wenn Pelicast zu ihrer Zeit geöffnet ist.</tran
     </message>
 </context>
 <context>
+    <name>pelicast::LateBatchesDialog</name>
+    <message>
+        <source>&amp;Send now</source>
+        <translation>&amp;Jetzt senden</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel batch</source>
+        <translation>Serie a&amp;bsagen</translation>
+    </message>
+    <message>
+        <source>Late Scheduled Messages</source>
+        <translation>Verspätete geplante Nachrichten</translation>
+    </message>
+    <message numerus="yes">
+        <source>These scheduled messages were not sent at their time, and are more than %n hours late: they go only on your word. Choose for the selected ones; what you leave is asked about again at the next start.</source>
+        <translation>
+            <numerusform>Diese geplanten Nachrichten wurden nicht zu ihrer Zeit gesendet und sind mehr als %n Stunde verspätet: Sie gehen nur auf Ihr Wort hin. Wählen Sie für die markierten; was Sie offen lassen, wird beim nächsten Start erneut erfragt.</numerusform>
+            <numerusform>Diese geplanten Nachrichten wurden nicht zu ihrer Zeit gesendet und sind mehr als %n Stunden verspätet: Sie gehen nur auf Ihr Wort hin. Wählen Sie für die markierten; was Sie offen lassen, wird beim nächsten Start erneut erfragt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Late batches</source>
+        <translation>Verspätete Serien</translation>
+    </message>
+    <message>
+        <source>Due at %1, to %2: %3</source>
+        <translation>Fällig um %1, an %2: %3</translation>
+    </message>
+    <message>
+        <source>Ask &amp;later</source>
+        <translation>&amp;Später fragen</translation>
+    </message>
+</context>
+<context>
     <name>pelicast::MainWindow</name>
     <message>
         <source>Quillo</source>
@@ -2768,6 +2802,54 @@ Trotzdem beenden?</translation>
     <message>
         <source>Unfinished &amp;batches...</source>
         <translation>&amp;Unfertige Serien...</translation>
+    </message>
+    <message>
+        <source>Paused for the quiet hours: the rest goes at %1.</source>
+        <translation>Pausiert wegen der Ruhezeiten: Der Rest geht um %1.</translation>
+    </message>
+    <message>
+        <source>The batch stopped: %1 The rest is tried again in a minute.</source>
+        <translation>Die Serie wurde unterbrochen: %1 Der Rest wird in einer Minute erneut versucht.</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d later...</source>
+        <translation>Spä&amp;ter senden...</translation>
+    </message>
+    <message>
+        <source>Send later</source>
+        <translation>Später senden</translation>
+    </message>
+    <message>
+        <source>Send the message at a time you choose</source>
+        <translation>Die Nachricht zu einer Zeit Ihrer Wahl senden</translation>
+    </message>
+    <message>
+        <source>Sche&amp;duled messages...</source>
+        <translation>Gep&amp;lante Nachrichten...</translation>
+    </message>
+    <message>
+        <source>Nothing was scheduled: the batch cannot be recorded. %1</source>
+        <translation>Nichts wurde geplant: Die Serie kann nicht vermerkt werden. %1</translation>
+    </message>
+    <message>
+        <source>Send SMS later?</source>
+        <translation>SMS später senden?</translation>
+    </message>
+    <message>
+        <source>Batch %1 is scheduled for %2: %3.</source>
+        <translation>Serie %1 ist für %2 geplant: %3.</translation>
+    </message>
+    <message>
+        <source>Remember Password is off, so the timer has no password: these messages go only while Pelicast is open with the password typed. To let them go while it is closed, tick Remember Password before you schedule.</source>
+        <translation>„Passwort merken“ ist aus, daher hat der Timer kein Passwort: Diese Nachrichten gehen nur, solange Pelicast mit eingegebenem Passwort geöffnet ist. Damit sie auch gehen, wenn es geschlossen ist, kreuzen Sie „Passwort merken“ an, bevor Sie planen.</translation>
+    </message>
+    <message>
+        <source>Scheduling...</source>
+        <translation>Wird geplant...</translation>
+    </message>
+    <message>
+        <source>Batch %1 of %2 was due at %3, but no password for the account is available: none is remembered, and the keyring gives none. It stays scheduled; type the account&apos;s user name and password in the main window, and it goes within a minute.</source>
+        <translation>Serie %1 von %2 war um %3 fällig, aber für das Konto ist kein Passwort verfügbar: Keines ist gemerkt, und der Schlüsselbund liefert keines. Sie bleibt geplant; geben Sie Benutzernamen und Passwort des Kontos im Hauptfenster ein, dann geht sie binnen einer Minute.</translation>
     </message>
 </context>
 <context>

@@ -2349,6 +2349,40 @@ Scheduled messages go only while Pelicast is open at their time.</source>
     </message>
 </context>
 <context>
+    <name>pelicast::LateBatchesDialog</name>
+    <message>
+        <source>&amp;Send now</source>
+        <translation>Αποστολή τώ&amp;ρα</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel batch</source>
+        <translation>&amp;Ακύρωση παρτίδας</translation>
+    </message>
+    <message>
+        <source>Late Scheduled Messages</source>
+        <translation>Καθυστερημένα προγραμματισμένα μηνύματα</translation>
+    </message>
+    <message numerus="yes">
+        <source>These scheduled messages were not sent at their time, and are more than %n hours late: they go only on your word. Choose for the selected ones; what you leave is asked about again at the next start.</source>
+        <translation>
+            <numerusform>Αυτά τα προγραμματισμένα μηνύματα δεν στάλθηκαν στην ώρα τους και έχουν καθυστέρηση πάνω από %n ώρα: φεύγουν μόνο με δική σας εντολή. Επιλέξτε για τα επιλεγμένα· ό,τι αφήσετε θα ερωτηθεί ξανά στην επόμενη εκκίνηση.</numerusform>
+            <numerusform>Αυτά τα προγραμματισμένα μηνύματα δεν στάλθηκαν στην ώρα τους και έχουν καθυστέρηση πάνω από %n ώρες: φεύγουν μόνο με δική σας εντολή. Επιλέξτε για τα επιλεγμένα· ό,τι αφήσετε θα ερωτηθεί ξανά στην επόμενη εκκίνηση.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Late batches</source>
+        <translation>Καθυστερημένες παρτίδες</translation>
+    </message>
+    <message>
+        <source>Due at %1, to %2: %3</source>
+        <translation>Προγραμματισμένη για %1, προς %2: %3</translation>
+    </message>
+    <message>
+        <source>Ask &amp;later</source>
+        <translation>Ερώτηση αργό&amp;τερα</translation>
+    </message>
+</context>
+<context>
     <name>pelicast::MainWindow</name>
     <message>
         <source>Quillo</source>
@@ -2768,6 +2802,54 @@ Quit all the same?</source>
     <message>
         <source>Unfinished &amp;batches...</source>
         <translation>Ανολοκλήρωτες &amp;παρτίδες...</translation>
+    </message>
+    <message>
+        <source>Paused for the quiet hours: the rest goes at %1.</source>
+        <translation>Σε παύση λόγω των ωρών ησυχίας: τα υπόλοιπα φεύγουν στις %1.</translation>
+    </message>
+    <message>
+        <source>The batch stopped: %1 The rest is tried again in a minute.</source>
+        <translation>Η παρτίδα σταμάτησε: %1 Τα υπόλοιπα θα δοκιμαστούν ξανά σε ένα λεπτό.</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d later...</source>
+        <translation>Αποστολή αργό&amp;τερα...</translation>
+    </message>
+    <message>
+        <source>Send later</source>
+        <translation>Αποστολή αργότερα</translation>
+    </message>
+    <message>
+        <source>Send the message at a time you choose</source>
+        <translation>Αποστολή του μηνύματος σε ώρα της επιλογής σας</translation>
+    </message>
+    <message>
+        <source>Sche&amp;duled messages...</source>
+        <translation>Π&amp;ρογραμματισμένα μηνύματα...</translation>
+    </message>
+    <message>
+        <source>Nothing was scheduled: the batch cannot be recorded. %1</source>
+        <translation>Δεν προγραμματίστηκε τίποτα: η παρτίδα δεν μπορεί να καταγραφεί. %1</translation>
+    </message>
+    <message>
+        <source>Send SMS later?</source>
+        <translation>Αποστολή SMS αργότερα;</translation>
+    </message>
+    <message>
+        <source>Batch %1 is scheduled for %2: %3.</source>
+        <translation>Η παρτίδα %1 προγραμματίστηκε για %2: %3.</translation>
+    </message>
+    <message>
+        <source>Remember Password is off, so the timer has no password: these messages go only while Pelicast is open with the password typed. To let them go while it is closed, tick Remember Password before you schedule.</source>
+        <translation>Η «Απομνημόνευση κωδικού» είναι ανενεργή, οπότε ο χρονοδιακόπτης δεν έχει κωδικό: αυτά τα μηνύματα φεύγουν μόνο όσο το Pelicast είναι ανοιχτό με πληκτρολογημένο τον κωδικό. Για να φεύγουν και όταν είναι κλειστό, επιλέξτε «Απομνημόνευση κωδικού» πριν τα προγραμματίσετε.</translation>
+    </message>
+    <message>
+        <source>Scheduling...</source>
+        <translation>Προγραμματισμός...</translation>
+    </message>
+    <message>
+        <source>Batch %1 of %2 was due at %3, but no password for the account is available: none is remembered, and the keyring gives none. It stays scheduled; type the account&apos;s user name and password in the main window, and it goes within a minute.</source>
+        <translation>Η παρτίδα %1 του %2 έπρεπε να φύγει στις %3, αλλά δεν υπάρχει διαθέσιμος κωδικός για τον λογαριασμό: κανένας δεν έχει απομνημονευθεί και η κλειδοθήκη δεν δίνει κανέναν. Μένει προγραμματισμένη· πληκτρολογήστε το όνομα χρήστη και τον κωδικό του λογαριασμού στο κύριο παράθυρο και θα φύγει μέσα σε ένα λεπτό.</translation>
     </message>
 </context>
 <context>

@@ -292,6 +292,16 @@ Do you wish to continue ?</numerusform>
     </message>
 </context>
 <context>
+    <name>pelicast::LateBatchesDialog</name>
+    <message numerus="yes">
+        <source>These scheduled messages were not sent at their time, and are more than %n hours late: they go only on your word. Choose for the selected ones; what you leave is asked about again at the next start.</source>
+        <translation>
+            <numerusform>These scheduled messages were not sent at their time, and are more than %n hour late: they go only on your word. Choose for the selected ones; what you leave is asked about again at the next start.</numerusform>
+            <numerusform>These scheduled messages were not sent at their time, and are more than %n hours late: they go only on your word. Choose for the selected ones; what you leave is asked about again at the next start.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>pelicast::MainWindow</name>
     <message numerus="yes">
         <source>%n characters left</source>

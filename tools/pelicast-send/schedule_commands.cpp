@@ -15,7 +15,7 @@
 #include "core/schedule/desktop_notice.h"
 #include "core/schedule/due_rules.h"
 #include "core/schedule/due_timer.h"
-#include "core/schedule/quiet_hours_guard.h"
+#include "core/schedule/scheduled_run.h"
 #include "send_context.h"
 #include "send_inputs.h"
 
@@ -164,7 +164,6 @@ int runDue(SendContext& context) {
     // before anything of the network or the address book is made.
     if (!QFileInfo::exists(Journal::defaultPath()))
         return kAccepted;
-    QList<qint64> due;
     {
         Journal journal;
         if (!journal.open())
@@ -172,30 +171,28 @@ int runDue(SendContext& context) {
         const Expected<QList<qint64>> found = ScheduleStore(journal).dueBy(clock.now());
         if (!found)
             return context.fail(kUnreadableData, found.error());
-        due = *found;
+        if (found->isEmpty())
+            return kAccepted;
     }
-    if (due.isEmpty())
-        return kAccepted;
     const SchedulePreferences preferences = SchedulePreferences::load(context.settings);
     BatchSession session(context);
     if (!session.open())
         return context.status;
     ScheduleStore schedule(session.journal());
+    const Expected<QList<DueBatch>> due = dueBatches(schedule, session.store(), clock, preferences);
+    if (!due)
+        return context.fail(kUnreadableData, due.error());
     int status = kAccepted;
-    for (const qint64 id : std::as_const(due)) {
-        const Expected<std::optional<BatchInfo>> found = session.store().batch(id);
-        if (!found || !*found)
-            continue;
-        const BatchInfo& batch = **found;
-        const DueState state = dueState(batch.due, clock.now(), preferences, clock.zone());
-        if (state.kind == DueState::Kind::Late)
+    for (const DueBatch& found : *due) {
+        const BatchInfo& batch = found.batch;
+        if (found.state.kind == DueState::Kind::Late)
             context.warn(ScheduleText::tr("Batch %1 was due at %2, more than %3 hours ago: it is "
                                           "not sent without your word. Pelicast asks when it "
                                           "starts; pelicast-send --cancel %1 calls it off.")
-                             .arg(id)
+                             .arg(batch.id)
                              .arg(shown(batch.due))
                              .arg(preferences.lateHours));
-        if (state.kind != DueState::Kind::Due)
+        if (found.state.kind != DueState::Kind::Due)
             continue;
         MessageDraft account;
         if (!readAccount(context, true, account, batch.account)) {
@@ -203,17 +200,16 @@ int runDue(SendContext& context) {
             status = kUnreadableData;
             continue;
         }
-        const Expected<bool> ours = schedule.begin(id);
+        const Expected<bool> ours = schedule.begin(batch.id);
         if (!ours || !*ours)
             continue;  // another program took it first
-        std::unique_ptr<QuietHoursGuard> guard;
-        const int sent = session.run(id, account.password, [&](BatchRunner& runner) {
-            guard =
-                std::make_unique<QuietHoursGuard>(runner, schedule, clock, preferences.quietHours);
+        std::unique_ptr<ScheduledRun> run;
+        const int sent = session.run(batch.id, account.password, [&](BatchRunner& runner) {
+            run = std::make_unique<ScheduledRun>(runner, schedule, clock, preferences);
         });
-        // A network that failed: the next minute tries again, until late.
-        if (sent == kNetworkFailure && !guard->pausedUntil().isValid())
-            schedule.wait(id, clock.now());
+        // Ended by a signal, with no finished run: it waits for the next minute all the same.
+        if (sent == kNetworkFailure && run && !run->waits())
+            schedule.wait(batch.id, clock.now());
         if (status != kUnreadableData)
             status = std::max(status, sent);
     }
