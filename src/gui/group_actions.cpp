@@ -120,39 +120,32 @@ bool GroupActions::save(AddressBook& book) {
 }
 
 void GroupActions::newGroup() {
-    AddressBook book;
-    const QList<int> contacts = chosenIn(book);
-    if (contacts.isEmpty())
-        return;
-    const QStringList names = groupNames(book);
-    const QString name = spelledAsListed(
-        names,
-        askGroupName(picker_,
-                     tr("Name of the new group of the chosen contacts (%1):").arg(contacts.size()),
-                     {}));
-    if (name.isEmpty())
-        return;
-    if (listsGroup(names, name) &&
-        MessageBox::ask(picker_,
-                        tr("There is a group “%1” already. Add the contacts to it?").arg(name),
-                        tr("Group"), MessageBox::Answer::No) != MessageBox::Answer::Yes)
-        return;
-    for (const int index : contacts)
-        book.addToGroup(index, name);
-    save(book);
+    putChosenInGroup(true);
 }
 
 void GroupActions::addToGroup() {
+    putChosenInGroup(false);
+}
+
+// The chosen contacts into the group the user names: a new one (asked
+// before it joins one of that name), or one of those listed.
+void GroupActions::putChosenInGroup(bool newGroup) {
     AddressBook book;
     const QList<int> contacts = chosenIn(book);
     if (contacts.isEmpty())
         return;
     const QStringList names = groupNames(book);
-    const QString name = spelledAsListed(
-        names,
-        askGroupName(picker_, tr("Add the chosen contacts (%1) to the group:").arg(contacts.size()),
-                     {}, names));
+    const QString prompt =
+        newGroup ? tr("Name of the new group of the chosen contacts (%1):").arg(contacts.size())
+                 : tr("Add the chosen contacts (%1) to the group:").arg(contacts.size());
+    const QString name =
+        spelledAsListed(names, askGroupName(picker_, prompt, {}, newGroup ? QStringList() : names));
     if (name.isEmpty())
+        return;
+    if (newGroup && listsGroup(names, name) &&
+        MessageBox::ask(picker_,
+                        tr("There is a group “%1” already. Add the contacts to it?").arg(name),
+                        tr("Group"), MessageBox::Answer::No) != MessageBox::Answer::Yes)
         return;
     for (const int index : contacts)
         book.addToGroup(index, name);

@@ -40,6 +40,7 @@ Q_SIGNALS:
 private:
     void newGroup();
     void addToGroup();
+    void putChosenInGroup(bool newGroup);
     void removeFromGroup();
     void renameGroup();
     void deleteGroup();
