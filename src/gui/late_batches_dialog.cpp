@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/message/printable_text.h"
 #include "core/schedule/clock.h"
 #include "core/schedule/due_rules.h"
 #include "gui/help_launcher.h"
@@ -41,9 +42,7 @@ LateBatchesDialog::LateBatchesDialog(const QList<BatchInfo>& batches, const Cloc
     list_->setAccessibleName(tr("Late batches"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     for (const BatchInfo& batch : batches) {
-        QString text = batch.templateText.simplified();
-        if (text.size() > kShownText)
-            text = text.left(kShownText) + u'…';
+        const QString text = shortened(batch.templateText.simplified(), kShownText);
         auto* item = new QListWidgetItem(
             tr("Due at %1, to %2: %3").arg(shownTime(batch.due, clock.zone()), batch.source, text),
             list_);

@@ -13,6 +13,7 @@
 #include "core/journal/journal_recorder.h"
 #include "core/journal/schedule_store.h"
 #include "core/message/personal_text.h"
+#include "core/message/printable_text.h"
 #include "core/schedule/clock.h"
 #include "core/schedule/scheduled_run.h"
 #include "core/settings/preferences.h"
@@ -120,8 +121,7 @@ MainWindow::PlannedBatch MainWindow::plannedBatch(const MessageDraft& draft,
                                                   const BatchPlan& plan) const {
     QString source = recipients_->fileName();
     if (source.isEmpty())
-        source = draft.recipients.size() > kShownSource ? draft.recipients.left(kShownSource) + u'…'
-                                                        : draft.recipients;
+        source = shortened(draft.recipients, kShownSource);
     return {{trimBlanks(draft.user), draft.message, source, Preferences::load(settings_).pause, {}},
             plan};
 }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/message/printable_text.h"
 #include "gui/help_launcher.h"
 #include "gui/message_box.h"
 
@@ -21,11 +22,6 @@ using Outcome = RequestRecord::Outcome;
 
 // The start of a long message is enough to know it again.
 constexpr qsizetype kShownText = 40;
-
-QString shortText(const QString& text) {
-    QString line = text.simplified();
-    return line.size() > kShownText ? line.left(kShownText) + u'…' : line;
-}
 
 }  // namespace
 
@@ -81,7 +77,7 @@ QString UnfinishedBatchesDialog::summary(const BatchInfo& batch) {
     QStringList parts{QLocale().toString(batch.created.toLocalTime(), QLocale::ShortFormat)};
     if (!batch.source.isEmpty())
         parts.append(batch.source);
-    parts.append(shortText(batch.templateText));
+    parts.append(shortened(batch.templateText.simplified(), kShownText));
     parts.append(tr("%n request(s): %1 accepted, %2 refused, %3 without a clear answer, "
                     "%4 queued",
                     nullptr, int(counts.total()))

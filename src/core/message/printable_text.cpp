@@ -33,4 +33,8 @@ qsizetype firstForbiddenControl(QStringView message) {
     return -1;
 }
 
+QString shortened(QStringView text, qsizetype length) {
+    return text.size() > length ? text.left(length).toString() + u'…' : text.toString();
+}
+
 }  // namespace pelicast

@@ -16,4 +16,8 @@ QString printableText(QStringView text);
 // line breaks and tab: NUL, ESC, DEL, ...); -1 when there is none.
 qsizetype firstForbiddenControl(QStringView message);
 
+// The start of `text`, at most `length` characters, and an ellipsis where it
+// was cut: enough of a long text to know it again.
+QString shortened(QStringView text, qsizetype length);
+
 }  // namespace pelicast
