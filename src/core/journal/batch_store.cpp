@@ -234,27 +234,22 @@ Expected<QList<BatchInfo>> BatchStore::unfinished() {
 }
 
 Expected<QList<BatchRequest>> BatchStore::requests(qint64 id) const {
-    QSqlQuery query(journal_.database());
-    query.setForwardOnly(true);
-    query.prepare(u"SELECT %1 FROM requests WHERE batch = ? ORDER BY id"_s.arg(
-        QLatin1String(kRequestColumns)));
-    query.addBindValue(id);
-    if (!query.exec())
-        return failure(journal_, query);
-    QList<BatchRequest> requests;
-    while (query.next())
-        requests.append(requestFrom(query));
-    return requests;
+    return requestsWhere(u"batch = ? ORDER BY id"_s, {id});
 }
 
 Expected<QList<BatchRequest>> BatchStore::queued(qint64 id, qint64 after, int count) const {
+    return requestsWhere(u"batch = ? AND id > ? AND outcome = 'queued' ORDER BY id LIMIT ?"_s,
+                         {id, after, count});
+}
+
+Expected<QList<BatchRequest>> BatchStore::requestsWhere(const QString& condition,
+                                                        const QVariantList& values) const {
     QSqlQuery query(journal_.database());
+    query.setForwardOnly(true);
     query.prepare(
-        u"SELECT %1 FROM requests WHERE batch = ? AND id > ? AND outcome = 'queued'"
-        " ORDER BY id LIMIT ?"_s.arg(QLatin1String(kRequestColumns)));
-    query.addBindValue(id);
-    query.addBindValue(after);
-    query.addBindValue(count);
+        u"SELECT %1 FROM requests WHERE %2"_s.arg(QLatin1String(kRequestColumns), condition));
+    for (const QVariant& value : values)
+        query.addBindValue(value);
     if (!query.exec())
         return failure(journal_, query);
     QList<BatchRequest> requests;

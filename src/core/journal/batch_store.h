@@ -133,6 +133,9 @@ public:
 
 private:
     Expected<BatchCounts> counts(qint64 id) const;
+    // The requests `condition` (its placeholders bound to `values`) picks.
+    Expected<QList<BatchRequest>> requestsWhere(const QString& condition,
+                                                const QVariantList& values) const;
     // In one transaction: `requests` with `values` changes rows of batch
     // `id`, then `batch` (bound to `id`) its state; the rows changed.
     Expected<qint64> settle(qint64 id, const QString& requests, const QVariantList& values,
