@@ -206,11 +206,8 @@ void MainWindow::armDueTimer(bool soon) {
 std::optional<QString> MainWindow::duePassword(const QString& account) {
     if (trimBlanks(ui_->Uname->text()) == account && !ui_->Pass->text().isEmpty())
         return ui_->Pass->text();
-    if (settings_.scrambledValue(keys::kUsername) == account) {
-        const QString remembered = settings_.scrambledValue(keys::kPassword);
-        if (!remembered.isEmpty())
-            return remembered;
-    }
+    if (const QString remembered = settings_.rememberedPassword(account); !remembered.isEmpty())
+        return remembered;
     if (const auto kept = duePasswords_.constFind(account); kept != duePasswords_.cend())
         return *kept;
     if (!dueKeyring_) {

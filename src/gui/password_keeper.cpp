@@ -98,7 +98,7 @@ void PasswordKeeper::takeAnswer(Keyring::Task task, const QString& account,
             --readsOut_;
             // The file holds a password only where no keyring could keep it,
             // so it is the newest: it goes into the keyring.
-            const QString inFile = filePassword(account);
+            const QString inFile = settings_.rememberedPassword(account);
             fill(account, inFile.isEmpty() ? password : inFile);
             if (!inFile.isEmpty())
                 write(account, inFile, true);
@@ -106,7 +106,7 @@ void PasswordKeeper::takeAnswer(Keyring::Task task, const QString& account,
         }
         case Keyring::Task::Write: {
             const Writing written = writes_.dequeue();
-            if (filePassword(account) == written.password)
+            if (settings_.rememberedPassword(account) == written.password)
                 settings_.setScrambledValue(keys::kPassword, {});
             settings_.setChoice(keys::keyring::kFileNoticeShown, u"false"_s, u"false"_s);
             if (written.moving)
@@ -128,13 +128,13 @@ void PasswordKeeper::takeFailure(Keyring::Task task, const QString& account,
     switch (task) {
         case Keyring::Task::Read: {
             --readsOut_;
-            if (!filePassword(account).isEmpty())
+            if (!settings_.rememberedPassword(account).isEmpty())
                 tellFileKeeps(account, reason);
             break;
         }
         case Keyring::Task::Write: {
             // Unless the user unticked "Remember Password" since.
-            if (filePassword(account) == writes_.dequeue().password)
+            if (settings_.rememberedPassword(account) == writes_.dequeue().password)
                 tellFileKeeps(account, reason);
             break;
         }
@@ -175,12 +175,6 @@ void PasswordKeeper::tellFileKeeps(const QString& account, const QString& reason
                  "file or a copy of it can read the password. To keep it nowhere, untick "
                  "\"Remember Password\" before you send.")
                   .arg(account, Settings::fileName(), reason));
-}
-
-QString PasswordKeeper::filePassword(const QString& account) const {
-    return settings_.scrambledValue(keys::kUsername) == account
-               ? settings_.scrambledValue(keys::kPassword)
-               : QString();
 }
 
 // After what the user is doing: a notice never comes between a question and

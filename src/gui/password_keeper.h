@@ -54,7 +54,6 @@ private:
     void write(const QString& account, const QString& password, bool moving);
     // Once, until a keyring keeps the password again.
     void tellFileKeeps(const QString& account, const QString& reason);
-    QString filePassword(const QString& account) const;
     void tellLater(const QString& text);
 
     Settings& settings_;

@@ -118,8 +118,8 @@ bool readAccount(SendContext& context, bool needPassword, MessageDraft& draft,
     } else if (needPassword) {
         const Expected<QString> kept = Keyring::readNow(draft.user);
         draft.password = kept ? *kept : QString();
-        if (draft.password.isEmpty() && draft.user == storedUser)
-            draft.password = context.settings.scrambledValue(keys::kPassword);
+        if (draft.password.isEmpty())
+            draft.password = context.settings.rememberedPassword(draft.user);
         if (!kept)
             problem = kept.error();
     }

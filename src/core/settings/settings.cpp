@@ -114,6 +114,10 @@ bool Settings::setScrambledValue(SettingsKey key, const QString& plain) {
     return setValue(key, scramble(plain));
 }
 
+QString Settings::rememberedPassword(const QString& account) const {
+    return scrambledValue(keys::kUsername) == account ? scrambledValue(keys::kPassword) : QString();
+}
+
 QStringList Settings::recentRecipients() const {
     QStringList recent;
     for (const SettingsKey key : keys::kRecent)

@@ -126,6 +126,9 @@ public:
     // The account values are kept scrambled; these read and write them plain.
     QString scrambledValue(SettingsKey key) const;
     bool setScrambledValue(SettingsKey key, const QString& plain);
+    // The password remembered in this file for `account`: "" when it
+    // remembers none, or another account's.
+    QString rememberedPassword(const QString& account) const;
 
     // The four recent recipients texts, most recent first.
     QStringList recentRecipients() const;
